@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+
+namespace pipwick {
+
+// Every pause of the game goes through here, so the windows can wait without busy-polling and the
+// tests and the simulator can wait not at all.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Milliseconds since some fixed moment; wraps at 2^32.
+    virtual uint32_t TickCount() = 0;
+    // Returns once the tick count has reached deadline (unsigned comparison).
+    virtual void WaitUntil(uint32_t deadline) = 0;
+
+    void WaitMilliseconds(uint32_t ms) { WaitUntil(TickCount() + ms); }
+};
+
+// Where each deal's random seed comes from: the calendar time in the game, chosen seeds elsewhere.
+class SeedSource {
+public:
+    virtual ~SeedSource() = default;
+    virtual uint32_t DealSeed() = 0;
+};
+
+}  // namespace pipwick

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/geometry.h"
+#include "engine/tile_set.h"
+
+namespace pipwick {
+
+constexpr int kArmCount = 4;
+constexpr int kArmLength = 28;
+constexpr int kDeckSize = 29;          // Deck[0] is always 0
+constexpr int kEmptySlot = 21;         // "no slot" as a hand slot index
+constexpr int kNoSelection = 29;       // SelectedTile when nothing is picked up
+constexpr int kDropSelection = 22;     // SelectHandTile slot that only drops the selection
+constexpr int kWinningScore = 250;
+
+// One tile of the line of play. InnerPip touches the previous tile (toward the root), OuterPip is
+// at the arm's open end; the halves are where the layout put the squares showing them.
+struct PlacedTile {
+    int32_t Tile = 0;
+    int32_t InnerPip = 0;
+    int32_t OuterPip = 0;
+    Rect InnerHalf;
+    Rect OuterHalf;
+};
+
+enum SpinnerStates : int32_t {
+    kNoSpinner = 0,      // no double laid this hand
+    kSpinnerJustLaid = 1,  // the first double was laid and the line re-rooted during this play
+    kSpinnerDown = 2,    // the spinner is record 0 of arm 0; side arms closed
+    kSideArmsOpen = 3,
+};
+
+// The one game state of a running program. Players are 1..4 (1 is the human), so the per-player
+// arrays are indexed 1..4 and entry 0 is unused. Arms are 0..3: 0 and 2 the main line, 1 and 3 the
+// spinner's side arms.
+struct GameState {
+    int32_t Hand[5][kHandSlots];
+    int32_t Deck[kDeckSize];
+    int32_t BonePileNext;
+    PlacedTile Arm[kArmCount][kArmLength];
+    int32_t ArmOpenPip[kArmCount];
+    Rect ArmDropRect[kArmCount];
+    int32_t SpinnerState;
+    int32_t Scores[5];
+    int32_t CurrentPlayer;
+    int32_t NextLeader;
+    int32_t ConsecutivePasses;
+    int32_t GameInProgress;
+    int32_t SelectedTile;
+    int32_t PlayerCount;
+    // Layout state of each arm (board layout): where its next tile goes and which run it is on.
+    Point ArmCursor[kArmCount];
+    int32_t ArmRunState[kArmCount];
+    // The arm (1..4) of the computer player's last choice.
+    int32_t ChosenArm;
+};
+
+// Start-up state: empty hands and table, no game, two players.
+void ResetGameState(GameState& state);
+
+// The small operations every part of the game uses in the same way.
+int ArmLength(const GameState& state, int arm);
+int HandCount(const GameState& state, int player);  // also the first empty slot
+bool TableIsEmpty(const GameState& state);
+bool TakesPart(const GameState& state, int player);
+int NextPlayer(const GameState& state, int player);
+bool BonePileEmpty(const GameState& state);
+
+}  // namespace pipwick

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/game_state.h"
+
+namespace pipwick {
+
+// The messages of the status pop-up.
+enum class Message : int32_t {
+    kWontPlayThere = 0,
+    kHandOver = 3,
+    kComputerWins = 4,
+    kHumanWins = 5,
+};
+
+// Wave resources of the game's sounds.
+namespace sound {
+constexpr int32_t kShuffle = 138;
+constexpr int32_t kTileClick = 140;
+constexpr int32_t kPassCall[2][5] = {{0, 0, 148, 149, 150}, {0, 0, 151, 152, 153}};
+constexpr int32_t kGoingOutCall[2][5] = {{0, 0, 154, 155, 156}, {0, 0, 157, 158, 159}};
+}  // namespace sound
+
+// Everything the game shows or plays goes through this interface: the windows implement it, the
+// simulator ignores it, the tests record it. The engine calls it at the moments the rules name and
+// never touches a window itself.
+class GameView {
+public:
+    virtual ~GameView() = default;
+
+    // The captions show every player's score and name; the status line shows text, followed by
+    // value when value is not 0. text is already formatted.
+    virtual void Announce(const char* text, int32_t value) = 0;
+    // Modal: returns when the pop-up has closed. winner names the winning computer player.
+    virtual void ShowMessage(Message message, const char* winner) = 0;
+
+    // The start of a hand: table picture and player windows cleared.
+    virtual void ClearTableAndHands() = 0;
+    // The start of a hand: the windows of the players taking part get their seven-tile width.
+    virtual void ResetHandWindows() = 0;
+    // A hand changed (a tile drawn, a play closed up): width for its tiles, repaint.
+    virtual void HandChanged(int32_t player) = 0;
+    // The human's picked-up tile was put down (SelectedTile is already 29).
+    virtual void SelectionDropped() = 0;
+    // The Draw/Pass command reads "P&ass" when pass is true, else "Dr&aw".
+    virtual void SetDrawPassLabel(bool pass) = 0;
+
+    // A played tile leaves the player's window from source (that window's client pixels) and is
+    // drawn upright at its start point on the table.
+    virtual void TileLeavesHand(int32_t player, const Rect& source, int32_t tile) = 0;
+    // The tile flies from its start point to the laid-out record, lands (with its sound) and is
+    // drawn in place.
+    virtual void TileLands(const PlacedTile& record) = 0;
+    // The table picture is cleared and every placed tile drawn again (after the re-rooting).
+    virtual void RedrawAllTiles() = 0;
+    // The whole table window is repainted from its picture.
+    virtual void RepaintTable() = 0;
+    // The end of a hand: a computer player's remaining tiles are turned face up.
+    virtual void ShowTilesFaceUp(int32_t player) = 0;
+
+    // Sounds. The engine asks only while sound is on; a synchronous sound returns when it ends.
+    virtual void PlaySound(int32_t wave) = 0;
+    virtual void PlaySoundAndWait(int32_t wave) = 0;
+};
+
+}  // namespace pipwick

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the Release preset and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake --preset release >/dev/null
+cmake --build --preset release
+ctest --preset release
