@@ -1,13 +1,6 @@
 #include "engine/geometry.h"
 
-#include <algorithm>
-
 namespace pipwick {
-
-Rect Union(const Rect& a, const Rect& b) {
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-            std::max(a.bottom, b.bottom)};
-}
 
 namespace {
 

@@ -29,7 +29,10 @@ struct Point {
 // truncating toward zero as every stored coordinate does.
 inline int32_t Scaled(double units, double scale) { return static_cast<int32_t>(units * scale); }
 
-Rect Union(const Rect& a, const Rect& b);
+inline Rect Union(const Rect& a, const Rect& b) {
+    return {a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top,
+            a.right > b.right ? a.right : b.right, a.bottom > b.bottom ? a.bottom : b.bottom};
+}
 
 constexpr int kHandSlots = 21;
 
