@@ -7,7 +7,7 @@ namespace pipwick {
 // Every pause of the game goes through here, so the windows can wait without busy-polling and the
 // tests and the simulator can wait not at all.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Milliseconds since some fixed moment; wraps at 2^32.
     virtual uint32_t TickCount() = 0;
@@ -19,7 +19,7 @@ public:
 
 // Where each deal's random seed comes from: the calendar time in the game, chosen seeds elsewhere.
 class SeedSource {
-public:
+  public:
     virtual ~SeedSource() = default;
     virtual uint32_t DealSeed() = 0;
 };

@@ -9,10 +9,10 @@ namespace pipwick {
 
 constexpr int kArmCount = 4;
 constexpr int kArmLength = 28;
-constexpr int kDeckSize = 29;          // Deck[0] is always 0
-constexpr int kEmptySlot = 21;         // "no slot" as a hand slot index
-constexpr int kNoSelection = 29;       // SelectedTile when nothing is picked up
-constexpr int kDropSelection = 22;     // SelectHandTile slot that only drops the selection
+constexpr int kDeckSize = 29;       // Deck[0] is always 0
+constexpr int kEmptySlot = 21;      // "no slot" as a hand slot index
+constexpr int kNoSelection = 29;    // SelectedTile when nothing is picked up
+constexpr int kDropSelection = 22;  // SelectHandTile slot that only drops the selection
 constexpr int kWinningScore = 250;
 
 // One tile of the line of play. InnerPip touches the previous tile (toward the root), OuterPip is
@@ -26,9 +26,9 @@ struct PlacedTile {
 };
 
 enum SpinnerStates : int32_t {
-    kNoSpinner = 0,      // no double laid this hand
+    kNoSpinner = 0,        // no double laid this hand
     kSpinnerJustLaid = 1,  // the first double was laid and the line re-rooted during this play
-    kSpinnerDown = 2,    // the spinner is record 0 of arm 0; side arms closed
+    kSpinnerDown = 2,      // the spinner is record 0 of arm 0; side arms closed
     kSideArmsOpen = 3,
 };
 
@@ -58,14 +58,62 @@ struct GameState {
 };
 
 // Start-up state: empty hands and table, no game, two players.
-void ResetGameState(GameState& state);
+inline void ResetGameState(GameState& state) {
+    state = GameState{};
+    for (int32_t& pip : state.ArmOpenPip) {
+        pip = kNoPip;
+    }
+    state.SelectedTile = kNoSelection;
+    state.PlayerCount = 2;
+    state.NextLeader = 1;
+}
 
 // The small operations every part of the game uses in the same way.
-int ArmLength(const GameState& state, int arm);
-int HandCount(const GameState& state, int player);  // also the first empty slot
-bool TableIsEmpty(const GameState& state);
-bool TakesPart(const GameState& state, int player);
-int NextPlayer(const GameState& state, int player);
-bool BonePileEmpty(const GameState& state);
+
+// Records are used from index 0; the first free one ends the arm, and a full arm has none.
+inline int ArmLength(const GameState& state, int arm) {
+    int length = 0;
+    while (length < kArmLength && state.Arm[arm][length].Tile != kNoTile) {
+        ++length;
+    }
+    return length;
+}
+
+// A hand's tiles are contiguous from slot 0, so this is also its first empty slot.
+inline int HandCount(const GameState& state, int player) {
+    int count = 0;
+    while (count < kHandSlots && state.Hand[player][count] != kNoTile) {
+        ++count;
+    }
+    return count;
+}
+
+inline bool TableIsEmpty(const GameState& state) {
+    return state.Arm[0][0].Tile == kNoTile;
+}
+
+// Players 1 and 3 always play; player 2 joins with three players, player 4 with four.
+inline bool TakesPart(const GameState& state, int player) {
+    return player == 1 || player == 3 || (player == 2 && state.PlayerCount >= 3) ||
+           (player == 4 && state.PlayerCount == 4);
+}
+
+// Seat order: 1, 3 with two players; 1, 2, 3 with three; 1, 2, 3, 4 with four.
+inline int NextPlayer(const GameState& state, int player) {
+    switch (player) {
+        case 1:
+            return state.PlayerCount == 2 ? 3 : 2;
+        case 2:
+            return 3;
+        case 3:
+            return state.PlayerCount == 4 ? 4 : 1;
+        default:
+            return 1;
+    }
+}
+
+inline bool BonePileEmpty(const GameState& state) {
+    return state.BonePileNext >= kDeckSize;
+}
 
 }  // namespace pipwick

@@ -26,7 +26,7 @@ constexpr int32_t kGoingOutCall[2][5] = {{0, 0, 154, 155, 156}, {0, 0, 157, 158,
 // simulator ignores it, the tests record it. The engine calls it at the moments the rules name and
 // never touches a window itself.
 class GameView {
-public:
+  public:
     virtual ~GameView() = default;
 
     // The captions show every player's score and name; the status line shows text, followed by
@@ -41,8 +41,8 @@ public:
     virtual void ResetHandWindows() = 0;
     // A hand changed (a tile drawn, a play closed up): width for its tiles, repaint.
     virtual void HandChanged(int32_t player) = 0;
-    // The human's picked-up tile was put down (SelectedTile is already 29).
-    virtual void SelectionDropped() = 0;
+    // The human picked a tile up or put it down: SelectedTile has changed.
+    virtual void SelectionChanged() = 0;
     // The Draw/Pass command reads "P&ass" when pass is true, else "Dr&aw".
     virtual void SetDrawPassLabel(bool pass) = 0;
 

@@ -27,7 +27,9 @@ struct Point {
 
 // Lengths are given in units of the 640 x 480 design; this turns one into pixels at a scale,
 // truncating toward zero as every stored coordinate does.
-inline int32_t Scaled(double units, double scale) { return static_cast<int32_t>(units * scale); }
+inline int32_t Scaled(double units, double scale) {
+    return static_cast<int32_t>(units * scale);
+}
 
 inline Rect Union(const Rect& a, const Rect& b) {
     return {a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top,

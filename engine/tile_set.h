@@ -15,18 +15,44 @@ struct TilePipTable {
     int32_t high[kTileCount + 1];
 };
 
-// The table every Part reads; built once, never changed.
-extern const TilePipTable TilePips;
+constexpr TilePipTable BuildTilePips() {
+    TilePipTable table{};
+    int id = 1;
+    for (int low = 0; low <= 6; ++low) {
+        for (int high = low; high <= 6; ++high) {
+            table.low[id] = low;
+            table.high[id] = high;
+            ++id;
+        }
+    }
+    return table;
+}
 
-inline int32_t LowPip(int32_t tile) { return TilePips.low[tile]; }
-inline int32_t HighPip(int32_t tile) { return TilePips.high[tile]; }
-inline int32_t PipTotal(int32_t tile) { return TilePips.low[tile] + TilePips.high[tile]; }
-inline bool IsDouble(int32_t tile) { return TilePips.low[tile] == TilePips.high[tile]; }
-inline bool Shows(int32_t tile, int32_t pip) {
+// The table every part of the game reads; built at compile time, never changed.
+inline constexpr TilePipTable TilePips = BuildTilePips();
+
+constexpr int32_t LowPip(int32_t tile) {
+    return TilePips.low[tile];
+}
+constexpr int32_t HighPip(int32_t tile) {
+    return TilePips.high[tile];
+}
+constexpr int32_t PipTotal(int32_t tile) {
+    return TilePips.low[tile] + TilePips.high[tile];
+}
+constexpr bool IsDouble(int32_t tile) {
+    return TilePips.low[tile] == TilePips.high[tile];
+}
+constexpr bool Shows(int32_t tile, int32_t pip) {
     return TilePips.low[tile] == pip || TilePips.high[tile] == pip;
 }
 
-// The TileId of the tile with pips a and b, in either order.
-int32_t TileWithPips(int32_t a, int32_t b);
+// The TileId of the tile with pips a and b, in either order: suit a starts after the 7 + 6 + ...
+// tiles of the suits below it.
+constexpr int32_t TileWithPips(int32_t a, int32_t b) {
+    const int32_t low = a < b ? a : b;
+    const int32_t high = a < b ? b : a;
+    return low * 7 - low * (low - 1) / 2 + (high - low) + 1;
+}
 
 }  // namespace pipwick

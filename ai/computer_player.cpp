@@ -1,0 +1,231 @@
+// How the computer players choose.
+//
+// Nothing is random and nothing looks ahead. A Beginner takes the first tile that fits, preferring
+// arm 2 unless arm 0's first fit lies in an even slot below 8. An Advanced player adds up what the
+// other three ends show, tries every fitting tile on each arm, and keeps the play whose new total
+// is the highest positive multiple of 5; when no play scores anywhere it sheds its heaviest fitting
+// tile. Ties go to arm 0, then 2, 1 and 3, and within an arm to the lowest slot. Both levels lead a
+// hand the same way: a double backed by several tiles of its suit, else a tile that counts 5 or 10
+// on its own.
+#include "ai/computer_player.h"
+
+#include <initializer_list>
+
+#include "engine/tile_set.h"
+
+namespace pipwick {
+
+namespace {
+
+// Arms in the order ties are broken.
+constexpr int kArmPreference[kArmCount] = {0, 2, 1, 3};
+
+bool LastTileIsDouble(const GameState& state, int arm) {
+    const int length = ArmLength(state, arm);
+    return length > 0 && IsDouble(state.Arm[arm][length - 1].Tile);
+}
+
+int32_t Doubled(int32_t pip, bool isDouble) {
+    return isDouble ? 2 * pip : pip;
+}
+
+// What each open end adds to the table count before the play.
+int32_t EndCount(const GameState& state, int arm) {
+    const int32_t pip = state.ArmOpenPip[arm];
+    if (arm == 0) {
+        return Doubled(pip, LastTileIsDouble(state, 0));
+    }
+    if (pip == kNoPip || pip == 0) {
+        return 0;
+    }
+    if (ArmLength(state, arm) > 0) {
+        return Doubled(pip, LastTileIsDouble(state, arm));
+    }
+    if (arm == 2) {
+        const PlacedTile& root = state.Arm[0][0];
+        return Doubled(root.InnerPip, IsDouble(root.Tile));
+    }
+    return 0;
+}
+
+int ChooseBeginnerPlay(GameState& state, const int (&firstFit)[kArmCount]) {
+    if (firstFit[2] != kEmptySlot) {
+        const int slot0 = firstFit[0];
+        if (slot0 == 0 || slot0 == 2 || slot0 == 4 || slot0 == 6) {
+            state.ChosenArm = 1;
+            return slot0;
+        }
+        state.ChosenArm = 3;
+        return firstFit[2];
+    }
+    for (int arm : {0, 1, 3}) {
+        if (firstFit[arm] != kEmptySlot) {
+            state.ChosenArm = arm + 1;
+            return firstFit[arm];
+        }
+    }
+    return kEmptySlot;
+}
+
+// Only the double-blank can leave every arm without a best slot: it weighs nothing and scores
+// nothing, so it is never preferred on an arm other than arm 0.
+int PlayDoubleBlank(GameState& state, const HandSlots& hand) {
+    for (int slot = 0; slot < kHandSlots; ++slot) {
+        if (hand[slot] != TileWithPips(0, 0)) {
+            continue;
+        }
+        for (int arm = 0; arm < kArmCount; ++arm) {
+            if (state.ArmOpenPip[arm] == 0) {
+                state.ChosenArm = arm + 1;
+                return slot;
+            }
+        }
+        return kEmptySlot;
+    }
+    return kEmptySlot;
+}
+
+int ChooseAdvancedPlay(GameState& state, const HandSlots& hand, const int (&firstFit)[kArmCount]) {
+    ArmEvaluation arms[kArmCount];
+    int32_t total = 0;
+    for (int arm = 0; arm < kArmCount; ++arm) {
+        arms[arm].firstFittingSlot = firstFit[arm];
+        arms[arm].endCount = EndCount(state, arm);
+        total += arms[arm].endCount;
+    }
+    bool anyScores = false;
+    for (int arm = 0; arm < kArmCount; ++arm) {
+        if (arms[arm].firstFittingSlot != kEmptySlot) {
+            EvaluateArm(arms[arm], state.ArmOpenPip[arm], hand, total - arms[arm].endCount);
+            anyScores = anyScores || arms[arm].bestCount > 0;
+        }
+    }
+    int chosen = kArmPreference[0];
+    for (int arm : kArmPreference) {
+        const int32_t value = anyScores ? arms[arm].bestCount : arms[arm].bestPipTotal;
+        const int32_t best = anyScores ? arms[chosen].bestCount : arms[chosen].bestPipTotal;
+        if (value > best) {
+            chosen = arm;
+        }
+    }
+    state.ChosenArm = chosen + 1;
+    if (arms[chosen].bestSlot == kEmptySlot) {
+        return PlayDoubleBlank(state, hand);
+    }
+    return arms[chosen].bestSlot;
+}
+
+// A hand's tiles are contiguous from slot 0.
+int HeldCount(const HandSlots& hand) {
+    int count = 0;
+    while (count < kHandSlots && hand[count] != kNoTile) {
+        ++count;
+    }
+    return count;
+}
+
+int32_t LeadPreference(int32_t tile) {
+    struct Preference {
+        int32_t a, b, value;
+    };
+    for (const Preference& p : {Preference{4, 6, 5}, Preference{5, 5, 4}, Preference{2, 3, 3},
+                                Preference{1, 4, 2}, Preference{0, 5, 1}}) {
+        if (tile == TileWithPips(p.a, p.b)) {
+            return p.value;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+// A hand's tiles are contiguous from slot 0, so the scans stop at the first empty slot.
+int FirstFittingSlot(int32_t pip, const HandSlots& hand) {
+    for (int slot = 0; slot < kHandSlots && hand[slot] != kNoTile; ++slot) {
+        if (Shows(hand[slot], pip)) {
+            return slot;
+        }
+    }
+    return kEmptySlot;
+}
+
+void EvaluateArm(ArmEvaluation& arm, int32_t openPip, const HandSlots& hand, int32_t base) {
+    for (int slot = 0; slot < kHandSlots && hand[slot] != kNoTile; ++slot) {
+        const int32_t tile = hand[slot];
+        if (!Shows(tile, openPip)) {
+            continue;
+        }
+        const int32_t pipTotal = PipTotal(tile);
+        if (arm.bestSlot == kEmptySlot) {
+            arm.bestSlot = slot;
+            arm.bestPipTotal = pipTotal;
+        }
+        const int32_t newEnd = LowPip(tile) == openPip ? HighPip(tile) : LowPip(tile);
+        const int32_t count = base + Doubled(newEnd, IsDouble(tile));
+        if (count >= 1 && count % 5 == 0 && count > arm.bestCount) {
+            arm.bestCount = count;
+            arm.bestSlot = slot;
+            arm.bestPipTotal = pipTotal;
+        } else if (arm.bestCount == 0 && pipTotal > arm.bestPipTotal) {
+            arm.bestSlot = slot;
+            arm.bestPipTotal = pipTotal;
+        }
+    }
+}
+
+int ChooseLead(GameState& state, const HandSlots& hand) {
+    state.ChosenArm = 1;
+    const int count = HeldCount(hand);
+    bool holdsDouble[7] = {};
+    int companions[7] = {};
+    int doubleSlot[7] = {};
+    int preferredSlot = 0;
+    int32_t bestPreference = 0;
+    for (int slot = 0; slot < count; ++slot) {
+        const int32_t tile = hand[slot];
+        const int32_t preference = LeadPreference(tile);
+        if (preference > bestPreference) {
+            bestPreference = preference;
+            preferredSlot = slot;
+        }
+        if (IsDouble(tile)) {
+            holdsDouble[LowPip(tile)] = true;
+            doubleSlot[LowPip(tile)] = slot;
+        } else {
+            ++companions[LowPip(tile)];
+            ++companions[HighPip(tile)];
+        }
+    }
+    for (int v = 6; v >= 0; --v) {
+        if (holdsDouble[v] && companions[v] >= 3) {
+            return doubleSlot[v];
+        }
+    }
+    for (int v = 6; v >= 0; --v) {
+        if (holdsDouble[v] && companions[v] == 2) {
+            return doubleSlot[v];
+        }
+    }
+    return preferredSlot;
+}
+
+int ChooseComputerPlay(GameState& state, const HandSlots& hand, int32_t level) {
+    if (TableIsEmpty(state)) {
+        return ChooseLead(state, hand);
+    }
+    int firstFit[kArmCount];
+    bool anyFits = false;
+    for (int arm = 0; arm < kArmCount; ++arm) {
+        firstFit[arm] = FirstFittingSlot(state.ArmOpenPip[arm], hand);
+        anyFits = anyFits || firstFit[arm] != kEmptySlot;
+    }
+    if (!anyFits) {
+        return kEmptySlot;
+    }
+    if (level == kBeginner) {
+        return ChooseBeginnerPlay(state, firstFit);
+    }
+    return ChooseAdvancedPlay(state, hand, firstFit);
+}
+
+}  // namespace pipwick

@@ -1,0 +1,95 @@
+// New games, the start of each hand, and the shuffle and deal.
+#include "engine/game.h"
+#include "engine/random_generator.h"
+#include "table/board_layout.h"
+
+namespace pipwick {
+
+void Game::NewGame() {
+    state_.GameInProgress = 1;
+    for (int32_t& score : state_.Scores) {
+        score = 0;
+    }
+    Announce("Shuffling...", 0);
+    state_.NextLeader = 1;
+    StartHand();
+}
+
+void Game::StartHand() {
+    state_.SelectedTile = kNoSelection;
+    for (auto& arm : state_.Arm) {
+        for (PlacedTile& record : arm) {
+            record.Tile = kNoTile;
+        }
+    }
+    for (auto& hand : state_.Hand) {
+        for (int32_t& slot : hand) {
+            slot = kNoTile;
+        }
+    }
+    view_.ClearTableAndHands();
+    ShuffleAndDeal();
+    ResetLayout(state_, geometry_);
+    for (Rect& drop : state_.ArmDropRect) {
+        drop.left = 0;
+        drop.right = 0;
+    }
+    state_.SpinnerState = kNoSpinner;
+    state_.ConsecutivePasses = 0;
+    for (int32_t& pip : state_.ArmOpenPip) {
+        pip = kNoPip;
+    }
+    view_.RepaintTable();
+    view_.ResetHandWindows();
+    // With four players the whole set is dealt and the bone pile is empty from the start.
+    view_.SetDrawPassLabel(state_.PlayerCount == 4);
+    state_.CurrentPlayer = state_.NextLeader;
+    state_.NextLeader = NextPlayer(state_, state_.NextLeader);
+    AnnounceWithName("%s's down", state_.CurrentPlayer, 0);
+    log_->HandStarted();
+    RunComputerTurns();
+}
+
+void Game::ShuffleAndDeal() {
+    if (settings_.SoundOn == 1) {
+        view_.PlaySoundAndWait(sound::kShuffle);
+    }
+    for (int32_t& entry : state_.Deck) {
+        entry = kNoTile;
+    }
+    FillDeckByRejection(seeds_.DealSeed());
+    DealCycles();
+    state_.SelectedTile = kNoSelection;
+}
+
+// Each position draws until it gets a tile that no other position holds. Later positions are
+// still 0 and Deck[0] is 0, so only earlier positions can clash: a note of the tiles already placed
+// answers that without searching the deck.
+void Game::FillDeckByRejection(uint32_t seed) {
+    RandomGenerator random;
+    random.Seed(seed);
+    bool placed[kTileCount + 1] = {};
+    for (int p = 1; p < kDeckSize; ++p) {
+        int32_t tile = random.Between(1, kTileCount);
+        while (placed[tile]) {
+            tile = random.Between(1, kTileCount);
+        }
+        state_.Deck[p] = tile;
+        placed[tile] = true;
+    }
+}
+
+// Seven cycles, each dealing to players 3, 1, 2 and 4 in turn (those taking part).
+void Game::DealCycles() {
+    int k = 1;
+    for (int i = 0; i < 7; ++i) {
+        for (int player : {3, 1, 2, 4}) {
+            if (TakesPart(state_, player)) {
+                state_.Hand[player][i] = state_.Deck[k++];
+            }
+        }
+    }
+    state_.BonePileNext = k;
+}
+
+}  // namespace pipwick

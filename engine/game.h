@@ -1,0 +1,111 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/clock.h"
+#include "engine/game_state.h"
+#include "engine/game_view.h"
+#include "engine/geometry.h"
+#include "engine/play_log.h"
+#include "engine/settings.h"
+
+namespace pipwick {
+
+// The pauses of the game, in milliseconds.
+namespace pause {
+constexpr uint32_t kAfterDraw = 500;
+constexpr uint32_t kPerDelaySecond = 1000;
+}  // namespace pause
+
+// The rules of the game as operations on the one GameState, named after the rules and keeping
+// their steps in order. Every window effect goes through the GameView and every pause through the
+// Clock, so the same code runs behind the windows, in the simulator and in the tests.
+class Game {
+  public:
+    Game(GameState& state, const Settings& settings, const Geometry& geometry, GameView& view,
+         Clock& clock, SeedSource& seeds);
+
+    // New game, the deal and the start of each hand.
+    void NewGame();
+    void StartHand();
+    void ShuffleAndDeal();
+
+    // Laying tiles. arm is 1..4 (arm index + 1). Returns 1 when placed, 0 when refused.
+    int PlaceTile(int player, const Rect& source, int32_t tile, int arm);
+    void RerootAtSpinner(int32_t tile);
+    // Returns 1 while play goes on, 0 when the hand or the game has ended.
+    int AfterPlay(int player);
+
+    // Turns.
+    void DrawOrPass(int player);
+    void ComputerTurn(int player);
+    void EndHand(int32_t points);
+    void GameOver();
+
+    // The human's actions, as his windows deliver them.
+    // A click on the tile in hand slot: leads it on an empty table, else picks it up.
+    void HumanClicksHandTile(int slot);
+    // A click in the table window on arm index 0..3's drop area with a tile picked up.
+    void HumanPlaysOnArm(int armIndex);
+    // The Draw/Pass command.
+    void HumanDrawsOrPasses();
+    // Picks up the tile in slot (0..20); a slot of 22 or more only drops the selection.
+    void SelectHandTile(int slot);
+    // The game's side of a change of the number of players: a running game starts anew.
+    void ChangePlayerCount(int count);
+
+    // Keeps a record of every move in log from now on.
+    void RecordTo(PlayLog& log) { log_ = &log; }
+
+    GameState& State() { return state_; }
+    const Settings& Preferences() const { return settings_; }
+    const Geometry& Layout() const { return geometry_; }
+
+  private:
+    void DealCycles();
+    void FillDeckByRejection(uint32_t seed);
+    void PlaceFirstTile(int32_t tile);
+    void PlaceOnArm(int arm, int32_t tile);
+    void RelayRecord(int arm, int index, const PlacedTile& copy);
+    void OpenSideArmsOrSettleSpinner();
+    bool SomeoneWentOut() const;
+    void CloseUpHand(int player);
+    void RunComputerTurns();
+    void HumanPasses();
+    void Draw(int player);
+    void ComputerPasses(int player);
+    void ComputerPlays(int player, int slot);
+    void AwardTwoPlayerHand(int32_t points, const int32_t (&pips)[5]);
+    void AwardHand(int32_t points, const int32_t (&pips)[5]);
+    void AnnounceAward(int winner, int32_t gain, int32_t points, bool alwaysAnnounce);
+    void Announce(const char* text, int32_t value);
+    void AnnounceWithName(const char* format, int player, int32_t value);
+    void AnnounceWithNames(const char* format, int first, int second);
+    const char* Name(int player) const;
+
+    GameState& state_;
+    const Settings& settings_;
+    const Geometry& geometry_;
+    GameView& view_;
+    Clock& clock_;
+    SeedSource& seeds_;
+    PlayLog noLog_;
+    PlayLog* log_ = &noLog_;
+};
+
+// The points the open ends are worth now: their sum when it is a positive multiple of 5, else 0.
+int32_t OpenEndScore(const GameState& state);
+
+// R(x): the pips left in the hands rounded to the nearest multiple of 5 (remainders 1 and 2 down,
+// 3 and 4 up).
+int32_t RoundPips(int32_t pips);
+
+// The winner of a finished game. A human who only ties for the top does not win; among the
+// computer players the lowest-numbered of those with the highest score wins.
+int GameWinner(const GameState& state);
+
+// The arm index (0..3) whose drop area contains the point, tested in the order 0, 2, 1, 3; -1 when
+// none does.
+int DropArmAt(const GameState& state, int32_t x, int32_t y);
+
+}  // namespace pipwick

@@ -1,0 +1,101 @@
+// The human's actions as his windows deliver them: a click on a tile of his hand, a click on an
+// arm's drop area in the table window, the Draw/Pass command, a change of the number of players.
+#include "engine/game.h"
+
+namespace pipwick {
+
+namespace {
+
+bool HumansTurn(const GameState& state) {
+    return state.GameInProgress == 1 && state.CurrentPlayer == 1;
+}
+
+int SlotOf(const GameState& state, int32_t tile) {
+    for (int slot = 0; slot < kHandSlots; ++slot) {
+        if (state.Hand[1][slot] == tile) {
+            return slot;
+        }
+    }
+    return kEmptySlot;
+}
+
+}  // namespace
+
+void Game::HumanClicksHandTile(int slot) {
+    if (!HumansTurn(state_) || slot < 0 || slot >= kHandSlots || state_.Hand[1][slot] == kNoTile) {
+        return;
+    }
+    if (!TableIsEmpty(state_)) {
+        SelectHandTile(slot);
+        return;
+    }
+    if (PlaceTile(1, geometry_.HandSlotRect[slot], state_.Hand[1][slot], 1) == 0) {
+        return;
+    }
+    state_.Hand[1][slot] = kNoTile;
+    state_.CurrentPlayer = NextPlayer(state_, 1);
+    if (AfterPlay(1) == 0) {
+        return;
+    }
+    RunComputerTurns();
+}
+
+void Game::HumanPlaysOnArm(int armIndex) {
+    if (!HumansTurn(state_) || state_.SelectedTile == kNoSelection) {
+        return;
+    }
+    const int found = SlotOf(state_, state_.SelectedTile);
+    const int slot = found == kEmptySlot ? 0 : found;
+    state_.SelectedTile = kNoSelection;
+    if (PlaceTile(1, geometry_.HandSlotRect[slot], state_.Hand[1][slot], armIndex + 1) == 0) {
+        view_.SelectionChanged();
+        return;
+    }
+    state_.Hand[1][slot] = kNoTile;
+    state_.CurrentPlayer = NextPlayer(state_, 1);
+    if (AfterPlay(1) == 0) {
+        return;
+    }
+    while (state_.CurrentPlayer > 1 && state_.GameInProgress == 1) {
+        ComputerTurn(state_.CurrentPlayer);
+    }
+}
+
+void Game::HumanDrawsOrPasses() {
+    if (state_.CurrentPlayer == 1) {
+        DrawOrPass(1);
+    }
+}
+
+void Game::SelectHandTile(int slot) {
+    if (state_.SelectedTile < kNoSelection) {
+        state_.SelectedTile = kNoSelection;
+        view_.SelectionChanged();
+    }
+    if (slot < kDropSelection) {
+        state_.SelectedTile = state_.Hand[1][slot];
+        view_.SelectionChanged();
+    }
+}
+
+void Game::ChangePlayerCount(int count) {
+    if (state_.PlayerCount == count) {
+        return;
+    }
+    state_.PlayerCount = count;
+    if (state_.GameInProgress == 1) {
+        NewGame();
+    }
+}
+
+int DropArmAt(const GameState& state, int32_t x, int32_t y) {
+    for (int arm : {0, 2, 1, 3}) {
+        const Rect& drop = state.ArmDropRect[arm];
+        if (!drop.IsEmpty() && drop.Contains(x, y)) {
+            return arm;
+        }
+    }
+    return -1;
+}
+
+}  // namespace pipwick

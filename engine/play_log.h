@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/game_state.h"
+
+namespace pipwick {
+
+// A record of what happened in a game, move by move, for those who keep one (the simulator's
+// trace). The windows show the same moments through GameView and keep no record.
+class PlayLog {
+  public:
+    virtual ~PlayLog() = default;
+    // The deal is done and the leader is CurrentPlayer.
+    virtual void HandStarted() {}
+    // record is the played tile as it lies once the play is complete (after any re-rooting).
+    virtual void TilePlayed(int /*player*/, int /*armIndex*/, const PlacedTile& /*record*/) {}
+    virtual void TileDrawn(int /*player*/, int32_t /*tile*/) {}
+    virtual void Passed(int /*player*/) {}
+    // winner is 0 when nobody won the hand's pips.
+    virtual void HandEnded(int32_t /*points*/, int /*winner*/, int32_t /*gain*/) {}
+    virtual void GameEnded(int /*winner*/) {}
+};
+
+}  // namespace pipwick

@@ -1,0 +1,94 @@
+// Scoring during play: after every tile that reaches the table the open ends are added up, and a
+// positive multiple of 5 is scored at once.
+#include "engine/game.h"
+
+namespace pipwick {
+
+namespace {
+
+// An arm's open end: its last tile's outer pip, both halves when that tile is a double.
+int32_t EndOfArm(const GameState& state, int arm) {
+    const int length = ArmLength(state, arm);
+    if (length == 0) {
+        return 0;
+    }
+    const PlacedTile& last = state.Arm[arm][length - 1];
+    return IsDouble(last.Tile) ? 2 * last.OuterPip : last.OuterPip;
+}
+
+// While arm 2 is empty the root supplies its end; a lone double counts once, through arm 0.
+int32_t EndOfArm2(const GameState& state) {
+    if (ArmLength(state, 2) > 0) {
+        return EndOfArm(state, 2);
+    }
+    const PlacedTile& root = state.Arm[0][0];
+    if (!IsDouble(root.Tile)) {
+        return root.InnerPip;
+    }
+    return ArmLength(state, 0) > 1 ? 2 * root.InnerPip : 0;
+}
+
+}  // namespace
+
+int32_t OpenEndScore(const GameState& state) {
+    if (TableIsEmpty(state)) {
+        return 0;
+    }
+    const int32_t sum =
+        EndOfArm(state, 0) + EndOfArm(state, 1) + EndOfArm(state, 3) + EndOfArm2(state);
+    return sum >= 1 && sum % 5 == 0 ? sum : 0;
+}
+
+int Game::AfterPlay(int player) {
+    state_.ConsecutivePasses = 0;
+    CloseUpHand(player);
+    const int32_t points = OpenEndScore(state_);
+    if (points > 0) {
+        state_.Scores[player] += points;
+        AnnounceWithName("%s scores", player, points);
+        for (int p = 1; p <= 4; ++p) {
+            if (state_.Scores[p] >= kWinningScore) {
+                GameOver();
+                return 0;
+            }
+        }
+    } else {
+        AnnounceWithName("%s's turn", state_.CurrentPlayer, 0);
+    }
+    OpenSideArmsOrSettleSpinner();
+    if (!SomeoneWentOut()) {
+        return 1;
+    }
+    if (settings_.SoundOn == 1 && player > 1 && state_.Hand[player][0] == kNoTile) {
+        view_.PlaySound(sound::kGoingOutCall[settings_.PlayerGender[player] == 0 ? 0 : 1][player]);
+    }
+    EndHand(points);
+    return 0;
+}
+
+// The played tile left a gap; the tiles after it move down one slot each.
+void Game::CloseUpHand(int player) {
+    int32_t(&hand)[kHandSlots] = state_.Hand[player];
+    for (int i = 0; i < kHandSlots - 1; ++i) {
+        if (hand[i] != kNoTile) {
+            continue;
+        }
+        if (hand[i + 1] == kNoTile) {
+            break;
+        }
+        hand[i] = hand[i + 1];
+        hand[i + 1] = kNoTile;
+    }
+    view_.HandChanged(player);
+}
+
+bool Game::SomeoneWentOut() const {
+    for (int player = 1; player <= 4; ++player) {
+        if (TakesPart(state_, player) && state_.Hand[player][0] == kNoTile) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace pipwick

@@ -1,0 +1,89 @@
+// The turn sequence: drawing and passing, and a computer player's whole turn. Computer turns run
+// one after another inside the human's action until it is his turn again or the game is over.
+#include "ai/computer_player.h"
+#include "engine/game.h"
+
+namespace pipwick {
+
+void Game::RunComputerTurns() {
+    while (state_.CurrentPlayer > 1) {
+        ComputerTurn(state_.CurrentPlayer);
+    }
+}
+
+void Game::DrawOrPass(int player) {
+    if (player == 1 && BonePileEmpty(state_)) {
+        HumanPasses();
+    } else {
+        Draw(player);
+    }
+}
+
+// The human's pass is counted but does not end a blocked hand: the next computer pass does.
+void Game::HumanPasses() {
+    state_.CurrentPlayer = NextPlayer(state_, 1);
+    AnnounceWithNames("%s passed.  %s's turn", 1, state_.CurrentPlayer);
+    ++state_.ConsecutivePasses;
+    log_->Passed(1);
+    RunComputerTurns();
+}
+
+// Drawing keeps the turn: the player still has to play, draw again or pass.
+void Game::Draw(int player) {
+    const int slot = HandCount(state_, player);
+    if (slot >= kHandSlots) {
+        return;
+    }
+    state_.Hand[player][slot] = state_.Deck[state_.BonePileNext++];
+    log_->TileDrawn(player, state_.Hand[player][slot]);
+    if (BonePileEmpty(state_)) {
+        view_.SetDrawPassLabel(true);
+    }
+    view_.HandChanged(player);
+    if (settings_.SoundOn == 1) {
+        view_.PlaySound(sound::kTileClick);
+    }
+}
+
+void Game::ComputerTurn(int player) {
+    clock_.WaitMilliseconds(static_cast<uint32_t>(settings_.PlayDelay) * pause::kPerDelaySecond);
+    const int32_t level = settings_.PlayerLevel[player];
+    int slot = ChooseComputerPlay(state_, state_.Hand[player], level);
+    while (slot == kEmptySlot && !BonePileEmpty(state_)) {
+        DrawOrPass(player);
+        clock_.WaitMilliseconds(pause::kAfterDraw);
+        slot = ChooseComputerPlay(state_, state_.Hand[player], level);
+    }
+    if (slot == kEmptySlot) {
+        ComputerPasses(player);
+    } else {
+        ComputerPlays(player, slot);
+    }
+}
+
+void Game::ComputerPlays(int player, int slot) {
+    PlaceTile(player, geometry_.OpponentSlotRect[slot], state_.Hand[player][slot],
+              state_.ChosenArm);
+    state_.Hand[player][slot] = kNoTile;
+    state_.CurrentPlayer = NextPlayer(state_, player);
+    AnnounceWithName("%s's turn", state_.CurrentPlayer, 0);
+    AfterPlay(player);
+}
+
+// The pass that makes every player in turn pass blocks the hand, silently.
+void Game::ComputerPasses(int player) {
+    ++state_.ConsecutivePasses;
+    log_->Passed(player);
+    const bool blocked = state_.ConsecutivePasses >= state_.PlayerCount;
+    if (settings_.SoundOn == 1 && !blocked) {
+        view_.PlaySound(sound::kPassCall[settings_.PlayerGender[player] == 0 ? 0 : 1][player]);
+    }
+    if (blocked) {
+        EndHand(0);
+        return;
+    }
+    state_.CurrentPlayer = NextPlayer(state_, player);
+    AnnounceWithName("%s passes", player, 0);
+}
+
+}  // namespace pipwick

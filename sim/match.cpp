@@ -1,0 +1,54 @@
+#include "sim/match.h"
+
+#include "ai/computer_player.h"
+
+namespace pipwick {
+
+namespace {
+
+// Far more than any game needs: a hand takes at most 7 plays and 14 draws of the human.
+constexpr int kMaxHumanMoves = 100000;
+
+}  // namespace
+
+Match::Match(int32_t players, const int32_t (&levels)[5], double scale, uint64_t seed)
+    : geometry_(MakeGeometry(scale, Scaled(640, scale), Scaled(480, scale))),
+      seeds_(seed),
+      game_(state_, settings_, geometry_, view_, clock_, seeds_) {
+    ResetGameState(state_);
+    state_.PlayerCount = players;
+    for (int seat = 1; seat <= 4; ++seat) {
+        settings_.PlayerLevel[seat] = levels[seat];
+    }
+    settings_.SoundOn = 0;
+    settings_.PlayDelay = 0;
+}
+
+bool Match::PlayGame(PlayLog& log) {
+    game_.RecordTo(log);
+    game_.NewGame();
+    for (int moves = 0; state_.GameInProgress == 1; ++moves) {
+        if (moves == kMaxHumanMoves) {
+            return false;
+        }
+        SeatOneMoves();
+    }
+    return true;
+}
+
+// One move of seat 1 as a player at the window would make it.
+void Match::SeatOneMoves() {
+    const int slot = ChooseComputerPlay(state_, state_.Hand[1], settings_.PlayerLevel[1]);
+    if (slot == kEmptySlot) {
+        game_.HumanDrawsOrPasses();
+        return;
+    }
+    const bool leads = TableIsEmpty(state_);
+    const int arm = state_.ChosenArm - 1;
+    game_.HumanClicksHandTile(slot);
+    if (!leads) {
+        game_.HumanPlaysOnArm(arm);
+    }
+}
+
+}  // namespace pipwick

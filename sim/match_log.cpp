@@ -1,0 +1,157 @@
+#include "sim/match_log.h"
+
+#include <cstdio>
+
+namespace pipwick {
+
+namespace {
+
+void WriteRect(std::ostream& out, const Rect& r) {
+    out << '[' << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom << ']';
+}
+
+bool Blocked(const GameState& state) {
+    for (int player = 1; player <= 4; ++player) {
+        if (TakesPart(state, player) && state.Hand[player][0] == kNoTile) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void MatchLog::StartGame(int64_t game) {
+    game_ = game;
+    hand_ = 0;
+    ++summary_.games;
+}
+
+void MatchLog::HandStarted() {
+    ++summary_.hands;
+    ++hand_;
+    if (trace_ == nullptr) {
+        return;
+    }
+    const GameState& state = match_.State();
+    *trace_ << R"({"event":"hand","game":)" << game_ << R"(,"hand":)" << hand_ << R"(,"seed":)"
+            << match_.LastDealSeed() << R"(,"leader":)" << state.CurrentPlayer << R"(,"deck":[)";
+    for (int i = 1; i < kDeckSize; ++i) {
+        *trace_ << state.Deck[i] << (i + 1 < kDeckSize ? "," : "]}\n");
+    }
+}
+
+void MatchLog::TilePlayed(int player, int armIndex, const PlacedTile& record) {
+    ++summary_.plays;
+    if (trace_ == nullptr) {
+        return;
+    }
+    const GameState& state = match_.State();
+    *trace_ << R"({"event":"play","player":)" << player << R"(,"tile":)" << record.Tile
+            << R"(,"arm":)" << armIndex << R"(,"inner":)" << record.InnerPip << R"(,"outer":)"
+            << record.OuterPip << R"(,"innerHalf":)";
+    WriteRect(*trace_, record.InnerHalf);
+    *trace_ << R"(,"outerHalf":)";
+    WriteRect(*trace_, record.OuterHalf);
+    *trace_ << R"(,"score":)" << OpenEndScore(state) << R"(,"spinner":)" << state.SpinnerState
+            << "}\n";
+}
+
+void MatchLog::TileDrawn(int player, int32_t tile) {
+    if (trace_ != nullptr) {
+        *trace_ << R"({"event":"draw","player":)" << player << R"(,"tile":)" << tile << "}\n";
+    }
+}
+
+void MatchLog::Passed(int player) {
+    if (trace_ != nullptr) {
+        *trace_ << R"({"event":"pass","player":)" << player << "}\n";
+    }
+}
+
+void MatchLog::HandEnded(int32_t points, int winner, int32_t gain) {
+    if (Blocked(match_.State())) {
+        ++summary_.blockedHands;
+    }
+    if (trace_ == nullptr) {
+        return;
+    }
+    *trace_ << R"({"event":"handEnd","points":)" << points << R"(,"award":[)" << winner << ','
+            << gain << R"(],"scores":)";
+    WriteScores();
+    *trace_ << "}\n";
+}
+
+void MatchLog::GameEnded(int winner) {
+    ++summary_.wins[winner];
+    const GameState& state = match_.State();
+    for (int player = 1; player <= 4; ++player) {
+        summary_.finalScoreTotal[player] += state.Scores[player];
+    }
+    if (trace_ == nullptr) {
+        return;
+    }
+    *trace_ << R"({"event":"gameOver","winner":)" << winner << R"(,"scores":)";
+    WriteScores();
+    *trace_ << "}\n";
+}
+
+void MatchLog::WriteScores() {
+    const int32_t* scores = match_.State().Scores;
+    *trace_ << '[' << scores[1] << ',' << scores[2] << ',' << scores[3] << ',' << scores[4] << ']';
+}
+
+namespace {
+
+struct Figures {
+    double averageScore[5] = {};
+    double pointsPerHand = 0;
+    double blockedShare = 0;
+};
+
+Figures Derive(const MatchSummary& s) {
+    Figures f;
+    int64_t points = 0;
+    for (int player = 1; player <= 4; ++player) {
+        f.averageScore[player] = s.games > 0 ? double(s.finalScoreTotal[player]) / s.games : 0;
+        points += s.finalScoreTotal[player];
+    }
+    f.pointsPerHand = s.hands > 0 ? double(points) / s.hands : 0;
+    f.blockedShare = s.hands > 0 ? double(s.blockedHands) / s.hands : 0;
+    return f;
+}
+
+std::string Format(const char* format, double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+}  // namespace
+
+void PrintSummary(std::ostream& out, const MatchSummary& s, int32_t players, bool json) {
+    const Figures f = Derive(s);
+    if (json) {
+        out << R"({"players":)" << players << R"(,"games":)" << s.games << R"(,"hands":)" << s.hands
+            << R"(,"plays":)" << s.plays << R"(,"wins":[)" << s.wins[1] << ',' << s.wins[2] << ','
+            << s.wins[3] << ',' << s.wins[4] << R"(],"averageScore":[)";
+        for (int player = 1; player <= 4; ++player) {
+            out << Format("%.2f", f.averageScore[player]) << (player < 4 ? "," : "]");
+        }
+        out << R"(,"pointsPerHand":)" << Format("%.3f", f.pointsPerHand) << R"(,"blockedShare":)"
+            << Format("%.4f", f.blockedShare) << "}\n";
+        return;
+    }
+    out << "players           " << players << "\n"
+        << "games             " << s.games << "\n"
+        << "hands             " << s.hands << "\n"
+        << "plays             " << s.plays << "\n";
+    for (int player = 1; player <= 4; ++player) {
+        out << "seat " << player << "  wins " << s.wins[player] << "  average score "
+            << Format("%.2f", f.averageScore[player]) << "\n";
+    }
+    out << "points per hand   " << Format("%.3f", f.pointsPerHand) << "\n"
+        << "blocked hands     " << Format("%.2f", 100 * f.blockedShare) << "%\n";
+}
+
+}  // namespace pipwick

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+
+#include "engine/play_log.h"
+#include "sim/match.h"
+
+namespace pipwick {
+
+struct MatchSummary {
+    int64_t games = 0;
+    int64_t hands = 0;
+    int64_t plays = 0;
+    int64_t blockedHands = 0;
+    int64_t wins[5] = {};
+    int64_t finalScoreTotal[5] = {};
+};
+
+// Counts what happens in a run of games and, when given a stream, writes every move to it as one
+// JSON object per line.
+class MatchLog : public PlayLog {
+  public:
+    MatchLog(const Match& match, std::ostream* trace) : match_(match), trace_(trace) {}
+
+    void StartGame(int64_t game);
+    const MatchSummary& Summary() const { return summary_; }
+
+    void HandStarted() override;
+    void TilePlayed(int player, int armIndex, const PlacedTile& record) override;
+    void TileDrawn(int player, int32_t tile) override;
+    void Passed(int player) override;
+    void HandEnded(int32_t points, int winner, int32_t gain) override;
+    void GameEnded(int winner) override;
+
+  private:
+    void WriteScores();
+
+    const Match& match_;
+    std::ostream* trace_;
+    MatchSummary summary_;
+    int64_t game_ = 0;
+    int64_t hand_ = 0;
+};
+
+// The summary depends only on the options and the seed, so two runs print the same text.
+void PrintSummary(std::ostream& out, const MatchSummary& summary, int32_t players, bool json);
+
+}  // namespace pipwick

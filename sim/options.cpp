@@ -1,0 +1,101 @@
+#include "sim/options.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace pipwick {
+
+const char* const kSimUsage =
+    "usage: pipwick-sim [--games N] [--players 2|3|4] [--levels L1,L2,L3,L4] [--seed S]\n"
+    "                   [--scale 1|1.5|2] [--json] [--trace]\n"
+    "Plays whole games between computer players, seat 1 through the human's own moves.\n"
+    "Levels: 0 Beginner, 1 Advanced. --trace writes every move as JSON Lines to standard output\n"
+    "and the summary to standard error. The rate of play goes to standard error.\n";
+
+namespace {
+
+template <typename Number>
+bool ParseNumber(std::string_view text, Number& value) {
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    return result.ec == std::errc() && result.ptr == end;
+}
+
+bool ParseLevels(std::string_view text, int32_t (&levels)[5]) {
+    for (int seat = 1; seat <= 4; ++seat) {
+        const size_t comma = text.find(',');
+        const std::string_view item = text.substr(0, comma);
+        if (!ParseNumber(item, levels[seat]) || levels[seat] < 0) {
+            return false;
+        }
+        if (seat == 4) {
+            return comma == std::string_view::npos;
+        }
+        if (comma == std::string_view::npos) {
+            return false;
+        }
+        text.remove_prefix(comma + 1);
+    }
+    return false;
+}
+
+bool ParseScale(std::string_view text, double& scale) {
+    if (text == "1" || text == "1.0") {
+        scale = 1.0;
+    } else if (text == "1.5") {
+        scale = 1.5;
+    } else if (text == "2" || text == "2.0") {
+        scale = 2.0;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std::string& error) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view name = argv[i];
+        if (name == "--json") {
+            options.json = true;
+            continue;
+        }
+        if (name == "--trace") {
+            options.trace = true;
+            continue;
+        }
+        if (name == "--help" || name == "-h") {
+            options.help = true;
+            continue;
+        }
+        if (i + 1 >= argc) {
+            error = "unknown option or missing value: " + std::string(name);
+            return false;
+        }
+        const std::string_view value = argv[++i];
+        bool ok = false;
+        if (name == "--games") {
+            ok = ParseNumber(value, options.games) && options.games > 0;
+        } else if (name == "--players") {
+            ok =
+                ParseNumber(value, options.players) && options.players >= 2 && options.players <= 4;
+        } else if (name == "--levels") {
+            ok = ParseLevels(value, options.levels);
+        } else if (name == "--seed") {
+            ok = ParseNumber(value, options.seed);
+        } else if (name == "--scale") {
+            ok = ParseScale(value, options.scale);
+        } else {
+            error = "unknown option: " + std::string(name);
+            return false;
+        }
+        if (!ok) {
+            error = "bad value for " + std::string(name) + ": " + std::string(value);
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace pipwick

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace pipwick {
+
+struct SimOptions {
+    int64_t games = 1;
+    int32_t players = 2;
+    int32_t levels[5] = {0, 1, 1, 1, 1};  // seats 1..4
+    uint64_t seed = 1;
+    double scale = 1.0;
+    bool json = false;
+    bool trace = false;
+    bool help = false;
+};
+
+// Reads the command line; on a bad option returns false and says why in error.
+bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std::string& error);
+
+extern const char* const kSimUsage;
+
+}  // namespace pipwick

@@ -1,0 +1,170 @@
+#include "ai/computer_player.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include "engine/tile_set.h"
+
+namespace pipwick {
+namespace {
+
+int32_t T(int a, int b) {
+    return TileWithPips(a, b);
+}
+
+struct Hand {
+    int32_t slots[kHandSlots] = {};
+    Hand(std::initializer_list<int32_t> tiles) {
+        int i = 0;
+        for (int32_t tile : tiles) {
+            slots[i++] = tile;
+        }
+    }
+};
+
+// A table built record by record: arms given as lists of (inner, outer) pips.
+struct Table {
+    GameState state;
+    Table() { ResetGameState(state); }
+    void Arm(int arm, std::initializer_list<std::pair<int, int>> records) {
+        int i = 0;
+        for (auto [inner, outer] : records) {
+            state.Arm[arm][i++] = PlacedTile{T(inner, outer), inner, outer, {}, {}};
+            state.ArmOpenPip[arm] = outer;
+        }
+    }
+};
+
+TEST(ChooseLead, PrefersABackedDoubleThenACountingTile) {
+    struct Case {
+        const char* name;
+        Hand hand;
+        int slot;
+    };
+    const Case cases[] = {
+        {"5-5 with three other fives", {T(5, 1), T(5, 2), T(5, 5), T(5, 3), T(6, 6)}, 2},
+        {"3-3 with three beats 6-6 with two",
+         {T(6, 6), T(6, 1), T(6, 2), T(3, 3), T(3, 0), T(3, 1), T(3, 4)},
+         3},
+        {"6-6 with exactly two when none has three", {T(1, 1), T(6, 6), T(6, 1), T(6, 2)}, 1},
+        {"0-0 takes part like any double", {T(0, 1), T(0, 2), T(0, 3), T(0, 0)}, 3},
+        {"4-6 outranks 0-5", {T(0, 5), T(1, 2), T(4, 6)}, 2},
+        {"2-3 outranks 1-4", {T(1, 4), T(2, 3), T(1, 2)}, 1},
+        {"slot 0 when nothing counts", {T(1, 2), T(0, 6), T(3, 6)}, 0},
+        {"a double with one companion does not qualify", {T(2, 2), T(2, 0), T(1, 4)}, 2},
+    };
+    for (const Case& c : cases) {
+        Table table;
+        table.state.ChosenArm = 3;
+        EXPECT_EQ(ChooseComputerPlay(table.state, c.hand.slots, 1), c.slot) << c.name;
+        EXPECT_EQ(table.state.ChosenArm, 1) << c.name;
+        EXPECT_EQ(ChooseLead(table.state, c.hand.slots), c.slot) << c.name;
+    }
+}
+
+TEST(FirstFittingSlot, FindsTheLowestSlotShowingThePip) {
+    const Hand hand{T(1, 2), T(3, 4), T(4, 4), T(0, 4)};
+    EXPECT_EQ(FirstFittingSlot(4, hand.slots), 1);
+    EXPECT_EQ(FirstFittingSlot(2, hand.slots), 0);
+    EXPECT_EQ(FirstFittingSlot(6, hand.slots), kEmptySlot);
+    EXPECT_EQ(FirstFittingSlot(kNoPip, hand.slots), kEmptySlot);
+}
+
+TEST(Beginner, PrefersArmTwoUnlessArmZerosFirstFitIsInAnEvenSlotBelowEight) {
+    struct Case {
+        Hand hand;
+        int slot;
+        int arm;
+    };
+    // Arm 0 open on 4, arm 2 open on 3.
+    const Case cases[] = {
+        {{T(1, 1), T(4, 6), T(3, 5)}, 2, 3},  // arm 0's fit in slot 1: arm 2
+        {{T(1, 1), T(0, 1), T(3, 5), T(1, 2), T(4, 6)}, 4, 1},
+        {{T(4, 6), T(3, 5)}, 0, 1},
+        {{T(1, 1), T(4, 6)}, 1, 1},  // nothing for arm 2
+        {{T(1, 1), T(3, 6)}, 1, 3},
+        {{T(1, 1), T(2, 2)}, kEmptySlot, 0},
+    };
+    for (const Case& c : cases) {
+        Table table;
+        table.Arm(0, {{3, 4}});
+        table.state.ArmOpenPip[2] = 3;
+        const int slot = ChooseComputerPlay(table.state, c.hand.slots, kBeginner);
+        EXPECT_EQ(slot, c.slot);
+        if (slot != kEmptySlot) {
+            EXPECT_EQ(table.state.ChosenArm, c.arm);
+        }
+    }
+}
+
+TEST(Advanced, PlaysTheHighestScoringMultipleOfFive) {
+    // Ends before the play: arm 0 shows 6-6 (12) and arm 2 the root's 3, so a play on arm 2
+    // starts from 12 and one on arm 0 from 3.
+    Table table;
+    table.Arm(0, {{3, 6}, {6, 6}});
+    table.state.ArmOpenPip[2] = 3;
+    // On arm 2: 3-1 leaves 13, 3-3 leaves 18, 3-0 leaves 12; on arm 0: 6-2 leaves 5.
+    const Hand hand{T(3, 1), T(6, 2), T(3, 0), T(3, 3)};
+    EXPECT_EQ(ChooseComputerPlay(table.state, hand.slots, 1), 1);
+    EXPECT_EQ(table.state.ChosenArm, 1);
+    // 6-4 would leave 7 on arm 0: 6-2's 5 still wins, from its new slot.
+    const Hand better{T(3, 1), T(3, 3), T(6, 2), T(6, 4)};
+    EXPECT_EQ(ChooseComputerPlay(table.state, better.slots, 2), 2);
+}
+
+TEST(Advanced, ADoubleThatScoresMoreIsPreferred) {
+    // Arm 0 ends in 5-5, so a play on arm 2 starts from 10.
+    Table table;
+    table.Arm(0, {{1, 5}, {5, 5}});
+    table.state.ArmOpenPip[2] = 1;
+    // On arm 2: 1-3 leaves 13, 1-5 leaves 15 and 1-1 leaves 12; on arm 0 1-5 leaves 2.
+    const Hand hand{T(1, 3), T(1, 5), T(1, 1)};
+    EXPECT_EQ(ChooseComputerPlay(table.state, hand.slots, 1), 1);
+    EXPECT_EQ(table.state.ChosenArm, 3);
+    // Both main ends open on 5: 5-0 leaves 5, 5-5 leaves 15.
+    Table doubles;
+    doubles.Arm(0, {{2, 5}});
+    doubles.Arm(2, {{2, 0}, {0, 5}});
+    const Hand withDouble{T(5, 0), T(5, 5)};
+    EXPECT_EQ(ChooseComputerPlay(doubles.state, withDouble.slots, 1), 1);
+    EXPECT_EQ(doubles.state.ChosenArm, 1);
+}
+
+TEST(Advanced, WithNoScoringPlayItShedsTheHeaviestTileArmZeroFirstOnTies) {
+    Table table;
+    table.Arm(0, {{1, 2}});
+    table.state.ArmOpenPip[2] = 1;
+    // 2-6 on arm 0 (8 pips) or 1-6 on arm 2 (7 pips); neither scores.
+    const Hand hand{T(1, 6), T(2, 6)};
+    EXPECT_EQ(ChooseComputerPlay(table.state, hand.slots, 1), 1);
+    EXPECT_EQ(table.state.ChosenArm, 1);
+    // Equal totals: 2-5 on arm 0 (7) and 1-6 on arm 2 (7): arm 0.
+    const Hand tie{T(1, 6), T(2, 5)};
+    EXPECT_EQ(ChooseComputerPlay(table.state, tie.slots, 1), 1);
+    EXPECT_EQ(table.state.ChosenArm, 1);
+}
+
+TEST(Advanced, PlaysTheDoubleBlankWhenItIsTheOnlyTileThatFits) {
+    Table table;
+    table.Arm(0, {{2, 2}, {2, 3}});
+    table.Arm(2, {{2, 4}});
+    table.state.ArmOpenPip[1] = 0;
+    table.state.ArmOpenPip[3] = 5;
+    table.Arm(1, {{2, 0}});
+    const Hand hand{T(1, 1), T(0, 0)};
+    EXPECT_EQ(ChooseComputerPlay(table.state, hand.slots, 1), 1);
+    EXPECT_EQ(table.state.ChosenArm, 2);
+}
+
+TEST(EvaluateArm, TakesTheHighestCountWithItsPipTotal) {
+    ArmEvaluation arm;
+    const Hand hand{T(4, 1), T(4, 6), T(4, 4), T(3, 3)};
+    EvaluateArm(arm, 4, hand.slots, 4);  // counts 5, 10 and 12 (the double counts 8)
+    EXPECT_EQ(arm.bestSlot, 1);
+    EXPECT_EQ(arm.bestCount, 10);
+    EXPECT_EQ(arm.bestPipTotal, 10);
+}
+
+}  // namespace
+}  // namespace pipwick

@@ -1,0 +1,79 @@
+#include "engine/random_generator.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/game.h"
+#include "tests/engine/test_table.h"
+
+namespace pipwick {
+namespace {
+
+// Expected words were worked out from the generator's definition outside this code base.
+TEST(RandomGenerator, ProducesTheDefinedWords) {
+    struct Case {
+        uint32_t seed;
+        uint32_t first, second;
+    };
+    for (const Case& c : {Case{1, 0x68de5269, 0xfc5471fb}, Case{0, 0x0acb5648, 0x4ecdedd8}}) {
+        RandomGenerator random;
+        random.Seed(c.seed);
+        EXPECT_EQ(random.NextWord(), c.first) << c.seed;
+        EXPECT_EQ(random.NextWord(), c.second) << c.seed;
+    }
+}
+
+TEST(RandomGenerator, RegeneratesAfterAllWordsAreUsed) {
+    RandomGenerator random;
+    random.Seed(12345);
+    for (int i = 0; i < 350; ++i) {
+        random.NextWord();
+    }
+    EXPECT_EQ(random.NextWord(), 0x31ffdb13u);  // the last word of the first pass
+    EXPECT_EQ(random.NextWord(), 0x15b01078u);  // the first of the second
+}
+
+TEST(RandomGenerator, BetweenStaysInRange) {
+    RandomGenerator random;
+    random.Seed(2026);
+    const int32_t expected[] = {8, 17, 18, 2, 23, 28, 2, 25, 23, 28};
+    for (int32_t value : expected) {
+        EXPECT_EQ(random.Between(1, 28), value);
+    }
+    int seen[30] = {};
+    for (int i = 0; i < 100000; ++i) {
+        const int32_t r = random.Between(1, 28);
+        ASSERT_GE(r, 1);
+        ASSERT_LE(r, 28);
+        ++seen[r];
+    }
+    for (int v = 1; v <= 28; ++v) {
+        EXPECT_GT(seen[v], 3000) << v;
+    }
+    EXPECT_EQ(random.Between(5, 4), INT32_MIN);
+    EXPECT_EQ(random.Between(3, 3), 3);
+}
+
+TEST(RandomGenerator, NextUnitIsInTheHalfOpenUnitInterval) {
+    RandomGenerator random;
+    random.Seed(99);
+    for (int i = 0; i < 100000; ++i) {
+        const double u = random.NextUnit();
+        ASSERT_GE(u, 0.0);
+        ASSERT_LT(u, 1.0);
+    }
+}
+
+TEST(ShuffleAndDeal, FillsTheDeckByRejectionFromTheSeed) {
+    TestTable table;
+    table.seeds.seed = 7;
+    table.game.ShuffleAndDeal();
+    const int32_t expected[] = {7, 13, 24, 28, 12, 14, 25, 23, 17, 2, 5,  21, 15, 22,
+                                6, 27, 18, 26, 20, 16, 3,  10, 19, 4, 11, 9,  8,  1};
+    EXPECT_EQ(table.state.Deck[0], 0);
+    for (int p = 1; p < kDeckSize; ++p) {
+        EXPECT_EQ(table.state.Deck[p], expected[p - 1]) << p;
+    }
+}
+
+}  // namespace
+}  // namespace pipwick

@@ -1,0 +1,127 @@
+#pragma once
+
+#include <initializer_list>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "engine/game.h"
+#include "table/board_layout.h"
+
+namespace pipwick {
+
+// A view that writes down what the game asked it to show, one line per call.
+class RecordingView : public GameView {
+  public:
+    std::vector<std::string> events;
+
+    void Announce(const char* text, int32_t value) override {
+        Add("announce " + std::string(text) + (value != 0 ? " " + std::to_string(value) : ""));
+    }
+    void ShowMessage(Message message, const char* winner) override {
+        Add("message " + std::to_string(static_cast<int>(message)) +
+            (winner != nullptr ? " " + std::string(winner) : ""));
+    }
+    void ClearTableAndHands() override { Add("clear"); }
+    void ResetHandWindows() override { Add("reset windows"); }
+    void HandChanged(int32_t player) override { Add("hand " + std::to_string(player)); }
+    void SelectionChanged() override { Add("selection"); }
+    void SetDrawPassLabel(bool pass) override { Add(pass ? "label P&ass" : "label Dr&aw"); }
+    void TileLeavesHand(int32_t player, const Rect&, int32_t tile) override {
+        Add("leaves " + std::to_string(player) + " " + std::to_string(tile));
+    }
+    void TileLands(const PlacedTile& record) override {
+        Add("lands " + std::to_string(record.Tile));
+    }
+    void RedrawAllTiles() override { Add("redraw"); }
+    void RepaintTable() override { Add("repaint"); }
+    void ShowTilesFaceUp(int32_t player) override { Add("face up " + std::to_string(player)); }
+    void PlaySound(int32_t wave) override { Add("sound " + std::to_string(wave)); }
+    void PlaySoundAndWait(int32_t wave) override { Add("sound and wait " + std::to_string(wave)); }
+
+    // The recorded lines that start with prefix, in order.
+    std::vector<std::string> Only(const std::string& prefix) const {
+        std::vector<std::string> lines;
+        for (const std::string& e : events) {
+            if (e.rfind(prefix, 0) == 0) {
+                lines.push_back(e);
+            }
+        }
+        return lines;
+    }
+
+  private:
+    void Add(std::string line) { events.push_back(std::move(line)); }
+};
+
+// A clock whose waits return at once and are written down in milliseconds.
+class RecordingClock : public Clock {
+  public:
+    std::vector<uint32_t> waits;
+
+    uint32_t TickCount() override { return now_; }
+    void WaitUntil(uint32_t deadline) override {
+        waits.push_back(deadline - now_);
+        now_ = deadline;
+    }
+
+  private:
+    uint32_t now_ = 1000;
+};
+
+class FixedSeed : public SeedSource {
+  public:
+    uint32_t seed = 7;
+    uint32_t DealSeed() override { return seed; }
+};
+
+// A game at scale 1.0 with recording view and clock, sound off and no delay unless a test sets
+// them.
+struct TestTable {
+    GameState state;
+    Settings settings;
+    Geometry geometry = MakeGeometry(1.0, 1024, 768);
+    RecordingView view;
+    RecordingClock clock;
+    FixedSeed seeds;
+    Game game{state, settings, geometry, view, clock, seeds};
+
+    explicit TestTable(int players = 2) {
+        ResetGameState(state);
+        state.PlayerCount = players;
+        settings.SoundOn = 0;
+        settings.PlayDelay = 0;
+    }
+
+    // A hand in progress: the given tiles in hand, the human to play, nothing on the table.
+    void Hand(int player, std::initializer_list<int32_t> tiles) {
+        int slot = 0;
+        for (int32_t& entry : state.Hand[player]) {
+            entry = kNoTile;
+        }
+        for (int32_t tile : tiles) {
+            state.Hand[player][slot++] = tile;
+        }
+    }
+
+    void StartEmptyHand(int leader = 1) {
+        state.GameInProgress = 1;
+        state.CurrentPlayer = leader;
+        state.BonePileNext = kDeckSize;
+        state.SelectedTile = kNoSelection;
+        ResetLayout(state, geometry);
+    }
+
+    // Plays tile on arm (0..3) as a computer player would, without the rule check.
+    void Lay(int arm, int32_t tile) { game.PlaceTile(2, Rect{}, tile, arm + 1); }
+};
+
+inline int32_t T(int a, int b) {
+    return TileWithPips(a, b);
+}
+
+inline void PrintTo(const Rect& r, std::ostream* out) {
+    *out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
+
+}  // namespace pipwick
