@@ -8,7 +8,7 @@
 // across the run that ends or stands in line with the new run, as the route says. Lengths are in
 // units of the 640 x 480 design times the scale. Every coordinate is truncated toward zero and
 // stored the moment it is computed, and the next step starts from that integer: t(t(a) + b) is not
-// t(a + b), and at 1.5 the tiles land a pixel apart if the rule is bent. At exactly 1.5 a run going
+// t(a + b), and at 1.5 bending the rule moves tiles, even corners. At exactly 1.5 a run going
 // left or up also starts its test and its tile one pixel further on than the stored cursor.
 
 #include "table/board_layout.h"
