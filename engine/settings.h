@@ -17,6 +17,11 @@ struct Settings {
     int32_t PlayDelay = 2;  // seconds before a computer player moves
     int32_t DoubleClickDrawPass = 0;
     int32_t TableSizeSetting = 0;
+    // The table's background: one of seven colours ("bkcolor"), or from 8 on the custom one.
+    int32_t BackgroundColorChoice = 4;
+    int32_t BackgroundRed = 0;
+    int32_t BackgroundGreen = 128;
+    int32_t BackgroundBlue = 128;
 };
 
 }  // namespace pipwick

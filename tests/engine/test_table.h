@@ -16,28 +16,25 @@ class RecordingView : public GameView {
     std::vector<std::string> events;
 
     void Announce(const char* text, int32_t value) override {
-        Add("announce " + std::string(text) + (value != 0 ? " " + std::to_string(value) : ""));
+        Add("announce", text, value != 0 ? std::to_string(value) : "");
     }
     void ShowMessage(Message message, const char* winner) override {
-        Add("message " + std::to_string(static_cast<int>(message)) +
-            (winner != nullptr ? " " + std::string(winner) : ""));
+        Add("message", std::to_string(static_cast<int>(message)), winner != nullptr ? winner : "");
     }
     void ClearTableAndHands() override { Add("clear"); }
     void ResetHandWindows() override { Add("reset windows"); }
-    void HandChanged(int32_t player) override { Add("hand " + std::to_string(player)); }
+    void HandChanged(int32_t player) override { Add("hand", std::to_string(player)); }
     void SelectionChanged() override { Add("selection"); }
-    void SetDrawPassLabel(bool pass) override { Add(pass ? "label P&ass" : "label Dr&aw"); }
+    void SetDrawPassLabel(bool pass) override { Add("label", pass ? "P&ass" : "Dr&aw"); }
     void TileLeavesHand(int32_t player, const Rect&, int32_t tile) override {
-        Add("leaves " + std::to_string(player) + " " + std::to_string(tile));
+        Add("leaves", std::to_string(player), std::to_string(tile));
     }
-    void TileLands(const PlacedTile& record) override {
-        Add("lands " + std::to_string(record.Tile));
-    }
+    void TileLands(const PlacedTile& record) override { Add("lands", std::to_string(record.Tile)); }
     void RedrawAllTiles() override { Add("redraw"); }
     void RepaintTable() override { Add("repaint"); }
-    void ShowTilesFaceUp(int32_t player) override { Add("face up " + std::to_string(player)); }
-    void PlaySound(int32_t wave) override { Add("sound " + std::to_string(wave)); }
-    void PlaySoundAndWait(int32_t wave) override { Add("sound and wait " + std::to_string(wave)); }
+    void ShowTilesFaceUp(int32_t player) override { Add("face up", std::to_string(player)); }
+    void PlaySound(int32_t wave) override { Add("sound", std::to_string(wave)); }
+    void PlaySoundAndWait(int32_t wave) override { Add("sound and wait", std::to_string(wave)); }
 
     // The recorded lines that start with prefix, in order.
     std::vector<std::string> Only(const std::string& prefix) const {
@@ -51,7 +48,18 @@ class RecordingView : public GameView {
     }
 
   private:
-    void Add(std::string line) { events.push_back(std::move(line)); }
+    // One line: the words separated by single spaces, empty words left out.
+    void Add(const std::string& what, const std::string& first = "",
+             const std::string& second = "") {
+        std::string line = what;
+        for (const std::string* word : {&first, &second}) {
+            if (!word->empty()) {
+                line += ' ';
+                line += *word;
+            }
+        }
+        events.push_back(line);
+    }
 };
 
 // A clock whose waits return at once and are written down in milliseconds.
