@@ -27,7 +27,7 @@ void Game::StartHand() {
             slot = kNoTile;
         }
     }
-    view_.ClearTableAndHands();
+    view_->ClearTableAndHands();
     ShuffleAndDeal();
     ResetLayout(state_, geometry_);
     for (Rect& drop : state_.ArmDropRect) {
@@ -39,10 +39,10 @@ void Game::StartHand() {
     for (int32_t& pip : state_.ArmOpenPip) {
         pip = kNoPip;
     }
-    view_.RepaintTable();
-    view_.ResetHandWindows();
+    view_->RepaintTable();
+    view_->ResetHandWindows();
     // With four players the whole set is dealt and the bone pile is empty from the start.
-    view_.SetDrawPassLabel(state_.PlayerCount == 4);
+    view_->SetDrawPassLabel(state_.PlayerCount == 4);
     state_.CurrentPlayer = state_.NextLeader;
     state_.NextLeader = NextPlayer(state_, state_.NextLeader);
     AnnounceWithName("%s's down", state_.CurrentPlayer, 0);
@@ -52,7 +52,7 @@ void Game::StartHand() {
 
 void Game::ShuffleAndDeal() {
     if (settings_.SoundOn == 1) {
-        view_.PlaySoundAndWait(sound::kShuffle);
+        view_->PlaySoundAndWait(sound::kShuffle);
     }
     for (int32_t& entry : state_.Deck) {
         entry = kNoTile;

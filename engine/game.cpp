@@ -9,7 +9,7 @@ Game::Game(GameState& state, const Settings& settings, const Geometry& geometry,
     : state_(state),
       settings_(settings),
       geometry_(geometry),
-      view_(view),
+      view_(&view),
       clock_(clock),
       seeds_(seeds) {}
 
@@ -18,7 +18,7 @@ const char* Game::Name(int player) const {
 }
 
 void Game::Announce(const char* text, int32_t value) {
-    view_.Announce(text, value);
+    view_->Announce(text, value);
 }
 
 namespace {
@@ -48,13 +48,13 @@ void FillInNames(char (&text)[96], const char* format, const char* first, const 
 void Game::AnnounceWithName(const char* format, int player, int32_t value) {
     char text[96];
     FillInNames(text, format, Name(player), "");
-    view_.Announce(text, value);
+    view_->Announce(text, value);
 }
 
 void Game::AnnounceWithNames(const char* format, int first, int second) {
     char text[96];
     FillInNames(text, format, Name(first), Name(second));
-    view_.Announce(text, 0);
+    view_->Announce(text, 0);
 }
 
 }  // namespace pipwick

@@ -56,6 +56,8 @@ class Game {
 
     // Keeps a record of every move in log from now on.
     void RecordTo(PlayLog& log) { log_ = &log; }
+    // Shows the game through view from now on.
+    void ShowOn(GameView& view) { view_ = &view; }
 
     GameState& State() { return state_; }
     const Settings& Preferences() const { return settings_; }
@@ -86,7 +88,7 @@ class Game {
     GameState& state_;
     const Settings& settings_;
     const Geometry& geometry_;
-    GameView& view_;
+    GameView* view_;
     Clock& clock_;
     SeedSource& seeds_;
     PlayLog noLog_;

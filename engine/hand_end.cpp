@@ -11,7 +11,7 @@ int32_t RoundPips(int32_t pips) {
 void Game::EndHand(int32_t points) {
     for (int player : {3, 2, 4}) {
         if (TakesPart(state_, player)) {
-            view_.ShowTilesFaceUp(player);
+            view_->ShowTilesFaceUp(player);
         }
     }
     int32_t pips[5] = {};
@@ -31,7 +31,7 @@ void Game::EndHand(int32_t points) {
             return;
         }
     }
-    view_.ShowMessage(Message::kHandOver, nullptr);
+    view_->ShowMessage(Message::kHandOver, nullptr);
     StartHand();
 }
 
@@ -111,9 +111,9 @@ void Game::GameOver() {
     const int winner = GameWinner(state_);
     log_->GameEnded(winner);
     if (winner == 1) {
-        view_.ShowMessage(Message::kHumanWins, nullptr);
+        view_->ShowMessage(Message::kHumanWins, nullptr);
     } else {
-        view_.ShowMessage(Message::kComputerWins, Name(winner));
+        view_->ShowMessage(Message::kComputerWins, Name(winner));
     }
     state_.CurrentPlayer = 0;
     state_.GameInProgress = 0;

@@ -48,7 +48,7 @@ void Game::HumanPlaysOnArm(int armIndex) {
     const int slot = found == kEmptySlot ? 0 : found;
     state_.SelectedTile = kNoSelection;
     if (PlaceTile(1, geometry_.HandSlotRect[slot], state_.Hand[1][slot], armIndex + 1) == 0) {
-        view_.SelectionChanged();
+        view_->SelectionChanged();
         return;
     }
     state_.Hand[1][slot] = kNoTile;
@@ -70,11 +70,11 @@ void Game::HumanDrawsOrPasses() {
 void Game::SelectHandTile(int slot) {
     if (state_.SelectedTile < kNoSelection) {
         state_.SelectedTile = kNoSelection;
-        view_.SelectionChanged();
+        view_->SelectionChanged();
     }
     if (slot < kDropSelection) {
         state_.SelectedTile = state_.Hand[1][slot];
-        view_.SelectionChanged();
+        view_->SelectionChanged();
     }
 }
 

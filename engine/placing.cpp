@@ -15,10 +15,10 @@ int Game::PlaceTile(int player, const Rect& source, int32_t tile, int arm) {
     const int index = arm - 1;
     const bool empty = TableIsEmpty(state_);
     if (player == 1 && !empty && !Shows(tile, state_.ArmOpenPip[index])) {
-        view_.ShowMessage(Message::kWontPlayThere, nullptr);
+        view_->ShowMessage(Message::kWontPlayThere, nullptr);
         return 0;
     }
-    view_.TileLeavesHand(player, source, tile);
+    view_->TileLeavesHand(player, source, tile);
     const int armIndex = empty ? 0 : index;
     const int recordIndex = empty ? 0 : ArmLength(state_, armIndex);
     if (empty) {
@@ -41,7 +41,7 @@ void Game::PlaceFirstTile(int32_t tile) {
     root.InnerPip = LowPip(tile);
     root.OuterPip = HighPip(tile);
     LayOutTile(state_, geometry_.ScaleFactor, 0, root);
-    view_.TileLands(root);
+    view_->TileLands(root);
     state_.ArmDropRect[2] = root.InnerHalf;
     state_.ArmDropRect[0] = root.OuterHalf;
     state_.ArmOpenPip[0] = HighPip(tile);
@@ -56,7 +56,7 @@ void Game::PlaceOnArm(int arm, int32_t tile) {
     record.OuterPip = lowMatches ? HighPip(tile) : LowPip(tile);
     SelectHandTile(kDropSelection);
     LayOutTile(state_, geometry_.ScaleFactor, arm, record);
-    view_.TileLands(record);
+    view_->TileLands(record);
     state_.ArmOpenPip[arm] = record.OuterPip;
     state_.ArmDropRect[arm] =
         IsDouble(tile) ? Union(record.InnerHalf, record.OuterHalf) : record.OuterHalf;
@@ -109,7 +109,7 @@ void Game::RerootAtSpinner(int32_t tile) {
         state_.ArmOpenPip[2] = spinner.InnerPip;
         state_.ArmDropRect[2] = spinner.InnerHalf;
     }
-    view_.RedrawAllTiles();
+    view_->RedrawAllTiles();
 }
 
 void Game::RelayRecord(int arm, int index, const PlacedTile& copy) {
@@ -135,7 +135,7 @@ void Game::OpenSideArmsOrSettleSpinner() {
         state_.ArmDropRect[3] = spinner.OuterHalf;
         state_.SpinnerState = kSideArmsOpen;
     } else if (state_.SpinnerState == kSpinnerJustLaid) {
-        view_.RepaintTable();
+        view_->RepaintTable();
         state_.SpinnerState = kSpinnerDown;
         const Rect whole = Union(spinner.InnerHalf, spinner.OuterHalf);
         if (ArmLength(state_, 2) == 0) {

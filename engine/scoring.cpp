@@ -60,7 +60,7 @@ int Game::AfterPlay(int player) {
         return 1;
     }
     if (settings_.SoundOn == 1 && player > 1 && state_.Hand[player][0] == kNoTile) {
-        view_.PlaySound(sound::kGoingOutCall[settings_.PlayerGender[player] == 0 ? 0 : 1][player]);
+        view_->PlaySound(sound::kGoingOutCall[settings_.PlayerGender[player] == 0 ? 0 : 1][player]);
     }
     EndHand(points);
     return 0;
@@ -79,7 +79,7 @@ void Game::CloseUpHand(int player) {
         hand[i] = hand[i + 1];
         hand[i + 1] = kNoTile;
     }
-    view_.HandChanged(player);
+    view_->HandChanged(player);
 }
 
 bool Game::SomeoneWentOut() const {

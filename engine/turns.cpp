@@ -37,11 +37,11 @@ void Game::Draw(int player) {
     state_.Hand[player][slot] = state_.Deck[state_.BonePileNext++];
     log_->TileDrawn(player, state_.Hand[player][slot]);
     if (BonePileEmpty(state_)) {
-        view_.SetDrawPassLabel(true);
+        view_->SetDrawPassLabel(true);
     }
-    view_.HandChanged(player);
+    view_->HandChanged(player);
     if (settings_.SoundOn == 1) {
-        view_.PlaySound(sound::kTileClick);
+        view_->PlaySound(sound::kTileClick);
     }
 }
 
@@ -76,7 +76,7 @@ void Game::ComputerPasses(int player) {
     log_->Passed(player);
     const bool blocked = state_.ConsecutivePasses >= state_.PlayerCount;
     if (settings_.SoundOn == 1 && !blocked) {
-        view_.PlaySound(sound::kPassCall[settings_.PlayerGender[player] == 0 ? 0 : 1][player]);
+        view_->PlaySound(sound::kPassCall[settings_.PlayerGender[player] == 0 ? 0 : 1][player]);
     }
     if (blocked) {
         EndHand(0);

@@ -24,10 +24,35 @@ Match::Match(int32_t players, const int32_t (&levels)[5], double scale, uint64_t
     settings_.PlayDelay = 0;
 }
 
+std::optional<std::string> Match::DrawTable(int32_t dominoSet, const ResourceSource& source) {
+    auto drawing = std::make_unique<SnapshotView>(state_, settings_, geometry_, clock_);
+    if (auto error = drawing->LoadSet(dominoSet, source)) {
+        return error;
+    }
+    drawing_ = std::move(drawing);
+    game_.ShowOn(*drawing_);
+    return std::nullopt;
+}
+
+Canvas Match::FirstHandPicture() const {
+    return drawing_ ? drawing_->FirstHandEnd() : Canvas();
+}
+
 bool Match::PlayGame(PlayLog& log) {
+    return PlayUntil(log, false);
+}
+
+bool Match::PlayFirstHand(PlayLog& log) {
+    return PlayUntil(log, true);
+}
+
+bool Match::PlayUntil(PlayLog& log, bool firstHandOnly) {
     game_.RecordTo(log);
     game_.NewGame();
     for (int moves = 0; state_.GameInProgress == 1; ++moves) {
+        if (firstHandOnly && drawing_ && drawing_->FirstHandEnded()) {
+            return true;
+        }
         if (moves == kMaxHumanMoves) {
             return false;
         }

@@ -30,7 +30,7 @@ void MatchLog::StartGame(int64_t game) {
 void MatchLog::HandStarted() {
     ++summary_.hands;
     ++hand_;
-    if (trace_ == nullptr) {
+    if (!Tracing()) {
         return;
     }
     const GameState& state = match_.State();
@@ -43,7 +43,7 @@ void MatchLog::HandStarted() {
 
 void MatchLog::TilePlayed(int player, int armIndex, const PlacedTile& record) {
     ++summary_.plays;
-    if (trace_ == nullptr) {
+    if (!Tracing()) {
         return;
     }
     const GameState& state = match_.State();
@@ -58,13 +58,13 @@ void MatchLog::TilePlayed(int player, int armIndex, const PlacedTile& record) {
 }
 
 void MatchLog::TileDrawn(int player, int32_t tile) {
-    if (trace_ != nullptr) {
+    if (Tracing()) {
         *trace_ << R"({"event":"draw","player":)" << player << R"(,"tile":)" << tile << "}\n";
     }
 }
 
 void MatchLog::Passed(int player) {
-    if (trace_ != nullptr) {
+    if (Tracing()) {
         *trace_ << R"({"event":"pass","player":)" << player << "}\n";
     }
 }
@@ -73,13 +73,13 @@ void MatchLog::HandEnded(int32_t points, int winner, int32_t gain) {
     if (Blocked(match_.State())) {
         ++summary_.blockedHands;
     }
-    if (trace_ == nullptr) {
-        return;
+    if (Tracing()) {
+        *trace_ << R"({"event":"handEnd","points":)" << points << R"(,"award":[)" << winner << ','
+                << gain << R"(],"scores":)";
+        WriteScores();
+        *trace_ << "}\n";
     }
-    *trace_ << R"({"event":"handEnd","points":)" << points << R"(,"award":[)" << winner << ','
-            << gain << R"(],"scores":)";
-    WriteScores();
-    *trace_ << "}\n";
+    ++handsEnded_;
 }
 
 void MatchLog::GameEnded(int winner) {
@@ -88,7 +88,7 @@ void MatchLog::GameEnded(int winner) {
     for (int player = 1; player <= 4; ++player) {
         summary_.finalScoreTotal[player] += state.Scores[player];
     }
-    if (trace_ == nullptr) {
+    if (!Tracing()) {
         return;
     }
     *trace_ << R"({"event":"gameOver","winner":)" << winner << R"(,"scores":)";

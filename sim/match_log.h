@@ -24,6 +24,8 @@ class MatchLog : public PlayLog {
     MatchLog(const Match& match, std::ostream* trace) : match_(match), trace_(trace) {}
 
     void StartGame(int64_t game);
+    // Writes the trace of the first hands hands only.
+    void TraceHands(int64_t hands) { traceHands_ = hands; }
     const MatchSummary& Summary() const { return summary_; }
 
     void HandStarted() override;
@@ -35,12 +37,17 @@ class MatchLog : public PlayLog {
 
   private:
     void WriteScores();
+    bool Tracing() const {
+        return trace_ != nullptr && (traceHands_ == 0 || handsEnded_ < traceHands_);
+    }
 
     const Match& match_;
     std::ostream* trace_;
     MatchSummary summary_;
     int64_t game_ = 0;
     int64_t hand_ = 0;
+    int64_t traceHands_ = 0;
+    int64_t handsEnded_ = 0;
 };
 
 // The summary depends only on the options and the seed, so two runs print the same text.

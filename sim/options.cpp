@@ -8,9 +8,13 @@ namespace pipwick {
 const char* const kSimUsage =
     "usage: pipwick-sim [--games N] [--players 2|3|4] [--levels L1,L2,L3,L4] [--seed S]\n"
     "                   [--scale 1|1.5|2] [--json] [--trace]\n"
+    "       pipwick-sim --snapshot FILE.bmp [--set 1..7] [--scale 1|1.5|2] [--seed S]\n"
+    "                   [--resources DIR] [--trace]\n"
     "Plays whole games between computer players, seat 1 through the human's own moves.\n"
     "Levels: 0 Beginner, 1 Advanced. --trace writes every move as JSON Lines to standard output\n"
-    "and the summary to standard error. The rate of play goes to standard error.\n";
+    "and the summary to standard error. The rate of play goes to standard error.\n"
+    "--snapshot plays one hand and writes the table as it stood at the end of that hand as a\n"
+    "24-bit bitmap, drawn with domino set N (default 2) from the built artwork in DIR.\n";
 
 namespace {
 
@@ -86,6 +90,15 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std
             ok = ParseNumber(value, options.seed);
         } else if (name == "--scale") {
             ok = ParseScale(value, options.scale);
+        } else if (name == "--snapshot") {
+            options.snapshot = value;
+            ok = !value.empty();
+        } else if (name == "--set") {
+            ok = ParseNumber(value, options.dominoSet) && options.dominoSet >= 1 &&
+                 options.dominoSet <= 7;
+        } else if (name == "--resources") {
+            options.resources = value;
+            ok = !value.empty();
         } else {
             error = "unknown option: " + std::string(name);
             return false;

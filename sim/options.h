@@ -14,6 +14,9 @@ struct SimOptions {
     bool json = false;
     bool trace = false;
     bool help = false;
+    std::string snapshot;  // a bitmap file to draw the table into at the end of one hand
+    int32_t dominoSet = 2;
+    std::string resources;  // the folder of the built artwork
 };
 
 // Reads the command line; on a bad option returns false and says why in error.
