@@ -7,6 +7,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang-format
+  qt6-base-dev qt6-multimedia-dev
+  xvfb xauth openbox xdotool imagemagick
 )
 
 missing=()

@@ -1,0 +1,161 @@
+#include "shell/application.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "shell/texts.h"
+
+namespace pipwick {
+
+ScreenSize PrimaryScreenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return {};
+    }
+    return {screen->size().width(), screen->size().height()};
+}
+
+// The start-up: settings, scale and rectangles, then the windows, each placed at its edge. No game
+// runs until the player starts one.
+Application::Application(StartupOptions options)
+    : options_(std::move(options)),
+      file_(options_.settingsPath),
+      settings_(ReadSettings(file_)),
+      screen_(options_.screen) {
+    ResetGameState(state_);
+    state_.PlayerCount = ReadPlayerCount(file_);
+    ReadScale(screen_.width);
+    CreateWindows();
+    Prompts& prompts = options_.prompts != nullptr ? *options_.prompts : windowPrompts_;
+    view_ = std::make_unique<QtGameView>(state_, settings_, geometry_, windows_, prompts);
+    Clock& clock = options_.clock != nullptr ? *options_.clock : qtClock_;
+    SeedSource& seeds = options_.seeds != nullptr ? *options_.seeds : calendarSeeds_;
+    game_ = std::make_unique<Game>(state_, settings_, geometry_, *view_, clock, seeds);
+    table_->update();
+    gamePath_ = options_.gamePath;
+}
+
+Application::~Application() = default;
+
+// A table size the screen cannot hold is written back as Auto at once.
+void Application::ReadScale(int32_t screenWidth) {
+    const ScaleChoice choice = ChooseScale(screenWidth, settings_.TableSizeSetting);
+    if (choice.rewriteAsAuto) {
+        settings_.TableSizeSetting = 0;
+        file_.WriteInt("tblsz", 0);
+    }
+    geometry_ = MakeGeometry(choice.scale, screen_.width, screen_.height);
+}
+
+void Application::CreateWindows() {
+    table_ = std::make_unique<TableWindow>(state_, geometry_.TableRect);
+    table_->SetBackgroundColour(BackgroundColorOf(BackgroundOf(settings_)));
+    table_->OnDrop([this](int arm) { TableDrop(arm); });
+    table_->OnReload([this] { Reload(); });
+    table_->show();
+    windows_.table = table_.get();
+
+    // The player windows belong to the table window and, like it, stay above other windows;
+    // shown after it, they lie above it.
+    windows_.human = new HumanWindow(table_.get(), state_, settings_, geometry_, screen_, *this);
+    windows_.human->CheckPlayerCount(state_.PlayerCount);
+    windows_.human->Place();
+    for (int player = 2; player <= 4; ++player) {
+        auto* window = new OpponentWindow(table_.get(), OpponentIndex(player), geometry_, screen_);
+        window->SetCaption(QString::fromStdString(settings_.PlayerNames[player]));
+        windows_.opponents[OpponentIndex(player) - 1] = window;
+        window->Place(state_.PlayerCount);
+    }
+}
+
+void Application::ArrangeOpponents(int32_t playerCount) {
+    for (OpponentWindow* window : windows_.opponents) {
+        window->ShowFor(playerCount);
+    }
+}
+
+void Application::RunSequence(const std::function<void()>& sequence) {
+    ++sequenceDepth_;
+    sequence();
+    --sequenceDepth_;
+    if (sequenceDepth_ == 0 && closePending_) {
+        EndProgram();
+    }
+}
+
+void Application::HandSlotClicked(int slot) {
+    RunSequence([this, slot] { game_->HumanClicksHandTile(slot); });
+}
+
+void Application::TableDrop(int armIndex) {
+    RunSequence([this, armIndex] { game_->HumanPlaysOnArm(armIndex); });
+}
+
+void Application::DrawOrPass() {
+    RunSequence([this] { game_->HumanDrawsOrPasses(); });
+}
+
+void Application::NewGame() {
+    RunSequence([this] { game_->NewGame(); });
+}
+
+// A running game is given up only when the player agrees; the check mark always ends on the
+// number of players in force.
+void Application::ChoosePlayers(int count) {
+    if (count == state_.PlayerCount) {
+        windows_.human->CheckPlayerCount(count);
+        return;
+    }
+    Prompts& prompts = options_.prompts != nullptr ? *options_.prompts : windowPrompts_;
+    if (state_.GameInProgress == 1 &&
+        !prompts.AskYesNo(windows_.human, QString::fromLatin1(text::kChangePlayersQuestion))) {
+        windows_.human->CheckPlayerCount(state_.PlayerCount);
+        return;
+    }
+    WritePlayerCount(file_, count);
+    windows_.human->CheckPlayerCount(count);
+    ArrangeOpponents(count);
+    RunSequence([this, count] { game_->ChangePlayerCount(count); });
+}
+
+void Application::DropSelection() {
+    game_->SelectHandTile(kDropSelection);
+}
+
+void Application::Close() {
+    if (sequenceDepth_ > 0) {
+        closePending_ = true;
+        return;
+    }
+    EndProgram();
+}
+
+void Application::EndProgram() {
+    if (ended_) {
+        return;
+    }
+    ended_ = true;
+    closePending_ = false;
+    for (OpponentWindow* window : windows_.opponents) {
+        window->hide();
+    }
+    windows_.human->hide();
+    table_->hide();
+    if (options_.endProgram) {
+        options_.endProgram(0);
+    } else {
+        QCoreApplication::exit(0);
+    }
+}
+
+// After a change of domino set every picture is drawn again from the new artwork.
+void Application::Reload() {
+    view_->RedrawAllTiles();
+    view_->RepaintTable();
+    for (int player = 1; player <= 4; ++player) {
+        view_->RedrawHand(player);
+    }
+}
+
+}  // namespace pipwick

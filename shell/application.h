@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "engine/clock.h"
+#include "engine/game.h"
+#include "engine/game_state.h"
+#include "engine/geometry.h"
+#include "engine/settings.h"
+#include "shell/human_commands.h"
+#include "shell/human_window.h"
+#include "shell/opponent_window.h"
+#include "shell/prompts.h"
+#include "shell/qt_clock.h"
+#include "shell/qt_game_view.h"
+#include "shell/settings_file.h"
+#include "shell/table_scale.h"
+#include "shell/table_window.h"
+#include "shell/window_rects.h"
+
+namespace pipwick {
+
+// What the program starts from. Left empty, the prompts, the clock, the seeds and the way the
+// program ends are the real ones; tests give their own.
+struct StartupOptions {
+    QString settingsPath;
+    ScreenSize screen;
+    // A saved game named on the command line, empty for none.
+    QString gamePath;
+    Prompts* prompts = nullptr;
+    Clock* clock = nullptr;
+    SeedSource* seeds = nullptr;
+    std::function<void(int)> endProgram;
+};
+
+// The screen size of the primary screen, in device-independent pixels.
+ScreenSize PrimaryScreenSize();
+
+// The running program: the settings, the scale, the one game state, the five windows and the game
+// that runs behind them. Constructing it is the start-up; it ends when the human's window closes.
+class Application : public HumanCommands {
+  public:
+    explicit Application(StartupOptions options);
+    ~Application() override;
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    GameState& State() { return state_; }
+    const Settings& Preferences() const { return settings_; }
+    const Geometry& Layout() const { return geometry_; }
+    const ScreenSize& Screen() const { return screen_; }
+    Game& CurrentGame() { return *game_; }
+    QtGameView& View() { return *view_; }
+    TableWindow& Table() { return *windows_.table; }
+    HumanWindow& Human() { return *windows_.human; }
+    OpponentWindow& Opponent(int player) { return windows_.Opponent(player); }
+    // The saved game to open once saved games can be opened.
+    const QString& GamePathToOpen() const { return gamePath_; }
+    bool Ended() const { return ended_; }
+    bool SequenceRunning() const { return sequenceDepth_ > 0; }
+
+    // HumanCommands.
+    void HandSlotClicked(int slot) override;
+    void DrawOrPass() override;
+    void NewGame() override;
+    void ChoosePlayers(int count) override;
+    void DropSelection() override;
+    void Close() override;
+
+  private:
+    void ReadScale(int32_t screenWidth);
+    void CreateWindows();
+    void ArrangeOpponents(int32_t playerCount);
+    void TableDrop(int armIndex);
+    void Reload();
+    // Runs one of the game's sequences; a close that came meanwhile is carried out at its end.
+    void RunSequence(const std::function<void()>& sequence);
+    void EndProgram();
+
+    StartupOptions options_;
+    SettingsFile file_;
+    Settings settings_;
+    ScreenSize screen_;
+    Geometry geometry_;
+    GameState state_;
+    Windows windows_;
+    std::unique_ptr<TableWindow> table_;
+    WindowPrompts windowPrompts_;
+    QtClock qtClock_;
+    CalendarSeeds calendarSeeds_;
+    std::unique_ptr<QtGameView> view_;
+    std::unique_ptr<Game> game_;
+    QString gamePath_;
+    int sequenceDepth_ = 0;
+    bool closePending_ = false;
+    bool ended_ = false;
+};
+
+}  // namespace pipwick

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace pipwick {
+
+// What the human's window asks of the program: his clicks and his menu commands.
+class HumanCommands {
+  public:
+    virtual ~HumanCommands() = default;
+    // A press on the tile in hand slot 0..20, on his turn.
+    virtual void HandSlotClicked(int slot) = 0;
+    virtual void DrawOrPass() = 0;
+    virtual void NewGame() = 0;
+    // A number-of-players item, 2..4.
+    virtual void ChoosePlayers(int count) = 0;
+    // Escape: put the picked-up tile down.
+    virtual void DropSelection() = 0;
+    // Exit, Alt+X or the close box: the program ends.
+    virtual void Close() = 0;
+};
+
+}  // namespace pipwick

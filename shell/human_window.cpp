@@ -1,0 +1,241 @@
+#include "shell/human_window.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QShortcut>
+#include <algorithm>
+
+#include "shell/outer_geometry.h"
+#include "shell/texts.h"
+#include "shell/timings.h"
+
+namespace pipwick {
+
+namespace {
+
+uint32_t WindowColour(const QWidget& widget) {
+    return widget.palette().color(QPalette::Window).rgb() & 0xFFFFFFu;
+}
+
+}  // namespace
+
+HandArea::HandArea(HumanWindow& window) : SurfaceWidget(false), window_(window) {}
+
+void HandArea::mousePressEvent(QMouseEvent* event) {
+    SurfaceWidget::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton) {
+        window_.HandPressed(event->position().toPoint());
+    }
+}
+
+// The second press of a double-click arrives as the double-click itself.
+void HandArea::mouseDoubleClickEvent(QMouseEvent* event) {
+    window_.HandDoubleClicked(event->button(), event->position().toPoint());
+}
+
+void HandArea::resizeEvent(QResizeEvent* event) {
+    SurfaceWidget::resizeEvent(event);
+    window_.HandResized();
+}
+
+HumanWindow::HumanWindow(QWidget* owner, const GameState& state, const Settings& settings,
+                         const Geometry& geometry, const ScreenSize& screen,
+                         HumanCommands& commands)
+    : QMainWindow(owner, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                             Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                             Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      state_(state),
+      settings_(settings),
+      geometry_(geometry),
+      screen_(screen),
+      commands_(commands),
+      hand_(new HandArea(*this)),
+      status_(new QLabel(hand_)) {
+    setWindowTitle(QString::fromStdString(settings.PlayerNames[1]));
+    hand_->SetBackgroundColour(WindowColour(*this));
+    setCentralWidget(hand_);
+    // The status line sits above the slots, which start 14 design units down.
+    const double scale = geometry.ScaleFactor;
+    QFont font = status_->font();
+    font.setPixelSize(Scaled(14, scale) - 3);
+    status_->setFont(font);
+    status_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    BuildMenu();
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::ApplicationShortcut);
+    connect(escape, &QShortcut::activated, this, [this] { commands_.DropSelection(); });
+    heightCheck_.setSingleShot(true);
+    heightCheck_.setInterval(timing::kHeightCheck);
+    connect(&heightCheck_, &QTimer::timeout, this, [this] { CheckHeight(); });
+}
+
+QAction* HumanWindow::AddItem(const MenuItem& item, QWidget& container) {
+    auto* action = new QAction(QString::fromLatin1(item.text), this);
+    action->setData(static_cast<int>(item.command));
+    action->setEnabled(item.enabled);
+    if (item.keys[0] != '\0') {
+        action->setShortcut(QKeySequence(QString::fromLatin1(item.keys)));
+        // The keys work whichever of the program's windows is active, and not while a modal
+        // window is open.
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    }
+    container.addAction(action);
+    addAction(action);
+    const Command command = item.command;
+    const int32_t players = PlayersOf(command);
+    action->setCheckable(players != 0);
+    connect(action, &QAction::triggered, this, [this, command, players] {
+        switch (command) {
+            case Command::kNew:
+                commands_.NewGame();
+                break;
+            case Command::kExit:
+                commands_.Close();
+                break;
+            case Command::kDrawPass:
+                commands_.DrawOrPass();
+                break;
+            default:
+                if (players != 0) {
+                    commands_.ChoosePlayers(players);
+                }
+                break;
+        }
+    });
+    return action;
+}
+
+void HumanWindow::BuildMenu() {
+    QMenuBar* bar = menuBar();
+    QMenu* game = bar->addMenu(QString::fromLatin1(text::kGameMenu));
+    QMenu* options = nullptr;
+    QMenu* help = bar->addMenu(QString::fromLatin1(text::kHelpMenu));
+    for (size_t i = 0; i < std::size(kMenuItems); ++i) {
+        const MenuItem& item = kMenuItems[i];
+        QWidget* container = help;
+        if (item.place == MenuPlace::kGame) {
+            if (item.command == Command::kExit) {
+                game->addSeparator();
+            }
+            container = game;
+        } else if (item.place == MenuPlace::kOptions) {
+            if (options == nullptr) {
+                options = game->addMenu(QString::fromLatin1(text::kOptionsMenu));
+            }
+            container = options;
+        } else if (item.place == MenuPlace::kBar) {
+            // Draw/Pass acts at once from the bar rather than opening a menu.
+            container = bar;
+        }
+        actions_[i] = AddItem(item, *container);
+    }
+}
+
+QAction& HumanWindow::Action(Command command) {
+    for (size_t i = 0; i < std::size(kMenuItems); ++i) {
+        if (kMenuItems[i].command == command) {
+            return *actions_[i];
+        }
+    }
+    return *actions_[0];
+}
+
+void HumanWindow::Place() {
+    SetOuterRect(*this, HumanWindowRect(screen_, geometry_.ScaleFactor));
+    show();
+    raise();
+    heightCheck_.start();
+}
+
+// A wrapped menu bar or a tall frame takes room from the hand: the window grows once, and moves
+// up when that pushed it off the bottom of the screen.
+void HumanWindow::CheckHeight() {
+    SetOuterRect(*this, CorrectHumanHeight(OuterRect(*this), hand_->height(), geometry_.ScaleFactor,
+                                           screen_.height));
+    show();
+}
+
+void HumanWindow::SetCaption(const QString& caption) {
+    setWindowTitle(caption);
+}
+
+void HumanWindow::SetStatus(const QString& status) {
+    status_->setText(status);
+}
+
+QString HumanWindow::Status() const {
+    return status_->text();
+}
+
+void HumanWindow::SetDrawPassLabel(bool pass) {
+    Action(Command::kDrawPass).setText(QString::fromLatin1(pass ? text::kPass : text::kDraw));
+}
+
+void HumanWindow::CheckPlayerCount(int32_t count) {
+    for (const Command command :
+         {Command::kTwoPlayers, Command::kThreePlayers, Command::kFourPlayers}) {
+        Action(command).setChecked(PlayersOf(command) == count);
+    }
+}
+
+void HumanWindow::SetWidth(int32_t outerWidth) {
+    SetOuterWidth(*this, outerWidth);
+    show();
+    raise();
+    RedrawHand();
+}
+
+SurfaceWidget& HumanWindow::Hand() {
+    return *hand_;
+}
+
+void HumanWindow::RedrawHand() {
+    hand_->ClearSurface();
+    if (painter_) {
+        painter_(*hand_);
+    }
+}
+
+void HumanWindow::SetHandPainter(std::function<void(SurfaceWidget&)> painter) {
+    painter_ = std::move(painter);
+    RedrawHand();
+}
+
+void HumanWindow::HandPressed(const QPoint& point) {
+    if (state_.CurrentPlayer != 1 || state_.GameInProgress != 1) {
+        return;
+    }
+    for (int slot = 0; slot < kHandSlots; ++slot) {
+        if (geometry_.HandSlotRect[slot].Contains(point.x(), point.y()) &&
+            state_.Hand[1][slot] != kNoTile) {
+            commands_.HandSlotClicked(slot);
+            return;
+        }
+    }
+}
+
+void HumanWindow::HandDoubleClicked(Qt::MouseButton button, const QPoint& point) {
+    if (button == Qt::RightButton ||
+        (button == Qt::LeftButton && settings_.DoubleClickDrawPass == 1)) {
+        commands_.DrawOrPass();
+    } else if (button == Qt::LeftButton) {
+        HandPressed(point);
+    }
+}
+
+void HumanWindow::HandResized() {
+    const int32_t left = Scaled(3, geometry_.ScaleFactor);
+    status_->setGeometry(left, 0, std::max(0, hand_->width() - left),
+                         Scaled(14, geometry_.ScaleFactor));
+    RedrawHand();
+}
+
+// Closing ends the program, which the program decides: a close that arrives while the computer
+// players are moving is carried out once they are done.
+void HumanWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    commands_.Close();
+}
+
+}  // namespace pipwick

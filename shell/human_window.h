@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+#include <iterator>
+
+#include "engine/game_state.h"
+#include "engine/geometry.h"
+#include "engine/settings.h"
+#include "shell/human_commands.h"
+#include "shell/menu_commands.h"
+#include "shell/surface_widget.h"
+#include "shell/window_rects.h"
+
+namespace pipwick {
+
+class HumanWindow;
+
+// The client area of the human's window: his hand at its slots, the status line above it.
+class HandArea : public SurfaceWidget {
+  public:
+    explicit HandArea(HumanWindow& window);
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    HumanWindow& window_;
+};
+
+// The human player's window at the bottom of the screen: his hand face up, the menu bar with every
+// command of the program, his score and name in the caption and a status line.
+class HumanWindow : public QMainWindow {
+  public:
+    HumanWindow(QWidget* owner, const GameState& state, const Settings& settings,
+                const Geometry& geometry, const ScreenSize& screen, HumanCommands& commands);
+
+    // Places the window centred at the bottom of the screen and checks its height half a second
+    // later.
+    void Place();
+    void SetCaption(const QString& caption);
+    void SetStatus(const QString& status);
+    QString Status() const;
+    void SetDrawPassLabel(bool pass);
+    // Puts the check mark on the item for count players only.
+    void CheckPlayerCount(int32_t count);
+    // The width rule: keeps the left edge, the top and the height; brings the window to the front.
+    void SetWidth(int32_t outerWidth);
+
+    // The hand as shown: the surface to draw the tiles on.
+    SurfaceWidget& Hand();
+    // Draws the hand again: clears the surface and lets the painter draw the tiles.
+    void RedrawHand();
+    // The tile drawing, which draws the hand's tiles onto the cleared surface.
+    void SetHandPainter(std::function<void(SurfaceWidget&)> painter);
+
+    QAction& Action(Command command);
+    const QTimer& HeightCheckTimer() const { return heightCheck_; }
+
+    // From the hand area.
+    void HandPressed(const QPoint& point);
+    void HandDoubleClicked(Qt::MouseButton button, const QPoint& point);
+    void HandResized();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildMenu();
+    QAction* AddItem(const MenuItem& item, QWidget& container);
+    void CheckHeight();
+
+    const GameState& state_;
+    const Settings& settings_;
+    const Geometry& geometry_;
+    ScreenSize screen_;
+    HumanCommands& commands_;
+    HandArea* hand_;
+    QLabel* status_;
+    QAction* actions_[std::size(kMenuItems)] = {};
+    QTimer heightCheck_;
+    std::function<void(SurfaceWidget&)> painter_;
+};
+
+}  // namespace pipwick

@@ -1,0 +1,25 @@
+#include "shell/outer_geometry.h"
+
+namespace pipwick {
+
+Rect OuterRect(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    return {frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
+}
+
+void SetOuterRect(QWidget& window, const Rect& outer) {
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    const int extraWidth = frame.width() - client.width();
+    const int extraHeight = frame.height() - client.height();
+    window.move(outer.left, outer.top);
+    window.resize(outer.right - outer.left - extraWidth, outer.bottom - outer.top - extraHeight);
+}
+
+void SetOuterWidth(QWidget& window, int32_t width) {
+    Rect outer = OuterRect(window);
+    outer.right = outer.left + width;
+    SetOuterRect(window, outer);
+}
+
+}  // namespace pipwick

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "engine/geometry.h"
+
+namespace pipwick {
+
+// The two modal windows that wait for the player: the yes-or-no question and the status pop-up.
+// They sit behind this seam so tests can answer them without anyone at the screen.
+class Prompts {
+  public:
+    virtual ~Prompts() = default;
+    // A question with Yes and No buttons and an information icon; true for Yes.
+    virtual bool AskYesNo(QWidget* owner, const QString& question) = 0;
+    // Shows text in the status pop-up at where; returns once it has closed.
+    virtual void ShowPopup(QWidget* owner, const QString& text, const Rect& where) = 0;
+};
+
+// The real windows.
+class WindowPrompts : public Prompts {
+  public:
+    bool AskYesNo(QWidget* owner, const QString& question) override;
+    void ShowPopup(QWidget* owner, const QString& text, const Rect& where) override;
+};
+
+}  // namespace pipwick

@@ -1,0 +1,118 @@
+#include "shell/qt_game_view.h"
+
+#include "shell/outer_geometry.h"
+#include "shell/status_popup.h"
+#include "shell/texts.h"
+#include "shell/window_rects.h"
+
+namespace pipwick {
+
+QtGameView::QtGameView(const GameState& state, const Settings& settings, const Geometry& geometry,
+                       const Windows& windows, Prompts& prompts)
+    : state_(state),
+      settings_(settings),
+      geometry_(geometry),
+      windows_(windows),
+      prompts_(prompts) {}
+
+QString QtGameView::Caption(int player) const {
+    return QString::asprintf(text::kCaption, state_.Scores[player],
+                             settings_.PlayerNames[player].c_str());
+}
+
+void QtGameView::Announce(const char* text, int32_t value) {
+    windows_.human->SetCaption(Caption(1));
+    for (int player = 2; player <= 4; ++player) {
+        windows_.Opponent(player).SetCaption(Caption(player));
+    }
+    const QString status = QString::fromUtf8(text);
+    if (value == 0) {
+        windows_.human->SetStatus(status);
+    } else {
+        windows_.human->SetStatus(QString::fromLatin1(text::kStatusWithValue)
+                                      .replace(QStringLiteral("%s"), status)
+                                      .replace(QStringLiteral("%d"), QString::number(value)));
+    }
+}
+
+void QtGameView::ShowMessage(Message message, const char* winner) {
+    HumanWindow& human = *windows_.human;
+    prompts_.ShowPopup(&human, PopupText(message, winner), PopupRect(OuterRect(human)));
+}
+
+void QtGameView::ClearTableAndHands() {
+    windows_.table->ClearSurface();
+    for (int player = 1; player <= 4; ++player) {
+        RedrawHand(player);
+    }
+}
+
+void QtGameView::ResetHandWindows() {
+    for (int player = 1; player <= 4; ++player) {
+        if (TakesPart(state_, player)) {
+            QWidget& window =
+                player == 1 ? static_cast<QWidget&>(*windows_.human) : windows_.Opponent(player);
+            SetWidth(player, SevenTileWidth(OuterRect(window).left, geometry_.ScaleFactor));
+        }
+    }
+}
+
+void QtGameView::HandChanged(int32_t player) {
+    const int32_t width = WidthForTiles(HandCount(state_, player), geometry_.ScaleFactor);
+    if (width > 0) {
+        SetWidth(player, width);
+    } else {
+        RedrawHand(player);
+    }
+}
+
+void QtGameView::SetWidth(int player, int32_t outerWidth) {
+    if (player == 1) {
+        windows_.human->SetWidth(outerWidth);
+    } else {
+        windows_.Opponent(player).SetWidth(outerWidth);
+    }
+}
+
+void QtGameView::RedrawHand(int player) {
+    if (player == 1) {
+        windows_.human->RedrawHand();
+    } else {
+        windows_.Opponent(player).RedrawHand();
+    }
+}
+
+void QtGameView::SelectionChanged() {
+    windows_.human->RedrawHand();
+}
+
+void QtGameView::SetDrawPassLabel(bool pass) {
+    windows_.human->SetDrawPassLabel(pass);
+}
+
+void QtGameView::TileLeavesHand(int32_t player, const Rect&, int32_t) {
+    RedrawHand(player);
+    windows_.table->update();
+}
+
+void QtGameView::TileLands(const PlacedTile& record) {
+    windows_.table->Surface().Show(Union(record.InnerHalf, record.OuterHalf));
+}
+
+void QtGameView::RedrawAllTiles() {
+    windows_.table->ClearSurface();
+}
+
+void QtGameView::RepaintTable() {
+    windows_.table->repaint();
+}
+
+void QtGameView::ShowTilesFaceUp(int32_t player) {
+    RedrawHand(player);
+}
+
+void QtGameView::PlaySound(int32_t) {}
+
+void QtGameView::PlaySoundAndWait(int32_t) {}
+
+}  // namespace pipwick

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "engine/game_state.h"
+#include "engine/game_view.h"
+#include "engine/geometry.h"
+#include "engine/settings.h"
+#include "shell/human_window.h"
+#include "shell/opponent_window.h"
+#include "shell/prompts.h"
+#include "shell/table_window.h"
+
+namespace pipwick {
+
+// The five windows of a running program.
+struct Windows {
+    TableWindow* table = nullptr;
+    HumanWindow* human = nullptr;
+    OpponentWindow* opponents[3] = {};  // players 2, 3, 4
+
+    OpponentWindow& Opponent(int player) const { return *opponents[OpponentIndex(player) - 1]; }
+};
+
+// What the game shows, shown in the windows. The tile pictures are the drawing code's: here a
+// played tile, a landing, a redraw of the table and the turning of hands face up repaint the
+// surfaces the drawing writes to.
+class QtGameView : public GameView {
+  public:
+    QtGameView(const GameState& state, const Settings& settings, const Geometry& geometry,
+               const Windows& windows, Prompts& prompts);
+
+    void Announce(const char* text, int32_t value) override;
+    void ShowMessage(Message message, const char* winner) override;
+    void ClearTableAndHands() override;
+    void ResetHandWindows() override;
+    void HandChanged(int32_t player) override;
+    void SelectionChanged() override;
+    void SetDrawPassLabel(bool pass) override;
+    void TileLeavesHand(int32_t player, const Rect& source, int32_t tile) override;
+    void TileLands(const PlacedTile& record) override;
+    void RedrawAllTiles() override;
+    void RepaintTable() override;
+    void ShowTilesFaceUp(int32_t player) override;
+    // The sounds are played by the sound player, which the program does not have yet.
+    void PlaySound(int32_t wave) override;
+    void PlaySoundAndWait(int32_t wave) override;
+
+    // "%d - %s" with the player's score and name.
+    QString Caption(int player) const;
+    // The hand of player redrawn in its window.
+    void RedrawHand(int player);
+
+  private:
+    void SetWidth(int player, int32_t outerWidth);
+
+    const GameState& state_;
+    const Settings& settings_;
+    const Geometry& geometry_;
+    Windows windows_;
+    Prompts& prompts_;
+};
+
+}  // namespace pipwick

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "assets/domino_sets.h"
+#include "engine/settings.h"
+
+namespace pipwick {
+
+// The settings file, pipwick.ini in the program's folder, section "pipwick". Keys are lower case
+// and every value is an integer except the players' names.
+class SettingsFile {
+  public:
+    explicit SettingsFile(const QString& path);
+
+    // A missing key gives fallback.
+    int32_t Int(const char* key, int32_t fallback) const;
+    std::string Text(const char* key, const char* fallback) const;
+    // Writes at once, so the file holds the value even if the program is stopped.
+    void WriteInt(const char* key, int32_t value);
+
+    QString Path() const { return settings_.fileName(); }
+
+  private:
+    QString Value(const char* key) const;
+    bool Has(const char* key) const;
+
+    QSettings settings_;
+};
+
+// The folder of the executable when it is writable (a portable install or the build tree), else
+// the user's configuration folder for the program, created when missing.
+QString ProgramFolder();
+QString SettingsFilePath(const QString& programFolder);
+
+// Every setting with its default and its correction: a speed outside 1..10 is 5, a domino set
+// outside 1..7 is 2, and a name is its first 14 characters.
+Settings ReadSettings(const SettingsFile& file);
+
+// The number of players, 2 when the file holds anything but 2, 3 or 4.
+int32_t ReadPlayerCount(const SettingsFile& file);
+void WritePlayerCount(SettingsFile& file, int32_t count);
+
+// The value of an integer setting as it has always been read: leading blanks, an optional sign and
+// the digits that follow (" 12" and "12abc" are 12); a value without digits is 0. Held to the
+// range of int32_t.
+int32_t LeadingInt(std::string_view text);
+
+// The table's background choice as the domino sets take it.
+BackgroundSettings BackgroundOf(const Settings& settings);
+
+// The first 14 characters of a name; a character is never cut in half.
+QString CutName(const QString& name);
+
+}  // namespace pipwick

@@ -1,0 +1,64 @@
+#include "shell/status_popup.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "shell/texts.h"
+#include "shell/timings.h"
+
+namespace pipwick {
+
+QString PopupText(Message message, const char* winner) {
+    switch (message) {
+        case Message::kWontPlayThere:
+            return QString::fromLatin1(text::kWontPlayThere);
+        case Message::kHandOver:
+            return QString::fromLatin1(text::kHandOver);
+        case Message::kComputerWins:
+            return QString::fromLatin1(text::kComputerWins)
+                .replace(QStringLiteral("%s"), QString::fromUtf8(winner != nullptr ? winner : ""));
+        case Message::kHumanWins:
+            return QString::fromLatin1(text::kHumanWins);
+    }
+    return {};
+}
+
+StatusPopup::StatusPopup(QWidget* owner, const QString& text, const Rect& where)
+    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      label_(new QLabel(text, this)) {
+    setWindowTitle(QString::fromLatin1(text::kAppTitle));
+    setModal(true);
+    setGeometry(where.left, where.top, where.right - where.left, where.bottom - where.top);
+    QFont font = label_->font();
+    font.setPixelSize(11);
+    label_->setFont(font);
+    label_->setWordWrap(true);
+    label_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label_->setGeometry(16, 21, 141, 42);
+    label_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    closeTimer_.setSingleShot(true);
+    closeTimer_.setInterval(timing::kPopupClose);
+    connect(&closeTimer_, &QTimer::timeout, this, &QDialog::reject);
+}
+
+void StatusPopup::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    closeTimer_.start();
+}
+
+void StatusPopup::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    reject();
+}
+
+// A frameless window draws its own border.
+void StatusPopup::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+}
+
+}  // namespace pipwick

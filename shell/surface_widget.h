@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+
+#include "table/window_surface.h"
+
+namespace pipwick {
+
+// A widget whose whole picture is a WindowSurface: a canvas the size of the widget, which the
+// tile drawing writes to. A change the drawing reports is repainted at once, so each step of a
+// flight shows while the game waits; a paint only copies the update rectangle from the canvas.
+class SurfaceWidget : public QWidget {
+  public:
+    // tableWindow: the surface of the table window, whose tiles the drawing composes apart.
+    SurfaceWidget(bool tableWindow, QWidget* parent = nullptr, Qt::WindowFlags flags = {});
+
+    WindowSurface& Surface() { return surface_; }
+    const WindowSurface& Surface() const { return surface_; }
+    uint32_t BackgroundColour() const { return background_; }
+    void SetBackgroundColour(uint32_t colour);
+    // Fills the surface with the background colour and repaints it all.
+    void ClearSurface();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    // A new surface of the widget's size, plain background.
+    void Rebuild();
+
+    bool tableWindow_;
+    uint32_t background_ = 0;
+    WindowSurface surface_;
+};
+
+}  // namespace pipwick

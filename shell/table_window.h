@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QPoint>
+#include <QTimer>
+#include <functional>
+
+#include "engine/game_state.h"
+#include "engine/geometry.h"
+#include "shell/surface_widget.h"
+
+namespace pipwick {
+
+// The table: a frameless window above all others that shows the line of play, one picture kept
+// by the drawing code. A press on an arm's drop area while the human has a tile picked up plays it
+// there; any other press drags the window across the screen.
+class TableWindow : public SurfaceWidget {
+  public:
+    TableWindow(const GameState& state, const Rect& tableRect);
+
+    // Called with the arm index (0..3) when the human drops his picked-up tile on an arm.
+    void OnDrop(std::function<void(int)> drop) { drop_ = std::move(drop); }
+    // Called once, 500 ms after ReloadSoon, to rebuild the pictures after a change of domino set.
+    void OnReload(std::function<void()> reload) { reload_ = std::move(reload); }
+
+    // Starts the one-shot reload timer.
+    void ReloadSoon();
+    bool Dragging() const { return dragging_; }
+    const QTimer& ReloadTimer() const { return reloadTimer_; }
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    // The arm index under point when a drop may be made there now, else -1.
+    int DropTarget(const QPoint& point) const;
+
+    const GameState& state_;
+    std::function<void(int)> drop_;
+    std::function<void()> reload_;
+    QTimer reloadTimer_;
+    bool dragging_ = false;
+    QPoint dragStart_;
+};
+
+}  // namespace pipwick

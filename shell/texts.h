@@ -1,0 +1,50 @@
+#pragma once
+
+// Every text the windows show: captions, menu items, status-pop-up messages and questions, quoted
+// exactly, in one place. An '&' marks the mnemonic letter of a menu text; the part after a tab is
+// the shortcut the menu shows beside it.
+
+namespace pipwick::text {
+
+constexpr const char* kAppTitle = "Pipwick";
+
+// Player window captions: score, then name.
+constexpr const char* kCaption = "%d - %s";
+// The status line when a value comes with the text.
+constexpr const char* kStatusWithValue = "%s %d";
+
+// The status pop-up.
+constexpr const char* kWontPlayThere = "That domino won't play there!";
+constexpr const char* kHandOver = "        This hand is over.";
+constexpr const char* kComputerWins = "This game is over.  %s is the winner.";
+constexpr const char* kHumanWins = "Congratulations!  You won the game!";
+
+constexpr const char* kChangePlayersQuestion =
+    "Changing the number of players requires starting a new game.\nStart a new game?";
+
+constexpr const char* kNoDisplay =
+    "pipwick: no display to open a window on (set DISPLAY, or QT_QPA_PLATFORM=offscreen)";
+constexpr const char* kDisplayFailed = "pipwick: cannot open the display: ";
+
+// Menu bar and submenu titles.
+constexpr const char* kGameMenu = "&Game";
+constexpr const char* kOptionsMenu = "&Options";
+constexpr const char* kHelpMenu = "&Help";
+
+// Items of the menus, with their command numbers and keys.
+constexpr const char* kNew = "&New\tCtrl+N";
+constexpr const char* kOpen = "&Open\tCtrl+O";
+constexpr const char* kSave = "&Save\tCtrl+S";
+constexpr const char* kGeneralPreferences = "&General preferences\tCtrl+G";
+constexpr const char* kPlayerPreferences = "&Player preferences\tCtrl+P";
+constexpr const char* kTwoPlayers = "2 Players";
+constexpr const char* kThreePlayers = "3 Players";
+constexpr const char* kFourPlayers = "4 Players";
+constexpr const char* kExit = "E&xit\tAlt+X";
+constexpr const char* kHelpContents = "Help Contents\tF1";
+constexpr const char* kAbout = "About &Pipwick\tCtrl+D";
+constexpr const char* kCheckVersion = "Check for new version";
+constexpr const char* kDraw = "Dr&aw";
+constexpr const char* kPass = "P&ass";
+
+}  // namespace pipwick::text

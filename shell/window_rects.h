@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/geometry.h"
+
+namespace pipwick {
+
+struct ScreenSize {
+    int32_t width = 0;
+    int32_t height = 0;
+};
+
+// Where the player windows and the pop-up sit. Every rectangle is a window's outer edge, frame
+// included, in screen pixels (right and bottom just outside), placed at the screen's edges.
+
+// The human's window, centred at the bottom of the screen.
+Rect HumanWindowRect(const ScreenSize& screen, double scale);
+
+// A computer player's window by its index: 1 for player 2 at the left edge, 2 for player 3 at the
+// top, 3 for player 4 at the right edge.
+Rect OpponentWindowRect(int index, const ScreenSize& screen, double scale);
+
+// The window index of computer player 2, 3 or 4, and the other way round.
+constexpr int OpponentIndex(int player) {
+    return player - 1;
+}
+constexpr int OpponentPlayer(int index) {
+    return index + 1;
+}
+
+// The most tiles a computer player can ever hold, so the most slots its window shows.
+int OpponentSlotCount(int index);
+
+// Whether computer player 2, 3 or 4 takes part, and so has its window shown.
+bool OpponentShown(int player, int32_t playerCount);
+
+// The status pop-up: 175 x 90 pixels at every scale, just above the human's window, but never
+// above the top of the screen.
+Rect PopupRect(const Rect& humanWindow);
+
+// The outer width of a player window at the start of a hand: room for seven tiles.
+int32_t SevenTileWidth(int32_t left, double scale);
+
+// The outer width for a hand of count tiles, or 0 when the width should stay: a window grows by
+// 25 design units per tile from the eighth on and never gets narrower than seven tiles.
+int32_t WidthForTiles(int count, double scale);
+
+// The human's window once its client area (below the menu bar) is known: taller when the menu bar
+// took the hand's room, and moved up to 10 pixels above the screen's bottom if that pushed it off.
+Rect CorrectHumanHeight(const Rect& window, int32_t clientHeight, double scale,
+                        int32_t screenHeight);
+
+// A computer player's window once its client area is known: taller without moving.
+Rect CorrectOpponentHeight(const Rect& window, int32_t clientHeight, double scale);
+
+}  // namespace pipwick

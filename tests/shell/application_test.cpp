@@ -1,0 +1,268 @@
+#include "shell/application.h"
+
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include "shell/outer_geometry.h"
+#include "tests/shell/shell_test_support.h"
+
+namespace pipwick {
+namespace {
+
+TEST(StartUp, WithoutASettingsFileEverythingHasItsDefault) {
+    TestProgram program;
+    Application& app = *program.app;
+    EXPECT_EQ(app.State().PlayerCount, 2);
+    EXPECT_EQ(app.State().GameInProgress, 0);
+    EXPECT_EQ(app.State().CurrentPlayer, 0);
+    EXPECT_EQ(app.Preferences().DominoSet, 2);
+    EXPECT_EQ(app.Preferences().PlayerGender[3], 1);
+    // Two players: only the top window of player 3 is shown.
+    EXPECT_TRUE(app.Table().isVisible());
+    EXPECT_TRUE(app.Human().isVisible());
+    EXPECT_FALSE(app.Opponent(2).isVisible());
+    EXPECT_TRUE(app.Opponent(3).isVisible());
+    EXPECT_FALSE(app.Opponent(4).isVisible());
+    EXPECT_EQ(app.Human().windowTitle(), "Player");
+    EXPECT_EQ(app.Opponent(2).windowTitle(), "Lefty");
+    EXPECT_EQ(app.Opponent(3).windowTitle(), "TopGun");
+    EXPECT_EQ(app.Opponent(4).windowTitle(), "RightStuff");
+    EXPECT_TRUE(app.Human().Action(Command::kTwoPlayers).isChecked());
+    EXPECT_FALSE(app.Human().Action(Command::kThreePlayers).isChecked());
+    EXPECT_TRUE(app.GamePathToOpen().isEmpty());
+}
+
+TEST(StartUp, A1024By768ScreenGivesTheMediumTableInTheMiddle) {
+    if (!offscreenTestScreen) {
+        GTEST_SKIP() << "needs the test main's 1024 x 768 offscreen screen";
+    }
+    const ScreenSize screen = PrimaryScreenSize();
+    EXPECT_EQ(screen.width, 1024);
+    EXPECT_EQ(screen.height, 768);
+    TestProgram program({}, screen);
+    Application& app = *program.app;
+    EXPECT_EQ(app.Layout().ScaleFactor, 1.5);
+    EXPECT_EQ(app.Layout().SizeClass, 1);
+    EXPECT_EQ(app.Layout().TableRect, (Rect{32, 24, 992, 744}));
+    EXPECT_EQ(ToRect(app.Table().geometry()), app.Layout().TableRect);
+    EXPECT_TRUE(app.Table().windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(app.Table().windowFlags() & Qt::WindowStaysOnTopHint);
+    // The windows are where the placement rules put them (this screen has no window frames).
+    EXPECT_EQ(OuterRect(app.Human()), HumanWindowRect(screen, 1.5));
+    EXPECT_EQ(OuterRect(app.Opponent(3)), OpponentWindowRect(2, screen, 1.5));
+    EXPECT_EQ(app.Table().Surface().Pixels().Width(), 960);
+    EXPECT_EQ(app.Table().Surface().Pixels().Pixel(500, 300), 0x008080u);
+}
+
+TEST(StartUp, ATableSizeTheScreenCannotHoldIsWrittenBackAsAuto) {
+    TestProgram small({"tblsz=3"}, {800, 600});
+    EXPECT_EQ(small.app->Layout().ScaleFactor, 1.0);
+    EXPECT_EQ(small.settings.Read("tblsz"), "0");
+    EXPECT_EQ(small.app->Preferences().TableSizeSetting, 0);
+
+    TestProgram medium({"tblsz=3"}, {1024, 768});
+    EXPECT_EQ(medium.app->Layout().ScaleFactor, 1.0);
+    EXPECT_EQ(medium.settings.Read("tblsz"), "0");
+
+    TestProgram large({"tblsz=3"}, {1920, 1080});
+    EXPECT_EQ(large.app->Layout().ScaleFactor, 2.0);
+    EXPECT_EQ(large.settings.Read("tblsz"), "3");
+}
+
+TEST(StartUp, CorrectedNamesAndCountsAreWhatTheWindowsShow) {
+    TestProgram program({"pnm2=Abcdefghijklmnopqrst", "nump=3", "speed=11"});
+    Application& app = *program.app;
+    EXPECT_EQ(app.Opponent(2).windowTitle(), "Abcdefghijklmn");
+    EXPECT_EQ(app.Preferences().Speed, 5);
+    EXPECT_TRUE(app.Opponent(2).isVisible());
+    EXPECT_FALSE(app.Opponent(4).isVisible());
+    EXPECT_TRUE(app.Human().Action(Command::kThreePlayers).isChecked());
+    EXPECT_FALSE(app.Human().Action(Command::kTwoPlayers).isChecked());
+}
+
+TEST(StartUp, PlayerWindowsGrowOnceWhenTheirClientAreaIsTooLow) {
+    TestProgram program;
+    Application& app = *program.app;
+    const Rect placed = OuterRect(app.Human());
+    // A frame or a wrapped menu bar took room from the hand.
+    app.Human().setGeometry(app.Human().geometry().adjusted(0, 40, 0, 0));
+    app.Opponent(3).resize(app.Opponent(3).width(), 20);
+    QTest::qWait(700);
+    EXPECT_GE(app.Human().Hand().height(), Scaled(62, 1.5));
+    EXPECT_EQ(OuterRect(app.Human()).bottom, 768 - 10);
+    EXPECT_EQ(OuterRect(app.Human()).left, placed.left);
+    EXPECT_EQ(app.Opponent(3).height(), Scaled(50, 1.5));
+    EXPECT_EQ(OuterRect(app.Opponent(3)).top, 3);
+}
+
+TEST(Menu, EveryItemHasItsTextCommandAndKeys) {
+    TestProgram program;
+    HumanWindow& human = program.app->Human();
+    for (const MenuItem& item : kMenuItems) {
+        QAction& action = human.Action(item.command);
+        EXPECT_EQ(action.text(), QString::fromLatin1(item.text));
+        EXPECT_EQ(action.data().toInt(), static_cast<int>(item.command));
+        EXPECT_EQ(action.shortcut(), QKeySequence(QString::fromLatin1(item.keys)));
+        EXPECT_EQ(action.isEnabled(), item.enabled) << item.text;
+    }
+    // The places other code counts on: Options is the Game menu's fourth item, its player items
+    // are at positions 2 to 4, and Draw/Pass is the bar's third item.
+    const QList<QAction*> bar = human.menuBar()->actions();
+    ASSERT_EQ(bar.size(), 3);
+    EXPECT_EQ(bar[0]->text(), "&Game");
+    EXPECT_EQ(bar[1]->text(), "&Help");
+    EXPECT_EQ(bar[2], &human.Action(Command::kDrawPass));
+    QMenu* options = bar[0]->menu()->actions()[3]->menu();
+    ASSERT_NE(options, nullptr);
+    EXPECT_EQ(options->title(), "&Options");
+    EXPECT_EQ(options->actions()[2], &human.Action(Command::kTwoPlayers));
+    EXPECT_EQ(options->actions()[4], &human.Action(Command::kFourPlayers));
+}
+
+TEST(Announce, SetsEveryCaptionAndTheStatusLine) {
+    TestProgram program({"pnm1=Ann"});
+    Application& app = *program.app;
+    app.State().Scores[1] = 35;
+    app.State().Scores[3] = 120;
+    app.View().Announce("Shuffling...", 0);
+    EXPECT_EQ(app.Human().windowTitle(), "35 - Ann");
+    EXPECT_EQ(app.Opponent(2).windowTitle(), "0 - Lefty");
+    EXPECT_EQ(app.Opponent(3).windowTitle(), "120 - TopGun");
+    EXPECT_EQ(app.Human().Status(), "Shuffling...");
+    app.View().Announce("TopGun scores", 15);
+    EXPECT_EQ(app.Human().Status(), "TopGun scores 15");
+    app.View().Announce("100% sure", -5);
+    EXPECT_EQ(app.Human().Status(), "100% sure -5");
+}
+
+TEST(Announce, NewGameShowsWhoIsDownAndTheDrawPassLabel) {
+    TestProgram two;
+    two.app->Human().Action(Command::kNew).trigger();
+    EXPECT_EQ(two.app->State().GameInProgress, 1);
+    EXPECT_EQ(two.app->Human().Status(), "Player's down");
+    EXPECT_EQ(two.app->Human().windowTitle(), "0 - Player");
+    EXPECT_EQ(two.app->Human().Action(Command::kDrawPass).text(), "Dr&aw");
+    // With four players the whole set is dealt: nothing to draw from the start.
+    TestProgram four({"nump=4"});
+    four.app->Human().Action(Command::kNew).trigger();
+    EXPECT_EQ(four.app->Human().Action(Command::kDrawPass).text(), "P&ass");
+    EXPECT_TRUE(four.app->Opponent(4).isVisible());
+}
+
+TEST(PlayerCount, AnsweringNoKeepsTheGameAndTheCheckMark) {
+    TestProgram program;
+    Application& app = *program.app;
+    app.Human().Action(Command::kNew).trigger();
+    app.State().Scores[3] = 40;
+    program.prompts.answer = false;
+    app.Human().Action(Command::kThreePlayers).trigger();
+    ASSERT_EQ(program.prompts.questions.size(), 1u);
+    EXPECT_EQ(program.prompts.questions[0],
+              "Changing the number of players requires starting a new game.\nStart a new game?");
+    EXPECT_EQ(app.State().PlayerCount, 2);
+    EXPECT_EQ(app.State().Scores[3], 40);
+    EXPECT_TRUE(app.Human().Action(Command::kTwoPlayers).isChecked());
+    EXPECT_FALSE(app.Human().Action(Command::kThreePlayers).isChecked());
+    EXPECT_FALSE(app.Opponent(2).isVisible());
+    EXPECT_EQ(program.settings.Read("nump"), "");
+}
+
+TEST(PlayerCount, AnsweringYesStartsANewGameWithTheNewCount) {
+    TestProgram program;
+    Application& app = *program.app;
+    app.Human().Action(Command::kNew).trigger();
+    app.State().Scores[3] = 40;
+    app.Human().Action(Command::kFourPlayers).trigger();
+    EXPECT_EQ(program.prompts.questions.size(), 1u);
+    EXPECT_EQ(app.State().PlayerCount, 4);
+    EXPECT_EQ(app.State().Scores[3], 0);
+    EXPECT_EQ(app.State().GameInProgress, 1);
+    EXPECT_TRUE(app.Human().Action(Command::kFourPlayers).isChecked());
+    EXPECT_FALSE(app.Human().Action(Command::kTwoPlayers).isChecked());
+    EXPECT_TRUE(app.Opponent(2).isVisible());
+    EXPECT_TRUE(app.Opponent(4).isVisible());
+    EXPECT_EQ(program.settings.Read("nump"), "4");
+    // The same count again changes nothing and asks nothing.
+    app.Human().Action(Command::kFourPlayers).trigger();
+    EXPECT_EQ(program.prompts.questions.size(), 1u);
+    EXPECT_TRUE(app.Human().Action(Command::kFourPlayers).isChecked());
+}
+
+TEST(PlayerCount, WithNoGameRunningTheCountChangesWithoutAQuestion) {
+    TestProgram program({"nump=4"});
+    Application& app = *program.app;
+    app.Human().Action(Command::kTwoPlayers).trigger();
+    EXPECT_TRUE(program.prompts.questions.empty());
+    EXPECT_EQ(app.State().PlayerCount, 2);
+    EXPECT_EQ(app.State().GameInProgress, 0);
+    EXPECT_FALSE(app.Opponent(2).isVisible());
+    EXPECT_FALSE(app.Opponent(4).isVisible());
+    EXPECT_EQ(program.settings.Read("nump"), "2");
+}
+
+TEST(Ending, ExitAndTheCloseBoxEndTheProgramButEnterDoesNot) {
+    TestProgram keys;
+    QTest::keyClick(&keys.app->Human(), Qt::Key_Return);
+    QTest::keyClick(&keys.app->Human(), Qt::Key_Enter);
+    EXPECT_FALSE(keys.app->Ended());
+
+    TestProgram exit;
+    exit.app->Human().Action(Command::kExit).trigger();
+    EXPECT_TRUE(exit.app->Ended());
+    EXPECT_EQ(exit.exitCodes, std::vector<int>{0});
+    EXPECT_FALSE(exit.app->Table().isVisible());
+
+    TestProgram closeBox;
+    closeBox.app->Human().close();
+    EXPECT_TRUE(closeBox.app->Ended());
+    EXPECT_EQ(closeBox.exitCodes, std::vector<int>{0});
+}
+
+TEST(Ending, ACloseDuringTheComputersMovesWaitsUntilTheyAreDone) {
+    QtClock clock;
+    TestProgram program({"delay=1", "sound=0"}, {1024, 768}, &clock);
+    Application& app = *program.app;
+    app.Human().Action(Command::kNew).trigger();
+    bool endedAtClose = true;
+    int playerAtClose = 0;
+    // The close arrives during player 3's one-second pause.
+    QTimer::singleShot(200, [&] {
+        app.Human().close();
+        endedAtClose = app.Ended();
+        playerAtClose = app.State().CurrentPlayer;
+    });
+    QTest::mouseClick(&app.Human().Hand(), Qt::LeftButton, {},
+                      Centre(app.Layout().HandSlotRect[0]));
+    EXPECT_FALSE(endedAtClose);
+    EXPECT_EQ(playerAtClose, 3);
+    EXPECT_EQ(app.State().CurrentPlayer, 1);
+    EXPECT_TRUE(app.Ended());
+    EXPECT_EQ(program.exitCodes, std::vector<int>{0});
+}
+
+TEST(Surfaces, WhatTheDrawingWritesIsShownPixelForPixel) {
+    TestProgram program;
+    TableWindow& table = program.app->Table();
+    Canvas& pixels = table.Surface().Pixels();
+    pixels.Fill({100, 50, 140, 90}, 0x123456);
+    pixels.SetPixel(101, 51, 0xFF0000);
+    table.Surface().Show({100, 50, 140, 90});
+    const QImage shown = table.grab(QRect(95, 45, 50, 50)).toImage();
+    EXPECT_EQ(shown.pixel(3, 3) & 0xFFFFFF, 0x008080u);
+    EXPECT_EQ(shown.pixel(5, 5) & 0xFFFFFF, 0x123456u);
+    EXPECT_EQ(shown.pixel(6, 6) & 0xFFFFFF, 0xFF0000u);
+    // A player window's surface follows the window's size and keeps the button face colour.
+    HumanWindow& human = program.app->Human();
+    human.SetWidth(400);
+    const WindowSurface& hand = human.Hand().Surface();
+    EXPECT_EQ(hand.Pixels().Width(), human.Hand().width());
+    EXPECT_FALSE(hand.IsTableWindow());
+    EXPECT_EQ(hand.Pixels().Pixel(390, 40), human.Hand().BackgroundColour());
+}
+
+}  // namespace
+}  // namespace pipwick

@@ -1,0 +1,121 @@
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QRect>
+#include <QSettings>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/clock.h"
+#include "shell/application.h"
+#include "shell/prompts.h"
+
+namespace pipwick {
+
+// Set by the test main when it chose the offscreen platform with its 1024 x 768 screen.
+extern bool offscreenTestScreen;
+
+// Answers questions as told and lets every pop-up close at once, writing both down.
+class FakePrompts : public Prompts {
+  public:
+    bool answer = true;
+    std::vector<QString> questions;
+    std::vector<QString> popups;
+    std::vector<Rect> popupPlaces;
+
+    bool AskYesNo(QWidget*, const QString& question) override {
+        questions.push_back(question);
+        return answer;
+    }
+    void ShowPopup(QWidget*, const QString& text, const Rect& where) override {
+        popups.push_back(text);
+        popupPlaces.push_back(where);
+    }
+};
+
+// Time that passes only when someone waits.
+class InstantClock : public Clock {
+  public:
+    uint32_t TickCount() override { return now_; }
+    void WaitUntil(uint32_t deadline) override {
+        if (static_cast<int32_t>(deadline - now_) > 0) {
+            now_ = deadline;
+        }
+    }
+
+  private:
+    uint32_t now_ = 0;
+};
+
+class FixedSeeds : public SeedSource {
+  public:
+    explicit FixedSeeds(uint32_t first) : next_(first) {}
+    uint32_t DealSeed() override { return next_++; }
+
+  private:
+    uint32_t next_;
+};
+
+// A settings file in a folder of its own, written line by line as a person would.
+class SettingsFolder {
+  public:
+    explicit SettingsFolder(const std::vector<std::string>& lines = {}) {
+        if (lines.empty()) {
+            return;
+        }
+        QFile file(Path());
+        file.open(QIODevice::WriteOnly);
+        file.write("[pipwick]\n");
+        for (const std::string& line : lines) {
+            file.write((line + "\n").c_str());
+        }
+    }
+    QString Path() const { return QDir(folder_.path()).filePath(QStringLiteral("pipwick.ini")); }
+    QString Read(const char* key) const {
+        return QSettings(Path(), QSettings::IniFormat)
+            .value(QStringLiteral("pipwick/") + QString::fromLatin1(key))
+            .toString();
+    }
+
+  private:
+    QTemporaryDir folder_;
+};
+
+// A running program with a settings file, on a screen of the given size, whose prompts, clock and
+// deal seeds are the test's.
+struct TestProgram {
+    explicit TestProgram(const std::vector<std::string>& lines = {},
+                         ScreenSize screen = {1024, 768}, Clock* clock = nullptr)
+        : settings(lines) {
+        StartupOptions options;
+        options.settingsPath = settings.Path();
+        options.screen = screen;
+        options.prompts = &prompts;
+        options.clock = clock != nullptr ? clock : &instant;
+        options.seeds = &seeds;
+        options.endProgram = [this](int code) { exitCodes.push_back(code); };
+        app = std::make_unique<Application>(std::move(options));
+    }
+
+    SettingsFolder settings;
+    FakePrompts prompts;
+    InstantClock instant;
+    FixedSeeds seeds{7};
+    std::vector<int> exitCodes;
+    std::unique_ptr<Application> app;
+};
+
+inline QPoint Centre(const Rect& r) {
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+inline Rect ToRect(const QRect& r) {
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+}  // namespace pipwick

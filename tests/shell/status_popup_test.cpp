@@ -1,0 +1,66 @@
+#include "shell/status_popup.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include "shell/prompts.h"
+#include "tests/shell/shell_test_support.h"
+
+namespace pipwick {
+namespace {
+
+TEST(StatusPopup, ShowsTheMessagesOfTheGame) {
+    EXPECT_EQ(PopupText(Message::kWontPlayThere, nullptr), "That domino won't play there!");
+    EXPECT_EQ(PopupText(Message::kHandOver, nullptr), "        This hand is over.");
+    EXPECT_EQ(PopupText(Message::kComputerWins, "TopGun"),
+              "This game is over.  TopGun is the winner.");
+    EXPECT_EQ(PopupText(Message::kHumanWins, nullptr), "Congratulations!  You won the game!");
+}
+
+// Runs the real pop-up and, once it is up, hands it to inspect; returns how long it was up.
+template <typename Inspect>
+qint64 RunPopup(const QString& text, const Rect& where, Inspect inspect) {
+    WindowPrompts prompts;
+    bool inspected = false;
+    QTimer::singleShot(20, [&] {
+        auto* popup = dynamic_cast<StatusPopup*>(QApplication::activeModalWidget());
+        EXPECT_NE(popup, nullptr);
+        if (popup != nullptr) {
+            inspect(*popup);
+            inspected = true;
+        }
+    });
+    QElapsedTimer elapsed;
+    elapsed.start();
+    prompts.ShowPopup(nullptr, text, where);
+    EXPECT_TRUE(inspected);
+    return elapsed.elapsed();
+}
+
+TEST(StatusPopup, IsModalInItsPlaceAndClosesItselfWhenItsTimeIsUp) {
+    const qint64 shown = RunPopup(QStringLiteral("hello"), {381, 0, 556, 90}, [](StatusPopup& p) {
+        EXPECT_TRUE(p.isModal());
+        EXPECT_EQ(p.geometry(), QRect(381, 0, 175, 90));
+        EXPECT_EQ(p.Text(), "hello");
+        EXPECT_TRUE(p.CloseTimer().isActive());
+        EXPECT_TRUE(p.CloseTimer().isSingleShot());
+        EXPECT_EQ(p.CloseTimer().interval(), 10000);
+        // Ten seconds are long for a test: the same timer, run short, closes the pop-up.
+        p.CloseTimer().start(30);
+    });
+    EXPECT_LT(shown, 5000);
+}
+
+TEST(StatusPopup, AClickAnywhereClosesIt) {
+    const qint64 shown = RunPopup(QStringLiteral("click"), {0, 0, 175, 90}, [](StatusPopup& p) {
+        QTest::mouseClick(&p, Qt::LeftButton, {}, QPoint(170, 85));
+    });
+    EXPECT_LT(shown, 5000);
+}
+
+}  // namespace
+}  // namespace pipwick
