@@ -56,8 +56,8 @@ void Application::CreateWindows() {
     table_->show();
     windows_.table = table_.get();
 
-    // The player windows belong to the table window and, like it, stay above other windows;
-    // shown after it, they lie above it.
+    // The player windows belong to the table window: as its dialogs they stay above it even when
+    // a press on the table raises it, and they go with it when it is minimised.
     windows_.human = new HumanWindow(table_.get(), state_, settings_, geometry_, screen_, *this);
     windows_.human->CheckPlayerCount(state_.PlayerCount);
     windows_.human->Place();

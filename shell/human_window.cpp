@@ -42,7 +42,7 @@ void HandArea::resizeEvent(QResizeEvent* event) {
 HumanWindow::HumanWindow(QWidget* owner, const GameState& state, const Settings& settings,
                          const Geometry& geometry, const ScreenSize& screen,
                          HumanCommands& commands)
-    : QMainWindow(owner, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+    : QMainWindow(owner, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                              Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       state_(state),
@@ -58,7 +58,7 @@ HumanWindow::HumanWindow(QWidget* owner, const GameState& state, const Settings&
     // The status line sits above the slots, which start 14 design units down.
     const double scale = geometry.ScaleFactor;
     QFont font = status_->font();
-    font.setPixelSize(Scaled(14, scale) - 3);
+    font.setPixelSize(std::min(Scaled(14, scale) - 3, 13));
     status_->setFont(font);
     status_->setAttribute(Qt::WA_TransparentForMouseEvents);
     BuildMenu();
@@ -145,6 +145,8 @@ void HumanWindow::Place() {
     SetOuterRect(*this, HumanWindowRect(screen_, geometry_.ScaleFactor));
     show();
     raise();
+    // Every command is given here, so the keys go here first.
+    activateWindow();
     heightCheck_.start();
 }
 

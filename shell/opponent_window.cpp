@@ -9,7 +9,7 @@ OpponentWindow::OpponentWindow(QWidget* owner, int index, const Geometry& geomet
                                const ScreenSize& screen)
     : SurfaceWidget(
           false, owner,
-          Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+          Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       index_(index),
       geometry_(geometry),
       screen_(screen) {

@@ -27,7 +27,9 @@ QList<HeldMessage>* heldMessages = nullptr;
 
 void HoldMessage(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "%s%s\n", text::kDisplayFailed, qPrintable(text.simplified()));
+        // The platform's own warning names the display; the fatal message only says it failed.
+        const QString& reason = heldMessages->isEmpty() ? text : heldMessages->first().text;
+        std::fprintf(stderr, "%s%s\n", text::kDisplayFailed, qPrintable(reason.simplified()));
         std::_Exit(1);
     }
     heldMessages->append({type, text});

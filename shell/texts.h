@@ -24,7 +24,7 @@ constexpr const char* kChangePlayersQuestion =
 
 constexpr const char* kNoDisplay =
     "pipwick: no display to open a window on (set DISPLAY, or QT_QPA_PLATFORM=offscreen)";
-constexpr const char* kDisplayFailed = "pipwick: cannot open the display: ";
+constexpr const char* kDisplayFailed = "pipwick: cannot start the windows: ";
 
 // Menu bar and submenu titles.
 constexpr const char* kGameMenu = "&Game";
