@@ -4,6 +4,7 @@
 // index 4036, so a first copy may repeat spaces that were never output.
 #include "assets/compressed_image.h"
 
+#include <algorithm>
 #include <array>
 
 #include "assets/adaptive_huffman.h"
@@ -13,41 +14,45 @@ namespace pipwick {
 
 namespace {
 
-// Bits are taken from the top of a 16-bit buffer, refilled a byte at a time while it holds 8
-// bits or fewer; bytes past the end of the input are zeros.
+// Bits are taken from the top of the buffer, most significant first; bytes past the end of the
+// input are zeros. The buffer is refilled a few bytes at a time rather than one per bit, which
+// yields the same bits as refilling a 16-bit buffer byte by byte.
 class BitReader {
   public:
     explicit BitReader(std::span<const uint8_t> input) : input_(input) {}
 
     int32_t GetBit() {
         Refill();
-        const int32_t bit = buffer_ >> 15;
-        buffer_ = static_cast<uint16_t>(buffer_ << 1);
+        const int32_t bit = static_cast<int32_t>(buffer_ >> 63);
+        buffer_ <<= 1;
         --count_;
         return bit;
     }
 
     int32_t GetByte() {
         Refill();
-        const int32_t byte = buffer_ >> 8;
-        buffer_ = static_cast<uint16_t>(buffer_ << 8);
+        const int32_t byte = static_cast<int32_t>(buffer_ >> 56);
+        buffer_ <<= 8;
         count_ -= 8;
         return byte;
     }
 
   private:
     void Refill() {
-        while (count_ <= 8) {
-            const uint32_t next = next_ < input_.size() ? input_[next_] : 0;
+        if (count_ >= 8) {
+            return;
+        }
+        while (count_ <= 56) {
+            const uint64_t next = next_ < input_.size() ? input_[next_] : 0;
             ++next_;
-            buffer_ = static_cast<uint16_t>(buffer_ | next << (8 - count_));
+            buffer_ |= next << (56 - count_);
             count_ += 8;
         }
     }
 
     std::span<const uint8_t> input_;
     size_t next_ = 0;
-    uint16_t buffer_ = 0;
+    uint64_t buffer_ = 0;
     int32_t count_ = 0;
 };
 
@@ -115,8 +120,7 @@ std::optional<ContainerHeader> ReadContainerHeader(std::span<const uint8_t> cont
 }
 
 std::vector<uint8_t> DecodeImage(std::span<const uint8_t> stream, uint32_t decodedLength) {
-    std::vector<uint8_t> out;
-    out.reserve(decodedLength);
+    std::vector<uint8_t> out(decodedLength);
     if (decodedLength == 0) {
         return out;
     }
@@ -125,19 +129,21 @@ std::vector<uint8_t> DecodeImage(std::span<const uint8_t> stream, uint32_t decod
     std::array<uint8_t, kWindowSize> window{};
     std::fill(window.begin(), window.begin() + kFirstWritePosition, kWindowFill);
     int32_t r = kFirstWritePosition;
-    while (out.size() < decodedLength) {
+    size_t written = 0;
+    while (written < decodedLength) {
         const int32_t symbol = DecodeSymbol(tree, bits);
         if (symbol < 256) {
-            out.push_back(static_cast<uint8_t>(symbol));
+            out[written++] = static_cast<uint8_t>(symbol);
             window[r] = static_cast<uint8_t>(symbol);
             r = (r + 1) & (kWindowSize - 1);
             continue;
         }
         const int32_t start = (r - DecodePosition(bits) - 1) & (kWindowSize - 1);
-        const int32_t length = symbol - 255 + kCopyThreshold;
-        for (int32_t k = 0; k < length && out.size() < decodedLength; ++k) {
+        const size_t length = static_cast<size_t>(symbol - 255 + kCopyThreshold);
+        const size_t end = std::min<size_t>(written + length, decodedLength);
+        for (int32_t k = 0; written < end; ++k) {
             const uint8_t byte = window[(start + k) & (kWindowSize - 1)];
-            out.push_back(byte);
+            out[written++] = byte;
             window[r] = byte;
             r = (r + 1) & (kWindowSize - 1);
         }

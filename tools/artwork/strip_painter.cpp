@@ -79,11 +79,11 @@ Colour Surface(const SetStyle& style, double u, double v) {
             return Mix(c, style.faceDetail, 0.35 * std::pow(1 - fine, 14));
         }
         case Surface::Ivory:
-            return Mix(style.face, style.faceDetail, 0.3 * Fractal(u * 0.15, v * 0.3, 31));
+            return Mix(style.face, style.faceDetail, 0.3 * ValueNoise(u * 0.08, v * 0.16, 31));
         case Surface::Gloss:
             break;
     }
-    return Mix(style.face, style.faceDetail, 0.18 * Fractal(u * 0.08, v * 0.08, 41));
+    return Mix(style.face, style.faceDetail, 0.25 * ValueNoise(u * 0.05, v * 0.05, 41));
 }
 
 // Signed distance from a pixel centre to the outline of a tile with rounded corners, negative
@@ -130,9 +130,6 @@ struct FacePainter {
         if (highlight) {
             // Gold whatever the set, keeping only the light and shade of its surface.
             c = Scale(kHighlightFace, 0.9 + 0.1 * Luminance(c) / Luminance(style.face));
-        }
-        if (style.surface == Surface::Gloss || highlight) {
-            c = Scale(c, 1.05 - 0.08 * py / height);
         }
         const Edge edge = TileEdge(px, py, width, height, Radius());
         const double depth = -edge.distance;
