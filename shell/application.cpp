@@ -131,6 +131,10 @@ void Application::Close() {
     EndProgram();
 }
 
+void Application::Minimise() {
+    table_->showMinimized();
+}
+
 void Application::EndProgram() {
     if (ended_) {
         return;

@@ -68,6 +68,7 @@ class Application : public HumanCommands {
     void ChoosePlayers(int count) override;
     void DropSelection() override;
     void Close() override;
+    void Minimise() override;
 
   private:
     void ReadScale(int32_t screenWidth);

@@ -16,6 +16,8 @@ class HumanCommands {
     virtual void DropSelection() = 0;
     // Exit, Alt+X or the close box: the program ends.
     virtual void Close() = 0;
+    // The window's minimise box: the table is minimised, and every window with it.
+    virtual void Minimise() = 0;
 };
 
 }  // namespace pipwick

@@ -233,6 +233,15 @@ void HumanWindow::HandResized() {
     RedrawHand();
 }
 
+// The human's window is not minimised on its own: the table goes, and takes every window with it.
+void HumanWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        commands_.Minimise();
+    }
+}
+
 // Closing ends the program, which the program decides: a close that arrives while the computer
 // players are moving is carried out once they are done.
 void HumanWindow::closeEvent(QCloseEvent* event) {

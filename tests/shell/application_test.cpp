@@ -222,6 +222,14 @@ TEST(Ending, ExitAndTheCloseBoxEndTheProgramButEnterDoesNot) {
     EXPECT_EQ(closeBox.exitCodes, std::vector<int>{0});
 }
 
+TEST(Ending, MinimisingTheHumansWindowMinimisesTheTableInstead) {
+    TestProgram program;
+    program.app->Human().showMinimized();
+    EXPECT_TRUE(program.app->Table().isMinimized());
+    EXPECT_FALSE(program.app->Human().isMinimized());
+    EXPECT_FALSE(program.app->Ended());
+}
+
 TEST(Ending, ACloseDuringTheComputersMovesWaitsUntilTheyAreDone) {
     QtClock clock;
     TestProgram program({"delay=1", "sound=0"}, {1024, 768}, &clock);
@@ -255,6 +263,15 @@ TEST(Surfaces, WhatTheDrawingWritesIsShownPixelForPixel) {
     EXPECT_EQ(shown.pixel(3, 3) & 0xFFFFFF, 0x008080u);
     EXPECT_EQ(shown.pixel(5, 5) & 0xFFFFFF, 0x123456u);
     EXPECT_EQ(shown.pixel(6, 6) & 0xFFFFFF, 0xFF0000u);
+    // After a change of domino set the table window draws everything again, once, half a second
+    // later.
+    table.ReloadSoon();
+    EXPECT_TRUE(table.ReloadTimer().isSingleShot());
+    EXPECT_EQ(table.ReloadTimer().interval(), 500);
+    QTest::qWait(50);
+    EXPECT_EQ(pixels.Pixel(101, 51), 0xFF0000u);
+    QTest::qWait(600);
+    EXPECT_EQ(pixels.Pixel(101, 51), 0x008080u);
     // A player window's surface follows the window's size and keeps the button face colour.
     HumanWindow& human = program.app->Human();
     human.SetWidth(400);

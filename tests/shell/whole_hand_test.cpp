@@ -136,6 +136,8 @@ TEST_F(WholeHand, EscapeAndDoubleClicksActOnTheHand) {
 
     // A left double-click with "dclk" 0 is two clicks; a right double-click draws.
     const int count = HandCount(s, 1);
+    ASSERT_EQ(count, 6);
+    EXPECT_EQ(app.Human().frameGeometry().width(), 262);
     QTest::mouseDClick(&app.Human().Hand(), Qt::LeftButton, {},
                        Centre(app.Layout().HandSlotRect[1]));
     EXPECT_EQ(s.SelectedTile, picked);
@@ -146,6 +148,8 @@ TEST_F(WholeHand, EscapeAndDoubleClicksActOnTheHand) {
     // Ctrl+A is Draw/Pass too.
     QTest::keyClick(&app.Human(), Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(HandCount(s, 1), count + 2);
+    // Up to seven tiles the window keeps the seven-tile width; from the eighth on it grows.
+    EXPECT_EQ(app.Human().frameGeometry().width(), 300);
 }
 
 }  // namespace
