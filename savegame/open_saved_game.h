@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "engine/game_state.h"
+#include "engine/geometry.h"
+#include "savegame/saved_game.h"
+
+namespace pipwick {
+
+// The game's side of opening a saved game. The image is read and checked on a copy of the state;
+// only when it passes does the copy, with the layout rebuilt, the drop areas rebuilt, nothing
+// picked up and the human to play, replace state. On an error state is exactly as it was.
+// The windows' own steps (the "nump" setting, the check mark, "Game opened", the window widths,
+// the Draw/Pass label and the table's redraw timer) come after a success.
+SavedGameError OpenSavedGame(std::span<const uint8_t> bytes, const Geometry& geometry,
+                             GameState& state);
+
+// Every arm's drop area from the laid-out records: the last tile's OuterHalf, or the whole tile
+// when it is a double; an empty open arm takes the side of the root tile it grows from.
+void RebuildDropAreas(GameState& state);
+
+// The width of a player's window after opening: seven tiles' worth for fewer than seven, 25 units
+// a tile from seven on, and unchanged (currentWidth) when the hand has no empty slot.
+int32_t HandWindowWidthAfterOpening(const GameState& state, int player, double scale,
+                                    int32_t currentWidth);
+
+}  // namespace pipwick

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "engine/game_state.h"
+
+namespace pipwick {
+
+// A saved game is a fixed image of 462 bytes, one unsigned byte per stored variable, with no
+// header: the records of the four arms (tile and pips only), the hands, the deck, the scores and
+// the counters the turn sequence needs. Everything else is rebuilt when the game is opened.
+constexpr std::size_t kSavedGameSize = 462;
+using SavedGameImage = std::array<uint8_t, kSavedGameSize>;
+
+// Where each part of the image starts.
+namespace saved_game_offset {
+constexpr std::size_t kRecords = 0;   // 28 blocks: record r of arms 0..3, 3 bytes each
+constexpr std::size_t kHands = 336;   // 21 blocks: slot i of players 3, 2, 4, 1
+constexpr std::size_t kDeck = 420;    // Deck[0..28]
+constexpr std::size_t kScores = 449;  // players 2, 3, 4, 1
+constexpr std::size_t kNextLeader = 453;
+constexpr std::size_t kConsecutivePasses = 454;
+constexpr std::size_t kSpinnerState = 455;
+constexpr std::size_t kArmOpenPip = 456;  // arms 0..3
+constexpr std::size_t kBonePileNext = 460;
+constexpr std::size_t kPlayerCount = 461;
+}  // namespace saved_game_offset
+
+// Why a saved game was refused: the file could not be read, had the wrong length, or broke one
+// of the checks every image must pass. The player sees one message for all of them.
+enum class SavedGameError {
+    kNone,
+    kCannotRead,
+    kWrongLength,
+    kTileOutOfRange,          // a TileId above 28 in an arm, a hand or the deck
+    kDeckStartNotEmpty,       // Deck[0] is not 0
+    kPipOutOfRange,           // a used record with a pip above 6
+    kOpenPipOutOfRange,       // an ArmOpenPip above 7
+    kArmHasGap,               // a used record after a free one
+    kTileTwice,               // a tile twice on the table and in the hands together
+    kBonePileOutOfRange,      // BonePileNext not 1..29
+    kPlayerCountOutOfRange,   // not 2..4
+    kNextLeaderOutOfRange,    // not 1..4
+    kTooManyPasses,           // ConsecutivePasses 30 or more
+    kSpinnerStateOutOfRange,  // not 0..3
+};
+
+// A short English description of the error, for logs and test output.
+const char* DescribeSavedGameError(SavedGameError error);
+
+// The image of the state's stored variables. A value that does not fit its byte is saved as the
+// nearest one that does: a score above 255 (possible once a game has ended) is saved as 255.
+SavedGameImage BuildSavedGameImage(const GameState& state);
+
+// Restores every stored variable of scratch from bytes and checks the result; the other fields of
+// scratch are left alone. On an error scratch holds a half-restored state that must be dropped,
+// which is why the caller passes a copy and keeps its own state until this succeeds.
+SavedGameError ReadSavedGameImage(std::span<const uint8_t> bytes, GameState& scratch);
+
+// The checks an opened image must pass, on the restored variables, in a fixed order: the first
+// rule broken is the one reported.
+SavedGameError ValidateSavedGame(const GameState& restored);
+
+}  // namespace pipwick

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "engine/game_state.h"
+#include "engine/geometry.h"
+#include "savegame/saved_game.h"
+
+namespace pipwick {
+
+// Reads the saved game at path and opens it into state (see OpenSavedGame). A file that cannot be
+// read is kCannotRead, one that is not exactly 462 bytes kWrongLength; state is then unchanged.
+SavedGameError OpenSavedGameFile(const std::filesystem::path& path, const Geometry& geometry,
+                                 GameState& state);
+
+// Writes the state's image to path. The bytes go to a temporary file beside path, which is then
+// renamed over it, so a save that fails leaves any earlier file at path as it was. Returns why the
+// save failed, or nothing when the file is in place.
+std::optional<std::string> WriteSavedGameFile(const std::filesystem::path& path,
+                                              const GameState& state);
+
+}  // namespace pipwick

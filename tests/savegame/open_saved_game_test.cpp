@@ -1,0 +1,331 @@
+#include "savegame/open_saved_game.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "ai/computer_player.h"
+#include "engine/game.h"
+#include "savegame/saved_game.h"
+#include "sim/headless.h"
+#include "table/board_layout.h"
+#include "tests/savegame/simulated_games.h"
+
+namespace pipwick {
+namespace {
+
+using testing::MatchGeometry;
+using testing::Moment;
+using testing::PlaySampledGame;
+
+// What the round trips over simulated games met, so that a test cannot pass by seeing too little.
+struct Coverage {
+    int states = 0;
+    int withoutSpinner = 0;  // a table but no double yet
+    int sideArmsOpen = 0;
+    int longestArm = 0;
+    int clampedScores = 0;
+};
+
+// Saves the state as played and opens it into a state that held another game.
+GameState SaveAndReopen(const GameState& played, const Geometry& geometry) {
+    GameState opened;
+    ResetGameState(opened);
+    opened.Arm[1][0].Tile = 5;
+    opened.Hand[2][3] = 9;
+    EXPECT_EQ(OpenSavedGame(BuildSavedGameImage(played), geometry, opened), SavedGameError::kNone);
+    return opened;
+}
+
+// An empty drop area is any with left and right 0; its top and bottom mean nothing.
+bool SameDropArea(const Rect& a, const Rect& b) {
+    return a.IsEmpty() ? b.IsEmpty() : a == b;
+}
+
+// While a tile is being played it is on the table and still in the hand; the file keeps the
+// hand as the play leaves it. At every other moment the hand is kept exactly.
+std::array<int32_t, kHandSlots> HandAsSettled(const GameState& played, int player) {
+    bool onTable[kTileCount + 1] = {};
+    for (const auto& arm : played.Arm) {
+        for (const PlacedTile& record : arm) {
+            onTable[record.Tile] = true;
+        }
+    }
+    std::array<int32_t, kHandSlots> hand{};
+    std::copy_if(std::begin(played.Hand[player]), std::end(played.Hand[player]), hand.begin(),
+                 [&](int32_t tile) { return tile != kNoTile && !onTable[tile]; });
+    return hand;
+}
+
+// Every used record comes back with its pips and where the layout put its halves.
+void ExpectSameTable(const GameState& played, const GameState& opened) {
+    for (int arm = 0; arm < kArmCount; ++arm) {
+        const int length = ArmLength(played, arm);
+        ASSERT_EQ(ArmLength(opened, arm), length) << "arm " << arm;
+        for (int r = 0; r < length; ++r) {
+            const PlacedTile& want = played.Arm[arm][r];
+            const PlacedTile& got = opened.Arm[arm][r];
+            EXPECT_EQ(got.Tile, want.Tile);
+            EXPECT_EQ(got.InnerPip, want.InnerPip);
+            EXPECT_EQ(got.OuterPip, want.OuterPip);
+            EXPECT_EQ(got.InnerHalf, want.InnerHalf) << "arm " << arm << " record " << r;
+            EXPECT_EQ(got.OuterHalf, want.OuterHalf) << "arm " << arm << " record " << r;
+        }
+        EXPECT_EQ(opened.ArmOpenPip[arm], played.ArmOpenPip[arm]);
+    }
+}
+
+// The table, the drop areas as play left them, the hands, the deck, the scores and the counters
+// come back, and the human is to play with nothing picked up.
+void ExpectReopensAsPlayed(const GameState& played, const Geometry& geometry, Moment moment,
+                           Coverage& seen) {
+    const GameState opened = SaveAndReopen(played, geometry);
+    ExpectSameTable(played, opened);
+    // Right after the spinner was laid its drop areas are about to change; the file keeps the
+    // play as it will be once settled.
+    if (played.SpinnerState != kSpinnerJustLaid) {
+        for (int arm = 0; arm < kArmCount; ++arm) {
+            EXPECT_TRUE(SameDropArea(opened.ArmDropRect[arm], played.ArmDropRect[arm]))
+                << "arm " << arm << " at moment " << static_cast<int>(moment) << ": "
+                << ::testing::PrintToString(opened.ArmDropRect[arm]) << " for "
+                << ::testing::PrintToString(played.ArmDropRect[arm]);
+        }
+    }
+    for (int player = 1; player <= 4; ++player) {
+        EXPECT_TRUE(std::equal(std::begin(opened.Hand[player]), std::end(opened.Hand[player]),
+                               std::begin(HandAsSettled(played, player))))
+            << "hand " << player << " at moment " << static_cast<int>(moment);
+        EXPECT_EQ(opened.Scores[player], std::min(played.Scores[player], 255));
+        seen.clampedScores += played.Scores[player] > 255;
+    }
+    EXPECT_TRUE(std::equal(std::begin(opened.Deck), std::end(opened.Deck), played.Deck));
+    EXPECT_EQ(opened.BonePileNext, played.BonePileNext);
+    EXPECT_EQ(opened.NextLeader, played.NextLeader);
+    EXPECT_EQ(opened.ConsecutivePasses, played.ConsecutivePasses);
+    EXPECT_EQ(opened.SpinnerState, played.SpinnerState);
+    EXPECT_EQ(opened.PlayerCount, played.PlayerCount);
+    EXPECT_EQ(opened.CurrentPlayer, 1);
+    EXPECT_EQ(opened.GameInProgress, 1);
+    EXPECT_EQ(opened.SelectedTile, kNoSelection);
+
+    ++seen.states;
+    for (int arm = 0; arm < kArmCount; ++arm) {
+        seen.longestArm = std::max(seen.longestArm, ArmLength(played, arm));
+    }
+    seen.withoutSpinner += !TableIsEmpty(played) && played.SpinnerState == kNoSpinner;
+    seen.sideArmsOpen += played.SpinnerState == kSideArmsOpen;
+}
+
+struct RoundTripCase {
+    int32_t players;
+    double scale;
+};
+
+void PrintTo(const RoundTripCase& c, std::ostream* os) {
+    *os << c.players << " players at " << c.scale;
+}
+
+class RoundTripOverSimulatedGames : public ::testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(RoundTripOverSimulatedGames, ReopensEveryRecordHandAndDropArea) {
+    const auto [players, scale] = GetParam();
+    const Geometry geometry = MatchGeometry(scale);
+    Coverage seen;
+    const auto gameSeed = [&](uint64_t game) { return game * 100 + players * 10 + scale * 2; };
+    for (uint64_t game = 1; game <= 30; ++game) {
+        PlaySampledGame(players, scale, gameSeed(game), 4,
+                        [&](const GameState& played, Moment moment) {
+                            ExpectReopensAsPlayed(played, geometry, moment, seen);
+                        });
+        if (HasFatalFailure()) {
+            return;
+        }
+    }
+    EXPECT_GT(seen.states, 1000);
+    EXPECT_GT(seen.withoutSpinner, 30);
+    EXPECT_GT(seen.sideArmsOpen, 500);
+    EXPECT_GE(seen.longestArm, 12);
+}
+
+INSTANTIATE_TEST_SUITE_P(PlayersAndScales, RoundTripOverSimulatedGames,
+                         ::testing::Values(RoundTripCase{2, 1.0}, RoundTripCase{3, 1.5},
+                                           RoundTripCase{4, 2.0}, RoundTripCase{2, 1.5},
+                                           RoundTripCase{3, 1.0}, RoundTripCase{4, 1.5}));
+
+// Games that ended are saved with scores that may not fit a byte.
+TEST(RoundTripOverSimulatedGames, FinishedGamesKeepTheirTableAndSaveHighScoresAs255) {
+    const Geometry geometry = MatchGeometry(1.0);
+    Coverage seen;
+    for (uint64_t seed = 1; seed <= 200 && seen.clampedScores == 0; ++seed) {
+        PlaySampledGame(2, 1.0, seed, 1, [&](const GameState& played, Moment moment) {
+            if (moment == Moment::kGameEnded) {
+                ExpectReopensAsPlayed(played, geometry, moment, seen);
+            }
+        });
+    }
+    EXPECT_GT(seen.clampedScores, 0);
+}
+
+// A table laid out record by record must come back the same however its arms were filled.
+struct LongArms {
+    int lengths[kArmCount];
+};
+
+class LongArmsReopen : public ::testing::TestWithParam<LongArms> {};
+
+TEST_P(LongArmsReopen, LayOutAsWhenPlayedArmByArm) {
+    const Geometry geometry = MatchGeometry(1.5);
+    GameState played;
+    ResetGameState(played);
+    ResetLayout(played, geometry);
+    int32_t tile = 1;
+    for (int arm = 0; arm < kArmCount; ++arm) {
+        for (int r = 0; r < GetParam().lengths[arm]; ++r, ++tile) {
+            PlacedTile& record = played.Arm[arm][r];
+            record = {tile, LowPip(tile), HighPip(tile), {}, {}};
+            LayOutTile(played, geometry.ScaleFactor, arm, record);
+            played.ArmOpenPip[arm] = record.OuterPip;
+        }
+    }
+    played.Deck[1] = 1;
+    played.BonePileNext = 29;
+    ExpectSameTable(played, SaveAndReopen(played, geometry));
+}
+
+INSTANTIATE_TEST_SUITE_P(Arms, LongArmsReopen,
+                         ::testing::Values(LongArms{{28, 0, 0, 0}}, LongArms{{1, 27, 0, 0}},
+                                           LongArms{{1, 0, 27, 0}}, LongArms{{1, 0, 0, 27}},
+                                           LongArms{{7, 7, 7, 7}}, LongArms{{10, 4, 9, 5}}));
+
+// Reopened at the human's turn, a game plays on to its end with the same rules.
+TEST(OpenedGame, PlaysOnToTheEnd) {
+    int reopened = 0;
+    for (int32_t players = 2; players <= 4; ++players) {
+        const Geometry geometry = MatchGeometry(1.0);
+        PlaySampledGame(players, 1.0, 40 + players, 25, [&](const GameState& played, Moment) {
+            GameState state;
+            ResetGameState(state);
+            ASSERT_EQ(OpenSavedGame(BuildSavedGameImage(played), geometry, state),
+                      SavedGameError::kNone);
+            Settings settings;
+            settings.SoundOn = 0;
+            settings.PlayDelay = 0;
+            SilentView view;
+            InstantClock clock;
+            DerivedSeeds seeds(reopened);
+            Game game(state, settings, geometry, view, clock, seeds);
+            for (int moves = 0; moves < 10000 && state.GameInProgress == 1; ++moves) {
+                const int slot = ChooseComputerPlay(state, state.Hand[1], 1);
+                if (slot == kEmptySlot) {
+                    game.HumanDrawsOrPasses();
+                } else if (TableIsEmpty(state)) {
+                    game.HumanClicksHandTile(slot);
+                } else {
+                    const int arm = state.ChosenArm - 1;
+                    game.HumanClicksHandTile(slot);
+                    game.HumanPlaysOnArm(arm);
+                }
+            }
+            EXPECT_EQ(state.GameInProgress, 0);
+            EXPECT_GE(*std::max_element(state.Scores + 1, state.Scores + 5), kWinningScore);
+            ++reopened;
+        });
+    }
+    EXPECT_GT(reopened, 20);
+}
+
+// A lone double lies across the centre: both ends of the main line are the whole tile. A lone
+// tile that is not a double offers one half to each end.
+struct LeadCase {
+    int32_t tile;
+    int32_t spinnerState;
+    bool whole;
+};
+
+class LeadAlone : public ::testing::TestWithParam<LeadCase> {};
+
+TEST_P(LeadAlone, GivesTheMainLineItsDropAreas) {
+    const auto [tile, spinnerState, whole] = GetParam();
+    GameState played;
+    ResetGameState(played);
+    played.Arm[0][0] = {tile, LowPip(tile), HighPip(tile), {}, {}};
+    played.ArmOpenPip[0] = HighPip(tile);
+    played.ArmOpenPip[2] = LowPip(tile);
+    played.SpinnerState = spinnerState;
+    played.BonePileNext = 15;
+    GameState opened;
+    ResetGameState(opened);
+    ASSERT_EQ(OpenSavedGame(BuildSavedGameImage(played), MatchGeometry(1.5), opened),
+              SavedGameError::kNone);
+
+    const PlacedTile& lead = opened.Arm[0][0];
+    const Rect tileRect = Union(lead.InnerHalf, lead.OuterHalf);
+    EXPECT_EQ(opened.ArmDropRect[0], whole ? tileRect : lead.OuterHalf);
+    EXPECT_EQ(opened.ArmDropRect[2], whole ? tileRect : lead.InnerHalf);
+    EXPECT_NE(lead.InnerHalf, lead.OuterHalf);
+    EXPECT_TRUE(opened.ArmDropRect[1].IsEmpty());
+    EXPECT_TRUE(opened.ArmDropRect[3].IsEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Tiles, LeadAlone,
+                         ::testing::Values(LeadCase{TileWithPips(4, 4), kSpinnerDown, true},
+                                           LeadCase{TileWithPips(0, 0), kSpinnerDown, true},
+                                           LeadCase{TileWithPips(2, 5), kNoSpinner, false}));
+
+// Side arms that are open but still empty are played against the spinner's two halves.
+TEST(DropAreas, EmptyOpenSideArmsUseTheSpinnersHalves) {
+    GameState played;
+    ResetGameState(played);
+    const int32_t spinner = TileWithPips(3, 3);
+    played.Arm[0][0] = {spinner, 3, 3, {}, {}};
+    played.Arm[0][1] = {TileWithPips(3, 5), 3, 5, {}, {}};
+    played.Arm[2][0] = {TileWithPips(3, 1), 3, 1, {}, {}};
+    played.ArmOpenPip[0] = 5;
+    played.ArmOpenPip[1] = 3;
+    played.ArmOpenPip[2] = 1;
+    played.ArmOpenPip[3] = 3;
+    played.SpinnerState = kSideArmsOpen;
+    played.BonePileNext = 15;
+    GameState opened;
+    ResetGameState(opened);
+    ASSERT_EQ(OpenSavedGame(BuildSavedGameImage(played), MatchGeometry(1.0), opened),
+              SavedGameError::kNone);
+
+    EXPECT_EQ(opened.ArmDropRect[1], opened.Arm[0][0].InnerHalf);
+    EXPECT_EQ(opened.ArmDropRect[3], opened.Arm[0][0].OuterHalf);
+    EXPECT_EQ(opened.ArmDropRect[0], opened.Arm[0][1].OuterHalf);
+    EXPECT_EQ(opened.ArmDropRect[2], opened.Arm[2][0].OuterHalf);
+}
+
+struct WidthCase {
+    int tiles;
+    double scale;
+    int32_t width;
+};
+
+class WidthAfterOpening : public ::testing::TestWithParam<WidthCase> {};
+
+TEST_P(WidthAfterOpening, FollowsTheHand) {
+    const auto [tiles, scale, width] = GetParam();
+    constexpr int32_t kCurrent = 999;
+    GameState state;
+    ResetGameState(state);
+    for (int slot = 0; slot < tiles; ++slot) {
+        state.Hand[2][slot] = slot + 1;
+    }
+    EXPECT_EQ(HandWindowWidthAfterOpening(state, 2, scale, kCurrent), width);
+}
+
+// Seven tiles' worth is 175 units; from seven tiles on 25 units a tile, truncated; a full hand
+// keeps the window as it is.
+INSTANTIATE_TEST_SUITE_P(Hands, WidthAfterOpening,
+                         ::testing::Values(WidthCase{9, 1.0, 225}, WidthCase{9, 1.5, 337},
+                                           WidthCase{9, 2.0, 450}, WidthCase{3, 1.0, 175},
+                                           WidthCase{3, 1.5, 262}, WidthCase{0, 2.0, 350},
+                                           WidthCase{7, 1.5, 262}, WidthCase{20, 1.5, 750},
+                                           WidthCase{21, 1.5, 999}));
+
+}  // namespace
+}  // namespace pipwick
