@@ -4,7 +4,7 @@
 
 namespace pipwick {
 
-void AdaptiveHuffmanTree::Start() {
+void AdaptiveHuffmanTree::StartTree() {
     for (int32_t s = 0; s < kSymbolCount; ++s) {
         freq_[s] = 1;
         son_[s] = static_cast<uint16_t>(s + kTreeSize);
@@ -21,7 +21,7 @@ void AdaptiveHuffmanTree::Start() {
     parent_[kRootNode] = 0;
 }
 
-void AdaptiveHuffmanTree::Rebuild() {
+void AdaptiveHuffmanTree::RebuildTree() {
     // Gather the leaves at the bottom, halving their counts.
     int32_t j = 0;
     for (int32_t i = 0; i < kTreeSize; ++i) {
@@ -57,9 +57,9 @@ void AdaptiveHuffmanTree::Rebuild() {
     }
 }
 
-void AdaptiveHuffmanTree::Update(int32_t symbol) {
+void AdaptiveHuffmanTree::UpdateTree(int32_t symbol) {
     if (freq_[kRootNode] == kRebuildFrequency) {
-        Rebuild();
+        RebuildTree();
     }
     int32_t x = parent_[symbol + kTreeSize];
     do {

@@ -26,10 +26,10 @@ constexpr uint16_t kRebuildFrequency = 0x8000;
 // the order; when the root's count reaches 0x8000 all counts are halved and the tree rebuilt.
 class AdaptiveHuffmanTree {
   public:
-    AdaptiveHuffmanTree() { Start(); }
+    AdaptiveHuffmanTree() { StartTree(); }
 
-    void Start();
-    void Update(int32_t symbol);
+    void StartTree();
+    void UpdateTree(int32_t symbol);
 
     int32_t Son(int32_t node) const { return son_[node]; }
     int32_t Parent(int32_t node) const { return parent_[node]; }
@@ -37,7 +37,7 @@ class AdaptiveHuffmanTree {
     uint16_t Frequency(int32_t node) const { return freq_[node]; }
 
   private:
-    void Rebuild();
+    void RebuildTree();
 
     std::array<uint16_t, kTreeSize + 1> freq_{};  // freq_[kTreeSize] is a 0xFFFF sentinel
     std::array<uint16_t, kTreeSize> son_{};

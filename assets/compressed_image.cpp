@@ -73,7 +73,7 @@ int32_t DecodeSymbol(AdaptiveHuffmanTree& tree, BitReader& bits) {
         x = tree.Son(x + bits.GetBit());
     }
     const int32_t symbol = x - kTreeSize;
-    tree.Update(symbol);
+    tree.UpdateTree(symbol);
     return symbol;
 }
 

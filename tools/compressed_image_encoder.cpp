@@ -71,7 +71,7 @@ void EncodeSymbol(AdaptiveHuffmanTree& tree, BitWriter& bits, int32_t symbol) {
     while (length > 0) {
         bits.PutBit(path[--length]);
     }
-    tree.Update(symbol);
+    tree.UpdateTree(symbol);
 }
 
 void EncodePosition(BitWriter& bits, int32_t position) {

@@ -87,10 +87,10 @@ TEST(AdaptiveHuffmanTree, RebuildsOnlyWhenAnUpdateStartsAtTheLimit) {
     std::mt19937 random(9);
     std::uniform_int_distribution<int32_t> symbol(0, kSymbolCount - 1);
     while (tree.Frequency(kRootNode) < kRebuildFrequency) {
-        tree.Update(symbol(random));
+        tree.UpdateTree(symbol(random));
     }
     EXPECT_EQ(tree.Frequency(kRootNode), kRebuildFrequency);
-    tree.Update(symbol(random));
+    tree.UpdateTree(symbol(random));
     EXPECT_LT(tree.Frequency(kRootNode), kRebuildFrequency / 2 + kSymbolCount);
     EXPECT_GT(tree.Frequency(kRootNode), kRebuildFrequency / 2);
     // Every node's count is the sum of its children's, and the order is kept.
