@@ -1,0 +1,310 @@
+#include "savegame/saved_game.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <vector>
+
+#include "savegame/open_saved_game.h"
+#include "tests/savegame/simulated_games.h"
+
+namespace pipwick {
+namespace {
+
+using testing::MatchGeometry;
+using testing::Moment;
+using testing::PlaySampledGame;
+
+bool SameState(const GameState& a, const GameState& b) {
+    return std::memcmp(&a, &b, sizeof(GameState)) == 0;
+}
+
+// Four players, a spinner with open side arms, a tile on every arm and different values in every
+// stored variable, so that a byte in the wrong place shows.
+GameState HandMadeState() {
+    GameState s;
+    ResetGameState(s);
+    s.Arm[0][0] = {TileWithPips(3, 3), 3, 3, {}, {}};
+    s.Arm[0][1] = {TileWithPips(3, 5), 3, 5, {}, {}};
+    s.Arm[0][2] = {TileWithPips(5, 6), 5, 6, {}, {}};
+    s.Arm[1][0] = {TileWithPips(3, 0), 3, 0, {}, {}};
+    s.Arm[2][0] = {TileWithPips(3, 1), 3, 1, {}, {}};
+    s.Arm[2][1] = {TileWithPips(1, 4), 1, 4, {}, {}};
+    s.Arm[3][0] = {TileWithPips(3, 2), 3, 2, {}, {}};
+    const int32_t hands[5][4] = {{}, {1, 8, 14, 23}, {2, 9}, {12, 13, 16}, {28}};
+    for (int player = 1; player <= 4; ++player) {
+        for (int slot = 0; slot < 4; ++slot) {
+            s.Hand[player][slot] = hands[player][slot];
+        }
+    }
+    for (int i = 1; i < kDeckSize; ++i) {
+        s.Deck[i] = kDeckSize - i;
+    }
+    s.Scores[1] = 41;
+    s.Scores[2] = 42;
+    s.Scores[3] = 43;
+    s.Scores[4] = 44;
+    s.NextLeader = 3;
+    s.ConsecutivePasses = 2;
+    s.SpinnerState = kSideArmsOpen;
+    s.ArmOpenPip[0] = 6;
+    s.ArmOpenPip[1] = 0;
+    s.ArmOpenPip[2] = 4;
+    s.ArmOpenPip[3] = 2;
+    s.BonePileNext = 23;
+    s.PlayerCount = 4;
+    return s;
+}
+
+// The same state's image, written out byte by byte.
+SavedGameImage HandMadeImage() {
+    SavedGameImage image{};
+    const std::vector<uint8_t> records = {// record 0 of arms 0, 1, 2, 3: tile, inner pip, outer pip
+                                          19, 3, 3, 4, 3, 0, 10, 3, 1, 15, 3, 2,
+                                          // record 1: arms 1 and 3 have ended
+                                          21, 3, 5, 0, 0, 0, 11, 1, 4, 0, 0, 0,
+                                          // record 2
+                                          27, 5, 6};
+    std::copy(records.begin(), records.end(), image.begin());
+    // slot i of players 3, 2, 4, 1
+    const std::vector<uint8_t> hands = {12, 2, 28, 1, 13, 9, 0, 8, 16, 0, 0, 14, 0, 0, 0, 23};
+    std::copy(hands.begin(), hands.end(), image.begin() + 336);
+    for (int i = 1; i < 29; ++i) {
+        image[420 + i] = static_cast<uint8_t>(29 - i);
+    }
+    const std::vector<uint8_t> tail = {42, 43, 44, 41, 3, 2, 3, 6, 0, 4, 2, 23, 4};
+    std::copy(tail.begin(), tail.end(), image.begin() + 449);
+    return image;
+}
+
+TEST(SavedGameImage, PutsEveryVariableAtItsOffset) {
+    EXPECT_EQ(BuildSavedGameImage(HandMadeState()), HandMadeImage());
+}
+
+TEST(SavedGameImage, ReadsEveryVariableFromItsOffset) {
+    GameState read;
+    ResetGameState(read);
+    const SavedGameImage image = HandMadeImage();
+    ASSERT_EQ(ReadSavedGameImage(image, read), SavedGameError::kNone);
+    EXPECT_EQ(BuildSavedGameImage(read), image);
+    const GameState want = HandMadeState();
+    EXPECT_EQ(read.Arm[2][1].Tile, want.Arm[2][1].Tile);
+    EXPECT_EQ(read.Hand[4][0], 28);
+    EXPECT_EQ(read.Scores[1], 41);
+    EXPECT_EQ(read.ArmOpenPip[2], 4);
+    EXPECT_EQ(read.BonePileNext, 23);
+    EXPECT_EQ(read.PlayerCount, 4);
+}
+
+// A score only passes 255 once a game has ended; the byte then holds 255. Bytes are unsigned.
+TEST(SavedGameImage, SavesScoresAbove255As255AndReadsHighBytesUnsigned) {
+    GameState s = HandMadeState();
+    s.Scores[1] = 310;
+    s.Scores[3] = 200;
+    s.Scores[4] = 255;
+    const SavedGameImage image = BuildSavedGameImage(s);
+    EXPECT_EQ(image[452], 255);
+    EXPECT_EQ(image[450], 200);
+    EXPECT_EQ(image[451], 255);
+    GameState read;
+    ResetGameState(read);
+    ASSERT_EQ(ReadSavedGameImage(image, read), SavedGameError::kNone);
+    EXPECT_EQ(read.Scores[1], 255);
+    EXPECT_EQ(read.Scores[3], 200);
+}
+
+// Saved while a tile flies to the table, the tile is on the table and still in the hand: the
+// file keeps it on the table only and closes the hand up.
+TEST(SavedGameImage, SavesATileInFlightAsPlayed) {
+    GameState s = HandMadeState();
+    const int32_t flying = s.Hand[1][1];
+    s.Arm[3][1] = {flying, 2, 2, {}, {}};
+    ASSERT_EQ(ValidateSavedGame(s), SavedGameError::kTileTwice);
+    GameState read;
+    ResetGameState(read);
+    ASSERT_EQ(ReadSavedGameImage(BuildSavedGameImage(s), read), SavedGameError::kNone);
+    EXPECT_EQ(read.Arm[3][1].Tile, flying);
+    const int32_t hand[] = {s.Hand[1][0], s.Hand[1][2], s.Hand[1][3], kNoTile};
+    EXPECT_TRUE(std::equal(std::begin(hand), std::end(hand), read.Hand[1]));
+}
+
+// Two mid-game states of a simulated game with tiles left in the bone pile: one to save, one
+// that stands for the game running when the file is opened. one that stands for the game running
+// when
+struct TwoGames {
+    GameState saved;
+    GameState running;
+};
+
+TwoGames SimulatedStates() {
+    TwoGames games{};
+    int seen = 0;
+    PlaySampledGame(3, 1.0, 77, 1, [&](const GameState& state, Moment moment) {
+        if (moment == Moment::kTileDrawn && state.SpinnerState == kSideArmsOpen &&
+            !BonePileEmpty(state)) {
+            (seen++ == 0 ? games.saved : games.running) = state;
+        }
+    });
+    return games;
+}
+
+struct BrokenRule {
+    const char* name;
+    std::function<void(SavedGameImage&)> breakIt;
+    SavedGameError error;
+};
+
+void PrintTo(const BrokenRule& rule, std::ostream* os) {
+    *os << rule.name;
+}
+
+// Offsets of record r of arm a and its fields, of hand slot i of player p.
+constexpr std::size_t Record(int arm, int r) {
+    return saved_game_offset::kRecords + 12 * r + 3 * arm;
+}
+std::size_t Slot(int player, int slot) {
+    constexpr int kColumn[5] = {0, 3, 1, 0, 2};
+    return saved_game_offset::kHands + 4 * slot + kColumn[player];
+}
+
+// A tile that is neither on the table nor in a hand: one of the bone pile.
+uint8_t UnusedTile(const SavedGameImage& b) {
+    bool used[256] = {};
+    for (int r = 0; r < kArmLength; ++r) {
+        for (int arm = 0; arm < kArmCount; ++arm) {
+            used[b[Record(arm, r)]] = true;
+        }
+    }
+    for (std::size_t at = saved_game_offset::kHands; at < saved_game_offset::kDeck; ++at) {
+        used[b[at]] = true;
+    }
+    uint8_t tile = 1;
+    while (used[tile]) {
+        ++tile;
+    }
+    return tile;
+}
+
+class BrokenFile : public ::testing::TestWithParam<BrokenRule> {};
+
+TEST_P(BrokenFile, IsRefusedAndNothingChanges) {
+    const TwoGames games = SimulatedStates();
+    ASSERT_FALSE(SameState(games.saved, games.running));
+    SavedGameImage image = BuildSavedGameImage(games.saved);
+    GameState state = games.running;
+    ASSERT_EQ(OpenSavedGame(image, MatchGeometry(1.0), state), SavedGameError::kNone);
+    state = games.running;
+    GetParam().breakIt(image);
+    EXPECT_EQ(OpenSavedGame(image, MatchGeometry(1.0), state), GetParam().error);
+    EXPECT_TRUE(SameState(state, games.running));
+}
+
+class EdgeOfRange : public ::testing::TestWithParam<BrokenRule> {};
+
+TEST_P(EdgeOfRange, IsOpened) {
+    const TwoGames games = SimulatedStates();
+    SavedGameImage image = BuildSavedGameImage(games.saved);
+    GetParam().breakIt(image);
+    GameState state = games.running;
+    EXPECT_EQ(OpenSavedGame(image, MatchGeometry(1.0), state), SavedGameError::kNone);
+    EXPECT_EQ(BuildSavedGameImage(state), image);
+}
+
+TEST(WrongLength, IsRefusedAndNothingChanges) {
+    const TwoGames games = SimulatedStates();
+    const SavedGameImage image = BuildSavedGameImage(games.saved);
+    for (std::size_t length : {std::size_t{0}, kSavedGameSize - 1, kSavedGameSize + 1}) {
+        std::vector<uint8_t> bytes(image.begin(), image.end());
+        bytes.resize(length);
+        GameState state = games.running;
+        EXPECT_EQ(OpenSavedGame(bytes, MatchGeometry(1.0), state), SavedGameError::kWrongLength)
+            << length << " bytes";
+        EXPECT_TRUE(SameState(state, games.running));
+    }
+}
+
+// Whenever the game is saved, at any moment of any game, the file opens again.
+TEST(EveryFileTheGameSaves, PassesTheChecks) {
+    int saved = 0;
+    for (int32_t players = 2; players <= 4; ++players) {
+        for (uint64_t game = 1; game <= 10; ++game) {
+            PlaySampledGame(players, 1.0, game * 31 + players, 1,
+                            [&](const GameState& state, Moment moment) {
+                                GameState read = state;
+                                ASSERT_EQ(ReadSavedGameImage(BuildSavedGameImage(state), read),
+                                          SavedGameError::kNone)
+                                    << "moment " << static_cast<int>(moment);
+                                ++saved;
+                            });
+        }
+    }
+    EXPECT_GT(saved, 4000);
+}
+
+using namespace saved_game_offset;
+using E = SavedGameError;
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, BrokenFile,
+    ::testing::Values(
+        BrokenRule{"tile 29 on the table", [](auto& b) { b[Record(0, 0)] = 29; },
+                   E::kTileOutOfRange},
+        BrokenRule{"tile 200 in a hand", [](auto& b) { b[Slot(2, 0)] = 200; }, E::kTileOutOfRange},
+        BrokenRule{"tile 29 in the deck", [](auto& b) { b[kDeck + 9] = 29; }, E::kTileOutOfRange},
+        BrokenRule{"tile in deck entry 0", [](auto& b) { b[kDeck] = 5; }, E::kDeckStartNotEmpty},
+        BrokenRule{"inner pip 7", [](auto& b) { b[Record(0, 0) + 1] = 7; }, E::kPipOutOfRange},
+        BrokenRule{"outer pip 255", [](auto& b) { b[Record(2, 0) + 2] = 255; }, E::kPipOutOfRange},
+        BrokenRule{"open pip 8", [](auto& b) { b[kArmOpenPip + 1] = 8; }, E::kOpenPipOutOfRange},
+        BrokenRule{"a tile after the end of arm 1",
+                   [](auto& b) {
+                       b[Record(1, 20)] = UnusedTile(b);
+                       b[Record(1, 20) + 1] = 1;
+                       b[Record(1, 20) + 2] = 2;
+                   },
+                   E::kArmHasGap},
+        BrokenRule{"a hand's tile on the table too",
+                   [](auto& b) {
+                       std::size_t end = Record(3, 0);
+                       while (b[end] != 0) {
+                           end += 12;
+                       }
+                       b[end] = b[Slot(1, 0)];
+                       b[end + 1] = 1;
+                       b[end + 2] = 2;
+                   },
+                   E::kTileTwice},
+        BrokenRule{"a tile in two hands", [](auto& b) { b[Slot(2, 0)] = b[Slot(3, 0)]; },
+                   E::kTileTwice},
+        BrokenRule{"bone pile at 0", [](auto& b) { b[kBonePileNext] = 0; }, E::kBonePileOutOfRange},
+        BrokenRule{"bone pile at 30", [](auto& b) { b[kBonePileNext] = 30; },
+                   E::kBonePileOutOfRange},
+        BrokenRule{"1 player", [](auto& b) { b[kPlayerCount] = 1; }, E::kPlayerCountOutOfRange},
+        BrokenRule{"5 players", [](auto& b) { b[kPlayerCount] = 5; }, E::kPlayerCountOutOfRange},
+        BrokenRule{"leader 0", [](auto& b) { b[kNextLeader] = 0; }, E::kNextLeaderOutOfRange},
+        BrokenRule{"leader 5", [](auto& b) { b[kNextLeader] = 5; }, E::kNextLeaderOutOfRange},
+        BrokenRule{"30 passes", [](auto& b) { b[kConsecutivePasses] = 30; }, E::kTooManyPasses},
+        BrokenRule{"spinner state 4", [](auto& b) { b[kSpinnerState] = 4; },
+                   E::kSpinnerStateOutOfRange}));
+
+// The edges of every range, and bytes that carry no meaning, are taken as they are.
+INSTANTIATE_TEST_SUITE_P(
+    Edges, EdgeOfRange,
+    ::testing::Values(
+        BrokenRule{"free record's pips", [](auto& b) { b[Record(1, 27) + 1] = 250; }, E::kNone},
+        BrokenRule{"bone pile at 29", [](auto& b) { b[kBonePileNext] = 29; }, E::kNone},
+        BrokenRule{"29 passes", [](auto& b) { b[kConsecutivePasses] = 29; }, E::kNone},
+        BrokenRule{"leader 4", [](auto& b) { b[kNextLeader] = 4; }, E::kNone},
+        BrokenRule{"score 255", [](auto& b) { b[kScores] = 255; }, E::kNone},
+        BrokenRule{"a tile on the table that was in the bone pile",
+                   [](auto& b) {
+                       std::size_t end = Record(1, 0);
+                       while (b[end] != 0) {
+                           end += 12;
+                       }
+                       b[end] = UnusedTile(b);
+                   },
+                   E::kNone}));
+
+}  // namespace
+}  // namespace pipwick
