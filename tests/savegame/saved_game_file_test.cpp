@@ -1,0 +1,157 @@
+#include "savegame/saved_game_file.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "assets/file_bytes.h"
+#include "tests/savegame/simulated_games.h"
+
+namespace pipwick {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::MatchGeometry;
+using testing::Moment;
+using testing::PlaySampledGame;
+
+bool SameState(const GameState& a, const GameState& b) {
+    return std::memcmp(&a, &b, sizeof(GameState)) == 0;
+}
+
+// Two moments of one simulated game: the one saved and the one running when a file is opened.
+struct SavedGameFile : ::testing::Test {
+    fs::path folder;
+    GameState saved;
+    GameState running;
+
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("pipwick-savegame-" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                  "-" + std::to_string(std::random_device{}()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        int seen = 0;
+        PlaySampledGame(3, 1.0, 5, 3, [&](const GameState& state, Moment moment) {
+            if (moment == Moment::kTileDrawn && !TableIsEmpty(state)) {
+                (seen++ % 2 == 0 ? saved : running) = state;
+            }
+        });
+        ASSERT_GE(seen, 2);
+    }
+    void TearDown() override {
+        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(folder);
+    }
+
+    std::vector<uint8_t> Bytes(const fs::path& path) { return ReadFileBytes(path).value(); }
+    void Write(const fs::path& path, const std::vector<uint8_t>& bytes) {
+        ASSERT_TRUE(WriteFileBytes(path, bytes));
+    }
+    // The folder holds exactly these names.
+    std::vector<std::string> Names() {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+TEST_F(SavedGameFile, WrittenAndOpenedAgainInAnotherGame) {
+    const fs::path path = folder / "a game with spaces.dom";
+    ASSERT_EQ(WriteSavedGameFile(path, saved), std::nullopt);
+    EXPECT_EQ(fs::file_size(path), kSavedGameSize);
+    EXPECT_EQ(Names(), std::vector<std::string>{"a game with spaces.dom"});
+
+    GameState state = running;
+    ASSERT_EQ(OpenSavedGameFile(path, MatchGeometry(1.0), state), SavedGameError::kNone);
+    EXPECT_EQ(BuildSavedGameImage(state), BuildSavedGameImage(saved));
+    EXPECT_EQ(state.CurrentPlayer, 1);
+}
+
+TEST_F(SavedGameFile, ReplacesAnEarlierFile) {
+    const fs::path path = folder / "game.dom";
+    Write(path, std::vector<uint8_t>(1000, 7));
+    ASSERT_EQ(WriteSavedGameFile(path, saved), std::nullopt);
+    const SavedGameImage image = BuildSavedGameImage(saved);
+    EXPECT_EQ(Bytes(path), std::vector<uint8_t>(image.begin(), image.end()));
+    EXPECT_EQ(Names(), std::vector<std::string>{"game.dom"});
+}
+
+TEST_F(SavedGameFile, OfTheWrongLengthOrUnreadableIsRefusedAndNothingChanges) {
+    const SavedGameImage image = BuildSavedGameImage(saved);
+    std::vector<uint8_t> shorter(image.begin(), image.end() - 1);
+    std::vector<uint8_t> longer(image.begin(), image.end());
+    longer.push_back(0);
+    Write(folder / "461.dom", shorter);
+    Write(folder / "463.dom", longer);
+    Write(folder / "empty.dom", {});
+    fs::create_directory(folder / "folder.dom");
+
+    const struct {
+        const char* name;
+        SavedGameError error;
+    } cases[] = {{"461.dom", SavedGameError::kWrongLength},
+                 {"463.dom", SavedGameError::kWrongLength},
+                 {"empty.dom", SavedGameError::kWrongLength},
+                 {"missing.dom", SavedGameError::kCannotRead},
+                 {"folder.dom", SavedGameError::kCannotRead}};
+    for (const auto& c : cases) {
+        GameState state = running;
+        EXPECT_EQ(OpenSavedGameFile(folder / c.name, MatchGeometry(1.0), state), c.error) << c.name;
+        EXPECT_TRUE(SameState(state, running)) << c.name;
+    }
+}
+
+// A folder where the file should go: nothing is written and the folder stays.
+TEST_F(SavedGameFile, FolderInTheWayIsReported) {
+    const fs::path path = folder / "game.dom";
+    fs::create_directory(path);
+    EXPECT_NE(WriteSavedGameFile(path, saved), std::nullopt);
+    EXPECT_TRUE(fs::is_directory(path));
+    EXPECT_EQ(Names(), std::vector<std::string>{"game.dom"});
+}
+
+// When the save fails half-way (here: its temporary file cannot be made), the earlier file is
+// left as it was.
+TEST_F(SavedGameFile, FailedSaveKeepsTheEarlierFile) {
+    const fs::path path = folder / "game.dom";
+    ASSERT_EQ(WriteSavedGameFile(path, running), std::nullopt);
+    const std::vector<uint8_t> earlier = Bytes(path);
+    fs::path temporary = path;
+    temporary += ".saving";
+    fs::create_directory(temporary);
+
+    EXPECT_NE(WriteSavedGameFile(path, saved), std::nullopt);
+    EXPECT_EQ(Bytes(path), earlier);
+    EXPECT_TRUE(fs::is_directory(temporary));
+}
+
+// A folder nobody may write in. The superuser may write in any folder that only its permissions
+// protect, so then a folder of the process file system stands in for it.
+TEST_F(SavedGameFile, UnwritableFolderIsReportedAndKeepsTheEarlierFile) {
+    const fs::path locked = folder / "locked";
+    fs::create_directory(locked);
+    ASSERT_EQ(WriteSavedGameFile(locked / "game.dom", running), std::nullopt);
+    const std::vector<uint8_t> earlier = Bytes(locked / "game.dom");
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    const bool lockWorks = !std::ofstream(locked / "probe");
+
+    const fs::path path = lockWorks ? locked / "game.dom" : fs::path("/proc/game.dom");
+    EXPECT_NE(WriteSavedGameFile(path, saved), std::nullopt) << path;
+    EXPECT_FALSE(fs::exists("/proc/game.dom"));
+    fs::permissions(locked, fs::perms::owner_all);
+    EXPECT_EQ(Bytes(locked / "game.dom"), earlier);
+}
+
+}  // namespace
+}  // namespace pipwick
