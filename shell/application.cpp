@@ -27,8 +27,8 @@ Application::Application(StartupOptions options)
     state_.PlayerCount = ReadPlayerCount(file_);
     ReadScale(screen_.width);
     CreateWindows();
-    Prompts& prompts = options_.prompts != nullptr ? *options_.prompts : windowPrompts_;
-    view_ = std::make_unique<QtGameView>(state_, settings_, geometry_, windows_, prompts);
+    prompts_ = options_.prompts != nullptr ? options_.prompts : &windowPrompts_;
+    view_ = std::make_unique<QtGameView>(state_, settings_, geometry_, windows_, *prompts_);
     Clock& clock = options_.clock != nullptr ? *options_.clock : qtClock_;
     SeedSource& seeds = options_.seeds != nullptr ? *options_.seeds : calendarSeeds_;
     game_ = std::make_unique<Game>(state_, settings_, geometry_, *view_, clock, seeds);
@@ -107,9 +107,8 @@ void Application::ChoosePlayers(int count) {
         windows_.human->CheckPlayerCount(count);
         return;
     }
-    Prompts& prompts = options_.prompts != nullptr ? *options_.prompts : windowPrompts_;
     if (state_.GameInProgress == 1 &&
-        !prompts.AskYesNo(windows_.human, QString::fromLatin1(text::kChangePlayersQuestion))) {
+        !prompts_->AskYesNo(windows_.human, QString::fromLatin1(text::kChangePlayersQuestion))) {
         windows_.human->CheckPlayerCount(state_.PlayerCount);
         return;
     }

@@ -89,6 +89,7 @@ class Application : public HumanCommands {
     Windows windows_;
     std::unique_ptr<TableWindow> table_;
     WindowPrompts windowPrompts_;
+    Prompts* prompts_ = nullptr;
     QtClock qtClock_;
     CalendarSeeds calendarSeeds_;
     std::unique_ptr<QtGameView> view_;

@@ -25,13 +25,10 @@ void QtGameView::Announce(const char* text, int32_t value) {
     for (int player = 2; player <= 4; ++player) {
         windows_.Opponent(player).SetCaption(Caption(player));
     }
-    const QString status = QString::fromUtf8(text);
     if (value == 0) {
-        windows_.human->SetStatus(status);
+        windows_.human->SetStatus(QString::fromUtf8(text));
     } else {
-        windows_.human->SetStatus(QString::fromLatin1(text::kStatusWithValue)
-                                      .replace(QStringLiteral("%s"), status)
-                                      .replace(QStringLiteral("%d"), QString::number(value)));
+        windows_.human->SetStatus(QString::asprintf(text::kStatusWithValue, text, value));
     }
 }
 

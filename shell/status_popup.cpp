@@ -15,8 +15,7 @@ QString PopupText(Message message, const char* winner) {
         case Message::kHandOver:
             return QString::fromLatin1(text::kHandOver);
         case Message::kComputerWins:
-            return QString::fromLatin1(text::kComputerWins)
-                .replace(QStringLiteral("%s"), QString::fromUtf8(winner != nullptr ? winner : ""));
+            return QString::asprintf(text::kComputerWins, winner != nullptr ? winner : "");
         case Message::kHumanWins:
             return QString::fromLatin1(text::kHumanWins);
     }

@@ -135,8 +135,8 @@ TEST(Announce, SetsEveryCaptionAndTheStatusLine) {
     EXPECT_EQ(app.Human().Status(), "Shuffling...");
     app.View().Announce("TopGun scores", 15);
     EXPECT_EQ(app.Human().Status(), "TopGun scores 15");
-    app.View().Announce("100% sure", -5);
-    EXPECT_EQ(app.Human().Status(), "100% sure -5");
+    app.View().Announce("50%d off %s", -5);
+    EXPECT_EQ(app.Human().Status(), "50%d off %s -5");
 }
 
 TEST(Announce, NewGameShowsWhoIsDownAndTheDrawPassLabel) {

@@ -18,6 +18,8 @@ TEST(StatusPopup, ShowsTheMessagesOfTheGame) {
     EXPECT_EQ(PopupText(Message::kHandOver, nullptr), "        This hand is over.");
     EXPECT_EQ(PopupText(Message::kComputerWins, "TopGun"),
               "This game is over.  TopGun is the winner.");
+    EXPECT_EQ(PopupText(Message::kComputerWins, "Zo\xC3\xAB %d"),
+              QString::fromUtf8("This game is over.  Zo\xC3\xAB %d is the winner."));
     EXPECT_EQ(PopupText(Message::kHumanWins, nullptr), "Congratulations!  You won the game!");
 }
 
