@@ -8,7 +8,6 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang-format
   qt6-base-dev qt6-multimedia-dev
-  xvfb xauth openbox xdotool imagemagick
 )
 
 missing=()
