@@ -28,8 +28,12 @@ Application::Application(StartupOptions options)
     ReadScale(screen_.width);
     CreateWindows();
     prompts_ = options_.prompts != nullptr ? options_.prompts : &windowPrompts_;
-    view_ = std::make_unique<QtGameView>(state_, settings_, geometry_, windows_, *prompts_);
     Clock& clock = options_.clock != nullptr ? *options_.clock : qtClock_;
+    pictures_ = std::make_unique<TilePictures>(state_, settings_, geometry_, clock,
+                                               [this] { view_->PlaySound(sound::kTileClick); });
+    view_ =
+        std::make_unique<QtGameView>(state_, settings_, geometry_, windows_, *prompts_, *pictures_);
+    ConnectPictures();
     SeedSource& seeds = options_.seeds != nullptr ? *options_.seeds : calendarSeeds_;
     game_ = std::make_unique<Game>(state_, settings_, geometry_, *view_, clock, seeds);
     table_->update();
@@ -152,8 +156,41 @@ void Application::EndProgram() {
     }
 }
 
+// The table shows its picture, built from the artwork at the first paint; the hands are drawn
+// from the same artwork.
+void Application::ConnectPictures() {
+    table_->OnFirstPaint([this] { LoadDominoSet(); });
+    table_->OnPaintArea([this](const Rect& area) {
+        if (pictures_->Loaded()) {
+            pictures_->ShowPicture(table_->Surface(), area);
+        }
+    });
+    windows_.human->SetHandPainter(
+        [this](SurfaceWidget& hand) { pictures_->PaintHumanHand(hand.Surface()); });
+    for (int player = 2; player <= 4; ++player) {
+        OpponentWindow& window = windows_.Opponent(player);
+        window.SetHandPainter([this, player, &window](SurfaceWidget&) {
+            pictures_->PaintOpponentHand(player, window.SlotCount(), window.Surface());
+        });
+    }
+}
+
+// The player windows compose their tiles on their own background, which stands for the system's
+// button face.
+void Application::LoadDominoSet() {
+    if (auto error = pictures_->LoadDominoSet(windows_.human->Hand().BackgroundColour())) {
+        prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantLoadDominoes));
+        return;
+    }
+    table_->update();
+    for (int player = 1; player <= 4; ++player) {
+        view_->RedrawHand(player);
+    }
+}
+
 // After a change of domino set every picture is drawn again from the new artwork.
 void Application::Reload() {
+    LoadDominoSet();
     view_->RedrawAllTiles();
     view_->RepaintTable();
     for (int player = 1; player <= 4; ++player) {

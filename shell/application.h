@@ -18,6 +18,7 @@
 #include "shell/settings_file.h"
 #include "shell/table_scale.h"
 #include "shell/table_window.h"
+#include "shell/tile_pictures.h"
 #include "shell/window_rects.h"
 
 namespace pipwick {
@@ -53,6 +54,7 @@ class Application : public HumanCommands {
     const ScreenSize& Screen() const { return screen_; }
     Game& CurrentGame() { return *game_; }
     QtGameView& View() { return *view_; }
+    TilePictures& Pictures() { return *pictures_; }
     TableWindow& Table() { return *windows_.table; }
     HumanWindow& Human() { return *windows_.human; }
     OpponentWindow& Opponent(int player) { return windows_.Opponent(player); }
@@ -76,6 +78,9 @@ class Application : public HumanCommands {
     void ArrangeOpponents(int32_t playerCount);
     void TableDrop(int armIndex);
     void Reload();
+    // Builds the table canvas from the chosen set; says so when the artwork cannot be loaded.
+    void LoadDominoSet();
+    void ConnectPictures();
     // Runs one of the game's sequences; a close that came meanwhile is carried out at its end.
     void RunSequence(const std::function<void()>& sequence);
     void EndProgram();
@@ -92,6 +97,7 @@ class Application : public HumanCommands {
     Prompts* prompts_ = nullptr;
     QtClock qtClock_;
     CalendarSeeds calendarSeeds_;
+    std::unique_ptr<TilePictures> pictures_;
     std::unique_ptr<QtGameView> view_;
     std::unique_ptr<Game> game_;
     QString gamePath_;

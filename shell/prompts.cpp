@@ -15,6 +15,13 @@ bool WindowPrompts::AskYesNo(QWidget* owner, const QString& question) {
     return box.exec() == QMessageBox::Yes;
 }
 
+void WindowPrompts::Warn(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(text::kAppTitle), text,
+                    QMessageBox::Ok, owner);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
 void WindowPrompts::ShowPopup(QWidget* owner, const QString& text, const Rect& where) {
     StatusPopup popup(owner, text, where);
     popup.exec();

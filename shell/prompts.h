@@ -16,6 +16,8 @@ class Prompts {
     virtual bool AskYesNo(QWidget* owner, const QString& question) = 0;
     // Shows text in the status pop-up at where; returns once it has closed.
     virtual void ShowPopup(QWidget* owner, const QString& text, const Rect& where) = 0;
+    // A message box with an exclamation icon and the program's title; returns once it is closed.
+    virtual void Warn(QWidget* owner, const QString& text) = 0;
 };
 
 // The real windows.
@@ -23,6 +25,7 @@ class WindowPrompts : public Prompts {
   public:
     bool AskYesNo(QWidget* owner, const QString& question) override;
     void ShowPopup(QWidget* owner, const QString& text, const Rect& where) override;
+    void Warn(QWidget* owner, const QString& text) override;
 };
 
 }  // namespace pipwick

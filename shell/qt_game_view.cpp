@@ -8,12 +8,13 @@
 namespace pipwick {
 
 QtGameView::QtGameView(const GameState& state, const Settings& settings, const Geometry& geometry,
-                       const Windows& windows, Prompts& prompts)
+                       const Windows& windows, Prompts& prompts, TilePictures& pictures)
     : state_(state),
       settings_(settings),
       geometry_(geometry),
       windows_(windows),
-      prompts_(prompts) {}
+      prompts_(prompts),
+      pictures_(pictures) {}
 
 QString QtGameView::Caption(int player) const {
     return QString::asprintf(text::kCaption, state_.Scores[player],
@@ -38,7 +39,10 @@ void QtGameView::ShowMessage(Message message, const char* winner) {
 }
 
 void QtGameView::ClearTableAndHands() {
-    windows_.table->ClearSurface();
+    pictures_.TurnAllFaceDown();
+    if (pictures_.Loaded()) {
+        pictures_.Drawer().ClearTablePicture(windows_.table->Surface());
+    }
     for (int player = 1; player <= 4; ++player) {
         RedrawHand(player);
     }
@@ -87,17 +91,35 @@ void QtGameView::SetDrawPassLabel(bool pass) {
     windows_.human->SetDrawPassLabel(pass);
 }
 
-void QtGameView::TileLeavesHand(int32_t player, const Rect&, int32_t) {
-    RedrawHand(player);
-    windows_.table->update();
+SurfaceWidget& QtGameView::HandOf(int player) const {
+    if (player == 1) {
+        return windows_.human->Hand();
+    }
+    return windows_.Opponent(player);
+}
+
+// The flight starts where the tile stood in its player's window, in table window pixels.
+void QtGameView::TileLeavesHand(int32_t player, const Rect& source, int32_t tile) {
+    if (!pictures_.Loaded()) {
+        return;
+    }
+    SurfaceWidget& hand = HandOf(player);
+    const QPoint start =
+        windows_.table->mapFromGlobal(hand.mapToGlobal(QPoint(source.left, source.top)));
+    pictures_.Drawer().TileLeavesHand(windows_.table->Surface(), {start.x(), start.y()},
+                                      hand.Surface(), source, tile, hand.BackgroundColour());
 }
 
 void QtGameView::TileLands(const PlacedTile& record) {
-    windows_.table->Surface().Show(Union(record.InnerHalf, record.OuterHalf));
+    if (pictures_.Loaded()) {
+        pictures_.Drawer().TileLands(windows_.table->Surface(), record);
+    }
 }
 
 void QtGameView::RedrawAllTiles() {
-    windows_.table->ClearSurface();
+    if (pictures_.Loaded()) {
+        pictures_.Drawer().RedrawAllTiles(windows_.table->Surface());
+    }
 }
 
 void QtGameView::RepaintTable() {
@@ -105,6 +127,7 @@ void QtGameView::RepaintTable() {
 }
 
 void QtGameView::ShowTilesFaceUp(int32_t player) {
+    pictures_.TurnFaceUp(player);
     RedrawHand(player);
 }
 

@@ -8,6 +8,7 @@
 #include "shell/opponent_window.h"
 #include "shell/prompts.h"
 #include "shell/table_window.h"
+#include "shell/tile_pictures.h"
 
 namespace pipwick {
 
@@ -20,13 +21,12 @@ struct Windows {
     OpponentWindow& Opponent(int player) const { return *opponents[OpponentIndex(player) - 1]; }
 };
 
-// What the game shows, shown in the windows. The tile pictures are the drawing code's: here a
-// played tile, a landing, a redraw of the table and the turning of hands face up repaint the
-// surfaces the drawing writes to.
+// What the game shows, shown in the windows: texts in the captions, the status line and the
+// pop-up; tiles drawn by the tile pictures onto the windows' surfaces.
 class QtGameView : public GameView {
   public:
     QtGameView(const GameState& state, const Settings& settings, const Geometry& geometry,
-               const Windows& windows, Prompts& prompts);
+               const Windows& windows, Prompts& prompts, TilePictures& pictures);
 
     void Announce(const char* text, int32_t value) override;
     void ShowMessage(Message message, const char* winner) override;
@@ -51,12 +51,14 @@ class QtGameView : public GameView {
 
   private:
     void SetWidth(int player, int32_t outerWidth);
+    SurfaceWidget& HandOf(int player) const;
 
     const GameState& state_;
     const Settings& settings_;
     const Geometry& geometry_;
     Windows windows_;
     Prompts& prompts_;
+    TilePictures& pictures_;
 };
 
 }  // namespace pipwick

@@ -1,6 +1,7 @@
 #include "shell/table_window.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 
 #include "engine/game.h"
 #include "shell/texts.h"
@@ -21,6 +22,21 @@ TableWindow::TableWindow(const GameState& state, const Rect& tableRect)
             reload_();
         }
     });
+}
+
+// The table window never draws tiles itself: it shows the table picture, built at the first
+// paint.
+void TableWindow::paintEvent(QPaintEvent* event) {
+    if (firstPaint_) {
+        const std::function<void()> load = std::move(firstPaint_);
+        firstPaint_ = nullptr;
+        load();
+    }
+    if (fill_) {
+        const QRect area = event->rect();
+        fill_({area.left(), area.top(), area.right() + 1, area.bottom() + 1});
+    }
+    SurfaceWidget::paintEvent(event);
 }
 
 void TableWindow::ReloadSoon() {

@@ -22,12 +22,18 @@ class TableWindow : public SurfaceWidget {
     // Called once, 500 ms after ReloadSoon, to rebuild the pictures after a change of domino set.
     void OnReload(std::function<void()> reload) { reload_ = std::move(reload); }
 
+    // Called once, at the first paint, to build the table canvas.
+    void OnFirstPaint(std::function<void()> load) { firstPaint_ = std::move(load); }
+    // Called at every paint with the area to show, to copy it from the table picture.
+    void OnPaintArea(std::function<void(const Rect&)> fill) { fill_ = std::move(fill); }
+
     // Starts the one-shot reload timer.
     void ReloadSoon();
     bool Dragging() const { return dragging_; }
     const QTimer& ReloadTimer() const { return reloadTimer_; }
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -39,6 +45,8 @@ class TableWindow : public SurfaceWidget {
     const GameState& state_;
     std::function<void(int)> drop_;
     std::function<void()> reload_;
+    std::function<void()> firstPaint_;
+    std::function<void(const Rect&)> fill_;
     QTimer reloadTimer_;
     bool dragging_ = false;
     QPoint dragStart_;

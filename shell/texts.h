@@ -19,6 +19,8 @@ constexpr const char* kHandOver = "        This hand is over.";
 constexpr const char* kComputerWins = "This game is over.  %s is the winner.";
 constexpr const char* kHumanWins = "Congratulations!  You won the game!";
 
+constexpr const char* kCantLoadDominoes = "Can't get memory....can't load dominoes";
+
 constexpr const char* kChangePlayersQuestion =
     "Changing the number of players requires starting a new game.\nStart a new game?";
 

@@ -36,6 +36,8 @@ class FakePrompts : public Prompts {
         popups.push_back(text);
         popupPlaces.push_back(where);
     }
+    void Warn(QWidget*, const QString& text) override { warnings.push_back(text); }
+    std::vector<QString> warnings;
 };
 
 // Time that passes only when someone waits.
