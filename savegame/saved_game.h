@@ -54,7 +54,8 @@ const char* DescribeSavedGameError(SavedGameError error);
 // The image of the state's stored variables. A value that does not fit its byte is saved as the
 // nearest one that does: a score above 255 (possible once a game has ended) is saved as 255. A
 // tile caught flying to the table, already laid but still in its hand, is saved as played: out
-// of the hand, the hand closed up. So every image built from the game's state opens again.
+// of the hand, the hand closed up. So every image built once a hand has been dealt opens again;
+// one built before the first deal has no bone pile (BonePileNext 0) and is refused.
 SavedGameImage BuildSavedGameImage(const GameState& state);
 
 // Restores every stored variable of scratch from bytes and checks the result; the other fields of

@@ -129,6 +129,15 @@ TEST(SavedGameImage, SavesATileInFlightAsPlayed) {
     EXPECT_TRUE(std::equal(std::begin(hand), std::end(hand), read.Hand[1]));
 }
 
+// Before the first deal there is no game to go back to: such a file is refused when opened.
+TEST(SavedGameImage, FromBeforeTheFirstDealIsRefused) {
+    GameState start;
+    ResetGameState(start);
+    GameState read = start;
+    EXPECT_EQ(ReadSavedGameImage(BuildSavedGameImage(start), read),
+              SavedGameError::kBonePileOutOfRange);
+}
+
 // Two mid-game states of a simulated game with tiles left in the bone pile: one to save, one
 // that stands for the game running when the file is opened. one that stands for the game running
 // when
