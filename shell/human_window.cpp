@@ -84,8 +84,13 @@ QAction* HumanWindow::AddItem(const MenuItem& item, QWidget& container) {
     addAction(action);
     const Command command = item.command;
     const int32_t players = PlayersOf(command);
+    const size_t index = static_cast<size_t>(&item - kMenuItems);
     action->setCheckable(players != 0);
-    connect(action, &QAction::triggered, this, [this, command, players] {
+    connect(action, &QAction::triggered, this, [this, command, players, index] {
+        if (handlers_[index]) {
+            handlers_[index]();
+            return;
+        }
         switch (command) {
             case Command::kNew:
                 commands_.NewGame();
@@ -129,6 +134,15 @@ void HumanWindow::BuildMenu() {
             container = bar;
         }
         actions_[i] = AddItem(item, *container);
+    }
+}
+
+void HumanWindow::SetCommandHandler(Command command, std::function<void()> handler) {
+    for (size_t i = 0; i < std::size(kMenuItems); ++i) {
+        if (kMenuItems[i].command == command) {
+            handlers_[i] = std::move(handler);
+            actions_[i]->setEnabled(true);
+        }
     }
 }
 

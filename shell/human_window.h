@@ -60,6 +60,8 @@ class HumanWindow : public QMainWindow {
     void SetHandPainter(std::function<void(SurfaceWidget&)> painter);
 
     QAction& Action(Command command);
+    // Gives a command that a part of the program carries out; its item is enabled from then on.
+    void SetCommandHandler(Command command, std::function<void()> handler);
     const QTimer& HeightCheckTimer() const { return heightCheck_; }
 
     // From the hand area.
@@ -86,6 +88,7 @@ class HumanWindow : public QMainWindow {
     QAction* actions_[std::size(kMenuItems)] = {};
     QTimer heightCheck_;
     std::function<void(SurfaceWidget&)> painter_;
+    std::function<void()> handlers_[std::size(kMenuItems)];
 };
 
 }  // namespace pipwick
