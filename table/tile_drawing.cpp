@@ -15,40 +15,13 @@
 
 #include <algorithm>
 
+#include "table/pip_patterns.h"
+
 namespace pipwick {
 
 namespace {
 
 constexpr uint32_t kFlightStepMs = 100;
-
-// Where a pip value puts its pips, as (column, row) with columns 0 left, 1 middle, 2 right and
-// rows 0 top, 1 middle, 2 bottom, in the order they are copied.
-struct PipPlace {
-    int8_t column, row;
-};
-struct PipPattern {
-    int8_t count;
-    PipPlace places[6];
-};
-constexpr PipPattern kUprightPips[7] = {
-    {0, {}},
-    {1, {{1, 1}}},
-    {2, {{0, 2}, {2, 0}}},
-    {3, {{1, 1}, {0, 2}, {2, 0}}},
-    {4, {{0, 2}, {2, 0}, {0, 0}, {2, 2}}},
-    {5, {{1, 1}, {0, 2}, {2, 0}, {0, 0}, {2, 2}}},
-    {6, {{0, 2}, {2, 0}, {0, 0}, {2, 2}, {0, 1}, {2, 1}}},
-};
-// A lying tile's half turned a quarter: columns run along the tile, rows across it.
-constexpr PipPattern kLyingPips[7] = {
-    {0, {}},
-    {1, {{1, 1}}},
-    {2, {{0, 0}, {2, 2}}},
-    {3, {{1, 1}, {0, 0}, {2, 2}}},
-    {4, {{0, 0}, {2, 2}, {0, 2}, {2, 0}}},
-    {5, {{0, 0}, {2, 2}, {0, 2}, {2, 0}, {1, 1}}},
-    {6, {{0, 0}, {2, 2}, {0, 2}, {2, 0}, {1, 0}, {1, 2}}},
-};
 
 }  // namespace
 

@@ -1,39 +1,10 @@
 #include "tools/artwork/tile_preview.h"
 
+#include "table/pip_patterns.h"
+
 namespace pipwick::artwork {
 
 namespace {
-
-struct Spot {
-    int32_t column, row;  // 0..2 each: left/top, middle, right/bottom
-};
-
-struct Pattern {
-    int32_t count;
-    Spot spots[6];
-};
-
-// Pip places of each value on an upright half (columns across, rows down)...
-constexpr Pattern kUpright[7] = {
-    {0, {}},
-    {1, {{1, 1}}},
-    {2, {{0, 2}, {2, 0}}},
-    {3, {{1, 1}, {0, 2}, {2, 0}}},
-    {4, {{0, 2}, {2, 0}, {0, 0}, {2, 2}}},
-    {5, {{1, 1}, {0, 2}, {2, 0}, {0, 0}, {2, 2}}},
-    {6, {{0, 2}, {2, 0}, {0, 0}, {2, 2}, {0, 1}, {2, 1}}},
-};
-
-// ... and on a lying half.
-constexpr Pattern kLying[7] = {
-    {0, {}},
-    {1, {{1, 1}}},
-    {2, {{0, 0}, {2, 2}}},
-    {3, {{1, 1}, {0, 0}, {2, 2}}},
-    {4, {{0, 0}, {2, 2}, {0, 2}, {2, 0}}},
-    {5, {{0, 0}, {2, 2}, {0, 2}, {2, 0}, {1, 1}}},
-    {6, {{0, 0}, {2, 2}, {0, 2}, {2, 0}, {1, 0}, {1, 2}}},
-};
 
 void CopyPiece(Canvas& target, Point at, const Canvas& strip, const Rect& piece) {
     target.Copy(at.x, at.y, piece.right - piece.left, piece.bottom - piece.top, strip, piece.left,
@@ -53,9 +24,9 @@ void DrawUpright(Canvas& target, Point at, const Canvas& strip, const StripGeome
     const Rect& pip = tile.highlight ? g.highlightPip : g.pip;
     const int32_t halves[2] = {tile.first, tile.second};
     for (int32_t half = 0; half < 2; ++half) {
-        const Pattern& pattern = kUpright[halves[half]];
+        const PipPattern& pattern = kUprightPips[halves[half]];
         for (int32_t i = 0; i < pattern.count; ++i) {
-            const Spot& spot = pattern.spots[i];
+            const PipPlace& spot = pattern.places[i];
             CopyPiece(
                 target,
                 {at.x + g.uprightColumn[spot.column], at.y + g.uprightRow[half * 3 + spot.row]},
@@ -72,9 +43,9 @@ void DrawLying(Canvas& target, Point at, const Canvas& strip, const StripGeometr
               g.standingLine);
     const int32_t halves[2] = {tile.first, tile.second};
     for (int32_t half = 0; half < 2; ++half) {
-        const Pattern& pattern = kLying[halves[half]];
+        const PipPattern& pattern = kLyingPips[halves[half]];
         for (int32_t i = 0; i < pattern.count; ++i) {
-            const Spot& spot = pattern.spots[i];
+            const PipPlace& spot = pattern.places[i];
             CopyPiece(target,
                       {at.x + g.lyingColumn[half * 3 + spot.column], at.y + g.lyingRow[spot.row]},
                       strip, g.pip);
