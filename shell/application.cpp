@@ -36,8 +36,26 @@ Application::Application(StartupOptions options)
     ConnectPictures();
     SeedSource& seeds = options_.seeds != nullptr ? *options_.seeds : calendarSeeds_;
     game_ = std::make_unique<Game>(state_, settings_, geometry_, *view_, clock, seeds);
+    sounds_ = std::make_unique<SoundPlayer>(
+        options_.sounds != nullptr ? *options_.sounds : qtSounds_, clock, EmbeddedWave);
+    view_->UseSounds(*sounds_);
+    preferences_ = std::make_unique<PreferenceCommands>(settings_, file_, screen_, windows_, *prompts_,
+                                                        EmbeddedResource, options_.runDialog);
+    windows_.human->SetCommandHandler(Command::kOpen, [this] { OpenCommand(); });
+    windows_.human->SetCommandHandler(Command::kSave, [this] { SaveCommand(); });
+    HelpServices helpServices;
+    helpServices.minimiseTable = [this] { Minimise(); };
+    helpServices.quit = [this] { Close(); };
+    help_ = std::make_unique<HelpCommands>(state_, windows_.human, std::move(helpServices));
+    help_->Register([this](Command command, std::function<void()> handler) {
+        windows_.human->SetCommandHandler(command, [this, handler] { RunSequence(handler); });
+    });
+    WatchScreenWidth();
     table_->update();
     gamePath_ = options_.gamePath;
+    if (!gamePath_.isEmpty()) {
+        OpenGameFile(gamePath_, false);
+    }
 }
 
 Application::~Application() = default;
@@ -85,6 +103,8 @@ void Application::RunSequence(const std::function<void()>& sequence) {
     --sequenceDepth_;
     if (sequenceDepth_ == 0 && closePending_) {
         EndProgram();
+    } else if (sequenceDepth_ == 0 && restartPending_) {
+        Restart();
     }
 }
 
@@ -172,6 +192,16 @@ void Application::ConnectPictures() {
         window.SetHandPainter([this, player, &window](SurfaceWidget&) {
             pictures_->PaintOpponentHand(player, window.SlotCount(), window.Surface());
         });
+    }
+}
+
+// A change of the screen's width is noticed when the table is painted and when the screen says
+// so.
+void Application::WatchScreenWidth() {
+    table_->OnPaintCheck([this] { ScreenWidthMayHaveChanged(); });
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QObject::connect(screen, &QScreen::geometryChanged, table_.get(),
+                         [this] { ScreenWidthMayHaveChanged(); });
     }
 }
 

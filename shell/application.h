@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -12,14 +13,18 @@
 #include "shell/human_commands.h"
 #include "shell/human_window.h"
 #include "shell/opponent_window.h"
+#include "shell/preference_commands.h"
 #include "shell/prompts.h"
 #include "shell/qt_clock.h"
 #include "shell/qt_game_view.h"
+#include "shell/qt_sound_output.h"
 #include "shell/settings_file.h"
+#include "shell/sound_player.h"
 #include "shell/table_scale.h"
 #include "shell/table_window.h"
 #include "shell/tile_pictures.h"
 #include "shell/window_rects.h"
+#include "update/help_commands.h"
 
 namespace pipwick {
 
@@ -34,6 +39,13 @@ struct StartupOptions {
     Clock* clock = nullptr;
     SeedSource* seeds = nullptr;
     std::function<void(int)> endProgram;
+    // Where the sounds are heard, and how the preference dialogs run; the real ones when empty.
+    SoundOutput* sounds = nullptr;
+    DialogRunner runDialog;
+    // The primary screen's width now; the real one when empty.
+    std::function<int32_t()> currentScreenWidth;
+    // Starts the program anew with arguments (the restart); a detached process when empty.
+    std::function<void(const QString& program, const QStringList& arguments)> startProgram;
 };
 
 // The screen size of the primary screen, in device-independent pixels.
@@ -72,6 +84,14 @@ class Application : public HumanCommands {
     void Close() override;
     void Minimise() override;
 
+    // Saved games. Opening refuses a file that fails any check ("Can't open game!") and changes
+    // nothing then; announce shows "Game opened". A save that cannot be written returns false.
+    bool OpenGameFile(const QString& path, bool announce);
+    bool SaveGameFile(const QString& path);
+    // Compares the primary screen's width with the one the program started with; a new width
+    // restarts the program, carrying a running game along, once any running sequence is over.
+    void ScreenWidthMayHaveChanged();
+
   private:
     void ReadScale(int32_t screenWidth);
     void CreateWindows();
@@ -81,6 +101,10 @@ class Application : public HumanCommands {
     // Builds the table canvas from the chosen set; says so when the artwork cannot be loaded.
     void LoadDominoSet();
     void ConnectPictures();
+    void WatchScreenWidth();
+    void OpenCommand();
+    void SaveCommand();
+    void Restart();
     // Runs one of the game's sequences; a close that came meanwhile is carried out at its end.
     void RunSequence(const std::function<void()>& sequence);
     void EndProgram();
@@ -100,9 +124,14 @@ class Application : public HumanCommands {
     std::unique_ptr<TilePictures> pictures_;
     std::unique_ptr<QtGameView> view_;
     std::unique_ptr<Game> game_;
+    QtSoundOutput qtSounds_;
+    std::unique_ptr<SoundPlayer> sounds_;
+    std::unique_ptr<PreferenceCommands> preferences_;
+    std::unique_ptr<HelpCommands> help_;
     QString gamePath_;
     int sequenceDepth_ = 0;
     bool closePending_ = false;
+    bool restartPending_ = false;
     bool ended_ = false;
 };
 

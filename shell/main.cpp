@@ -2,13 +2,39 @@
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
+#include <string>
 
 #include "shell/application.h"
 #include "shell/platform_choice.h"
 #include "shell/settings_file.h"
 #include "shell/texts.h"
 
+namespace {
+
+// The command line as a Linux user expects it: --help and --version answer without a display;
+// anything else is the path of a saved game to open.
+bool AnswerOption(int argc, char* argv[], int& exitCode) {
+    if (argc != 2) {
+        return false;
+    }
+    const std::string option = argv[1];
+    if (option == "--version") {
+        std::printf("%s\n", pipwick::text::kVersionLine);
+    } else if (option == "--help" || option == "-h") {
+        std::printf("%s", pipwick::text::kUsage);
+    } else {
+        return false;
+    }
+    exitCode = 0;
+    return true;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    if (int exitCode = 0; AnswerOption(argc, argv, exitCode)) {
+        return exitCode;
+    }
     if (!pipwick::PreparePlatform()) {
         std::fprintf(stderr, "%s\n", pipwick::text::kNoDisplay);
         return 1;

@@ -40,8 +40,8 @@ struct MenuItem {
 // the Options submenu, which is at position 3 of the Game menu; Draw/Pass is the bar's third item.
 constexpr MenuItem kMenuItems[] = {
     {MenuPlace::kGame, Command::kNew, text::kNew, "Ctrl+N", true},
-    {MenuPlace::kGame, Command::kOpen, text::kOpen, "Ctrl+O", false},
-    {MenuPlace::kGame, Command::kSave, text::kSave, "Ctrl+S", false},
+    {MenuPlace::kGame, Command::kOpen, text::kOpen, "Ctrl+O", true},
+    {MenuPlace::kGame, Command::kSave, text::kSave, "Ctrl+S", true},
     {MenuPlace::kOptions, Command::kGeneralPreferences, text::kGeneralPreferences, "Ctrl+G", false},
     {MenuPlace::kOptions, Command::kPlayerPreferences, text::kPlayerPreferences, "Ctrl+P", false},
     {MenuPlace::kOptions, Command::kTwoPlayers, text::kTwoPlayers, "", true},

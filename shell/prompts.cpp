@@ -1,5 +1,6 @@
 #include "shell/prompts.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 
 #include "shell/status_popup.h"
@@ -13,6 +14,26 @@ bool WindowPrompts::AskYesNo(QWidget* owner, const QString& question) {
     // The table window stays above ordinary windows; the question must not hide behind it.
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     return box.exec() == QMessageBox::Yes;
+}
+
+// An existing file is replaced without a question, as a save always has been.
+QString WindowPrompts::ChooseGameFile(QWidget* owner, const QString& title, bool forSave,
+                                      const QString& folder) {
+    QFileDialog dialog(owner, title, folder, QString::fromLatin1(text::kGameFilter));
+    dialog.setDefaultSuffix(QString::fromLatin1(text::kGameSuffix));
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (forSave) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().front();
 }
 
 void WindowPrompts::Warn(QWidget* owner, const QString& text) {

@@ -16,6 +16,9 @@ class Prompts {
     virtual bool AskYesNo(QWidget* owner, const QString& question) = 0;
     // Shows text in the status pop-up at where; returns once it has closed.
     virtual void ShowPopup(QWidget* owner, const QString& text, const Rect& where) = 0;
+    // The file dialog for a saved game, opening in folder; the chosen path, empty when cancelled.
+    virtual QString ChooseGameFile(QWidget* owner, const QString& title, bool forSave,
+                                   const QString& folder) = 0;
     // A message box with an exclamation icon and the program's title; returns once it is closed.
     virtual void Warn(QWidget* owner, const QString& text) = 0;
 };
@@ -26,6 +29,8 @@ class WindowPrompts : public Prompts {
     bool AskYesNo(QWidget* owner, const QString& question) override;
     void ShowPopup(QWidget* owner, const QString& text, const Rect& where) override;
     void Warn(QWidget* owner, const QString& text) override;
+    QString ChooseGameFile(QWidget* owner, const QString& title, bool forSave,
+                           const QString& folder) override;
 };
 
 }  // namespace pipwick

@@ -1,5 +1,6 @@
 #include "shell/qt_game_view.h"
 
+#include "savegame/open_saved_game.h"
 #include "shell/outer_geometry.h"
 #include "shell/status_popup.h"
 #include "shell/texts.h"
@@ -75,6 +76,16 @@ void QtGameView::SetWidth(int player, int32_t outerWidth) {
     }
 }
 
+void QtGameView::FitWindowsToHands() {
+    for (int player = 1; player <= 4; ++player) {
+        QWidget& window = player == 1 ? static_cast<QWidget&>(*windows_.human)
+                                      : static_cast<QWidget&>(windows_.Opponent(player));
+        const Rect outer = OuterRect(window);
+        SetWidth(player, HandWindowWidthAfterOpening(state_, player, geometry_.ScaleFactor,
+                                                     outer.right - outer.left));
+    }
+}
+
 void QtGameView::RedrawHand(int player) {
     if (player == 1) {
         windows_.human->RedrawHand();
@@ -131,8 +142,16 @@ void QtGameView::ShowTilesFaceUp(int32_t player) {
     RedrawHand(player);
 }
 
-void QtGameView::PlaySound(int32_t) {}
+void QtGameView::PlaySound(int32_t wave) {
+    if (sounds_ != nullptr) {
+        sounds_->Play(wave);
+    }
+}
 
-void QtGameView::PlaySoundAndWait(int32_t) {}
+void QtGameView::PlaySoundAndWait(int32_t wave) {
+    if (sounds_ != nullptr) {
+        sounds_->PlayAndWait(wave);
+    }
+}
 
 }  // namespace pipwick

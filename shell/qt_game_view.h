@@ -7,6 +7,7 @@
 #include "shell/human_window.h"
 #include "shell/opponent_window.h"
 #include "shell/prompts.h"
+#include "shell/sound_player.h"
 #include "shell/table_window.h"
 #include "shell/tile_pictures.h"
 
@@ -40,14 +41,17 @@ class QtGameView : public GameView {
     void RedrawAllTiles() override;
     void RepaintTable() override;
     void ShowTilesFaceUp(int32_t player) override;
-    // The sounds are played by the sound player, which the program does not have yet.
     void PlaySound(int32_t wave) override;
     void PlaySoundAndWait(int32_t wave) override;
+    // Until it is given a sound player the view is silent.
+    void UseSounds(SoundPlayer& sounds) { sounds_ = &sounds; }
 
     // "%d - %s" with the player's score and name.
     QString Caption(int player) const;
     // The hand of player redrawn in its window.
     void RedrawHand(int player);
+    // After opening a saved game: every player's window as wide as its hand needs.
+    void FitWindowsToHands();
 
   private:
     void SetWidth(int player, int32_t outerWidth);
@@ -59,6 +63,7 @@ class QtGameView : public GameView {
     Windows windows_;
     Prompts& prompts_;
     TilePictures& pictures_;
+    SoundPlayer* sounds_ = nullptr;
 };
 
 }  // namespace pipwick

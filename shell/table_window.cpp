@@ -27,6 +27,9 @@ TableWindow::TableWindow(const GameState& state, const Rect& tableRect)
 // The table window never draws tiles itself: it shows the table picture, built at the first
 // paint.
 void TableWindow::paintEvent(QPaintEvent* event) {
+    if (check_) {
+        check_();
+    }
     if (firstPaint_) {
         const std::function<void()> load = std::move(firstPaint_);
         firstPaint_ = nullptr;

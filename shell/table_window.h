@@ -24,6 +24,8 @@ class TableWindow : public SurfaceWidget {
 
     // Called once, at the first paint, to build the table canvas.
     void OnFirstPaint(std::function<void()> load) { firstPaint_ = std::move(load); }
+    // Called before every paint (the check for a change of the screen's width).
+    void OnPaintCheck(std::function<void()> check) { check_ = std::move(check); }
     // Called at every paint with the area to show, to copy it from the table picture.
     void OnPaintArea(std::function<void(const Rect&)> fill) { fill_ = std::move(fill); }
 
@@ -46,6 +48,7 @@ class TableWindow : public SurfaceWidget {
     std::function<void(int)> drop_;
     std::function<void()> reload_;
     std::function<void()> firstPaint_;
+    std::function<void()> check_;
     std::function<void(const Rect&)> fill_;
     QTimer reloadTimer_;
     bool dragging_ = false;

@@ -19,6 +19,23 @@ constexpr const char* kHandOver = "        This hand is over.";
 constexpr const char* kComputerWins = "This game is over.  %s is the winner.";
 constexpr const char* kHumanWins = "Congratulations!  You won the game!";
 
+// The command line.
+constexpr const char* kVersionLine = "Pipwick 3.1";
+constexpr const char* kUsage =
+    "usage: pipwick [SAVED-GAME.dom]\n"
+    "       pipwick --help | --version\n"
+    "Plays dominoes, All Fives with a spinner, against one to three computer players.\n"
+    "A saved game named on the command line is opened at start-up.\n";
+
+// Saved games.
+constexpr const char* kOpenTitle = "Open a saved Domino Game";
+constexpr const char* kSaveTitle = "Save this Domino Game";
+constexpr const char* kGameFilter = "Domino Games (*.dom)";
+constexpr const char* kGameSuffix = "dom";
+constexpr const char* kCantOpenGame = "Can't open game!";
+constexpr const char* kCantSaveGame = "Can't save game!";
+constexpr const char* kGameOpened = "Game opened";
+
 constexpr const char* kCantLoadDominoes = "Can't get memory....can't load dominoes";
 
 constexpr const char* kChangePlayersQuestion =
@@ -48,5 +65,18 @@ constexpr const char* kAbout = "About &Pipwick\tCtrl+D";
 constexpr const char* kCheckVersion = "Check for new version";
 constexpr const char* kDraw = "Dr&aw";
 constexpr const char* kPass = "P&ass";
+
+// The Help menu: the version check, the help page and the About box.
+constexpr const char* kCheckDuringGame = "Cannot check for new version during game!";
+constexpr const char* kCantConnect = "Can't connect!";
+constexpr const char* kSiteOpenError = "Site open error!";
+constexpr const char* kNoNewVersion = "No new version found.";
+constexpr const char* kNewVersionQuestion = "New version available!\nInstall new version?";
+constexpr const char* kFileError = "File error!";
+constexpr const char* kCantOpenHelp = "Can't open the help page %1";
+constexpr const char* kAboutTitle = "About Pipwick";
+constexpr const char* kAboutVersion = "Pipwick   -  Version 3.1";
+constexpr const char* kAboutNotice = "Copyright (C) 2026 Quellmoor";
+constexpr const char* kOk = "OK";
 
 }  // namespace pipwick::text

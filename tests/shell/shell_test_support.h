@@ -37,7 +37,19 @@ class FakePrompts : public Prompts {
         popupPlaces.push_back(where);
     }
     void Warn(QWidget*, const QString& text) override { warnings.push_back(text); }
+    QString ChooseGameFile(QWidget*, const QString& title, bool forSave,
+                           const QString& folder) override {
+        fileDialogs.push_back({title, forSave, folder});
+        return chosenFile;
+    }
+    struct FileDialog {
+        QString title;
+        bool forSave;
+        QString folder;
+    };
     std::vector<QString> warnings;
+    std::vector<FileDialog> fileDialogs;
+    QString chosenFile;
 };
 
 // Time that passes only when someone waits.
@@ -92,15 +104,22 @@ class SettingsFolder {
 // deal seeds are the test's.
 struct TestProgram {
     explicit TestProgram(const std::vector<std::string>& lines = {},
-                         ScreenSize screen = {1024, 768}, Clock* clock = nullptr)
+                         ScreenSize screen = {1024, 768}, Clock* clock = nullptr,
+                         const QString& gamePath = {})
         : settings(lines) {
         StartupOptions options;
         options.settingsPath = settings.Path();
         options.screen = screen;
+        options.gamePath = gamePath;
         options.prompts = &prompts;
         options.clock = clock != nullptr ? clock : &instant;
         options.seeds = &seeds;
         options.endProgram = [this](int code) { exitCodes.push_back(code); };
+        options.currentScreenWidth = [this] { return screenWidth; };
+        options.startProgram = [this](const QString& program, const QStringList& arguments) {
+            started.push_back(QStringList{program} + arguments);
+        };
+        screenWidth = screen.width;
         app = std::make_unique<Application>(std::move(options));
     }
 
@@ -109,6 +128,10 @@ struct TestProgram {
     InstantClock instant;
     FixedSeeds seeds{7};
     std::vector<int> exitCodes;
+    // The screen's width as the program would read it now.
+    int32_t screenWidth = 0;
+    // The programs the program asked to start, each with its arguments.
+    std::vector<QStringList> started;
     std::unique_ptr<Application> app;
 };
 

@@ -1,0 +1,117 @@
+// Saved games in the windows: the Open and Save commands, the game named on the command line, and
+// the save that carries a running game across a restart after the screen's width changed.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "savegame/open_saved_game.h"
+#include "savegame/saved_game.h"
+#include "savegame/saved_game_file.h"
+#include "shell/application.h"
+#include "shell/texts.h"
+
+namespace pipwick {
+
+namespace {
+
+// The file dialogs open in the program's folder, or in the documents folder when the program's
+// folder cannot be written (an installed program).
+QString DialogFolder() {
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    if (QFileInfo(executableFolder).isWritable()) {
+        return executableFolder;
+    }
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+std::filesystem::path ToPath(const QString& path) {
+    return path.toStdU16String();
+}
+
+}  // namespace
+
+void Application::OpenCommand() {
+    const QString path = prompts_->ChooseGameFile(
+        table_.get(), QString::fromLatin1(text::kOpenTitle), false, DialogFolder());
+    if (!path.isEmpty()) {
+        OpenGameFile(path, true);
+    }
+}
+
+void Application::SaveCommand() {
+    const QString path = prompts_->ChooseGameFile(
+        table_.get(), QString::fromLatin1(text::kSaveTitle), true, DialogFolder());
+    if (!path.isEmpty() && !SaveGameFile(path)) {
+        prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantSaveGame));
+    }
+}
+
+// Everything is checked before anything changes; a file that fails leaves the running game, the
+// windows and the settings as they were.
+bool Application::OpenGameFile(const QString& path, bool announce) {
+    if (OpenSavedGameFile(ToPath(path), geometry_, state_) != SavedGameError::kNone) {
+        prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantOpenGame));
+        return false;
+    }
+    WritePlayerCount(file_, state_.PlayerCount);
+    windows_.human->CheckPlayerCount(state_.PlayerCount);
+    if (announce) {
+        view_->Announce(text::kGameOpened, 0);
+    }
+    view_->FitWindowsToHands();
+    ArrangeOpponents(state_.PlayerCount);
+    view_->SetDrawPassLabel(BonePileEmpty(state_));
+    table_->ReloadSoon();
+    return true;
+}
+
+// Only a game that could be opened again is written: before the first deal there is nothing to
+// save.
+bool Application::SaveGameFile(const QString& path) {
+    const SavedGameImage image = BuildSavedGameImage(state_);
+    GameState readBack = state_;
+    if (ReadSavedGameImage(image, readBack) != SavedGameError::kNone) {
+        return false;
+    }
+    return !WriteSavedGameFile(ToPath(path), state_).has_value();
+}
+
+void Application::ScreenWidthMayHaveChanged() {
+    const int32_t width =
+        options_.currentScreenWidth ? options_.currentScreenWidth() : PrimaryScreenSize().width;
+    if (width == screen_.width || ended_) {
+        return;
+    }
+    if (sequenceDepth_ > 0) {
+        restartPending_ = true;
+        return;
+    }
+    Restart();
+}
+
+// The scale and every window's place follow the screen's width, so a new width means a new start;
+// a running game goes along in "temp.dom". If it cannot be saved the program goes on as it is
+// rather than lose the game.
+void Application::Restart() {
+    restartPending_ = false;
+    QStringList arguments;
+    if (state_.GameInProgress == 1) {
+        const QString saved = QDir(ProgramFolder()).filePath(QStringLiteral("temp.dom"));
+        if (!SaveGameFile(saved)) {
+            prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantSaveGame));
+            return;
+        }
+        arguments << saved;
+    }
+    const QString program = QCoreApplication::applicationFilePath();
+    if (options_.startProgram) {
+        options_.startProgram(program, arguments);
+    } else {
+        QProcess::startDetached(program, arguments);
+    }
+    EndProgram();
+}
+
+}  // namespace pipwick

@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstring>
+
+#include "savegame/saved_game.h"
+#include "shell/outer_geometry.h"
+#include "shell/settings_file.h"
+#include "shell/texts.h"
+#include "tests/shell/shell_test_support.h"
+
+namespace pipwick {
+namespace {
+
+bool SameGame(const GameState& a, const GameState& b) {
+    return std::memcmp(&a, &b, sizeof(GameState)) == 0;
+}
+
+// A game in its second round: the human led and the computer answered.
+void PlaySome(TestProgram& program) {
+    program.app->NewGame();
+    program.app->HandSlotClicked(0);
+}
+
+int32_t OuterWidth(const QWidget& window) {
+    const Rect r = OuterRect(window);
+    return r.right - r.left;
+}
+
+TEST(GameFiles, ASavedGameOpensAgainAtTheHumansTurn) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("a game.dom"));
+    TestProgram first;
+    PlaySome(first);
+    first.prompts.chosenFile = path;
+    first.app->Human().Action(Command::kSave).trigger();
+    ASSERT_EQ(first.prompts.fileDialogs.size(), 1u);
+    EXPECT_EQ(first.prompts.fileDialogs[0].title, QString::fromLatin1(text::kSaveTitle));
+    EXPECT_TRUE(first.prompts.fileDialogs[0].forSave);
+    EXPECT_EQ(QFile(path).size(), kSavedGameSize);
+    EXPECT_TRUE(first.prompts.warnings.empty());
+
+    TestProgram second;
+    second.prompts.chosenFile = path;
+    second.app->Human().Action(Command::kOpen).trigger();
+    EXPECT_FALSE(second.prompts.fileDialogs[0].forSave);
+    EXPECT_EQ(second.prompts.fileDialogs[0].title, QString::fromLatin1(text::kOpenTitle));
+    const GameState& a = first.app->State();
+    const GameState& b = second.app->State();
+    EXPECT_EQ(b.GameInProgress, 1);
+    EXPECT_EQ(b.CurrentPlayer, 1);
+    for (int arm = 0; arm < kArmCount; ++arm) {
+        for (int i = 0; i < ArmLength(a, arm); ++i) {
+            EXPECT_EQ(b.Arm[arm][i].Tile, a.Arm[arm][i].Tile);
+            EXPECT_EQ(b.Arm[arm][i].InnerHalf, a.Arm[arm][i].InnerHalf);
+            EXPECT_EQ(b.Arm[arm][i].OuterHalf, a.Arm[arm][i].OuterHalf);
+        }
+        EXPECT_EQ(b.ArmDropRect[arm].left, a.ArmDropRect[arm].left);
+    }
+    EXPECT_EQ(std::memcmp(a.Hand, b.Hand, sizeof a.Hand), 0);
+    EXPECT_EQ(std::memcmp(a.Deck, b.Deck, sizeof a.Deck), 0);
+    EXPECT_EQ(second.app->Human().Status(), QString::fromLatin1(text::kGameOpened));
+    EXPECT_EQ(second.app->Human().Action(Command::kDrawPass).text(),
+              QString::fromLatin1(text::kDraw));
+    EXPECT_TRUE(second.app->Table().ReloadTimer().isActive());
+}
+
+TEST(GameFiles, OpeningAThreePlayerGameMakesThreePlayersTheSetting) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("three.dom"));
+    TestProgram three({"nump=3"});
+    PlaySome(three);
+    ASSERT_TRUE(three.app->SaveGameFile(path));
+
+    TestProgram two({"nump=2"});
+    ASSERT_TRUE(two.app->OpenGameFile(path, true));
+    EXPECT_EQ(two.app->State().PlayerCount, 3);
+    EXPECT_EQ(two.settings.Read("nump"), QStringLiteral("3"));
+    EXPECT_TRUE(two.app->Human().Action(Command::kThreePlayers).isChecked());
+    EXPECT_FALSE(two.app->Human().Action(Command::kTwoPlayers).isChecked());
+    EXPECT_FALSE(two.app->Opponent(2).isHidden());
+    EXPECT_TRUE(two.app->Opponent(4).isHidden());
+}
+
+TEST(GameFiles, AFileThatFailsAnyCheckChangesNothing) {
+    QTemporaryDir folder;
+    const QString good = folder.filePath(QStringLiteral("good.dom"));
+    TestProgram program;
+    PlaySome(program);
+    ASSERT_TRUE(program.app->SaveGameFile(good));
+    QFile file(good);
+    file.open(QIODevice::ReadOnly);
+    const QByteArray bytes = file.readAll();
+    const struct {
+        const char* name;
+        QByteArray content;
+    } bad[] = {
+        {"short.dom", bytes.left(461)},
+        {"long.dom", bytes + QByteArray(1, '\0')},
+        {"tile.dom", QByteArray(bytes).replace(0, 1, QByteArray(1, char(29)))},
+        {"players.dom", QByteArray(bytes).replace(461, 1, QByteArray(1, char(5)))},
+    };
+    program.app->NewGame();
+    const GameState before = program.app->State();
+    const QString status = program.app->Human().Status();
+    for (const auto& b : bad) {
+        const QString path = folder.filePath(QString::fromLatin1(b.name));
+        QFile out(path);
+        out.open(QIODevice::WriteOnly);
+        out.write(b.content);
+        out.close();
+        EXPECT_FALSE(program.app->OpenGameFile(path, true)) << b.name;
+        EXPECT_TRUE(SameGame(before, program.app->State())) << b.name;
+    }
+    EXPECT_FALSE(program.app->OpenGameFile(folder.filePath(QStringLiteral("none.dom")), true));
+    EXPECT_EQ(program.prompts.warnings,
+              std::vector<QString>(5, QString::fromLatin1(text::kCantOpenGame)));
+    EXPECT_EQ(program.app->Human().Status(), status);
+}
+
+TEST(GameFiles, ASaveThatCannotBeWrittenSaysSo) {
+    QTemporaryDir folder;
+    TestProgram program;
+    program.prompts.chosenFile = folder.filePath(QStringLiteral("no such folder/game.dom"));
+    program.app->Human().Action(Command::kSave).trigger();
+    // Before the first deal there is no game to save either.
+    program.prompts.chosenFile = folder.filePath(QStringLiteral("early.dom"));
+    program.app->Human().Action(Command::kSave).trigger();
+    EXPECT_FALSE(QFile::exists(program.prompts.chosenFile));
+    EXPECT_EQ(program.prompts.warnings,
+              std::vector<QString>(2, QString::fromLatin1(text::kCantSaveGame)));
+    // A cancelled dialog does nothing.
+    program.prompts.chosenFile.clear();
+    program.app->Human().Action(Command::kSave).trigger();
+    EXPECT_EQ(program.prompts.warnings.size(), 2u);
+}
+
+TEST(GameFiles, AGameNamedOnTheCommandLineOpensWithoutAnnouncement) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("started with.dom"));
+    {
+        TestProgram program;
+        PlaySome(program);
+        ASSERT_TRUE(program.app->SaveGameFile(path));
+    }
+    TestProgram opened({}, {1024, 768}, nullptr, path);
+    EXPECT_EQ(opened.app->State().GameInProgress, 1);
+    EXPECT_NE(opened.app->Human().Status(), QString::fromLatin1(text::kGameOpened));
+}
+
+TEST(GameFiles, WindowsFitTheirHandsAfterOpening) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("widths.dom"));
+    TestProgram program;
+    PlaySome(program);
+    GameState& state = program.app->State();
+    // Nine tiles for the human, three for the computer: tiles from the bone pile.
+    while (HandCount(state, 1) < 9) {
+        state.Hand[1][HandCount(state, 1)] = state.Deck[state.BonePileNext++];
+    }
+    while (HandCount(state, 3) > 3) {
+        state.Hand[3][HandCount(state, 3) - 1] = kNoTile;
+    }
+    ASSERT_TRUE(program.app->SaveGameFile(path));
+    TestProgram opened;
+    ASSERT_TRUE(opened.app->OpenGameFile(path, true));
+    const double s = opened.app->Layout().ScaleFactor;
+    EXPECT_EQ(OuterWidth(opened.app->Human()), Scaled(225, s));
+    EXPECT_EQ(OuterWidth(opened.app->Opponent(3)), Scaled(175, s));
+}
+
+TEST(Restart, ANewScreenWidthRestartsWithTheRunningGame) {
+    TestProgram program;
+    PlaySome(program);
+    program.screenWidth = 1280;
+    program.app->ScreenWidthMayHaveChanged();
+    ASSERT_EQ(program.started.size(), 1u);
+    const QString saved = QDir(ProgramFolder()).filePath(QStringLiteral("temp.dom"));
+    EXPECT_EQ(program.started[0].mid(1), QStringList{saved});
+    EXPECT_EQ(QFile(saved).size(), kSavedGameSize);
+    EXPECT_EQ(program.exitCodes, std::vector<int>{0});
+    QFile::remove(saved);
+
+    TestProgram idle;
+    idle.app->ScreenWidthMayHaveChanged();
+    EXPECT_TRUE(idle.started.empty());
+    idle.screenWidth = 800;
+    idle.app->ScreenWidthMayHaveChanged();
+    ASSERT_EQ(idle.started.size(), 1u);
+    EXPECT_EQ(idle.started[0].size(), 1);  // no game to carry along
+}
+
+}  // namespace
+}  // namespace pipwick
