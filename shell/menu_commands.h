@@ -48,9 +48,9 @@ constexpr MenuItem kMenuItems[] = {
     {MenuPlace::kOptions, Command::kThreePlayers, text::kThreePlayers, "", true},
     {MenuPlace::kOptions, Command::kFourPlayers, text::kFourPlayers, "", true},
     {MenuPlace::kGame, Command::kExit, text::kExit, "Alt+X", true},
-    {MenuPlace::kHelp, Command::kHelpContents, text::kHelpContents, "F1", false},
-    {MenuPlace::kHelp, Command::kAbout, text::kAbout, "Ctrl+D", false},
-    {MenuPlace::kHelp, Command::kCheckVersion, text::kCheckVersion, "", false},
+    {MenuPlace::kHelp, Command::kHelpContents, text::kHelpContents, "F1", true},
+    {MenuPlace::kHelp, Command::kAbout, text::kAbout, "Ctrl+D", true},
+    {MenuPlace::kHelp, Command::kCheckVersion, text::kCheckVersion, "", true},
     {MenuPlace::kBar, Command::kDrawPass, text::kDraw, "Ctrl+A", true},
 };
 

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <limits>
 
+#include "update/install_layout.h"
+
 namespace pipwick {
 
 namespace {
@@ -59,8 +61,13 @@ void SettingsFile::WriteInt(const char* key, int32_t value) {
 }
 
 QString ProgramFolder() {
-    const QString executableFolder = QCoreApplication::applicationDirPath();
-    if (QFileInfo(executableFolder).isWritable()) {
+    return ProgramFolderOf(QCoreApplication::applicationDirPath());
+}
+
+// An installed program keeps the settings with the user even where its own folder could be
+// written (an install into the user's home, or a program run by root).
+QString ProgramFolderOf(const QString& executableFolder) {
+    if (!IsInstalledProgram(executableFolder) && QFileInfo(executableFolder).isWritable()) {
         return executableFolder;
     }
     const QString configFolder =

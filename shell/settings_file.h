@@ -32,9 +32,11 @@ class SettingsFile {
     QSettings settings_;
 };
 
-// The folder of the executable when it is writable (a portable install or the build tree), else
-// the user's configuration folder for the program, created when missing.
+// The folder of the executable when it is writable (a portable install or the build tree) and the
+// program is not installed, else the user's configuration folder for the program, created when
+// missing.
 QString ProgramFolder();
+QString ProgramFolderOf(const QString& executableFolder);
 QString SettingsFilePath(const QString& programFolder);
 
 // Every setting with its default and its correction: a speed outside 1..10 is 5, a domino set

@@ -1,0 +1,48 @@
+// The Help commands' tests need a QApplication. Unless a platform is chosen they run on the
+// offscreen one with a 1024 x 768 screen, which also lets the test list be read at build time
+// with no display at all.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTemporaryFile>
+#include <cstdlib>
+
+namespace pipwick {
+
+// Read by the shell's test support; these tests do not depend on the screen's size.
+bool offscreenTestScreen = false;
+
+namespace {
+
+QtMessageHandler usualHandler = nullptr;
+
+// The offscreen platform says at every raise() that it cannot stack windows; nothing else it says
+// is dropped.
+void QuietenStacking(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!text.startsWith(QStringLiteral("This plugin does not support"))) {
+        usualHandler(type, context, text);
+    }
+}
+
+}  // namespace
+
+}  // namespace pipwick
+
+int main(int argc, char* argv[]) {
+    testing::InitGoogleTest(&argc, argv);
+    QTemporaryFile screenConfig;
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform == nullptr || platform[0] == '\0') {
+        screenConfig.open();
+        screenConfig.write(R"({"windowFrameMargins": false, "screens": [{"name": "Test",
+            "x": 0, "y": 0, "width": 1024, "height": 768, "logicalDpi": 96, "dpr": 1}]})");
+        screenConfig.close();
+        const QByteArray choice = "offscreen:configfile=" + screenConfig.fileName().toLocal8Bit();
+        qputenv("QT_QPA_PLATFORM", choice);
+        pipwick::offscreenTestScreen = true;
+    }
+    pipwick::usualHandler = qInstallMessageHandler(pipwick::QuietenStacking);
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    return RUN_ALL_TESTS();
+}
