@@ -57,6 +57,8 @@ bool Application::OpenGameFile(const QString& path, bool announce) {
     }
     WritePlayerCount(file_, state_.PlayerCount);
     windows_.human->CheckPlayerCount(state_.PlayerCount);
+    // The scores show from the start, whether or not the opening is announced.
+    view_->ShowCaptions();
     if (announce) {
         view_->Announce(text::kGameOpened, 0);
     }

@@ -22,11 +22,15 @@ QString QtGameView::Caption(int player) const {
                              settings_.PlayerNames[player].c_str());
 }
 
-void QtGameView::Announce(const char* text, int32_t value) {
+void QtGameView::ShowCaptions() {
     windows_.human->SetCaption(Caption(1));
     for (int player = 2; player <= 4; ++player) {
         windows_.Opponent(player).SetCaption(Caption(player));
     }
+}
+
+void QtGameView::Announce(const char* text, int32_t value) {
+    ShowCaptions();
     if (value == 0) {
         windows_.human->SetStatus(QString::fromUtf8(text));
     } else {

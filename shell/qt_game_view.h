@@ -48,6 +48,8 @@ class QtGameView : public GameView {
 
     // "%d - %s" with the player's score and name.
     QString Caption(int player) const;
+    // Every player window's caption with its player's score and name.
+    void ShowCaptions();
     // The hand of player redrawn in its window.
     void RedrawHand(int player);
     // After opening a saved game: every player's window as wide as its hand needs.

@@ -149,6 +149,7 @@ TEST(GameFiles, AGameNamedOnTheCommandLineOpensWithoutAnnouncement) {
     TestProgram opened({}, {1024, 768}, nullptr, path);
     EXPECT_EQ(opened.app->State().GameInProgress, 1);
     EXPECT_NE(opened.app->Human().Status(), QString::fromLatin1(text::kGameOpened));
+    EXPECT_EQ(opened.app->Human().windowTitle(), opened.app->View().Caption(1));
 }
 
 TEST(GameFiles, WindowsFitTheirHandsAfterOpening) {
