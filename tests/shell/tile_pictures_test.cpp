@@ -1,0 +1,86 @@
+#include "shell/tile_pictures.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "tests/shell/shell_test_support.h"
+
+namespace pipwick {
+namespace {
+
+// The pixels of area in a canvas, row by row.
+std::vector<uint32_t> Area(const Canvas& canvas, const Rect& area) {
+    std::vector<uint32_t> pixels;
+    for (int32_t y = area.top; y < area.bottom; ++y) {
+        for (int32_t x = area.left; x < area.right; ++x) {
+            pixels.push_back(canvas.Pixel(x, y));
+        }
+    }
+    return pixels;
+}
+
+// A tile as the drawing composes it at the slot, on a surface of the window's own colour.
+std::vector<uint32_t> Composed(TestProgram& program, const Rect& slot, int32_t tile,
+                               uint32_t background) {
+    WindowSurface alone(false, slot.right + 4, slot.bottom + 4, background);
+    PlacedTile record{
+        tile, tile == kNoTile ? 0 : LowPip(tile), tile == kNoTile ? 0 : HighPip(tile), {}, {}};
+    record.InnerHalf = {slot.left, slot.top, 0, 0};
+    record.OuterHalf = {slot.left, slot.top + Scaled(21, program.app->Layout().ScaleFactor), 0, 0};
+    program.app->Pictures().Drawer().DrawTile(alone, 0, 0, record);
+    return Area(alone.Pixels(), slot);
+}
+
+struct Pictures : ::testing::Test {
+    TestProgram program;
+    void SetUp() override {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.app->Table()));
+        program.app->Table().repaint();
+        ASSERT_TRUE(program.app->Pictures().Loaded());
+        program.app->NewGame();
+    }
+};
+
+TEST_F(Pictures, TheHumansWindowShowsEachTileOfHisHandAtItsSlot) {
+    const GameState& state = program.app->State();
+    SurfaceWidget& hand = program.app->Human().Hand();
+    const Geometry& g = program.app->Layout();
+    for (int slot = 0; slot < HandCount(state, 1); ++slot) {
+        const Rect& r = g.HandSlotRect[slot];
+        EXPECT_EQ(Area(hand.Surface().Pixels(), r),
+                  Composed(program, r, state.Hand[1][slot], hand.BackgroundColour()))
+            << slot;
+    }
+    // What the surface holds is what the window shows.
+    const Rect& first = g.HandSlotRect[0];
+    const QImage shown =
+        hand.grab(QRect(first.left, first.top, first.right - first.left, first.bottom - first.top))
+            .toImage();
+    EXPECT_EQ(shown.pixel(5, 5) & 0xFFFFFF,
+              hand.Surface().Pixels().Pixel(first.left + 5, first.top + 5));
+    // Once a tile is played its slot shows the window's own colour: the hand closes up.
+    program.app->HandSlotClicked(0);
+    ASSERT_EQ(HandCount(state, 1), 6);
+    const Rect& empty = g.HandSlotRect[6];
+    for (uint32_t pixel : Area(hand.Surface().Pixels(), empty)) {
+        ASSERT_EQ(pixel, hand.BackgroundColour());
+    }
+}
+
+TEST_F(Pictures, ComputersShowTheirBacksUntilTheHandEnds) {
+    const GameState& state = program.app->State();
+    OpponentWindow& top = program.app->Opponent(3);
+    const Rect& slot = program.app->Layout().OpponentSlotRect[2];
+    const std::vector<uint32_t> back = Composed(program, slot, kNoTile, top.BackgroundColour());
+    EXPECT_EQ(Area(top.Surface().Pixels(), slot), back);
+    program.app->View().ShowTilesFaceUp(3);
+    EXPECT_EQ(Area(top.Surface().Pixels(), slot),
+              Composed(program, slot, state.Hand[3][2], top.BackgroundColour()));
+    // The next hand deals them face down again.
+    program.app->CurrentGame().StartHand();
+    EXPECT_EQ(Area(top.Surface().Pixels(), slot), back);
+}
+
+}  // namespace
+}  // namespace pipwick
