@@ -7,6 +7,7 @@
 
 #include "engine/game.h"
 #include "table/board_layout.h"
+#include "tests/support/recording_clock.h"
 
 namespace pipwick {
 
@@ -60,21 +61,6 @@ class RecordingView : public GameView {
         }
         events.push_back(line);
     }
-};
-
-// A clock whose waits return at once and are written down in milliseconds.
-class RecordingClock : public Clock {
-  public:
-    std::vector<uint32_t> waits;
-
-    uint32_t TickCount() override { return now_; }
-    void WaitUntil(uint32_t deadline) override {
-        waits.push_back(deadline - now_);
-        now_ = deadline;
-    }
-
-  private:
-    uint32_t now_ = 1000;
 };
 
 class FixedSeed : public SeedSource {

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "tests/support/recording_clock.h"
+
 namespace pipwick {
 namespace {
 
@@ -67,25 +69,12 @@ TableCanvas MakeTableCanvas(double s) {
     return t;
 }
 
-class StepClock : public Clock {
-  public:
-    std::vector<uint32_t> waits;
-    uint32_t TickCount() override { return now_; }
-    void WaitUntil(uint32_t deadline) override {
-        waits.push_back(deadline - now_);
-        now_ = deadline;
-    }
-
-  private:
-    uint32_t now_ = 5000;
-};
-
 struct Drawing {
     double s;
     TableCanvas table;
     GameState state;
     Settings settings;
-    StepClock clock;
+    RecordingClock clock;
     int sounds = 0;
     TileDrawer drawer;
     WindowSurface tableWindow;
