@@ -39,8 +39,8 @@ Application::Application(StartupOptions options)
     sounds_ = std::make_unique<SoundPlayer>(
         options_.sounds != nullptr ? *options_.sounds : qtSounds_, clock, EmbeddedWave);
     view_->UseSounds(*sounds_);
-    preferences_ = std::make_unique<PreferenceCommands>(settings_, file_, screen_, windows_, *prompts_,
-                                                        EmbeddedResource, options_.runDialog);
+    preferences_ = std::make_unique<PreferenceCommands>(
+        settings_, file_, screen_, windows_, *prompts_, EmbeddedResource, options_.runDialog);
     windows_.human->SetCommandHandler(Command::kOpen, [this] { OpenCommand(); });
     windows_.human->SetCommandHandler(Command::kSave, [this] { SaveCommand(); });
     HelpServices helpServices;

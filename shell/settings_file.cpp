@@ -60,6 +60,11 @@ void SettingsFile::WriteInt(const char* key, int32_t value) {
     settings_.sync();
 }
 
+void SettingsFile::WriteText(const char* key, const std::string& value) {
+    settings_.setValue(Key(key), QString::fromStdString(value));
+    settings_.sync();
+}
+
 QString ProgramFolder() {
     return ProgramFolderOf(QCoreApplication::applicationDirPath());
 }

@@ -22,6 +22,7 @@ class SettingsFile {
     std::string Text(const char* key, const char* fallback) const;
     // Writes at once, so the file holds the value even if the program is stopped.
     void WriteInt(const char* key, int32_t value);
+    void WriteText(const char* key, const std::string& value);
 
     QString Path() const { return settings_.fileName(); }
 

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <memory>
+
+#include "engine/settings.h"
+#include "shell/settings_file.h"
+
+namespace Ui {
+class PlayerPreferencesDialog;
+}
+
+namespace pipwick {
+
+// The Player preferences dialog: every player's name, and each computer player's gender (his
+// voice) and level. OK sets and writes them all; names are cut to their first 14 characters.
+class PlayerPreferencesDialog : public QDialog {
+  public:
+    PlayerPreferencesDialog(QWidget* owner, Settings& settings, SettingsFile& file);
+    ~PlayerPreferencesDialog() override;
+
+    QLineEdit& NameBox(int player) const;
+    // The second button of a pair: female, Advanced.
+    QRadioButton& GenderButton(int player, bool female) const;
+    QRadioButton& LevelButton(int player, bool advanced) const;
+
+  private:
+    void OkStep();
+
+    std::unique_ptr<Ui::PlayerPreferencesDialog> ui_;
+    Settings& settings_;
+    SettingsFile& file_;
+};
+
+}  // namespace pipwick

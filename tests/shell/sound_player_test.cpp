@@ -1,0 +1,192 @@
+#include "shell/sound_player.h"
+
+#include <gtest/gtest.h>
+
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QtTest/QTest>
+#include <cstring>
+
+#include "shell/qt_sound_output.h"
+#include "shell/wave_header.h"
+#include "tests/shell/sound_test_support.h"
+
+namespace pipwick {
+namespace {
+
+// A WAVE file with the given chunks after its RIFF header; fmt gives bytes per second.
+struct WaveBytes {
+    std::vector<uint8_t> bytes{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
+
+    WaveBytes& Chunk(const char* tag, uint32_t size, size_t bodyBytes) {
+        bytes.insert(bytes.end(), tag, tag + 4);
+        for (int shift = 0; shift < 32; shift += 8) {
+            bytes.push_back(static_cast<uint8_t>(size >> shift));
+        }
+        bytes.resize(bytes.size() + bodyBytes);
+        return *this;
+    }
+    WaveBytes& Format(uint32_t byteRate) {
+        Chunk("fmt ", 16, 16);
+        std::memcpy(bytes.data() + bytes.size() - 8, &byteRate, 4);  // little-endian machines
+        return *this;
+    }
+    WaveBytes& Data(uint32_t size) { return Chunk("data", size, size); }
+};
+
+TEST(WaveLength, ComesFromTheDataSizeAndTheByteRate) {
+    struct Case {
+        const char* name;
+        std::vector<uint8_t> file;
+        std::optional<uint32_t> ms;
+    };
+    const Case cases[] = {
+        {"one second", WaveBytes().Format(22050).Data(22050).bytes, 1000},
+        {"rounded up", WaveBytes().Format(22050).Data(22051).bytes, 1001},
+        {"other chunks first", WaveBytes().Chunk("LIST", 5, 6).Format(1000).Data(250).bytes, 250},
+        {"data cut short", WaveBytes().Format(1000).Chunk("data", 2000, 10).bytes, 2000},
+        {"empty", {}, std::nullopt},
+        {"not RIFF", WaveBytes().Format(1000).Data(10).bytes, std::nullopt},
+        {"data before fmt", WaveBytes().Data(10).Format(1000).bytes, std::nullopt},
+        {"no bytes per second", WaveBytes().Format(0).Data(10).bytes, std::nullopt},
+        {"fmt too short", WaveBytes().Chunk("fmt ", 8, 8).Data(10).bytes, std::nullopt},
+        {"fmt cut off", WaveBytes().Chunk("fmt ", 16, 4).bytes, std::nullopt},
+        {"chunk past the end", WaveBytes().Chunk("LIST", 0xffffffffu, 0).bytes, std::nullopt},
+        {"no data", WaveBytes().Format(1000).bytes, std::nullopt},
+    };
+    for (Case c : cases) {
+        if (std::string(c.name) == "not RIFF") {
+            c.file[0] = 'X';
+        }
+        EXPECT_EQ(WaveLengthMs(c.file), c.ms) << c.name;
+    }
+}
+
+// The committed sounds as the program has them: mono 8-bit PCM at 22050 Hz, a shuffle of about
+// two and a half seconds, a short click and calls under 1.1 s.
+TEST(GameSounds, FitTheirRoles) {
+    const int32_t calls[] = {148, 149, 150, 151, 152, 153, 154, 155, 156, 157, 158, 159};
+    auto check = [](int32_t id, uint32_t shortest, uint32_t longest) {
+        const auto file = EmbeddedWave(id);
+        ASSERT_TRUE(file) << id;
+        ASSERT_GE(file->size(), 44u) << id;
+        const uint8_t* fmt = file->data() + 20;
+        EXPECT_EQ(fmt[0] | fmt[1] << 8, 1) << id << ": PCM";
+        EXPECT_EQ(fmt[2] | fmt[3] << 8, 1) << id << ": mono";
+        EXPECT_EQ(fmt[4] | fmt[5] << 8, 22050) << id;
+        EXPECT_EQ(fmt[14], 8) << id << ": bits";
+        const auto ms = WaveLengthMs(*file);
+        ASSERT_TRUE(ms) << id;
+        EXPECT_GE(*ms, shortest) << id;
+        EXPECT_LE(*ms, longest) << id;
+    };
+    check(sound::kShuffle, 2000, 3000);
+    check(sound::kTileClick, 10, 150);
+    for (int32_t id : calls) {
+        check(id, 200, 1099);
+    }
+}
+
+struct Player : ::testing::Test {
+    RecordingOutput output;
+    RecordingClock clock;
+    SoundPlayer player{output, clock, EmbeddedWave};
+};
+
+TEST_F(Player, ANewSoundCutsOffTheOneStillPlaying) {
+    player.Play(sound::kTileClick);
+    player.Play(152);
+    player.Play(152);
+    EXPECT_EQ(output.events, (std::vector<std::string>{"start 140", "stop 140", "start 152",
+                                                       "stop 152", "start 152"}));
+    EXPECT_TRUE(clock.waits.empty());
+}
+
+TEST_F(Player, TheShuffleWaitsItsLengthFromTheHeader) {
+    player.Play(sound::kTileClick);
+    player.PlayAndWait(sound::kShuffle);
+    const auto length = WaveLengthMs(*EmbeddedWave(sound::kShuffle));
+    EXPECT_EQ(output.events, (std::vector<std::string>{"start 140", "stop 140", "start 138"}));
+    EXPECT_EQ(clock.waits, (std::vector<uint32_t>{*length + SoundPlayer::kWaitMargin}));
+    // Once waited for, the shuffle has ended: nothing is cut off by the next sound.
+    player.Play(sound::kTileClick);
+    EXPECT_EQ(output.events.back(), "start 140");
+    EXPECT_EQ(output.events.size(), 4u);
+}
+
+TEST_F(Player, WithoutADeviceIsSilentAndDoesNotWait) {
+    output.device = false;
+    player.Play(sound::kTileClick);
+    player.PlayAndWait(sound::kShuffle);
+    EXPECT_TRUE(output.events.empty());
+    EXPECT_TRUE(clock.waits.empty());
+}
+
+TEST_F(Player, AWaveThatCannotBeReadIsNotPlayed) {
+    SoundPlayer broken(output, clock, [](int32_t id) -> std::optional<std::vector<uint8_t>> {
+        if (id == sound::kShuffle) {
+            return std::vector<uint8_t>{'R', 'I', 'F', 'F'};
+        }
+        return std::nullopt;
+    });
+    broken.PlayAndWait(sound::kShuffle);
+    broken.Play(sound::kTileClick);
+    EXPECT_TRUE(output.events.empty());
+    EXPECT_TRUE(clock.waits.empty());
+}
+
+// The real output on whatever this machine has: with no device the shuffle neither plays nor
+// waits; with one it waits exactly its length. Either way no message is shown.
+TEST(QtOutput, PlaysOrStaysSilentWithoutHangingOrComplaining) {
+    QtSoundOutput output;
+    RecordingClock clock;
+    SoundPlayer player(output, clock, EmbeddedWave);
+    const bool device = !QMediaDevices::audioOutputs().isEmpty();
+    EXPECT_EQ(output.HasDevice(), device);
+    player.PlayAndWait(sound::kShuffle);
+    player.Play(sound::kTileClick);
+    if (device) {
+        EXPECT_EQ(clock.waits.size(), 1u);
+    } else {
+        EXPECT_TRUE(clock.waits.empty());
+    }
+}
+
+// Sounds in a running program: the shuffle waited for before the deal, a click as each tile
+// lands; with sound off, nothing.
+TEST(ProgramSounds, TheDealWaitsForTheShuffleAndTilesClickAsTheyLand) {
+    PreferencesProgram program({"delay=0"});
+    Application& app = *program.app;
+    // The first paint of the table loads the artwork the flights are drawn with.
+    QCoreApplication::processEvents();
+    app.Human().Action(Command::kNew).trigger();
+    ASSERT_FALSE(program.sounds.events.empty());
+    EXPECT_EQ(program.sounds.events.front(), "start 138");
+    const uint32_t shuffle = *WaveLengthMs(*EmbeddedWave(sound::kShuffle));
+    EXPECT_EQ(program.clock.waits.front(), shuffle + SoundPlayer::kWaitMargin);
+    EXPECT_EQ(HandCount(app.State(), 1), 7);
+
+    // The human leads: his tile flies to the table and clicks as it lands.
+    const size_t before = program.sounds.events.size();
+    QTest::mouseClick(&app.Human().Hand(), Qt::LeftButton, {},
+                      Centre(app.Layout().HandSlotRect[0]));
+    ASSERT_GT(program.sounds.events.size(), before);
+    EXPECT_EQ(program.sounds.events[before], "start 140");
+}
+
+TEST(ProgramSounds, SoundOffPlaysNothingAndTheDealDoesNotWait) {
+    PreferencesProgram program({"delay=0", "sound=0"});
+    Application& app = *program.app;
+    QCoreApplication::processEvents();
+    app.Human().Action(Command::kNew).trigger();
+    QTest::mouseClick(&app.Human().Hand(), Qt::LeftButton, {},
+                      Centre(app.Layout().HandSlotRect[0]));
+    ASSERT_NE(app.State().Arm[0][0].Tile, kNoTile);
+    EXPECT_TRUE(program.sounds.events.empty());
+    for (uint32_t wait : program.clock.waits) {
+        EXPECT_NE(wait, *WaveLengthMs(*EmbeddedWave(sound::kShuffle)) + SoundPlayer::kWaitMargin);
+    }
+}
+
+}  // namespace
+}  // namespace pipwick

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "shell/application.h"
+#include "shell/sound_player.h"
+#include "tests/shell/shell_test_support.h"
+
+namespace pipwick {
+
+// Writes down what is started and stopped, as "start 138" and "stop 138".
+class RecordingOutput : public SoundOutput {
+  public:
+    bool device = true;
+    std::vector<std::string> events;
+
+    bool HasDevice() override { return device; }
+    void Start(int32_t wave) override { events.push_back("start " + std::to_string(wave)); }
+    void Stop(int32_t wave) override { events.push_back("stop " + std::to_string(wave)); }
+};
+
+// Time that passes only when someone waits; every wait is written down.
+class RecordingClock : public Clock {
+  public:
+    std::vector<uint32_t> waits;
+
+    uint32_t TickCount() override { return now_; }
+    void WaitUntil(uint32_t deadline) override {
+        waits.push_back(deadline - now_);
+        now_ = deadline;
+    }
+
+  private:
+    uint32_t now_ = 0;
+};
+
+// A running program whose sounds are recorded and whose preference dialogs the test fills in:
+// fillIn does what the person would, and the dialog ends as its buttons were pressed (Cancel when
+// none was).
+struct PreferencesProgram {
+    explicit PreferencesProgram(const std::vector<std::string>& lines = {},
+                                ScreenSize screen = {1024, 768})
+        : settings(lines) {
+        StartupOptions options;
+        options.settingsPath = settings.Path();
+        options.screen = screen;
+        options.prompts = &prompts;
+        options.clock = &clock;
+        options.seeds = &seeds;
+        options.sounds = &sounds;
+        options.endProgram = [](int) {};
+        options.runDialog = [this](QDialog& dialog) {
+            ++dialogsRun;
+            if (fillIn) {
+                fillIn(dialog);
+            }
+            return dialog.result();
+        };
+        app = std::make_unique<Application>(std::move(options));
+    }
+
+    SettingsFolder settings;
+    FakePrompts prompts;
+    RecordingClock clock;
+    RecordingOutput sounds;
+    FixedSeeds seeds{7};
+    std::function<void(QDialog&)> fillIn;
+    int dialogsRun = 0;
+    std::unique_ptr<Application> app;
+};
+
+inline void Press(QDialog& dialog, QDialogButtonBox::StandardButton button) {
+    dialog.findChild<QDialogButtonBox*>()->button(button)->click();
+}
+
+}  // namespace pipwick
