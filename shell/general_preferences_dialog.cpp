@@ -76,6 +76,7 @@ GeneralPreferencesDialog::GeneralPreferencesDialog(QWidget* owner, Settings& set
       sample_(std::move(sample)),
       prompts_(prompts) {
     ui_->setupUi(this);
+    setFixedSize(size());
     ui_->setNumber->SetUpDownRange(1, kDominoSetCount);
     ui_->colourNumber->SetUpDownRange(1, 7);
     for (UpDownBox* box : {ui_->red, ui_->green, ui_->blue}) {

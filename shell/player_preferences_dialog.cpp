@@ -21,6 +21,7 @@ PlayerPreferencesDialog::PlayerPreferencesDialog(QWidget* owner, Settings& setti
       settings_(settings),
       file_(file) {
     ui_->setupUi(this);
+    setFixedSize(size());
     for (int player = 2; player <= 4; ++player) {
         GenderButton(player, settings_.PlayerGender[player] != 0).setChecked(true);
         LevelButton(player, settings_.PlayerLevel[player] != 0).setChecked(true);
