@@ -27,6 +27,8 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 format=(-r 22050 -c 1 -b 8 -e unsigned-integer)
+# Repeatable runs: sox seeds its noise and its dither the same way every time.
+sox() { command sox -R "$@"; }
 
 # One click: a few milliseconds of noise through a band-pass, dying away fast. $1 the file,
 # $2 the centre frequency, $3 the length in seconds, $4 the gain in dB.
@@ -50,10 +52,13 @@ RANDOM=138
 parts=()
 for swell in 1 2 3; do
   for ((i = 0; i < 30; i++)); do
+    # Drawn here, not inside $(...): a subshell would draw from a fresh seed.
+    pitch=$((2600 + RANDOM % 3200)) length=$((10 + RANDOM % 12)) gain=$((4 + RANDOM % 12))
+    gap=$((4 + RANDOM % 13))
     f="$work/s${swell}_$i.wav"
-    click "$f" $((2600 + RANDOM % 3200)) "$(ms $((10 + RANDOM % 12)))" "-$((4 + RANDOM % 12))"
+    click "$f" "$pitch" "$(ms "$length")" "-$gain"
     g="$work/g${swell}_$i.wav"
-    sox -n -r 22050 -c 1 -b 16 "$g" trim 0 "$(ms $((4 + RANDOM % 13)))"
+    sox -n -r 22050 -c 1 -b 16 "$g" trim 0 "$(ms "$gap")"
     parts+=("$f" "$g")
   done
   pause="$work/p$swell.wav"
