@@ -1,16 +1,16 @@
-// The shell's tests need a QApplication, and so a display. Unless one is chosen they run on the
-// offscreen platform with one 1024 x 768 screen and no window frames, so window positions are
-// exact; this also lets the test list be read at build time, where there is no display at all.
+// The Qt suites' main: their tests need a QApplication, and so a display. Unless one is chosen
+// they run on the offscreen platform with one 1024 x 768 screen and no window frames, so window
+// positions are exact; this also lets the test list be read at build time, where there is no
+// display at all.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QTemporaryFile>
 #include <cstdlib>
 
-#include "tests/shell/shell_test_support.h"
-
 namespace pipwick {
 
+// Whether the tests run on that screen, for tests that depend on its size.
 bool offscreenTestScreen = false;
 
 namespace {
