@@ -11,6 +11,7 @@
 #include "shell/application.h"
 #include "shell/sound_player.h"
 #include "tests/shell/shell_test_support.h"
+#include "tests/support/recording_clock.h"
 
 namespace pipwick {
 
@@ -23,21 +24,6 @@ class RecordingOutput : public SoundOutput {
     bool HasDevice() override { return device; }
     void Start(int32_t wave) override { events.push_back("start " + std::to_string(wave)); }
     void Stop(int32_t wave) override { events.push_back("stop " + std::to_string(wave)); }
-};
-
-// Time that passes only when someone waits; every wait is written down.
-class RecordingClock : public Clock {
-  public:
-    std::vector<uint32_t> waits;
-
-    uint32_t TickCount() override { return now_; }
-    void WaitUntil(uint32_t deadline) override {
-        waits.push_back(deadline - now_);
-        now_ = deadline;
-    }
-
-  private:
-    uint32_t now_ = 0;
 };
 
 // A running program whose sounds are recorded and whose preference dialogs the test fills in:
