@@ -39,17 +39,7 @@ Application::Application(StartupOptions options)
     sounds_ = std::make_unique<SoundPlayer>(
         options_.sounds != nullptr ? *options_.sounds : qtSounds_, clock, EmbeddedWave);
     view_->UseSounds(*sounds_);
-    preferences_ = std::make_unique<PreferenceCommands>(
-        settings_, file_, screen_, windows_, *prompts_, EmbeddedResource, options_.runDialog);
-    windows_.human->SetCommandHandler(Command::kOpen, [this] { OpenCommand(); });
-    windows_.human->SetCommandHandler(Command::kSave, [this] { SaveCommand(); });
-    HelpServices helpServices;
-    helpServices.minimiseTable = [this] { Minimise(); };
-    helpServices.quit = [this] { Close(); };
-    help_ = std::make_unique<HelpCommands>(state_, windows_.human, std::move(helpServices));
-    help_->Register([this](Command command, std::function<void()> handler) {
-        windows_.human->SetCommandHandler(command, [this, handler] { RunSequence(handler); });
-    });
+    InstallCommands();
     WatchScreenWidth();
     table_->update();
     gamePath_ = options_.gamePath;
@@ -59,6 +49,23 @@ Application::Application(StartupOptions options)
 }
 
 Application::~Application() = default;
+
+// The menu commands that other parts of the program carry out: saved games, the preference
+// dialogs and the Help menu. A Help command runs as a sequence, so a close that arrives during a
+// download waits for it.
+void Application::InstallCommands() {
+    windows_.human->SetCommandHandler(Command::kOpen, [this] { OpenCommand(); });
+    windows_.human->SetCommandHandler(Command::kSave, [this] { SaveCommand(); });
+    preferences_ = std::make_unique<PreferenceCommands>(
+        settings_, file_, screen_, windows_, *prompts_, EmbeddedResource, options_.runDialog);
+    HelpServices helpServices;
+    helpServices.minimiseTable = [this] { Minimise(); };
+    helpServices.quit = [this] { Close(); };
+    help_ = std::make_unique<HelpCommands>(state_, windows_.human, std::move(helpServices));
+    help_->Register([this](Command command, std::function<void()> handler) {
+        windows_.human->SetCommandHandler(command, [this, handler] { RunSequence(handler); });
+    });
+}
 
 // A table size the screen cannot hold is written back as Auto at once.
 void Application::ReadScale(int32_t screenWidth) {

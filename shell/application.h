@@ -102,6 +102,7 @@ class Application : public HumanCommands {
     void LoadDominoSet();
     void ConnectPictures();
     void WatchScreenWidth();
+    void InstallCommands();
     void OpenCommand();
     void SaveCommand();
     void Restart();
