@@ -17,6 +17,21 @@ class Clock {
     void WaitMilliseconds(uint32_t ms) { WaitUntil(TickCount() + ms); }
 };
 
+// Time that passes only when someone waits: every wait returns at once. The simulator plays
+// whole games on it, and tests whose waits do not matter.
+class InstantClock : public Clock {
+  public:
+    uint32_t TickCount() override { return now_; }
+    void WaitUntil(uint32_t deadline) override {
+        if (static_cast<int32_t>(deadline - now_) > 0) {
+            now_ = deadline;
+        }
+    }
+
+  private:
+    uint32_t now_ = 0;
+};
+
 // Where each deal's random seed comes from: the calendar time in the game, chosen seeds elsewhere.
 class SeedSource {
   public:

@@ -26,20 +26,6 @@ class SilentView : public GameView {
     void PlaySoundAndWait(int32_t) override {}
 };
 
-// Time that passes only when someone waits: every wait returns at once.
-class InstantClock : public Clock {
-  public:
-    uint32_t TickCount() override { return now_; }
-    void WaitUntil(uint32_t deadline) override {
-        if (static_cast<int32_t>(deadline - now_) > 0) {
-            now_ = deadline;
-        }
-    }
-
-  private:
-    uint32_t now_ = 0;
-};
-
 // Deal seeds derived from one run seed, so a run repeats exactly.
 class DerivedSeeds : public SeedSource {
   public:

@@ -52,20 +52,6 @@ class FakePrompts : public Prompts {
     QString chosenFile;
 };
 
-// Time that passes only when someone waits.
-class InstantClock : public Clock {
-  public:
-    uint32_t TickCount() override { return now_; }
-    void WaitUntil(uint32_t deadline) override {
-        if (static_cast<int32_t>(deadline - now_) > 0) {
-            now_ = deadline;
-        }
-    }
-
-  private:
-    uint32_t now_ = 0;
-};
-
 class FixedSeeds : public SeedSource {
   public:
     explicit FixedSeeds(uint32_t first) : next_(first) {}
