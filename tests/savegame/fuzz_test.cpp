@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -27,6 +26,7 @@ namespace {
 using testing::MatchGeometry;
 using testing::Moment;
 using testing::PlaySampledGame;
+using testing::SameState;
 
 uint64_t FromEnvironment(const char* name, uint64_t fallback) {
     const char* value = std::getenv(name);
@@ -127,10 +127,6 @@ std::string Hex(const std::vector<uint8_t>& bytes) {
         text += kDigits[byte & 15];
     }
     return text;
-}
-
-bool SameState(const GameState& a, const GameState& b) {
-    return std::memcmp(&a, &b, sizeof(GameState)) == 0;
 }
 
 // Valid images to start from: moments of simulated games of every size.

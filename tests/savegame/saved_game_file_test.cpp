@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -20,10 +19,7 @@ namespace fs = std::filesystem;
 using testing::MatchGeometry;
 using testing::Moment;
 using testing::PlaySampledGame;
-
-bool SameState(const GameState& a, const GameState& b) {
-    return std::memcmp(&a, &b, sizeof(GameState)) == 0;
-}
+using testing::SameState;
 
 // Two moments of one simulated game: the one saved and the one running when a file is opened.
 struct SavedGameFile : ::testing::Test {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <ostream>
 #include <random>
@@ -19,6 +20,11 @@ inline void PrintTo(const Rect& r, std::ostream* os) {
 }
 
 namespace testing {
+
+// Byte for byte: a refused file must leave every field of the running game untouched.
+inline bool SameState(const GameState& a, const GameState& b) {
+    return std::memcmp(&a, &b, sizeof(GameState)) == 0;
+}
 
 // The moments of a game at which a simulated game hands its state out.
 enum class Moment { kHandStarted, kTilePlayed, kTileDrawn, kPassed, kHandEnded, kGameEnded };
