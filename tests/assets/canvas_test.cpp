@@ -87,24 +87,5 @@ TEST(Canvas, TransfersMatchTheReferenceEverywhere) {
     }
 }
 
-TEST(Canvas, MaskThenFaceKeepsTheBackgroundAtTheCorners) {
-    // A 3 x 2 tile whose top-left pixel is a cut corner.
-    Canvas strip(6, 2);
-    const uint32_t white = 0xFFFFFF, face = 0xC08040;
-    for (int32_t y = 0; y < 2; ++y) {
-        for (int32_t x = 0; x < 3; ++x) {
-            const bool corner = x == 0 && y == 0;
-            strip.SetPixel(x, y, corner ? white : 0);     // mask
-            strip.SetPixel(x + 3, y, corner ? 0 : face);  // face
-        }
-    }
-    Canvas cell(3, 2, 0x008080);
-    cell.And(0, 0, 3, 2, strip, 0, 0);
-    cell.Or(0, 0, 3, 2, strip, 3, 0);
-    EXPECT_EQ(cell.Pixel(0, 0), 0x008080u);
-    EXPECT_EQ(cell.Pixel(1, 0), face);
-    EXPECT_EQ(cell.Pixel(2, 1), face);
-}
-
 }  // namespace
 }  // namespace pipwick

@@ -62,13 +62,18 @@ TEST(DominoSets, BackgroundColourFollowsTheSetting) {
 }
 
 TEST(DominoSets, LoadBuildsTheTableCanvasAtEachScale) {
+    // Canvas and strip, in pixels, of the small, medium and large sets.
+    const int32_t kSizes[kSizeClassCount][4] = {
+        {688, 480, 44, 135}, {1032, 720, 66, 202}, {1376, 960, 88, 270}};
     for (int32_t size = 0; size < kSizeClassCount; ++size) {
         SCOPED_TRACE(size);
         const double s = ScaleOfSizeClass(size);
         const TableCanvas table = Loaded(6, size, {});
         const IndexedBitmap art = DecodedArtwork(6, size);
-        ASSERT_EQ(table.canvas.Width(), Scaled(688, s));
-        ASSERT_EQ(table.canvas.Height(), Scaled(480, s));
+        ASSERT_EQ(table.canvas.Width(), kSizes[size][0]);
+        ASSERT_EQ(table.canvas.Height(), kSizes[size][1]);
+        ASSERT_EQ(art.width, kSizes[size][2]);
+        ASSERT_EQ(art.height, kSizes[size][3]);
         EXPECT_EQ(table.scale, s);
         EXPECT_EQ(table.backgroundColor, 0x008080u);
         // The whole strip, pixel for pixel.
@@ -87,17 +92,6 @@ TEST(DominoSets, LoadBuildsTheTableCanvasAtEachScale) {
         EXPECT_EQ(table.canvas.Pixel(Scaled(43, s), Scaled(479, s)), 0x008080u);
         EXPECT_EQ(table.canvas.Pixel(Scaled(684, s), 0), 0u);  // not drawn
     }
-}
-
-TEST(DominoSets, MediumSizeIsTheFullMediumBitmapOnA1032By720Canvas) {
-    const TableCanvas table = Loaded(2, 1, {});
-    EXPECT_EQ(table.canvas.Width(), 1032);
-    EXPECT_EQ(table.canvas.Height(), 720);
-    const IndexedBitmap art = DecodedArtwork(2, 1);
-    EXPECT_EQ(art.width, 66);
-    EXPECT_EQ(art.height, 202);
-    EXPECT_EQ(table.canvas.Pixel(65, 201), art.Colour(65, 201));
-    EXPECT_EQ(table.canvas.Pixel(66, 0), table.backgroundColor);
 }
 
 TEST(DominoSets, ChangingTheBackgroundKeepsTheArtwork) {

@@ -76,6 +76,7 @@ TEST(RoundTrip, ContainerCarriesTheHeaderFields) {
     EXPECT_EQ(container[12], 0x20);
     const auto header = ReadContainerHeader(container, nullptr);
     ASSERT_TRUE(header);
+    EXPECT_EQ(header->totalLength, container.size());
     EXPECT_EQ(header->fileName, "blakdom.bmp");
     EXPECT_EQ(header->decodedLength, data.size());
     EXPECT_EQ(header->streamOffset, 29u);
