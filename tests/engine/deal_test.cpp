@@ -28,22 +28,6 @@ TEST(Deal, DealsSevenEachInTheOrderThreeOneTwoFour) {
     }
 }
 
-TEST(Deal, TheSameSeedDealsTheSameTiles) {
-    TestTable first, second;
-    first.game.ShuffleAndDeal();
-    second.game.ShuffleAndDeal();
-    for (int p = 0; p < kDeckSize; ++p) {
-        EXPECT_EQ(first.state.Deck[p], second.state.Deck[p]);
-    }
-    second.seeds.seed = 8;
-    second.game.ShuffleAndDeal();
-    int differ = 0;
-    for (int p = 0; p < kDeckSize; ++p) {
-        differ += first.state.Deck[p] != second.state.Deck[p];
-    }
-    EXPECT_GT(differ, 0);
-}
-
 TEST(Deal, ShufflesAudiblyOnlyWithSoundOn) {
     TestTable table;
     table.settings.SoundOn = 1;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/game.h"
 #include "tests/engine/test_table.h"
 
@@ -73,6 +75,10 @@ TEST(ShuffleAndDeal, FillsTheDeckByRejectionFromTheSeed) {
     for (int p = 1; p < kDeckSize; ++p) {
         EXPECT_EQ(table.state.Deck[p], expected[p - 1]) << p;
     }
+    // Another seed, another order.
+    table.seeds.seed = 8;
+    table.game.ShuffleAndDeal();
+    EXPECT_FALSE(std::equal(std::begin(expected), std::end(expected), table.state.Deck + 1));
 }
 
 }  // namespace
