@@ -157,14 +157,5 @@ TEST(Advanced, PlaysTheDoubleBlankWhenItIsTheOnlyTileThatFits) {
     EXPECT_EQ(table.state.ChosenArm, 2);
 }
 
-TEST(EvaluateArm, TakesTheHighestCountWithItsPipTotal) {
-    ArmEvaluation arm;
-    const Hand hand{T(4, 1), T(4, 6), T(4, 4), T(3, 3)};
-    EvaluateArm(arm, 4, hand.slots, 4);  // counts 5, 10 and 12 (the double counts 8)
-    EXPECT_EQ(arm.bestSlot, 1);
-    EXPECT_EQ(arm.bestCount, 10);
-    EXPECT_EQ(arm.bestPipTotal, 10);
-}
-
 }  // namespace
 }  // namespace pipwick
