@@ -231,8 +231,7 @@ TEST_F(GeneralPreferences, ANewSetRedrawsEveryTileInPlace) {
     // The first paint of the table loads the artwork.
     QCoreApplication::processEvents();
     app.Human().Action(Command::kNew).trigger();
-    QTest::mouseClick(&app.Human().Hand(), Qt::LeftButton, {},
-                      Centre(app.Layout().HandSlotRect[0]));
+    ClickFirstTile(app);
     ASSERT_NE(app.State().Arm[0][0].Tile, kNoTile);
     QCoreApplication::processEvents();
     SurfaceWidget* windows[] = {&app.Table(), &app.Human().Hand(), &app.Opponent(3)};

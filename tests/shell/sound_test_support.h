@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QTest>
 #include <functional>
 #include <memory>
 #include <string>
@@ -60,6 +61,12 @@ struct PreferencesProgram {
     int dialogsRun = 0;
     std::unique_ptr<Application> app;
 };
+
+// The human clicks the first tile of his hand, as a person at the window would.
+inline void ClickFirstTile(Application& app) {
+    QTest::mouseClick(&app.Human().Hand(), Qt::LeftButton, {},
+                      Centre(app.Layout().HandSlotRect[0]));
+}
 
 inline void Press(QDialog& dialog, QDialogButtonBox::StandardButton button) {
     dialog.findChild<QDialogButtonBox*>()->button(button)->click();
