@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "shell/texts.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 

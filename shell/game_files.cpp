@@ -10,7 +10,7 @@
 #include "savegame/saved_game.h"
 #include "savegame/saved_game_file.h"
 #include "shell/application.h"
-#include "shell/texts.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 

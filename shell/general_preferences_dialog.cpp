@@ -7,8 +7,8 @@
 #include <functional>
 
 #include "assets/domino_sets.h"
-#include "shell/texts.h"
 #include "shell/up_down_box.h"
+#include "texts/texts.h"
 #include "ui_general_preferences_dialog.h"
 
 namespace pipwick {

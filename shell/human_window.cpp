@@ -7,8 +7,8 @@
 #include <algorithm>
 
 #include "shell/outer_geometry.h"
-#include "shell/texts.h"
 #include "shell/timings.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 

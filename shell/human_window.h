@@ -11,9 +11,9 @@
 #include "engine/geometry.h"
 #include "engine/settings.h"
 #include "shell/human_commands.h"
-#include "shell/menu_commands.h"
 #include "shell/surface_widget.h"
 #include "shell/window_rects.h"
+#include "texts/menu_commands.h"
 
 namespace pipwick {
 

@@ -7,7 +7,7 @@
 #include "shell/application.h"
 #include "shell/platform_choice.h"
 #include "shell/settings_file.h"
-#include "shell/texts.h"
+#include "texts/texts.h"
 
 namespace {
 

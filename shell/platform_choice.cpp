@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "shell/texts.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 

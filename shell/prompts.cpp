@@ -4,7 +4,7 @@
 #include <QMessageBox>
 
 #include "shell/status_popup.h"
-#include "shell/texts.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 

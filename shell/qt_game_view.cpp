@@ -3,8 +3,8 @@
 #include "savegame/open_saved_game.h"
 #include "shell/outer_geometry.h"
 #include "shell/status_popup.h"
-#include "shell/texts.h"
 #include "shell/window_rects.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 

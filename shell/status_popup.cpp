@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "shell/texts.h"
 #include "shell/timings.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 

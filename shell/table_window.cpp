@@ -4,8 +4,8 @@
 #include <QPaintEvent>
 
 #include "engine/game.h"
-#include "shell/texts.h"
 #include "shell/timings.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 

@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QIcon>
 
-#include "shell/texts.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "shell/texts.h"
+#include "texts/texts.h"
 #include "update/about_box.h"
 #include "update/install_layout.h"
 

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "engine/game_state.h"
-#include "shell/menu_commands.h"
+#include "texts/menu_commands.h"
 #include "update/update_messages.h"
 #include "update/version_check.h"
 

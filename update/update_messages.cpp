@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "shell/texts.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 

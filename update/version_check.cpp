@@ -9,7 +9,7 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "shell/texts.h"
+#include "texts/texts.h"
 #include "update/http_get.h"
 
 namespace pipwick {

@@ -9,8 +9,8 @@
 #include "savegame/saved_game.h"
 #include "shell/outer_geometry.h"
 #include "shell/settings_file.h"
-#include "shell/texts.h"
 #include "tests/shell/shell_test_support.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 namespace {

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "shell/settings_file.h"
-#include "shell/texts.h"
 #include "tests/shell/shell_test_support.h"
+#include "texts/texts.h"
 #include "update/about_box.h"
 #include "update/install_layout.h"
 

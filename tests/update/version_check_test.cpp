@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/texts.h"
 #include "tests/update/loopback_server.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "shell/texts.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 
