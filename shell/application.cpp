@@ -19,23 +19,20 @@ ScreenSize PrimaryScreenSize() {
 // The start-up: settings, scale and rectangles, then the windows, each placed at its edge. No game
 // runs until the player starts one.
 Application::Application(StartupOptions options)
-    : options_(std::move(options)),
-      file_(options_.settingsPath),
-      settings_(ReadSettings(file_)),
-      screen_(options_.screen) {
+    : options_(std::move(options)), store_(options_.settingsPath), screen_(options_.screen) {
     ResetGameState(state_);
-    state_.PlayerCount = ReadPlayerCount(file_);
+    state_.PlayerCount = store_.PlayerCount();
     ReadScale(screen_.width);
     CreateWindows();
     prompts_ = options_.prompts != nullptr ? options_.prompts : &windowPrompts_;
     Clock& clock = options_.clock != nullptr ? *options_.clock : qtClock_;
-    pictures_ = std::make_unique<TilePictures>(state_, settings_, geometry_, clock,
+    pictures_ = std::make_unique<TilePictures>(state_, Preferences(), geometry_, clock,
                                                [this] { view_->PlaySound(sound::kTileClick); });
-    view_ =
-        std::make_unique<QtGameView>(state_, settings_, geometry_, windows_, *prompts_, *pictures_);
+    view_ = std::make_unique<QtGameView>(state_, Preferences(), geometry_, windows_, *prompts_,
+                                         *pictures_);
     ConnectPictures();
     SeedSource& seeds = options_.seeds != nullptr ? *options_.seeds : calendarSeeds_;
-    game_ = std::make_unique<Game>(state_, settings_, geometry_, *view_, clock, seeds);
+    game_ = std::make_unique<Game>(state_, Preferences(), geometry_, *view_, clock, seeds);
     sounds_ = std::make_unique<SoundPlayer>(
         options_.sounds != nullptr ? *options_.sounds : qtSounds_, clock, EmbeddedWave);
     view_->UseSounds(*sounds_);
@@ -56,8 +53,8 @@ Application::~Application() = default;
 void Application::InstallCommands() {
     windows_.human->SetCommandHandler(Command::kOpen, [this] { OpenCommand(); });
     windows_.human->SetCommandHandler(Command::kSave, [this] { SaveCommand(); });
-    preferences_ = std::make_unique<PreferenceCommands>(
-        settings_, file_, screen_, windows_, *prompts_, EmbeddedResource, options_.runDialog);
+    preferences_ = std::make_unique<PreferenceCommands>(store_, screen_, windows_, *prompts_,
+                                                        EmbeddedResource, options_.runDialog);
     HelpServices helpServices;
     helpServices.minimiseTable = [this] { Minimise(); };
     helpServices.quit = [this] { Close(); };
@@ -69,17 +66,16 @@ void Application::InstallCommands() {
 
 // A table size the screen cannot hold is written back as Auto at once.
 void Application::ReadScale(int32_t screenWidth) {
-    const ScaleChoice choice = ChooseScale(screenWidth, settings_.TableSizeSetting);
+    const ScaleChoice choice = ChooseScale(screenWidth, Preferences().TableSizeSetting);
     if (choice.rewriteAsAuto) {
-        settings_.TableSizeSetting = 0;
-        file_.WriteInt("tblsz", 0);
+        store_.Set(IntSetting::kTableSize, 0);
     }
     geometry_ = MakeGeometry(choice.scale, screen_.width, screen_.height);
 }
 
 void Application::CreateWindows() {
     table_ = std::make_unique<TableWindow>(state_, geometry_.TableRect);
-    table_->SetBackgroundColour(BackgroundColorOf(BackgroundOf(settings_)));
+    table_->SetBackgroundColour(BackgroundColorOf(BackgroundOf(Preferences())));
     table_->OnDrop([this](int arm) { TableDrop(arm); });
     table_->OnReload([this] { Reload(); });
     table_->show();
@@ -87,12 +83,13 @@ void Application::CreateWindows() {
 
     // The player windows belong to the table window: as its dialogs they stay above it even when
     // a press on the table raises it, and they go with it when it is minimised.
-    windows_.human = new HumanWindow(table_.get(), state_, settings_, geometry_, screen_, *this);
+    windows_.human =
+        new HumanWindow(table_.get(), state_, Preferences(), geometry_, screen_, *this);
     windows_.human->CheckPlayerCount(state_.PlayerCount);
     windows_.human->Place();
     for (int player = 2; player <= 4; ++player) {
         auto* window = new OpponentWindow(table_.get(), OpponentIndex(player), geometry_, screen_);
-        window->SetCaption(QString::fromStdString(settings_.PlayerNames[player]));
+        window->SetCaption(QString::fromStdString(Preferences().PlayerNames[player]));
         windows_.opponents[OpponentIndex(player) - 1] = window;
         window->Place(state_.PlayerCount);
     }
@@ -143,7 +140,7 @@ void Application::ChoosePlayers(int count) {
         windows_.human->CheckPlayerCount(state_.PlayerCount);
         return;
     }
-    WritePlayerCount(file_, count);
+    store_.SetPlayerCount(count);
     windows_.human->CheckPlayerCount(count);
     ArrangeOpponents(count);
     RunSequence([this, count] { game_->ChangePlayerCount(count); });

@@ -18,7 +18,7 @@
 #include "shell/qt_clock.h"
 #include "shell/qt_game_view.h"
 #include "shell/qt_sound_output.h"
-#include "shell/settings_file.h"
+#include "shell/settings_store.h"
 #include "shell/sound_player.h"
 #include "shell/table_scale.h"
 #include "shell/table_window.h"
@@ -61,7 +61,7 @@ class Application : public HumanCommands {
     Application& operator=(const Application&) = delete;
 
     GameState& State() { return state_; }
-    const Settings& Preferences() const { return settings_; }
+    const Settings& Preferences() const { return store_.Values(); }
     const Geometry& Layout() const { return geometry_; }
     const ScreenSize& Screen() const { return screen_; }
     Game& CurrentGame() { return *game_; }
@@ -111,8 +111,7 @@ class Application : public HumanCommands {
     void EndProgram();
 
     StartupOptions options_;
-    SettingsFile file_;
-    Settings settings_;
+    SettingsStore store_;
     ScreenSize screen_;
     Geometry geometry_;
     GameState state_;

@@ -55,7 +55,7 @@ bool Application::OpenGameFile(const QString& path, bool announce) {
         prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantOpenGame));
         return false;
     }
-    WritePlayerCount(file_, state_.PlayerCount);
+    store_.SetPlayerCount(state_.PlayerCount);
     windows_.human->CheckPlayerCount(state_.PlayerCount);
     // The scores show from the start, whether or not the opening is announced.
     view_->ShowCaptions();

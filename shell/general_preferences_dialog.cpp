@@ -64,14 +64,12 @@ int32_t TypedColourValue(int32_t number) {
     return std::clamp(number, 0, 255);
 }
 
-GeneralPreferencesDialog::GeneralPreferencesDialog(QWidget* owner, Settings& settings,
-                                                   SettingsFile& file,
+GeneralPreferencesDialog::GeneralPreferencesDialog(QWidget* owner, SettingsStore& store,
                                                    GeneralPreferenceValues& values,
                                                    ResourceSource sample, Prompts& prompts)
     : QDialog(owner),
       ui_(std::make_unique<Ui::GeneralPreferencesDialog>()),
-      settings_(settings),
-      file_(file),
+      store_(store),
       values_(values),
       sample_(std::move(sample)),
       prompts_(prompts) {
@@ -95,39 +93,40 @@ GeneralPreferencesDialog::GeneralPreferencesDialog(QWidget* owner, Settings& set
 GeneralPreferencesDialog::~GeneralPreferencesDialog() = default;
 
 void GeneralPreferencesDialog::ReadColourAndSet() {
-    const int32_t colour = file_.Int("bkcolor", 4);
-    values_.colour = colour >= 1 && colour <= kCustomColour ? colour : 4;
+    const Settings& settings = store_.Values();
+    values_.colour = settings.BackgroundColorChoice;
     if (values_.colour == kCustomColour) {
-        values_.red = file_.Int("bkred", 0);
-        values_.green = file_.Int("bkgreen", 128);
-        values_.blue = file_.Int("bkblue", 128);
+        values_.red = settings.BackgroundRed;
+        values_.green = settings.BackgroundGreen;
+        values_.blue = settings.BackgroundBlue;
     } else {
         const uint32_t preset = BackgroundColorOf({values_.colour});
         values_.red = static_cast<int32_t>(preset >> 16 & 0xff);
         values_.green = static_cast<int32_t>(preset >> 8 & 0xff);
         values_.blue = static_cast<int32_t>(preset & 0xff);
     }
-    values_.dominoSet = TypedDominoSet(file_.Int("domset", 2));
+    values_.dominoSet = settings.DominoSet;
 }
 
 // The boxes report their new numbers as they are filled, like any change; the colour number box's
 // report is the one let pass unheard. Each box starts at 0 and the colour number shown is never
 // 0, so that report always comes.
 void GeneralPreferencesDialog::FillControls() {
+    const Settings& settings = store_.Values();
     const bool custom = values_.colour == kCustomColour;
     ui_->setNumber->setValue(values_.dominoSet);
     ui_->colourNumber->setValue(custom ? 4 : values_.colour);
-    (settings_.SoundOn != 0 ? ui_->soundOn : ui_->soundOff)->setChecked(true);
+    (settings.SoundOn != 0 ? ui_->soundOn : ui_->soundOff)->setChecked(true);
     QRadioButton* sizes[] = {ui_->sizeAuto, ui_->sizeSmall, ui_->sizeMedium, ui_->sizeLarge};
     if (values_.tableSize >= 0 && values_.tableSize <= 3) {
         sizes[values_.tableSize]->setChecked(true);
     }
-    ui_->seconds->setValue(settings_.PlayDelay);
-    ui_->speed->setValue(settings_.Speed);
+    ui_->seconds->setValue(settings.PlayDelay);
+    ui_->speed->setValue(settings.Speed);
     ui_->red->setValue(values_.red);
     ui_->green->setValue(values_.green);
     ui_->blue->setValue(values_.blue);
-    ui_->doubleClick->setChecked(settings_.DoubleClickDrawPass != 0);
+    ui_->doubleClick->setChecked(settings.DoubleClickDrawPass != 0);
     EnableCustom(custom);
     ui_->custom->setChecked(custom);
 }
@@ -199,12 +198,9 @@ void GeneralPreferencesDialog::CustomClicked() {
 }
 
 void GeneralPreferencesDialog::OkStep() {
-    settings_.SoundOn = ui_->soundOn->isChecked() ? 1 : 0;
-    file_.WriteInt("sound", settings_.SoundOn);
-    settings_.PlayDelay = std::max(ui_->seconds->Number(), 0);
-    file_.WriteInt("delay", settings_.PlayDelay);
-    settings_.DoubleClickDrawPass = ui_->doubleClick->isChecked() ? 1 : 0;
-    file_.WriteInt("dclk", settings_.DoubleClickDrawPass);
+    store_.Set(IntSetting::kSound, ui_->soundOn->isChecked() ? 1 : 0);
+    store_.Set(IntSetting::kPlayDelay, ui_->seconds->Number());
+    store_.Set(IntSetting::kDoubleClickDrawPass, ui_->doubleClick->isChecked() ? 1 : 0);
     const QRadioButton* sizes[] = {ui_->sizeAuto, ui_->sizeSmall, ui_->sizeMedium, ui_->sizeLarge};
     for (int32_t size = 0; size < 4; ++size) {
         if (sizes[size]->isChecked()) {

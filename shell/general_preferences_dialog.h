@@ -6,9 +6,8 @@
 #include <memory>
 
 #include "assets/image_store.h"
-#include "engine/settings.h"
 #include "shell/prompts.h"
-#include "shell/settings_file.h"
+#include "shell/settings_store.h"
 
 namespace Ui {
 class GeneralPreferencesDialog;
@@ -33,14 +32,13 @@ constexpr int32_t kCustomColour = 8;
 
 // The General preferences dialog: domino set with its sample, table colour with its swatch, sound,
 // speed, time between plays, Draw/Pass on double-click and domino size. Opening it fills the
-// working values from the settings file; OK sets and writes sound, delay and double-click, and
+// working values from the settings; OK sets and writes sound, delay and double-click, and
 // leaves the rest in the working values for the command to apply.
 class GeneralPreferencesDialog : public QDialog {
   public:
     // sample gives bitmap 172; prompts says once when the sample cannot be drawn.
-    GeneralPreferencesDialog(QWidget* owner, Settings& settings, SettingsFile& file,
-                             GeneralPreferenceValues& values, ResourceSource sample,
-                             Prompts& prompts);
+    GeneralPreferencesDialog(QWidget* owner, SettingsStore& store, GeneralPreferenceValues& values,
+                             ResourceSource sample, Prompts& prompts);
     ~GeneralPreferencesDialog() override;
 
   private:
@@ -59,8 +57,7 @@ class GeneralPreferencesDialog : public QDialog {
     void WarnNoSample();
 
     std::unique_ptr<Ui::GeneralPreferencesDialog> ui_;
-    Settings& settings_;
-    SettingsFile& file_;
+    SettingsStore& store_;
     GeneralPreferenceValues& values_;
     ResourceSource sample_;
     Prompts& prompts_;

@@ -4,30 +4,17 @@
 
 namespace pipwick {
 
-namespace {
-
-constexpr const char* kNameKeys[5] = {"", "pnm1", "pnm2", "pnm3", "pnm4"};
-constexpr const char* kGenderKeys[5] = {"", "", "pn2g", "pn3g", "pn4g"};
-constexpr const char* kLevelKeys[5] = {"", "", "pn2l", "pn3l", "pn4l"};
-
-}  // namespace
-
-// Any gender but 0 is a female voice and any level but 0 is Advanced, as the game reads them, so
-// an odd value from the file still checks one button of its pair.
-PlayerPreferencesDialog::PlayerPreferencesDialog(QWidget* owner, Settings& settings,
-                                                 SettingsFile& file)
-    : QDialog(owner),
-      ui_(std::make_unique<Ui::PlayerPreferencesDialog>()),
-      settings_(settings),
-      file_(file) {
+PlayerPreferencesDialog::PlayerPreferencesDialog(QWidget* owner, SettingsStore& store)
+    : QDialog(owner), ui_(std::make_unique<Ui::PlayerPreferencesDialog>()), store_(store) {
     ui_->setupUi(this);
     setFixedSize(size());
+    const Settings& settings = store_.Values();
     for (int player = 2; player <= 4; ++player) {
-        GenderButton(player, settings_.PlayerGender[player] != 0).setChecked(true);
-        LevelButton(player, settings_.PlayerLevel[player] != 0).setChecked(true);
+        GenderButton(player, settings.PlayerGender[player] != 0).setChecked(true);
+        LevelButton(player, settings.PlayerLevel[player] != 0).setChecked(true);
     }
     for (int player = 1; player <= 4; ++player) {
-        NameBox(player).setText(QString::fromStdString(settings_.PlayerNames[player]));
+        NameBox(player).setText(QString::fromStdString(settings.PlayerNames[player]));
     }
     connect(ui_->buttons, &QDialogButtonBox::accepted, this, [this] { OkStep(); });
     connect(ui_->buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -57,17 +44,13 @@ QRadioButton& PlayerPreferencesDialog::LevelButton(int player, bool advanced) co
 
 void PlayerPreferencesDialog::OkStep() {
     for (int player = 2; player <= 4; ++player) {
-        settings_.PlayerGender[player] = GenderButton(player, true).isChecked() ? 1 : 0;
-        file_.WriteInt(kGenderKeys[player], settings_.PlayerGender[player]);
+        store_.Set(GenderSetting(player), GenderButton(player, true).isChecked() ? 1 : 0);
     }
     for (int player = 2; player <= 4; ++player) {
-        settings_.PlayerLevel[player] = LevelButton(player, true).isChecked() ? 1 : 0;
-        file_.WriteInt(kLevelKeys[player], settings_.PlayerLevel[player]);
+        store_.Set(LevelSetting(player), LevelButton(player, true).isChecked() ? 1 : 0);
     }
     for (int player = 1; player <= 4; ++player) {
-        const QString name = CutName(NameBox(player).text());
-        settings_.PlayerNames[player] = name.toStdString();
-        file_.WriteText(kNameKeys[player], settings_.PlayerNames[player]);
+        store_.SetName(player, NameBox(player).text());
     }
     accept();
 }

@@ -5,8 +5,7 @@
 #include <QRadioButton>
 #include <memory>
 
-#include "engine/settings.h"
-#include "shell/settings_file.h"
+#include "shell/settings_store.h"
 
 namespace Ui {
 class PlayerPreferencesDialog;
@@ -18,7 +17,7 @@ namespace pipwick {
 // voice) and level. OK sets and writes them all; names are cut to their first 14 characters.
 class PlayerPreferencesDialog : public QDialog {
   public:
-    PlayerPreferencesDialog(QWidget* owner, Settings& settings, SettingsFile& file);
+    PlayerPreferencesDialog(QWidget* owner, SettingsStore& store);
     ~PlayerPreferencesDialog() override;
 
     QLineEdit& NameBox(int player) const;
@@ -30,8 +29,7 @@ class PlayerPreferencesDialog : public QDialog {
     void OkStep();
 
     std::unique_ptr<Ui::PlayerPreferencesDialog> ui_;
-    Settings& settings_;
-    SettingsFile& file_;
+    SettingsStore& store_;
 };
 
 }  // namespace pipwick

@@ -16,12 +16,10 @@ int32_t StoredTableSize(int32_t chosen, int32_t screenWidth) {
     return size;
 }
 
-PreferenceCommands::PreferenceCommands(Settings& settings, SettingsFile& file,
-                                       const ScreenSize& screen, const Windows& windows,
-                                       Prompts& prompts, ResourceSource sample,
-                                       DialogRunner runDialog)
-    : settings_(settings),
-      file_(file),
+PreferenceCommands::PreferenceCommands(SettingsStore& store, const ScreenSize& screen,
+                                       const Windows& windows, Prompts& prompts,
+                                       ResourceSource sample, DialogRunner runDialog)
+    : store_(store),
       screen_(screen),
       windows_(windows),
       prompts_(prompts),
@@ -40,57 +38,52 @@ PreferenceCommands::PreferenceCommands(Settings& settings, SettingsFile& file,
 // table then reloads its artwork and redraws every tile half a second later. The domino size
 // takes effect at the next start.
 void PreferenceCommands::GeneralPreferences() {
-    const int32_t oldColour = file_.Int("bkcolor", 4);
+    const Settings& settings = store_.Values();
+    const int32_t oldColour = settings.BackgroundColorChoice;
     GeneralPreferenceValues values;
-    values.speed = settings_.Speed;
+    values.speed = settings.Speed;
     values.colour = oldColour;
-    values.tableSize = settings_.TableSizeSetting;
-    GeneralPreferencesDialog dialog(windows_.human, settings_, file_, values, sample_, prompts_);
+    values.tableSize = settings.TableSizeSetting;
+    GeneralPreferencesDialog dialog(windows_.human, store_, values, sample_, prompts_);
     if (runDialog_(dialog) != QDialog::Accepted) {
         return;
     }
     if (values.colour == oldColour && values.colour != kCustomColour &&
-        values.dominoSet == settings_.DominoSet && values.speed == settings_.Speed &&
-        values.tableSize == settings_.TableSizeSetting) {
+        values.dominoSet == settings.DominoSet && values.speed == settings.Speed &&
+        values.tableSize == settings.TableSizeSetting) {
         return;
     }
     if (values.colour != oldColour || values.colour == kCustomColour) {
-        settings_.BackgroundColorChoice = values.colour;
-        file_.WriteInt("bkcolor", values.colour);
+        store_.Set(IntSetting::kBackgroundColour, values.colour);
         if (values.colour == kCustomColour) {
-            settings_.BackgroundRed = values.red;
-            settings_.BackgroundGreen = values.green;
-            settings_.BackgroundBlue = values.blue;
-            file_.WriteInt("bkred", values.red);
-            file_.WriteInt("bkgreen", values.green);
-            file_.WriteInt("bkblue", values.blue);
+            store_.Set(IntSetting::kBackgroundRed, values.red);
+            store_.Set(IntSetting::kBackgroundGreen, values.green);
+            store_.Set(IntSetting::kBackgroundBlue, values.blue);
         }
     }
-    if (values.dominoSet != settings_.DominoSet) {
-        settings_.DominoSet = values.dominoSet;
-        file_.WriteInt("domset", values.dominoSet);
+    if (values.dominoSet != settings.DominoSet) {
+        store_.Set(IntSetting::kDominoSet, values.dominoSet);
     }
-    if (values.speed != settings_.Speed) {
-        settings_.Speed = values.speed;
-        file_.WriteInt("speed", values.speed);
+    if (values.speed != settings.Speed) {
+        store_.Set(IntSetting::kSpeed, values.speed);
     }
-    if (values.tableSize != settings_.TableSizeSetting) {
-        settings_.TableSizeSetting = StoredTableSize(values.tableSize, screen_.width);
-        file_.WriteInt("tblsz", settings_.TableSizeSetting);
+    if (values.tableSize != settings.TableSizeSetting) {
+        store_.Set(IntSetting::kTableSize, StoredTableSize(values.tableSize, screen_.width));
     }
-    windows_.table->SetBackgroundColour(BackgroundColorOf(BackgroundOf(settings_)));
+    windows_.table->SetBackgroundColour(BackgroundColorOf(BackgroundOf(settings)));
     windows_.table->ReloadSoon();
 }
 
 // The captions show the names alone until the next announcement adds the scores again.
 void PreferenceCommands::PlayerPreferences() {
-    PlayerPreferencesDialog dialog(windows_.human, settings_, file_);
+    PlayerPreferencesDialog dialog(windows_.human, store_);
     if (runDialog_(dialog) != QDialog::Accepted) {
         return;
     }
-    windows_.human->SetCaption(QString::fromStdString(settings_.PlayerNames[1]));
+    const Settings& settings = store_.Values();
+    windows_.human->SetCaption(QString::fromStdString(settings.PlayerNames[1]));
     for (int player = 2; player <= 4; ++player) {
-        windows_.Opponent(player).SetCaption(QString::fromStdString(settings_.PlayerNames[player]));
+        windows_.Opponent(player).SetCaption(QString::fromStdString(settings.PlayerNames[player]));
     }
 }
 

@@ -5,10 +5,9 @@
 #include <functional>
 
 #include "assets/image_store.h"
-#include "engine/settings.h"
 #include "shell/prompts.h"
 #include "shell/qt_game_view.h"
-#include "shell/settings_file.h"
+#include "shell/settings_store.h"
 #include "shell/window_rects.h"
 
 namespace pipwick {
@@ -25,16 +24,14 @@ int32_t StoredTableSize(int32_t chosen, int32_t screenWidth);
 class PreferenceCommands {
   public:
     // runDialog empty: the dialogs run modally. sample gives bitmap 172.
-    PreferenceCommands(Settings& settings, SettingsFile& file, const ScreenSize& screen,
-                       const Windows& windows, Prompts& prompts, ResourceSource sample,
-                       DialogRunner runDialog);
+    PreferenceCommands(SettingsStore& store, const ScreenSize& screen, const Windows& windows,
+                       Prompts& prompts, ResourceSource sample, DialogRunner runDialog);
 
     void GeneralPreferences();
     void PlayerPreferences();
 
   private:
-    Settings& settings_;
-    SettingsFile& file_;
+    SettingsStore& store_;
     ScreenSize screen_;
     Windows windows_;
     Prompts& prompts_;

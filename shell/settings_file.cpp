@@ -20,10 +20,6 @@ QString Key(const char* key) {
     return QString::fromLatin1(kSection) + QString::fromLatin1(key);
 }
 
-int32_t InRange(int32_t value, int32_t low, int32_t high, int32_t otherwise) {
-    return value >= low && value <= high ? value : otherwise;
-}
-
 }  // namespace
 
 SettingsFile::SettingsFile(const QString& path) : settings_(path, QSettings::IniFormat) {}
@@ -83,40 +79,6 @@ QString ProgramFolderOf(const QString& executableFolder) {
 
 QString SettingsFilePath(const QString& programFolder) {
     return QDir(programFolder).filePath(QStringLiteral("pipwick.ini"));
-}
-
-Settings ReadSettings(const SettingsFile& file) {
-    Settings s;
-    s.DoubleClickDrawPass = file.Int("dclk", 0);
-    s.Speed = InRange(file.Int("speed", 8), 1, 10, 5);
-    s.PlayDelay = file.Int("delay", 2);
-    s.DominoSet = InRange(file.Int("domset", 2), 1, 7, 2);
-    s.TableSizeSetting = file.Int("tblsz", 0);
-    s.SoundOn = file.Int("sound", 1);
-    const char* names[5] = {"", "pnm1", "pnm2", "pnm3", "pnm4"};
-    for (int player = 1; player <= 4; ++player) {
-        const std::string name = file.Text(names[player], s.PlayerNames[player].c_str());
-        s.PlayerNames[player] = CutName(QString::fromStdString(name)).toStdString();
-    }
-    const char* genders[5] = {"", "", "pn2g", "pn3g", "pn4g"};
-    const char* levels[5] = {"", "", "pn2l", "pn3l", "pn4l"};
-    for (int player = 2; player <= 4; ++player) {
-        s.PlayerGender[player] = file.Int(genders[player], s.PlayerGender[player]);
-        s.PlayerLevel[player] = file.Int(levels[player], s.PlayerLevel[player]);
-    }
-    s.BackgroundColorChoice = file.Int("bkcolor", s.BackgroundColorChoice);
-    s.BackgroundRed = file.Int("bkred", s.BackgroundRed);
-    s.BackgroundGreen = file.Int("bkgreen", s.BackgroundGreen);
-    s.BackgroundBlue = file.Int("bkblue", s.BackgroundBlue);
-    return s;
-}
-
-int32_t ReadPlayerCount(const SettingsFile& file) {
-    return InRange(file.Int("nump", 2), 2, 4, 2);
-}
-
-void WritePlayerCount(SettingsFile& file, int32_t count) {
-    file.WriteInt("nump", count);
 }
 
 int32_t LeadingInt(std::string_view text) {

@@ -12,7 +12,7 @@
 namespace pipwick {
 
 // The settings file, pipwick.ini in the program's folder, section "pipwick". Keys are lower case
-// and every value is an integer except the players' names.
+// and every value is an integer except the players' names. SettingsStore knows the keys.
 class SettingsFile {
   public:
     explicit SettingsFile(const QString& path);
@@ -39,14 +39,6 @@ class SettingsFile {
 QString ProgramFolder();
 QString ProgramFolderOf(const QString& executableFolder);
 QString SettingsFilePath(const QString& programFolder);
-
-// Every setting with its default and its correction: a speed outside 1..10 is 5, a domino set
-// outside 1..7 is 2, and a name is its first 14 characters.
-Settings ReadSettings(const SettingsFile& file);
-
-// The number of players, 2 when the file holds anything but 2, 3 or 4.
-int32_t ReadPlayerCount(const SettingsFile& file);
-void WritePlayerCount(SettingsFile& file, int32_t count);
 
 // The value of an integer setting as it has always been read: leading blanks, an optional sign and
 // the digits that follow (" 12" and "12abc" are 12); a value without digits is 0. Held to the

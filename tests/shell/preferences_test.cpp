@@ -211,12 +211,11 @@ TEST_F(GeneralPreferences, LargeOnA1024ScreenAndMediumOnAn800ScreenAreStoredAsAu
 
 // Without its bitmap the dialog says so once and still works.
 TEST(GeneralPreferencesDialog, WithoutTheSampleWarnsOnce) {
-    Settings settings;
     SettingsFolder folder;
-    SettingsFile file(folder.Path());
+    SettingsStore store(folder.Path());
     GeneralPreferenceValues values;
     FakePrompts prompts;
-    GeneralPreferencesDialog dialog(nullptr, settings, file, values, nullptr, prompts);
+    GeneralPreferencesDialog dialog(nullptr, store, values, nullptr, prompts);
     dialog.grab();
     dialog.grab();
     QCoreApplication::processEvents();

@@ -1,6 +1,10 @@
-#include "shell/settings_file.h"
+#include "shell/settings_store.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+
+#include "shell/table_scale.h"
 
 #include "tests/shell/shell_test_support.h"
 
@@ -9,7 +13,7 @@ namespace {
 
 Settings Read(const std::vector<std::string>& lines) {
     const SettingsFolder folder(lines);
-    return ReadSettings(SettingsFile(folder.Path()));
+    return SettingsStore(folder.Path()).Values();
 }
 
 TEST(SettingsFile, WithoutAFileEverySettingHasItsDefault) {
@@ -32,7 +36,7 @@ TEST(SettingsFile, WithoutAFileEverySettingHasItsDefault) {
     }
     EXPECT_EQ(BackgroundColorOf(BackgroundOf(s)), 0x008080u);
     const SettingsFolder none;
-    EXPECT_EQ(ReadPlayerCount(SettingsFile(none.Path())), 2);
+    EXPECT_EQ(SettingsStore(none.Path()).PlayerCount(), 2);
 }
 
 TEST(SettingsFile, EveryKeyIsReadFromItsSection) {
@@ -63,10 +67,74 @@ TEST(SettingsFile, OutOfRangeValuesAreCorrected) {
     EXPECT_EQ(Read({"pnm2=Abcdefghijklmnopqrst"}).PlayerNames[2], "Abcdefghijklmn");
     for (const char* count : {"nump=1", "nump=5", "nump=-3", "nump=x"}) {
         const SettingsFolder folder({count});
-        EXPECT_EQ(ReadPlayerCount(SettingsFile(folder.Path())), 2) << count;
+        EXPECT_EQ(SettingsStore(folder.Path()).PlayerCount(), 2) << count;
     }
     const SettingsFolder four({"nump=4"});
-    EXPECT_EQ(ReadPlayerCount(SettingsFile(four.Path())), 4);
+    EXPECT_EQ(SettingsStore(four.Path()).PlayerCount(), 4);
+}
+
+// Every number is held to what the preference dialogs offer; a number that already meant one
+// choice to the game keeps meaning it.
+TEST(SettingsStore, EveryNumberReadIsHeldToWhatTheDialogsOffer) {
+    using Field = int32_t (*)(const Settings&);
+    const Field delay = [](const Settings& s) { return s.PlayDelay; };
+    const Field sound = [](const Settings& s) { return s.SoundOn; };
+    const Field doubleClick = [](const Settings& s) { return s.DoubleClickDrawPass; };
+    const Field tableSize = [](const Settings& s) { return s.TableSizeSetting; };
+    const Field colour = [](const Settings& s) { return s.BackgroundColorChoice; };
+    const Field red = [](const Settings& s) { return s.BackgroundRed; };
+    const Field blue = [](const Settings& s) { return s.BackgroundBlue; };
+    const Field gender4 = [](const Settings& s) { return s.PlayerGender[4]; };
+    const Field level2 = [](const Settings& s) { return s.PlayerLevel[2]; };
+    const Field level3 = [](const Settings& s) { return s.PlayerLevel[3]; };
+    const struct {
+        const char* line;
+        Field field;
+        int32_t expected;
+    } cases[] = {
+        {"delay=100000", delay, 10}, {"delay=-5", delay, 0},     {"delay=7", delay, 7},
+        {"sound=5", sound, 0},       {"sound=-1", sound, 0},     {"dclk=2", doubleClick, 0},
+        {"tblsz=9", tableSize, 1},   {"tblsz=-2", tableSize, 1}, {"tblsz=3", tableSize, 3},
+        {"bkcolor=0", colour, 1},    {"bkcolor=12", colour, 8},  {"bkred=300", red, 255},
+        {"bkblue=-4", blue, 0},      {"pn4g=3", gender4, 1},     {"pn4g=-3", gender4, 1},
+        {"pn2l=7", level2, 1},       {"pn3l=-1", level3, 1},     {"pn3l=0", level3, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.field(Read({c.line})), c.expected) << c.line;
+    }
+}
+
+TEST(SettingsStore, ACorrectedColourOrTableSizeLooksAsItDidBefore) {
+    for (int32_t raw : {-7, 0, 9, 250}) {
+        const Settings s = Read({"bkcolor=" + std::to_string(raw), "bkred=10"});
+        EXPECT_EQ(BackgroundColorOf({s.BackgroundColorChoice, 10, 128, 128}),
+                  BackgroundColorOf({raw, 10, 128, 128}))
+            << raw;
+    }
+    for (int32_t raw : {-2, 4, 99}) {
+        const Settings s = Read({"tblsz=" + std::to_string(raw)});
+        for (int32_t width : {800, 1024, 1920}) {
+            EXPECT_EQ(ChooseScale(width, s.TableSizeSetting).scale, ChooseScale(width, raw).scale)
+                << raw << " at " << width;
+        }
+    }
+}
+
+// A change goes through the same correction before it is kept and written.
+TEST(SettingsStore, AChangeIsCorrectedKeptAndWritten) {
+    const SettingsFolder folder;
+    SettingsStore store(folder.Path());
+    store.Set(IntSetting::kPlayDelay, 100000);
+    EXPECT_EQ(store.Values().PlayDelay, 10);
+    EXPECT_EQ(folder.Read("delay"), QStringLiteral("10"));
+    store.Set(LevelSetting(3), 0);
+    EXPECT_EQ(store.Values().PlayerLevel[3], 0);
+    EXPECT_EQ(folder.Read("pn3l"), QStringLiteral("0"));
+    store.Set(GenderSetting(2), 1);
+    EXPECT_EQ(folder.Read("pn2g"), QStringLiteral("1"));
+    store.SetName(4, QStringLiteral("Abcdefghijklmnopq"));
+    EXPECT_EQ(folder.Read("pnm4"), QStringLiteral("Abcdefghijklmn"));
+    EXPECT_EQ(SettingsStore(folder.Path()).Values().PlayerNames[4], "Abcdefghijklmn");
 }
 
 TEST(SettingsFile, NamesKeepTheirCommasAndAreNeverCutInsideACharacter) {
@@ -102,8 +170,8 @@ TEST(SettingsFile, IntegersAreReadFromTheirLeadingDigits) {
 
 TEST(SettingsFile, AWrittenValueIsInTheFileAtOnce) {
     const SettingsFolder folder({"pnm1=Ann"});
-    SettingsFile file(folder.Path());
-    WritePlayerCount(file, 3);
+    SettingsStore store(folder.Path());
+    store.SetPlayerCount(3);
     EXPECT_EQ(folder.Read("nump"), QStringLiteral("3"));
     EXPECT_EQ(folder.Read("pnm1"), QStringLiteral("Ann"));
 }
