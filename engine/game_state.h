@@ -14,6 +14,7 @@ constexpr int kEmptySlot = 21;      // "no slot" as a hand slot index
 constexpr int kNoSelection = 29;    // SelectedTile when nothing is picked up
 constexpr int kDropSelection = 22;  // SelectHandTile slot that only drops the selection
 constexpr int kWinningScore = 250;
+constexpr int kHumanSeat = 1;  // the other seats are the computer players'
 
 // One tile of the line of play. InnerPip touches the previous tile (toward the root), OuterPip is
 // at the arm's open end; the halves are where the layout put the squares showing them.

@@ -56,16 +56,10 @@ bool Application::OpenGameFile(const QString& path, bool announce) {
         return false;
     }
     store_.SetPlayerCount(state_.PlayerCount);
-    windows_.human->CheckPlayerCount(state_.PlayerCount);
-    // The scores show from the start, whether or not the opening is announced.
-    view_->ShowCaptions();
+    view_->ShowWholeState();
     if (announce) {
         view_->Announce(text::kGameOpened, 0);
     }
-    view_->FitWindowsToHands();
-    ArrangeOpponents(state_.PlayerCount);
-    view_->SetDrawPassLabel(BonePileEmpty(state_));
-    table_->ReloadSoon();
     return true;
 }
 

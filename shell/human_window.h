@@ -11,6 +11,7 @@
 #include "engine/geometry.h"
 #include "engine/settings.h"
 #include "shell/human_commands.h"
+#include "shell/player_window.h"
 #include "shell/surface_widget.h"
 #include "shell/window_rects.h"
 #include "texts/menu_commands.h"
@@ -35,7 +36,7 @@ class HandArea : public SurfaceWidget {
 
 // The human player's window at the bottom of the screen: his hand face up, the menu bar with every
 // command of the program, his score and name in the caption and a status line.
-class HumanWindow : public QMainWindow {
+class HumanWindow : public QMainWindow, public PlayerWindow {
   public:
     HumanWindow(QWidget* owner, const GameState& state, const Settings& settings,
                 const Geometry& geometry, const ScreenSize& screen, HumanCommands& commands);
@@ -43,19 +44,20 @@ class HumanWindow : public QMainWindow {
     // Places the window centred at the bottom of the screen and checks its height half a second
     // later.
     void Place();
-    void SetCaption(const QString& caption);
+    QWidget& Frame() override { return *this; }
+    void SetCaption(const QString& caption) override;
     void SetStatus(const QString& status);
     QString Status() const;
     void SetDrawPassLabel(bool pass);
     // Puts the check mark on the item for count players only.
     void CheckPlayerCount(int32_t count);
     // The width rule: keeps the left edge, the top and the height; brings the window to the front.
-    void SetWidth(int32_t outerWidth);
+    void SetWidth(int32_t outerWidth) override;
 
     // The hand as shown: the surface to draw the tiles on.
-    SurfaceWidget& Hand();
+    SurfaceWidget& Hand() override;
     // Draws the hand again: clears the surface and lets the painter draw the tiles.
-    void RedrawHand();
+    void RedrawHand() override;
     // The tile drawing, which draws the hand's tiles onto the cleared surface.
     void SetHandPainter(std::function<void(SurfaceWidget&)> painter);
 

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "engine/geometry.h"
+#include "shell/player_window.h"
 #include "shell/surface_widget.h"
 #include "shell/window_rects.h"
 
@@ -11,7 +12,7 @@ namespace pipwick {
 
 // A computer player's window at the left edge, the top or the right edge of the screen: its tiles
 // face down (face up at the end of a hand), its score and name in the caption.
-class OpponentWindow : public SurfaceWidget {
+class OpponentWindow : public SurfaceWidget, public PlayerWindow {
   public:
     // index 1, 2, 3 for players 2, 3, 4.
     OpponentWindow(QWidget* owner, int index, const Geometry& geometry, const ScreenSize& screen);
@@ -26,11 +27,12 @@ class OpponentWindow : public SurfaceWidget {
     void Place(int32_t playerCount);
     // Shows the window where it was last placed, or hides it, as the number of players asks.
     void ShowFor(int32_t playerCount);
-    void SetCaption(const QString& caption);
-    // The width rule: keeps the left edge, the top and the height.
-    void SetWidth(int32_t outerWidth);
-
-    void RedrawHand();
+    // PlayerWindow: the window shows its tiles on its own surface.
+    QWidget& Frame() override { return *this; }
+    SurfaceWidget& Hand() override { return *this; }
+    void SetCaption(const QString& caption) override;
+    void SetWidth(int32_t outerWidth) override;
+    void RedrawHand() override;
     // The tile drawing, which draws the tiles onto the cleared surface.
     void SetHandPainter(std::function<void(SurfaceWidget&)> painter);
     const QTimer& HeightCheckTimer() const { return heightCheck_; }

@@ -23,9 +23,8 @@ QString QtGameView::Caption(int player) const {
 }
 
 void QtGameView::ShowCaptions() {
-    windows_.human->SetCaption(Caption(1));
-    for (int player = 2; player <= 4; ++player) {
-        windows_.Opponent(player).SetCaption(Caption(player));
+    for (int player = 1; player <= 4; ++player) {
+        windows_.Player(player).SetCaption(Caption(player));
     }
 }
 
@@ -56,9 +55,8 @@ void QtGameView::ClearTableAndHands() {
 void QtGameView::ResetHandWindows() {
     for (int player = 1; player <= 4; ++player) {
         if (TakesPart(state_, player)) {
-            QWidget& window =
-                player == 1 ? static_cast<QWidget&>(*windows_.human) : windows_.Opponent(player);
-            SetWidth(player, SevenTileWidth(OuterRect(window).left, geometry_.ScaleFactor));
+            PlayerWindow& window = windows_.Player(player);
+            window.SetWidth(SevenTileWidth(OuterRect(window.Frame()).left, geometry_.ScaleFactor));
         }
     }
 }
@@ -66,36 +64,35 @@ void QtGameView::ResetHandWindows() {
 void QtGameView::HandChanged(int32_t player) {
     const int32_t width = WidthForTiles(HandCount(state_, player), geometry_.ScaleFactor);
     if (width > 0) {
-        SetWidth(player, width);
+        windows_.Player(player).SetWidth(width);
     } else {
         RedrawHand(player);
     }
 }
 
-void QtGameView::SetWidth(int player, int32_t outerWidth) {
-    if (player == 1) {
-        windows_.human->SetWidth(outerWidth);
-    } else {
-        windows_.Opponent(player).SetWidth(outerWidth);
+void QtGameView::ShowWholeState() {
+    pictures_.TurnAllFaceDown();
+    windows_.human->CheckPlayerCount(state_.PlayerCount);
+    ShowCaptions();
+    FitWindowsToHands();
+    for (OpponentWindow* window : windows_.opponents) {
+        window->ShowFor(state_.PlayerCount);
     }
+    SetDrawPassLabel(BonePileEmpty(state_));
+    windows_.table->ReloadSoon();
 }
 
 void QtGameView::FitWindowsToHands() {
     for (int player = 1; player <= 4; ++player) {
-        QWidget& window = player == 1 ? static_cast<QWidget&>(*windows_.human)
-                                      : static_cast<QWidget&>(windows_.Opponent(player));
-        const Rect outer = OuterRect(window);
-        SetWidth(player, HandWindowWidthAfterOpening(state_, player, geometry_.ScaleFactor,
-                                                     outer.right - outer.left));
+        PlayerWindow& window = windows_.Player(player);
+        const Rect outer = OuterRect(window.Frame());
+        window.SetWidth(HandWindowWidthAfterOpening(state_, player, geometry_.ScaleFactor,
+                                                    outer.right - outer.left));
     }
 }
 
 void QtGameView::RedrawHand(int player) {
-    if (player == 1) {
-        windows_.human->RedrawHand();
-    } else {
-        windows_.Opponent(player).RedrawHand();
-    }
+    windows_.Player(player).RedrawHand();
 }
 
 void QtGameView::SelectionChanged() {
@@ -106,19 +103,12 @@ void QtGameView::SetDrawPassLabel(bool pass) {
     windows_.human->SetDrawPassLabel(pass);
 }
 
-SurfaceWidget& QtGameView::HandOf(int player) const {
-    if (player == 1) {
-        return windows_.human->Hand();
-    }
-    return windows_.Opponent(player);
-}
-
 // The flight starts where the tile stood in its player's window, in table window pixels.
 void QtGameView::TileLeavesHand(int32_t player, const Rect& source, int32_t tile) {
     if (!pictures_.Loaded()) {
         return;
     }
-    SurfaceWidget& hand = HandOf(player);
+    SurfaceWidget& hand = windows_.Player(player).Hand();
     const QPoint start =
         windows_.table->mapFromGlobal(hand.mapToGlobal(QPoint(source.left, source.top)));
     pictures_.Drawer().TileLeavesHand(windows_.table->Surface(), {start.x(), start.y()},

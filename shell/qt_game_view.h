@@ -20,6 +20,13 @@ struct Windows {
     OpponentWindow* opponents[3] = {};  // players 2, 3, 4
 
     OpponentWindow& Opponent(int player) const { return *opponents[OpponentIndex(player) - 1]; }
+    // The window of any player, 1..4.
+    PlayerWindow& Player(int player) const {
+        if (player == kHumanSeat) {
+            return *human;
+        }
+        return Opponent(player);
+    }
 };
 
 // What the game shows, shown in the windows: texts in the captions, the status line and the
@@ -52,12 +59,16 @@ class QtGameView : public GameView {
     void ShowCaptions();
     // The hand of player redrawn in its window.
     void RedrawHand(int player);
-    // After opening a saved game: every player's window as wide as its hand needs.
-    void FitWindowsToHands();
+    // After the whole game state was replaced (a saved game opened, a game carried across a
+    // restart): every window shows the new state as if it had been played to here. The computer
+    // players' tiles are face down, each window is as wide as its hand needs, the captions show
+    // the scores and Draw/Pass says what the bone pile allows; the table redraws every tile half
+    // a second later.
+    void ShowWholeState();
 
   private:
-    void SetWidth(int player, int32_t outerWidth);
-    SurfaceWidget& HandOf(int player) const;
+    // Every player's window as wide as its hand needs.
+    void FitWindowsToHands();
 
     const GameState& state_;
     const Settings& settings_;

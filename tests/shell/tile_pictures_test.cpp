@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "tests/shell/shell_test_support.h"
@@ -80,6 +81,31 @@ TEST_F(Pictures, ComputersShowTheirBacksUntilTheHandEnds) {
     // The next hand deals them face down again.
     program.app->CurrentGame().StartHand();
     EXPECT_EQ(Area(top.Surface().Pixels(), slot), back);
+}
+
+// A hand that ended with the computers' tiles turned up, then a saved game opened: the opened
+// game's computer tiles are face down, whatever the last hand showed.
+TEST_F(Pictures, OpeningAGameTurnsEveryComputerTileFaceDown) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("face down.dom"));
+    ASSERT_TRUE(program.app->SaveGameFile(path));
+    for (int player = 2; player <= 4; ++player) {
+        program.app->View().ShowTilesFaceUp(player);
+    }
+    ASSERT_TRUE(program.app->OpenGameFile(path, false));
+    const Rect& slot = program.app->Layout().OpponentSlotRect[0];
+    int checked = 0;
+    for (int player = 2; player <= 4; ++player) {
+        if (!TakesPart(program.app->State(), player)) {
+            continue;
+        }
+        ++checked;
+        OpponentWindow& window = program.app->Opponent(player);
+        EXPECT_EQ(Area(window.Surface().Pixels(), slot),
+                  Composed(program, slot, kNoTile, window.BackgroundColour()))
+            << player;
+    }
+    EXPECT_GT(checked, 0);
 }
 
 }  // namespace
