@@ -63,17 +63,15 @@ class Application : public HumanCommands {
     GameState& State() { return state_; }
     const Settings& Preferences() const { return store_.Values(); }
     const Geometry& Layout() const { return geometry_; }
-    const ScreenSize& Screen() const { return screen_; }
     Game& CurrentGame() { return *game_; }
     QtGameView& View() { return *view_; }
     TilePictures& Pictures() { return *pictures_; }
     TableWindow& Table() { return *windows_.table; }
     HumanWindow& Human() { return *windows_.human; }
     OpponentWindow& Opponent(int player) { return windows_.Opponent(player); }
-    // The saved game to open once saved games can be opened.
+    // The saved game named on the command line, empty for none.
     const QString& GamePathToOpen() const { return gamePath_; }
     bool Ended() const { return ended_; }
-    bool SequenceRunning() const { return sequenceDepth_ > 0; }
 
     // HumanCommands.
     void HandSlotClicked(int slot) override;

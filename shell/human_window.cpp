@@ -73,7 +73,6 @@ HumanWindow::HumanWindow(QWidget* owner, const GameState& state, const Settings&
 QAction* HumanWindow::AddItem(const MenuItem& item, QWidget& container) {
     auto* action = new QAction(QString::fromLatin1(item.text), this);
     action->setData(static_cast<int>(item.command));
-    action->setEnabled(item.enabled);
     if (item.keys[0] != '\0') {
         action->setShortcut(QKeySequence(QString::fromLatin1(item.keys)));
         // The keys work whichever of the program's windows is active, and not while a modal
@@ -141,7 +140,6 @@ void HumanWindow::SetCommandHandler(Command command, std::function<void()> handl
     for (size_t i = 0; i < std::size(kMenuItems); ++i) {
         if (kMenuItems[i].command == command) {
             handlers_[i] = std::move(handler);
-            actions_[i]->setEnabled(true);
         }
     }
 }
@@ -219,7 +217,7 @@ void HumanWindow::SetHandPainter(std::function<void(SurfaceWidget&)> painter) {
 }
 
 void HumanWindow::HandPressed(const QPoint& point) {
-    if (state_.CurrentPlayer != 1 || state_.GameInProgress != 1) {
+    if (state_.CurrentPlayer != kHumanSeat || state_.GameInProgress != 1) {
         return;
     }
     for (int slot = 0; slot < kHandSlots; ++slot) {

@@ -62,7 +62,7 @@ class HumanWindow : public QMainWindow, public PlayerWindow {
     void SetHandPainter(std::function<void(SurfaceWidget&)> painter);
 
     QAction& Action(Command command);
-    // Gives a command that a part of the program carries out; its item is enabled from then on.
+    // Gives a command that another part of the program carries out.
     void SetCommandHandler(Command command, std::function<void()> handler);
     const QTimer& HeightCheckTimer() const { return heightCheck_; }
 

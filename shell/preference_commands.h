@@ -20,7 +20,7 @@ using DialogRunner = std::function<int(QDialog&)>;
 int32_t StoredTableSize(int32_t chosen, int32_t screenWidth);
 
 // The General and Player preferences commands (Ctrl+G, Ctrl+P): each runs its dialog and applies
-// what OK gave. Constructing this enables both items of the human's menu.
+// what OK gave.
 class PreferenceCommands {
   public:
     // runDialog empty: the dialogs run modally. sample gives bitmap 172.

@@ -47,7 +47,7 @@ void TableWindow::ReloadSoon() {
 }
 
 int TableWindow::DropTarget(const QPoint& point) const {
-    if (state_.CurrentPlayer != 1 || state_.GameInProgress != 1 ||
+    if (state_.CurrentPlayer != kHumanSeat || state_.GameInProgress != 1 ||
         state_.SelectedTile == kNoSelection) {
         return -1;
     }

@@ -32,26 +32,24 @@ struct MenuItem {
     const char* text;
     // The keys that give the command, empty for none; Draw/Pass has one the text does not show.
     const char* keys;
-    // Commands that later parts of the program carry out are shown but greyed until then.
-    bool enabled;
 };
 
 // The menu in the order its items appear. The player-count items are at positions 2, 3 and 4 of
 // the Options submenu, which is at position 3 of the Game menu; Draw/Pass is the bar's third item.
 constexpr MenuItem kMenuItems[] = {
-    {MenuPlace::kGame, Command::kNew, text::kNew, "Ctrl+N", true},
-    {MenuPlace::kGame, Command::kOpen, text::kOpen, "Ctrl+O", true},
-    {MenuPlace::kGame, Command::kSave, text::kSave, "Ctrl+S", true},
-    {MenuPlace::kOptions, Command::kGeneralPreferences, text::kGeneralPreferences, "Ctrl+G", true},
-    {MenuPlace::kOptions, Command::kPlayerPreferences, text::kPlayerPreferences, "Ctrl+P", true},
-    {MenuPlace::kOptions, Command::kTwoPlayers, text::kTwoPlayers, "", true},
-    {MenuPlace::kOptions, Command::kThreePlayers, text::kThreePlayers, "", true},
-    {MenuPlace::kOptions, Command::kFourPlayers, text::kFourPlayers, "", true},
-    {MenuPlace::kGame, Command::kExit, text::kExit, "Alt+X", true},
-    {MenuPlace::kHelp, Command::kHelpContents, text::kHelpContents, "F1", true},
-    {MenuPlace::kHelp, Command::kAbout, text::kAbout, "Ctrl+D", true},
-    {MenuPlace::kHelp, Command::kCheckVersion, text::kCheckVersion, "", true},
-    {MenuPlace::kBar, Command::kDrawPass, text::kDraw, "Ctrl+A", true},
+    {MenuPlace::kGame, Command::kNew, text::kNew, "Ctrl+N"},
+    {MenuPlace::kGame, Command::kOpen, text::kOpen, "Ctrl+O"},
+    {MenuPlace::kGame, Command::kSave, text::kSave, "Ctrl+S"},
+    {MenuPlace::kOptions, Command::kGeneralPreferences, text::kGeneralPreferences, "Ctrl+G"},
+    {MenuPlace::kOptions, Command::kPlayerPreferences, text::kPlayerPreferences, "Ctrl+P"},
+    {MenuPlace::kOptions, Command::kTwoPlayers, text::kTwoPlayers, ""},
+    {MenuPlace::kOptions, Command::kThreePlayers, text::kThreePlayers, ""},
+    {MenuPlace::kOptions, Command::kFourPlayers, text::kFourPlayers, ""},
+    {MenuPlace::kGame, Command::kExit, text::kExit, "Alt+X"},
+    {MenuPlace::kHelp, Command::kHelpContents, text::kHelpContents, "F1"},
+    {MenuPlace::kHelp, Command::kAbout, text::kAbout, "Ctrl+D"},
+    {MenuPlace::kHelp, Command::kCheckVersion, text::kCheckVersion, ""},
+    {MenuPlace::kBar, Command::kDrawPass, text::kDraw, "Ctrl+A"},
 };
 
 // The number of players a player-count command chooses, 0 for any other command.

@@ -103,7 +103,7 @@ TEST(Menu, EveryItemHasItsTextCommandAndKeys) {
         EXPECT_EQ(action.text(), QString::fromLatin1(item.text));
         EXPECT_EQ(action.data().toInt(), static_cast<int>(item.command));
         EXPECT_EQ(action.shortcut(), QKeySequence(QString::fromLatin1(item.keys)));
-        EXPECT_EQ(action.isEnabled(), item.enabled) << item.text;
+        EXPECT_TRUE(action.isEnabled()) << item.text;
     }
     // The places other code counts on: Options is the Game menu's fourth item, its player items
     // are at positions 2 to 4, and Draw/Pass is the bar's third item.
