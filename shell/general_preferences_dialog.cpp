@@ -94,7 +94,8 @@ GeneralPreferencesDialog::~GeneralPreferencesDialog() = default;
 
 void GeneralPreferencesDialog::ReadColourAndSet() {
     const Settings& settings = store_.Values();
-    values_.colour = settings.BackgroundColorChoice;
+    const int32_t colour = settings.BackgroundColorChoice;
+    values_.colour = colour >= 1 && colour <= kCustomColour ? colour : 4;
     if (values_.colour == kCustomColour) {
         values_.red = settings.BackgroundRed;
         values_.green = settings.BackgroundGreen;

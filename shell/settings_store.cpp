@@ -22,6 +22,10 @@ struct IntKey {
 
 // For "outside": a number out of range is held to the nearer end.
 constexpr int32_t kNearerEnd = std::numeric_limits<int32_t>::min();
+// The range of a number kept as it was read: the scale choice gives an unknown table size its
+// meaning (and may rewrite it), and the colour loader an unknown colour number or value.
+constexpr int32_t kAny = std::numeric_limits<int32_t>::min();
+constexpr int32_t kAnyHigh = std::numeric_limits<int32_t>::max();
 
 template <int Player>
 int32_t& GenderOf(Settings& s) {
@@ -34,20 +38,18 @@ int32_t& LevelOf(Settings& s) {
 }
 
 // Indexed by IntSetting. The defaults are those of a new Settings. Sound and Draw/Pass on a
-// double-click are on only at 1, a gender or level other than 0 is female or Advanced, a table
-// size the game does not know is the small table, and a colour number below 1 is colour 1, above
-// 8 the custom colour.
+// double-click are on only at 1, and a gender or level other than 0 is female or Advanced.
 constexpr IntKey kIntKeys[] = {
     {"dclk", [](Settings& s) -> int32_t& { return s.DoubleClickDrawPass; }, 0, 1, 0},
     {"speed", [](Settings& s) -> int32_t& { return s.Speed; }, 1, 10, 5},
     {"delay", [](Settings& s) -> int32_t& { return s.PlayDelay; }, 0, 10, kNearerEnd},
     {"domset", [](Settings& s) -> int32_t& { return s.DominoSet; }, 1, kDominoSetCount, 2},
-    {"tblsz", [](Settings& s) -> int32_t& { return s.TableSizeSetting; }, 0, 3, 1},
+    {"tblsz", [](Settings& s) -> int32_t& { return s.TableSizeSetting; }, kAny, kAnyHigh, 0},
     {"sound", [](Settings& s) -> int32_t& { return s.SoundOn; }, 0, 1, 0},
-    {"bkcolor", [](Settings& s) -> int32_t& { return s.BackgroundColorChoice; }, 1, 8, kNearerEnd},
-    {"bkred", [](Settings& s) -> int32_t& { return s.BackgroundRed; }, 0, 255, kNearerEnd},
-    {"bkgreen", [](Settings& s) -> int32_t& { return s.BackgroundGreen; }, 0, 255, kNearerEnd},
-    {"bkblue", [](Settings& s) -> int32_t& { return s.BackgroundBlue; }, 0, 255, kNearerEnd},
+    {"bkcolor", [](Settings& s) -> int32_t& { return s.BackgroundColorChoice; }, kAny, kAnyHigh, 0},
+    {"bkred", [](Settings& s) -> int32_t& { return s.BackgroundRed; }, kAny, kAnyHigh, 0},
+    {"bkgreen", [](Settings& s) -> int32_t& { return s.BackgroundGreen; }, kAny, kAnyHigh, 0},
+    {"bkblue", [](Settings& s) -> int32_t& { return s.BackgroundBlue; }, kAny, kAnyHigh, 0},
     {"pn2g", GenderOf<2>, 0, 1, 1},
     {"pn3g", GenderOf<3>, 0, 1, 1},
     {"pn4g", GenderOf<4>, 0, 1, 1},

