@@ -15,9 +15,10 @@ namespace pipwick {
 SavedGameError OpenSavedGameFile(const std::filesystem::path& path, const Geometry& geometry,
                                  GameState& state);
 
-// Writes the state's image to path. The bytes go to a temporary file beside path, which is then
-// renamed over it, so a save that fails leaves any earlier file at path as it was. Returns why the
-// save failed, or nothing when the file is in place.
+// Writes the state's image to path. The bytes go to a new file of a random name beside path, which
+// is then renamed over it, so a save that fails leaves any earlier file at path as it was, and a
+// file saved over keeps its permissions. Returns why the save failed, or nothing when the file is
+// in place.
 std::optional<std::string> WriteSavedGameFile(const std::filesystem::path& path,
                                               const GameState& state);
 

@@ -117,19 +117,58 @@ TEST_F(SavedGameFile, FolderInTheWayIsReported) {
     EXPECT_EQ(Names(), std::vector<std::string>{"game.dom"});
 }
 
-// When the save fails half-way (here: its temporary file cannot be made), the earlier file is
-// left as it was.
-TEST_F(SavedGameFile, FailedSaveKeepsTheEarlierFile) {
+// The old save wrote through a fixed name beside the file; whatever another user plants there now
+// is neither written through nor in the way.
+TEST_F(SavedGameFile, WhatIsPlantedAtTheOldTemporaryNameIsLeftAlone) {
     const fs::path path = folder / "game.dom";
-    ASSERT_EQ(WriteSavedGameFile(path, running), std::nullopt);
-    const std::vector<uint8_t> earlier = Bytes(path);
-    fs::path temporary = path;
-    temporary += ".saving";
-    fs::create_directory(temporary);
+    fs::path planted = path;
+    planted += ".saving";
+    const fs::path victim = folder / "victim";
+    const std::vector<uint8_t> victimBytes{'k', 'e', 'e', 'p'};
+    const SavedGameImage image = BuildSavedGameImage(saved);
+    const std::vector<uint8_t> imageBytes(image.begin(), image.end());
 
-    EXPECT_NE(WriteSavedGameFile(path, saved), std::nullopt);
-    EXPECT_EQ(Bytes(path), earlier);
-    EXPECT_TRUE(fs::is_directory(temporary));
+    struct Case {
+        const char* name;
+        void (*plant)(const fs::path& at, const fs::path& victim);
+    };
+    const Case cases[] = {
+        {"a link to another file",
+         [](const fs::path& at, const fs::path& to) { fs::create_symlink(to, at); }},
+        {"a link to nowhere",
+         [](const fs::path& at, const fs::path& to) {
+             fs::create_symlink(to.string() + "-no", at);
+         }},
+        {"a folder", [](const fs::path& at, const fs::path&) { fs::create_directory(at); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Write(victim, victimBytes);
+        c.plant(planted, victim);
+        ASSERT_EQ(WriteSavedGameFile(path, saved), std::nullopt);
+        EXPECT_EQ(Bytes(path), imageBytes);
+        EXPECT_EQ(Bytes(victim), victimBytes);
+        EXPECT_FALSE(fs::exists(victim.string() + "-no"));
+        EXPECT_EQ(Names(), (std::vector<std::string>{"game.dom", "game.dom.saving", "victim"}));
+        fs::remove_all(planted);
+        fs::remove(path);
+    }
+}
+
+TEST_F(SavedGameFile, SavingOverAFileKeepsItsPermissions) {
+    const fs::path path = folder / "game.dom";
+    for (const fs::perms mode :
+         {fs::perms::owner_read | fs::perms::owner_write,
+          fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read,
+          fs::perms::owner_read}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        Write(path, {1, 2, 3});
+        fs::permissions(path, mode);
+        ASSERT_EQ(WriteSavedGameFile(path, saved), std::nullopt);
+        EXPECT_EQ(fs::status(path).permissions(), mode);
+        EXPECT_EQ(fs::file_size(path), kSavedGameSize);
+        fs::remove(path);
+    }
 }
 
 // A folder nobody may write in. The superuser may write in any folder that only its permissions
