@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 
 #include "savegame/open_saved_game.h"
@@ -11,6 +10,7 @@
 #include "savegame/saved_game_file.h"
 #include "shell/application.h"
 #include "texts/texts.h"
+#include "update/program_start.h"
 
 namespace pipwick {
 
@@ -105,7 +105,7 @@ void Application::Restart() {
     if (options_.startProgram) {
         options_.startProgram(program, arguments);
     } else {
-        QProcess::startDetached(program, arguments);
+        StartProgramDetached(program, arguments, {});
     }
     EndProgram();
 }

@@ -5,12 +5,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
-#include <QProcess>
 #include <QUrl>
 #include <algorithm>
 
 #include "texts/texts.h"
 #include "update/http_get.h"
+#include "update/program_start.h"
 
 namespace pipwick {
 
@@ -141,7 +141,7 @@ void CheckForNewVersion(const GameState& state, QWidget* owner,
 }
 
 bool StartDetachedProgram(const QString& path) {
-    return QProcess::startDetached(path, {}, QFileInfo(path).absolutePath());
+    return StartProgramDetached(path, {}, QFileInfo(path).absolutePath());
 }
 
 }  // namespace pipwick

@@ -4,11 +4,12 @@
 
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
 #include <QtTest/QTest>
+#include <functional>
 
 #include "shell/outer_geometry.h"
 #include "tests/shell/shell_test_support.h"
+#include "tests/support/recording_clock.h"
 
 namespace pipwick {
 namespace {
@@ -37,9 +38,6 @@ TEST(StartUp, WithoutASettingsFileEverythingHasItsDefault) {
 }
 
 TEST(StartUp, A1024By768ScreenGivesTheMediumTableInTheMiddle) {
-    if (!offscreenTestScreen) {
-        GTEST_SKIP() << "needs the test main's 1024 x 768 offscreen screen";
-    }
     const ScreenSize screen = PrimaryScreenSize();
     EXPECT_EQ(screen.width, 1024);
     EXPECT_EQ(screen.height, 768);
@@ -95,7 +93,10 @@ TEST(StartUp, PlayerWindowsGrowOnceWhenTheirClientAreaIsTooLow) {
     // A frame or a wrapped menu bar took room from the hand.
     app.Human().setGeometry(app.Human().geometry().adjusted(0, 40, 0, 0));
     app.Opponent(3).resize(app.Opponent(3).width(), 20);
-    QTest::qWait(700);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return !app.Human().HeightCheckTimer().isActive() &&
+               !app.Opponent(3).HeightCheckTimer().isActive();
+    }));
     EXPECT_GE(app.Human().Hand().height(), Scaled(62, 1.5));
     EXPECT_EQ(OuterRect(app.Human()).bottom, 768 - 10);
     EXPECT_EQ(OuterRect(app.Human()).left, placed.left);
@@ -234,21 +235,41 @@ TEST(Ending, MinimisingTheHumansWindowMinimisesTheTableInstead) {
     EXPECT_FALSE(program.app->Ended());
 }
 
+// Time that passes at once, as a recording clock's does; inside each wait onWait runs, as a click
+// arrives during a real pause.
+class InterruptedClock : public RecordingClock {
+  public:
+    std::function<void()> onWait;
+
+    void WaitUntil(uint32_t deadline) override {
+        RecordingClock::WaitUntil(deadline);
+        if (onWait) {
+            onWait();
+        }
+    }
+};
+
 TEST(Ending, ACloseDuringTheComputersMovesWaitsUntilTheyAreDone) {
-    QtClock clock;
+    InterruptedClock clock;
     TestProgram program({"delay=1", "sound=0"}, {1024, 768}, &clock);
     Application& app = *program.app;
     app.Human().Action(Command::kNew).trigger();
+    bool closed = false;
     bool endedAtClose = true;
     int playerAtClose = 0;
     // The close arrives during player 3's one-second pause.
-    QTimer::singleShot(200, [&] {
+    clock.onWait = [&] {
+        if (closed || clock.waits.back() != 1000) {
+            return;
+        }
+        closed = true;
         app.Human().close();
         endedAtClose = app.Ended();
         playerAtClose = app.State().CurrentPlayer;
-    });
+    };
     QTest::mouseClick(&app.Human().Hand(), Qt::LeftButton, {},
                       Centre(app.Layout().HandSlotRect[0]));
+    ASSERT_TRUE(closed);
     EXPECT_FALSE(endedAtClose);
     EXPECT_EQ(playerAtClose, 3);
     EXPECT_EQ(app.State().CurrentPlayer, 1);
@@ -288,7 +309,7 @@ TEST(Surfaces, TheTableWindowShowsTheTablePicture) {
     table.ReloadSoon();
     EXPECT_TRUE(table.ReloadTimer().isSingleShot());
     EXPECT_EQ(table.ReloadTimer().interval(), 500);
-    QTest::qWait(700);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !table.ReloadTimer().isActive(); }));
     for (int32_t y = 0; y < picture.Height(); y += 2) {
         for (int32_t x = pictureLeft; x < picture.Width(); x += 2) {
             ASSERT_EQ(picture.Pixel(x, y), before.Pixel(x, y)) << x << "," << y;

@@ -1,3 +1,4 @@
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -182,6 +183,27 @@ TEST(Restart, ANewScreenWidthRestartsWithTheRunningGame) {
     idle.app->ScreenWidthMayHaveChanged();
     ASSERT_EQ(idle.started.size(), 1u);
     EXPECT_EQ(idle.started[0].size(), 1);  // no game to carry along
+}
+
+// A program built without a starter of its own would start a real process at its restart; inside
+// a test binary that start is refused and fails the test instead.
+TEST(Restart, WithoutARecordingStarterTheTestFailsAndNothingStarts) {
+    SettingsFolder settings;
+    FakePrompts prompts;
+    InstantClock clock;
+    FixedSeeds seeds{7};
+    std::vector<int> exitCodes;
+    StartupOptions options;
+    options.settingsPath = settings.Path();
+    options.screen = {1024, 768};
+    options.prompts = &prompts;
+    options.clock = &clock;
+    options.seeds = &seeds;
+    options.endProgram = [&exitCodes](int code) { exitCodes.push_back(code); };
+    options.currentScreenWidth = [] { return 800; };
+    Application app(std::move(options));
+    EXPECT_NONFATAL_FAILURE(app.ScreenWidthMayHaveChanged(), "a test reached a real start of");
+    EXPECT_EQ(exitCodes, std::vector<int>{0});
 }
 
 }  // namespace

@@ -17,9 +17,6 @@
 
 namespace pipwick {
 
-// Set by the test main when it chose the offscreen platform with its 1024 x 768 screen.
-extern bool offscreenTestScreen;
-
 // Answers questions as told and lets every pop-up close at once, writing both down.
 class FakePrompts : public Prompts {
   public:

@@ -29,7 +29,7 @@ class RecordingOutput : public SoundOutput {
 
 // A running program whose sounds are recorded and whose preference dialogs the test fills in:
 // fillIn does what the person would, and the dialog ends as its buttons were pressed (Cancel when
-// none was).
+// none was). Its screen keeps its width and what it would start is only written down.
 struct PreferencesProgram {
     explicit PreferencesProgram(const std::vector<std::string>& lines = {},
                                 ScreenSize screen = {1024, 768})
@@ -42,6 +42,10 @@ struct PreferencesProgram {
         options.seeds = &seeds;
         options.sounds = &sounds;
         options.endProgram = [](int) {};
+        options.currentScreenWidth = [screen] { return screen.width; };
+        options.startProgram = [this](const QString& program, const QStringList& arguments) {
+            started.push_back(QStringList{program} + arguments);
+        };
         options.runDialog = [this](QDialog& dialog) {
             ++dialogsRun;
             if (fillIn) {
@@ -59,6 +63,7 @@ struct PreferencesProgram {
     FixedSeeds seeds{7};
     std::function<void(QDialog&)> fillIn;
     int dialogsRun = 0;
+    std::vector<QStringList> started;
     std::unique_ptr<Application> app;
 };
 

@@ -1,17 +1,16 @@
-// The Qt suites' main: their tests need a QApplication, and so a display. Unless one is chosen
-// they run on the offscreen platform with one 1024 x 768 screen and no window frames, so window
-// positions are exact; this also lets the test list be read at build time, where there is no
-// display at all.
+// The Qt suites' main: their tests need a QApplication. Whatever the environment names, they run
+// on the offscreen platform with one 1024 x 768 screen and no window frames, so window positions
+// are exact, results do not depend on the machine's display (or on there being one), and the test
+// list can be read at build time. No test may start a real process: one that reaches the program's
+// process start fails instead.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QTemporaryFile>
-#include <cstdlib>
+
+#include "update/program_start.h"
 
 namespace pipwick {
-
-// Whether the tests run on that screen, for tests that depend on its size.
-bool offscreenTestScreen = false;
 
 namespace {
 
@@ -25,23 +24,24 @@ void QuietenStacking(QtMsgType type, const QMessageLogContext& context, const QS
     }
 }
 
+void RefuseProgramStart(const QString& program) {
+    ADD_FAILURE() << "a test reached a real start of " << program.toStdString()
+                  << "; give the program under test a recording starter";
+}
+
 }  // namespace
 
 }  // namespace pipwick
 
 int main(int argc, char* argv[]) {
     testing::InitGoogleTest(&argc, argv);
+    pipwick::ForbidProgramStarts(pipwick::RefuseProgramStart);
     QTemporaryFile screenConfig;
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform == nullptr || platform[0] == '\0') {
-        screenConfig.open();
-        screenConfig.write(R"({"windowFrameMargins": false, "screens": [{"name": "Test",
-            "x": 0, "y": 0, "width": 1024, "height": 768, "logicalDpi": 96, "dpr": 1}]})");
-        screenConfig.close();
-        const QByteArray choice = "offscreen:configfile=" + screenConfig.fileName().toLocal8Bit();
-        qputenv("QT_QPA_PLATFORM", choice);
-        pipwick::offscreenTestScreen = true;
-    }
+    screenConfig.open();
+    screenConfig.write(R"({"windowFrameMargins": false, "screens": [{"name": "Test",
+        "x": 0, "y": 0, "width": 1024, "height": 768, "logicalDpi": 96, "dpr": 1}]})");
+    screenConfig.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screenConfig.fileName().toLocal8Bit());
     pipwick::usualHandler = qInstallMessageHandler(pipwick::QuietenStacking);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
