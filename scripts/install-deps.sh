@@ -8,6 +8,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang-format
   qt6-base-dev qt6-multimedia-dev
+  libsodium-dev
 )
 
 missing=()

@@ -37,8 +37,12 @@ void HelpCommands::Register(const CommandRegistrar& add) {
 }
 
 void HelpCommands::CheckForNewVersion() {
-    const VersionCheckServices check{services_.messages, services_.startProgram, services_.quit,
-                                     services_.downloadFolder, services_.timeoutMs};
+    VersionCheckServices check;
+    check.messages = services_.messages;
+    check.startProgram = services_.startProgram;
+    check.quit = services_.quit;
+    check.downloadFolder = services_.downloadFolder;
+    check.timeoutMs = services_.timeoutMs;
     pipwick::CheckForNewVersion(state_, owner_, check);
 }
 

@@ -2,11 +2,22 @@
 
 #include <QEventLoop>
 #include <QNetworkRequest>
+#include <QTimer>
+#include <algorithm>
+#include <climits>
 
 namespace pipwick {
 
+namespace {
+
+// The most of the body held in memory at once.
+constexpr qint64 kReadBuffer = 64 * 1024;
+
+}  // namespace
+
 HttpGet::HttpGet(QNetworkAccessManager& network, const QUrl& url, const QByteArray& agent,
-                 int timeoutMs) {
+                 const TransferTimes& times)
+    : deadline_(times.deadlineMs) {
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::UserAgentHeader, agent);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
@@ -14,8 +25,9 @@ HttpGet::HttpGet(QNetworkAccessManager& network, const QUrl& url, const QByteArr
     // Caches between us and the server must ask the server too.
     request.setRawHeader("Cache-Control", "no-cache");
     request.setRawHeader("Pragma", "no-cache");
-    request.setTransferTimeout(timeoutMs);
+    request.setTransferTimeout(times.silenceMs);
     reply_ = network.get(request);
+    reply_->setReadBufferSize(kReadBuffer);
 }
 
 HttpGet::~HttpGet() {
@@ -23,16 +35,26 @@ HttpGet::~HttpGet() {
     delete reply_;
 }
 
+// Past the deadline the transfer is aborted, which ends it as a failure.
 void HttpGet::WaitUntil(const std::function<bool()>& done) {
+    const auto flags = acceptInput_ ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents;
     while (!done()) {
+        if (deadline_.hasExpired()) {
+            reply_->abort();
+            return;
+        }
         QEventLoop loop;
         QObject::connect(reply_, &QNetworkReply::metaDataChanged, &loop, &QEventLoop::quit);
         QObject::connect(reply_, &QNetworkReply::readyRead, &loop, &QEventLoop::quit);
         QObject::connect(reply_, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+        deadline.start(static_cast<int>(std::min<qint64>(deadline_.remainingTime(), INT_MAX)));
         if (done()) {
             return;
         }
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        loop.exec(flags);
     }
 }
 
@@ -53,6 +75,16 @@ bool HttpGet::Succeeded() const {
     return status >= 200 && status <= 299 && !Failed();
 }
 
+std::optional<qint64> HttpGet::AnnouncedLength() const {
+    const QVariant header = reply_->header(QNetworkRequest::ContentLengthHeader);
+    bool number = false;
+    const qint64 length = header.toLongLong(&number);
+    if (!header.isValid() || !number || length < 0) {
+        return std::nullopt;
+    }
+    return length;
+}
+
 std::optional<QByteArray> HttpGet::ReadUpTo(qint64 count) {
     WaitUntil([this, count] { return reply_->bytesAvailable() >= count || reply_->isFinished(); });
     if (reply_->bytesAvailable() < count && Failed()) {
@@ -61,21 +93,30 @@ std::optional<QByteArray> HttpGet::ReadUpTo(qint64 count) {
     return reply_->read(count);
 }
 
-bool HttpGet::CopyAllTo(QIODevice& file) {
-    qint64 written = 0;
+// A body without a length, or longer than the cap, is refused before any of it is read; one that
+// runs past its announced length is refused as soon as it does.
+HttpGet::Copy HttpGet::CopyTo(QIODevice& file, qint64 cap,
+                              const std::function<bool(qint64, qint64)>& goOn) {
+    const std::optional<qint64> length = AnnouncedLength();
+    if (!Succeeded() || !length || *length > cap) {
+        return Copy::kRefused;
+    }
+    qint64 received = 0;
     for (;;) {
         WaitUntil([this] { return reply_->bytesAvailable() > 0 || reply_->isFinished(); });
-        const QByteArray part = reply_->readAll();
-        if (file.write(part) != part.size()) {
-            return false;
+        const QByteArray part = reply_->read(kReadBuffer);
+        received += part.size();
+        if (received > *length || file.write(part) != part.size()) {
+            return Copy::kRefused;
         }
-        written += part.size();
+        if (!goOn(received, *length)) {
+            return Copy::kStopped;
+        }
         if (reply_->isFinished() && reply_->bytesAvailable() == 0) {
             break;
         }
     }
-    const QVariant announced = reply_->header(QNetworkRequest::ContentLengthHeader);
-    return Succeeded() && (!announced.isValid() || announced.toLongLong() == written);
+    return Succeeded() && received == *length ? Copy::kWhole : Copy::kRefused;
 }
 
 }  // namespace pipwick

@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHostAddress>
 #include <QNetworkAccessManager>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <algorithm>
 
@@ -20,7 +22,7 @@ constexpr const char* kVersionAgent = "Pipwick";
 constexpr const char* kInstallerAgent = "Quellmoor";
 
 enum class VersionAnswer { kCurrent, kNewVersion, kCantConnect, kSiteOpenError };
-enum class Download { kDone, kCantConnect, kFileError };
+enum class Download { kDone, kCantConnect, kFileError, kCancelled };
 
 // The wait cursor, shown while the server is asked and restored before any message.
 class WaitCursor {
@@ -39,10 +41,14 @@ QUrl ServerFile(const char* path) {
     return QUrl(base + QString::fromLatin1(path));
 }
 
-VersionAnswer FetchVersion(int timeoutMs) {
+TransferTimes TimesOf(const VersionCheckServices& services) {
+    return {services.timeoutMs, services.deadlineMs};
+}
+
+VersionAnswer FetchVersion(const TransferTimes& times) {
     const WaitCursor cursor;
     QNetworkAccessManager network;
-    HttpGet get(network, ServerFile(kVersionFilePath), kVersionAgent, timeoutMs);
+    HttpGet get(network, ServerFile(kVersionFilePath), kVersionAgent, times);
     if (!get.WaitForAnswer()) {
         return VersionAnswer::kCantConnect;
     }
@@ -56,35 +62,137 @@ VersionAnswer FetchVersion(int timeoutMs) {
     return IsCurrentVersion(*first) ? VersionAnswer::kCurrent : VersionAnswer::kNewVersion;
 }
 
-// The installer file is created (or emptied) once the server answers; unless the whole file
-// arrives with a success status it is deleted again, so no partial installer is ever left.
-Download DownloadInstaller(const QString& path, int timeoutMs) {
-    const WaitCursor cursor;
+// One file of the download, written to a new file at path that this call creates: a name that
+// exists already, a planted link among them, is refused. Unless the whole file arrives it is
+// deleted again, so no partial file is ever left.
+// goOn hears of each part that arrives and may stop the download.
+Download DownloadFile(const QUrl& url, const QString& path, qint64 cap, const TransferTimes& times,
+                      DownloadProgress& progress,
+                      const std::function<bool(qint64 received, qint64 length)>& goOn) {
     QNetworkAccessManager network;
-    HttpGet get(network, ServerFile(kInstallerPath), kInstallerAgent, timeoutMs);
+    HttpGet get(network, url, kInstallerAgent, times);
+    if (progress.TakesInput()) {
+        get.AcceptInputWhileWaiting();
+    }
     if (!get.WaitForAnswer()) {
         return Download::kCantConnect;
     }
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         return Download::kFileError;
     }
-    const bool whole = get.Succeeded() && get.CopyAllTo(file);
+    const HttpGet::Copy copy = get.CopyTo(file, cap, goOn);
     file.close();
-    if (!whole || file.error() != QFileDevice::NoError) {
+    if (copy != HttpGet::Copy::kWhole || file.error() != QFileDevice::NoError) {
         file.remove();
+        return copy == HttpGet::Copy::kStopped ? Download::kCancelled : Download::kFileError;
+    }
+    return Download::kDone;
+}
+
+std::optional<Signature> ReadSignature(const QString& path) {
+    QFile file(path);
+    Signature signature{};
+    if (!file.open(QIODevice::ReadOnly) || file.size() != static_cast<qint64>(signature.size()) ||
+        file.read(reinterpret_cast<char*>(signature.data()), file.size()) != file.size()) {
+        return std::nullopt;
+    }
+    return signature;
+}
+
+bool SignatureVerifies(const QString& installer, const QString& signatureFile,
+                       const PublicKey& key) {
+    const std::optional<Signature> signature = ReadSignature(signatureFile);
+    return signature && FileSignatureVerifies(installer.toStdU16String(), *signature, key);
+}
+
+// The signature comes first: without one there is nothing worth downloading. A signature that
+// does not verify deletes the installer.
+Download DownloadSignedInstaller(const QString& folder, QWidget* owner,
+                                 const VersionCheckServices& services) {
+    const WaitCursor cursor;
+    const std::unique_ptr<DownloadProgress> progress =
+        services.showProgress ? services.showProgress(owner)
+                              : std::make_unique<ProgressDialog>(owner);
+    const QString installer = QDir(folder).filePath(QString::fromLatin1(kInstallerName));
+    const QString signature = installer + QString::fromLatin1(kSignatureSuffix);
+    const QUrl installerUrl = ServerFile(kInstallerPath);
+    const QUrl signatureUrl(installerUrl.toString() + QString::fromLatin1(kSignatureSuffix));
+    // The signature's few bytes are no progress worth showing; a Cancel meanwhile still counts.
+    const auto notYet = [&progress](qint64, qint64) { return progress->Update(0, 1); };
+    const auto shown = [&progress](qint64 received, qint64 length) {
+        return progress->Update(received, length);
+    };
+    Download step = DownloadFile(signatureUrl, signature, static_cast<qint64>(sizeof(Signature)),
+                                 TimesOf(services), *progress, notYet);
+    if (step != Download::kDone) {
+        return step;
+    }
+    step = DownloadFile(installerUrl, installer, services.sizeCap, TimesOf(services), *progress,
+                        shown);
+    if (step != Download::kDone) {
+        return step;
+    }
+    if (!SignatureVerifies(installer, signature, services.releaseKey)) {
+        QFile::remove(installer);
         return Download::kFileError;
     }
     return Download::kDone;
 }
 
 bool StartInstaller(const QString& path, const VersionCheckServices& services) {
-    QFile::setPermissions(path,
-                          QFile::permissions(path) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                    QFileDevice::ExeOwner | QFileDevice::ReadUser |
+                                    QFileDevice::WriteUser | QFileDevice::ExeUser);
     return services.startProgram(path);
 }
 
+// The download goes into a folder of its own that only this user may enter, made anew each time,
+// so nobody else can plant or change the installer before it starts. The folder stays only when
+// the installer has started from it.
+void InstallNewVersion(QWidget* owner, const VersionCheckServices& services) {
+    UpdateMessages& messages = *services.messages;
+    QTemporaryDir folder(QDir(services.downloadFolder).filePath(QStringLiteral("pipwick-XXXXXX")));
+    if (!folder.isValid()) {
+        messages.Stop(owner, QString::fromLatin1(text::kFileError));
+        return;
+    }
+    switch (DownloadSignedInstaller(folder.path(), owner, services)) {
+        case Download::kCantConnect:
+            messages.Stop(owner, QString::fromLatin1(text::kCantConnect));
+            return;
+        case Download::kFileError:
+            messages.Stop(owner, QString::fromLatin1(text::kFileError));
+            return;
+        case Download::kCancelled:
+            return;
+        case Download::kDone:
+            break;
+    }
+    // An installer that cannot run leaves the program running rather than ending it for nothing.
+    const QString installer = folder.filePath(QString::fromLatin1(kInstallerName));
+    if (!StartInstaller(installer, services)) {
+        messages.Stop(owner, QString::fromLatin1(text::kFileError));
+        return;
+    }
+    folder.setAutoRemove(false);
+    services.quit();
+}
+
 }  // namespace
+
+bool IsAllowedUpdateUrl(const QUrl& url) {
+    if (!url.isValid() || url.host().isEmpty()) {
+        return false;
+    }
+    if (url.scheme() == QLatin1String("https")) {
+        return true;
+    }
+    const QHostAddress address(url.host());
+    const bool loopback =
+        url.host() == QLatin1String("localhost") || (!address.isNull() && address.isLoopback());
+    return url.scheme() == QLatin1String("http") && loopback;
+}
 
 QString UpdateServerUrl() {
     const QString chosen = qEnvironmentVariable("PIPWICK_UPDATE_URL");
@@ -104,7 +212,11 @@ void CheckForNewVersion(const GameState& state, QWidget* owner,
         messages.Tell(owner, QString::fromLatin1(text::kCheckDuringGame));
         return;
     }
-    switch (FetchVersion(services.timeoutMs)) {
+    if (!IsAllowedUpdateUrl(ServerFile(kVersionFilePath))) {
+        messages.Stop(owner, QString::fromLatin1(text::kCantConnect));
+        return;
+    }
+    switch (FetchVersion(TimesOf(services))) {
         case VersionAnswer::kCantConnect:
             messages.Stop(owner, QString::fromLatin1(text::kCantConnect));
             return;
@@ -120,24 +232,7 @@ void CheckForNewVersion(const GameState& state, QWidget* owner,
     if (!messages.Ask(owner, QString::fromLatin1(text::kNewVersionQuestion))) {
         return;
     }
-    const QString installer =
-        QDir(services.downloadFolder).filePath(QString::fromLatin1(kInstallerName));
-    switch (DownloadInstaller(installer, services.timeoutMs)) {
-        case Download::kCantConnect:
-            messages.Stop(owner, QString::fromLatin1(text::kCantConnect));
-            return;
-        case Download::kFileError:
-            messages.Stop(owner, QString::fromLatin1(text::kFileError));
-            return;
-        case Download::kDone:
-            break;
-    }
-    // An installer that cannot run leaves the program running rather than ending it for nothing.
-    if (!StartInstaller(installer, services)) {
-        messages.Stop(owner, QString::fromLatin1(text::kFileError));
-        return;
-    }
-    services.quit();
+    InstallNewVersion(owner, services);
 }
 
 bool StartDetachedProgram(const QString& path) {

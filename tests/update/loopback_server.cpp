@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCursor>
 #include <QList>
+#include <QTimer>
+#include <memory>
 
 namespace pipwick {
 
@@ -29,6 +31,15 @@ QByteArray ReasonOf(int status) {
         default:
             return "Status";
     }
+}
+
+QByteArray StatusAndHeaders(int status, const QByteArray& length) {
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + " " + ReasonOf(status) +
+                      "\r\nContent-Type: application/octet-stream\r\n";
+    if (!length.isEmpty()) {
+        head += "Content-Length: " + length + "\r\n";
+    }
+    return head + "Connection: close\r\n\r\n";
 }
 
 }  // namespace
@@ -76,18 +87,46 @@ void LoopbackServer::Respond(QTcpSocket* socket, const QByteArray& path) {
     const auto found = answers_.find(path);
     const LoopbackServer::Answer answer =
         found != answers_.end() ? found->second : LoopbackServer::Answer{404, "no such file"};
-    if (answer.behaviour == Behaviour::kSilent) {
-        return;
+    const QByteArray& body = answer.body;
+    const QByteArray half = body.left(body.size() / 2);
+    const QByteArray length = QByteArray::number(body.size());
+    switch (answer.behaviour) {
+        case Behaviour::kSilent:
+            return;
+        case Behaviour::kWhole:
+            socket->write(StatusAndHeaders(answer.status, length) + body);
+            break;
+        case Behaviour::kCutHalfway:
+        case Behaviour::kStallHalfway:
+            socket->write(StatusAndHeaders(answer.status, length) + half);
+            break;
+        case Behaviour::kNoLength:
+            socket->write(StatusAndHeaders(answer.status, {}) + body);
+            break;
+        case Behaviour::kLongerThanSaid:
+            socket->write(StatusAndHeaders(answer.status, QByteArray::number(half.size())) + body);
+            break;
+        case Behaviour::kDrip:
+            socket->write(StatusAndHeaders(answer.status, length));
+            Drip(socket, body);
+            return;
     }
-    const bool whole = answer.behaviour == Behaviour::kWhole;
-    socket->write("HTTP/1.1 " + QByteArray::number(answer.status) + " " + ReasonOf(answer.status) +
-                  "\r\nContent-Type: application/octet-stream\r\n" + "Content-Length: " +
-                  QByteArray::number(answer.body.size()) + "\r\nConnection: close\r\n\r\n");
-    socket->write(whole ? answer.body : answer.body.left(answer.body.size() / 2));
     socket->flush();
     if (answer.behaviour != Behaviour::kStallHalfway) {
         socket->disconnectFromHost();
     }
+}
+
+// One byte every few milliseconds, for as long as the other side listens.
+void LoopbackServer::Drip(QTcpSocket* socket, const QByteArray& body) {
+    auto* timer = new QTimer(socket);
+    auto sent = std::make_shared<qsizetype>(0);
+    QObject::connect(timer, &QTimer::timeout, socket, [socket, body, sent] {
+        if (*sent < body.size()) {
+            socket->write(body.mid((*sent)++, 1));
+        }
+    });
+    timer->start(5);
 }
 
 }  // namespace pipwick

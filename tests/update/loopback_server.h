@@ -15,10 +15,13 @@ namespace pipwick {
 class LoopbackServer {
   public:
     enum class Behaviour {
-        kWhole,         // the status, the headers and the whole body
-        kSilent,        // accepts the connection and never answers
-        kCutHalfway,    // announces the whole body, sends half of it and hangs up
-        kStallHalfway,  // announces the whole body, sends half of it and then nothing more
+        kWhole,           // the status, the headers and the whole body
+        kSilent,          // accepts the connection and never answers
+        kCutHalfway,      // announces the whole body, sends half of it and hangs up
+        kStallHalfway,    // announces the whole body, sends half of it and then nothing more
+        kNoLength,        // the whole body without a Content-Length, ended by the hang-up
+        kLongerThanSaid,  // announces half the body and sends all of it
+        kDrip,            // announces the whole body and sends it a byte at a time, now and then
     };
     struct Answer {
         int status = 200;
@@ -45,6 +48,7 @@ class LoopbackServer {
     void Accept();
     void ReadFrom(QTcpSocket* socket);
     void Respond(QTcpSocket* socket, const QByteArray& path);
+    void Drip(QTcpSocket* socket, const QByteArray& body);
 
     QTcpServer server_;
     std::map<QByteArray, Answer> answers_;

@@ -5,12 +5,17 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <QUrl>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "tests/update/loopback_server.h"
 #include "texts/texts.h"
+#include "update/file_signature.h"
 
 namespace pipwick {
 namespace {
@@ -46,8 +51,25 @@ QByteArray InstallerBytes() {
     return bytes;
 }
 
+// Writes down every step of the download's progress, and cancels at the step told.
+class RecordedProgress : public DownloadProgress {
+  public:
+    RecordedProgress(std::vector<qint64>& steps, int cancelAt)
+        : steps_(steps), cancelAt_(cancelAt) {}
+    bool Update(qint64 received, qint64) override {
+        steps_.push_back(received);
+        return static_cast<int>(steps_.size()) != cancelAt_;
+    }
+    bool TakesInput() const override { return false; }
+
+  private:
+    std::vector<qint64>& steps_;
+    int cancelAt_;
+};
+
 // A version check against a loopback server named by PIPWICK_UPDATE_URL, downloading into a
-// folder of its own; it records the programs it is asked to start and the requests to quit.
+// folder of its own and trusting a key pair of its own; it records the programs it is asked to
+// start, the requests to quit and the download's progress.
 class VersionCheckTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -61,23 +83,48 @@ class VersionCheckTest : public testing::Test {
         services.quit = [this] { ++quits; };
         services.downloadFolder = folder.path();
         services.timeoutMs = 400;
+        services.releaseKey = keys.publicKey;
+        services.showProgress = [this](QWidget*) {
+            return std::make_unique<RecordedProgress>(progress, cancelAt);
+        };
     }
     void TearDown() override { qunsetenv("PIPWICK_UPDATE_URL"); }
 
     void Run() { CheckForNewVersion(state, nullptr, services); }
-    QString Installer() const { return QDir(folder.path()).filePath("pwinst.exe"); }
+    QStringList FolderEntries() const {
+        return QDir(folder.path())
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+    }
+    // The detached signature of bytes under key.
+    static QByteArray SignatureOf(const QByteArray& bytes, const SecretKey& key) {
+        QTemporaryDir scratch;
+        const QString path = QDir(scratch.path()).filePath("signed");
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        const std::optional<Signature> signature = SignFile(path.toStdString(), key);
+        EXPECT_TRUE(signature.has_value());
+        return signature ? QByteArray(reinterpret_cast<const char*>(signature->data()),
+                                      static_cast<qsizetype>(signature->size()))
+                         : QByteArray();
+    }
     void ServeNewVersionAndInstaller(const LoopbackServer::Answer& installer) {
         server.Serve("/inst/pwv.txt", {200, "3.2"});
         server.Serve("/inst/pwinst.exe", installer);
+        server.Serve("/inst/pwinst.exe.sig", {200, SignatureOf(installer.body, keys.secretKey)});
         messages.answer = true;
     }
 
     GameState state;
     LoopbackServer server;
     QTemporaryDir folder;
+    KeyPair keys = MakeKeyPair();
     RecordedMessages messages;
     VersionCheckServices services;
     std::vector<QString> started;
+    std::vector<qint64> progress;
+    int cancelAt = 0;
     bool startSucceeds = true;
     int quits = 0;
 };
@@ -129,20 +176,31 @@ TEST_F(VersionCheckTest, NoLeavesTheProgramRunningAndWritesNothing) {
     EXPECT_EQ(quits, 0);
 }
 
-TEST_F(VersionCheckTest, YesDownloadsTheInstallerStartsItAndQuits) {
+TEST_F(VersionCheckTest, YesDownloadsASignedInstallerIntoAPrivateFolderStartsItAndQuits) {
     const QByteArray bytes = InstallerBytes();
     ServeNewVersionAndInstaller({200, bytes});
     Run();
     EXPECT_EQ(messages.shown, std::vector<QString>{kQuestion});
-    QFile installer(Installer());
-    ASSERT_TRUE(installer.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(installer.readAll() == bytes);
-    EXPECT_TRUE(installer.permissions() & QFileDevice::ExeOwner);
-    EXPECT_EQ(started, std::vector<QString>{Installer()});
+    ASSERT_EQ(started.size(), 1u);
+    const QFileInfo installer(started[0]);
+    EXPECT_EQ(installer.fileName(), "pwinst.exe");
+    // A folder made for this download, inside the download folder, that only the user may enter.
+    const QFileInfo privateFolder(installer.absolutePath());
+    EXPECT_EQ(privateFolder.absolutePath(), QFileInfo(folder.path()).absoluteFilePath());
+    const QFileDevice::Permissions ownerGroupOther(0x7077);
+    EXPECT_EQ(privateFolder.permissions() & ownerGroupOther,
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile file(installer.filePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll() == bytes);
+    EXPECT_TRUE(file.permissions() & QFileDevice::ExeOwner);
     EXPECT_EQ(quits, 1);
+    ASSERT_FALSE(progress.empty());
+    EXPECT_EQ(progress.back(), bytes.size());
 
-    ASSERT_EQ(server.Requests().size(), 2u);
-    const LoopbackServer::Request& download = server.Requests()[1];
+    ASSERT_EQ(server.Requests().size(), 3u);
+    EXPECT_EQ(server.Requests()[1].path, "/inst/pwinst.exe.sig");
+    const LoopbackServer::Request& download = server.Requests()[2];
     EXPECT_EQ(download.path, "/inst/pwinst.exe");
     EXPECT_EQ(download.userAgent, "Quellmoor");
     EXPECT_EQ(download.cacheControl, "no-cache");
@@ -152,17 +210,22 @@ TEST_F(VersionCheckTest, YesDownloadsTheInstallerStartsItAndQuits) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(VersionCheckTest, AnOlderInstallerIsReplaced) {
-    {
-        QFile old(Installer());
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write(QByteArray(100000, 'x'));
-    }
+// A link planted where the installer used to be saved is neither followed nor in the way.
+TEST_F(VersionCheckTest, ALinkPlantedInTheDownloadFolderIsLeftAlone) {
+    const QString victim = QDir(folder.path()).filePath("victim");
+    QFile victimFile(victim);
+    ASSERT_TRUE(victimFile.open(QIODevice::WriteOnly));
+    victimFile.write("keep");
+    victimFile.close();
+    const QString planted = QDir(folder.path()).filePath("pwinst.exe");
+    ASSERT_TRUE(QFile::link(victim, planted));
     ServeNewVersionAndInstaller({200, "new installer"});
     Run();
-    QFile installer(Installer());
-    ASSERT_TRUE(installer.open(QIODevice::ReadOnly));
-    EXPECT_EQ(installer.readAll(), "new installer");
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_NE(QFileInfo(started[0]).absoluteFilePath(), QFileInfo(planted).absoluteFilePath());
+    ASSERT_TRUE(victimFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(victimFile.readAll(), "keep");
+    EXPECT_TRUE(QFileInfo(planted).isSymLink());
 }
 
 TEST_F(VersionCheckTest, AVersionFileThatDoesNotArriveIsAFailureNeverANewVersion) {
@@ -201,19 +264,48 @@ TEST_F(VersionCheckTest, ARefusedConnectionCannotConnect) {
     EXPECT_EQ(messages.shown, std::vector<QString>{kCantConnect});
 }
 
-TEST_F(VersionCheckTest, AnInstallerThatDoesNotArriveWholeIsDeletedAndNeverStarted) {
+// Each case is one way the download goes wrong. None starts anything, each ends in its message,
+// and the download folder is left as it was: the private folder goes with its files.
+TEST_F(VersionCheckTest, AnInstallerThatIsNotWholeAndSignedIsDeletedAndNeverStarted) {
     const QByteArray bytes = InstallerBytes();
+    const QByteArray good = SignatureOf(bytes, keys.secretKey);
+    const QByteArray otherKeys = SignatureOf(bytes, MakeKeyPair().secretKey);
+    QByteArray changed = bytes;
+    changed[1000] = static_cast<char>(changed[1000] ^ 1);
+    const LoopbackServer::Answer missing{404, "<html>404</html>"};
     struct Case {
         const char* name;
         LoopbackServer::Answer installer;
+        LoopbackServer::Answer signature;
         QString message;
+        qint64 sizeCap = kInstallerSizeCap;
+        int deadlineMs = 5000;
     };
     const Case cases[] = {
-        {"not found", {404, "<html>404</html>"}, kFileError},
-        {"server error", {500, bytes}, kFileError},
-        {"cut in the middle", {200, bytes, Behaviour::kCutHalfway}, kFileError},
-        {"stalled in the middle", {200, bytes, Behaviour::kStallHalfway}, kFileError},
-        {"no answer", {200, bytes, Behaviour::kSilent}, kCantConnect},
+        {"not found", missing, {200, good}, kFileError},
+        {"server error", {500, bytes}, {200, good}, kFileError},
+        {"cut in the middle", {200, bytes, Behaviour::kCutHalfway}, {200, good}, kFileError},
+        {"stalled in the middle", {200, bytes, Behaviour::kStallHalfway}, {200, good}, kFileError},
+        {"no length", {200, bytes, Behaviour::kNoLength}, {200, good}, kFileError},
+        {"longer than announced",
+         {200, bytes, Behaviour::kLongerThanSaid},
+         {200, good},
+         kFileError},
+        {"dripping",
+         {200, bytes, Behaviour::kDrip},
+         {200, good},
+         kFileError,
+         kInstallerSizeCap,
+         200},
+        {"over the size cap", {200, bytes}, {200, good}, kFileError, bytes.size() - 1},
+        {"no answer", {200, bytes, Behaviour::kSilent}, {200, good}, kCantConnect},
+        {"signature missing", {200, bytes}, missing, kFileError},
+        {"signature of other keys", {200, bytes}, {200, otherKeys}, kFileError},
+        {"signature of other bytes", {200, changed}, {200, good}, kFileError},
+        {"signature cut short", {200, bytes}, {200, good.left(63)}, kFileError},
+        {"signature too long", {200, bytes}, {200, good + "x"}, kFileError},
+        {"signature without a length", {200, bytes}, {200, good, Behaviour::kNoLength}, kFileError},
+        {"signature not answered", {200, bytes}, {200, good, Behaviour::kSilent}, kCantConnect},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -221,21 +313,28 @@ TEST_F(VersionCheckTest, AnInstallerThatDoesNotArriveWholeIsDeletedAndNeverStart
         qputenv("PIPWICK_UPDATE_URL", one.BaseUrl().toUtf8());
         one.Serve("/inst/pwv.txt", {200, "3.2"});
         one.Serve("/inst/pwinst.exe", c.installer);
+        one.Serve("/inst/pwinst.exe.sig", c.signature);
         RecordedMessages answers;
         answers.answer = true;
         services.messages = &answers;
-        // A stale installer of an earlier check must not survive a failed download either.
-        QFile stale(Installer());
-        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-        stale.close();
+        services.sizeCap = c.sizeCap;
+        services.deadlineMs = c.deadlineMs;
         Run();
         EXPECT_EQ(answers.shown, (std::vector<QString>{kQuestion, c.message}));
-        EXPECT_EQ(one.Requests().size(), 2u);
-        if (c.message == kFileError) {
-            EXPECT_FALSE(QFile::exists(Installer()));
-        }
+        EXPECT_TRUE(FolderEntries().isEmpty()) << FolderEntries().join(", ").toStdString();
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
+    EXPECT_TRUE(started.empty());
+    EXPECT_EQ(quits, 0);
+}
+
+TEST_F(VersionCheckTest, CancelEndsTheDownloadQuietlyAndLeavesNothing) {
+    ServeNewVersionAndInstaller({200, InstallerBytes()});
+    cancelAt = 2;
+    Run();
+    EXPECT_EQ(messages.shown, std::vector<QString>{kQuestion});
+    EXPECT_EQ(progress.size(), 2u);
+    EXPECT_TRUE(FolderEntries().isEmpty());
     EXPECT_TRUE(started.empty());
     EXPECT_EQ(quits, 0);
 }
@@ -260,6 +359,35 @@ TEST_F(VersionCheckTest, AnInstallerThatCannotBeStartedKeepsTheProgramRunning) {
     EXPECT_EQ(messages.shown, (std::vector<QString>{kQuestion, kFileError}));
     EXPECT_EQ(started.size(), 1u);
     EXPECT_EQ(quits, 0);
+}
+
+TEST(UpdateServer, PlainHttpReachesOnlyThisMachine) {
+    const struct {
+        const char* url;
+        bool allowed;
+    } cases[] = {
+        {"https://www.quellmoor.example/inst/pwv.txt", true},
+        {"https://192.0.2.7:8443/inst/pwv.txt", true},
+        {"http://127.0.0.1:9/inst/pwv.txt", true},
+        {"http://localhost:9/inst/pwv.txt", true},
+        {"http://[::1]:9/inst/pwv.txt", true},
+        {"http://www.quellmoor.example/inst/pwv.txt", false},
+        {"http://192.0.2.7/inst/pwv.txt", false},
+        {"http://localhost.quellmoor.example/inst/pwv.txt", false},
+        {"ftp://127.0.0.1/inst/pwv.txt", false},
+        {"file:///inst/pwv.txt", false},
+        {"not a url", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsAllowedUpdateUrl(QUrl(QString::fromLatin1(c.url))), c.allowed) << c.url;
+    }
+}
+
+TEST_F(VersionCheckTest, APlainHttpServerElsewhereIsNeverAsked) {
+    qputenv("PIPWICK_UPDATE_URL", "http://192.0.2.7");
+    Run();
+    EXPECT_EQ(messages.shown, std::vector<QString>{kCantConnect});
+    EXPECT_TRUE(server.Requests().empty());
 }
 
 TEST(UpdateServer, TheEnvironmentReplacesTheProgramsOwnServer) {

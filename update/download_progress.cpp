@@ -1,0 +1,27 @@
+#include "update/download_progress.h"
+
+#include "texts/texts.h"
+
+namespace pipwick {
+
+ProgressDialog::ProgressDialog(QWidget* owner)
+    : dialog_(QStringLiteral("Downloading the new version..."), QStringLiteral("Cancel"), 0, 1000,
+              owner) {
+    dialog_.setWindowTitle(QString::fromLatin1(text::kAppTitle));
+    dialog_.setWindowModality(Qt::ApplicationModal);
+    // The table window stays above ordinary windows; the dialog must not hide behind it.
+    dialog_.setWindowFlag(Qt::WindowStaysOnTopHint);
+    dialog_.setMinimumDuration(0);
+    dialog_.setAutoClose(false);
+    dialog_.setAutoReset(false);
+    dialog_.setValue(0);
+    dialog_.show();
+}
+
+bool ProgressDialog::Update(qint64 received, qint64 length) {
+    const qint64 permille = length > 0 ? received * 1000 / length : 0;
+    dialog_.setValue(static_cast<int>(permille));
+    return !dialog_.wasCanceled();
+}
+
+}  // namespace pipwick
