@@ -15,13 +15,17 @@ ProgressDialog::ProgressDialog(QWidget* owner)
     dialog_.setAutoClose(false);
     dialog_.setAutoReset(false);
     dialog_.setValue(0);
+    QObject::connect(&dialog_, &QProgressDialog::canceled, [this] {
+        if (cancel_) {
+            cancel_();
+        }
+    });
     dialog_.show();
 }
 
-bool ProgressDialog::Update(qint64 received, qint64 length) {
+void ProgressDialog::Show(qint64 received, qint64 length) {
     const qint64 permille = length > 0 ? received * 1000 / length : 0;
     dialog_.setValue(static_cast<int>(permille));
-    return !dialog_.wasCanceled();
 }
 
 }  // namespace pipwick

@@ -35,6 +35,8 @@ class HttpGet {
 
     // While waiting, the player's input goes on to whatever window may take it.
     void AcceptInputWhileWaiting() { acceptInput_ = true; }
+    // Ends the transfer as a failure; a wait under way returns.
+    void Abort() { reply_->abort(); }
     // Waits for the status line and headers; false when no server answered.
     bool WaitForAnswer();
     // The answer is an HTTP success and nothing has gone wrong since.

@@ -62,26 +62,46 @@ VersionAnswer FetchVersion(const TransferTimes& times) {
     return IsCurrentVersion(*first) ? VersionAnswer::kCurrent : VersionAnswer::kNewVersion;
 }
 
+// A Cancel ends the transfer under way for as long as this lives.
+class CancelEndsTransfer {
+  public:
+    CancelEndsTransfer(DownloadProgress& progress, HttpGet& get) : progress_(progress) {
+        progress_.WhenCancelled([&get] { get.Abort(); });
+    }
+    ~CancelEndsTransfer() { progress_.WhenCancelled({}); }
+    CancelEndsTransfer(const CancelEndsTransfer&) = delete;
+    CancelEndsTransfer& operator=(const CancelEndsTransfer&) = delete;
+
+  private:
+    DownloadProgress& progress_;
+};
+
 // One file of the download, written to a new file at path that this call creates: a name that
 // exists already, a planted link among them, is refused. Unless the whole file arrives it is
-// deleted again, so no partial file is ever left.
-// goOn hears of each part that arrives and may stop the download.
+// deleted again, so no partial file is ever left. The progress shows the parts as they arrive
+// when showParts is set.
 Download DownloadFile(const QUrl& url, const QString& path, qint64 cap, const TransferTimes& times,
-                      DownloadProgress& progress,
-                      const std::function<bool(qint64 received, qint64 length)>& goOn) {
+                      DownloadProgress& progress, bool showParts) {
     QNetworkAccessManager network;
     HttpGet get(network, url, kInstallerAgent, times);
+    const CancelEndsTransfer cancel(progress, get);
     if (progress.TakesInput()) {
         get.AcceptInputWhileWaiting();
     }
     if (!get.WaitForAnswer()) {
-        return Download::kCantConnect;
+        return progress.Cancelled() ? Download::kCancelled : Download::kCantConnect;
     }
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         return Download::kFileError;
     }
-    const HttpGet::Copy copy = get.CopyTo(file, cap, goOn);
+    const HttpGet::Copy copy =
+        get.CopyTo(file, cap, [&progress, showParts](qint64 received, qint64 length) {
+            if (showParts) {
+                progress.Show(received, length);
+            }
+            return !progress.Cancelled();
+        });
     file.close();
     if (copy != HttpGet::Copy::kWhole || file.error() != QFileDevice::NoError) {
         file.remove();
@@ -118,18 +138,14 @@ Download DownloadSignedInstaller(const QString& folder, QWidget* owner,
     const QString signature = installer + QString::fromLatin1(kSignatureSuffix);
     const QUrl installerUrl = ServerFile(kInstallerPath);
     const QUrl signatureUrl(installerUrl.toString() + QString::fromLatin1(kSignatureSuffix));
-    // The signature's few bytes are no progress worth showing; a Cancel meanwhile still counts.
-    const auto notYet = [&progress](qint64, qint64) { return progress->Update(0, 1); };
-    const auto shown = [&progress](qint64 received, qint64 length) {
-        return progress->Update(received, length);
-    };
+    // The signature's few bytes are no progress worth showing.
     Download step = DownloadFile(signatureUrl, signature, static_cast<qint64>(sizeof(Signature)),
-                                 TimesOf(services), *progress, notYet);
+                                 TimesOf(services), *progress, false);
     if (step != Download::kDone) {
         return step;
     }
-    step = DownloadFile(installerUrl, installer, services.sizeCap, TimesOf(services), *progress,
-                        shown);
+    step =
+        DownloadFile(installerUrl, installer, services.sizeCap, TimesOf(services), *progress, true);
     if (step != Download::kDone) {
         return step;
     }

@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -51,20 +53,32 @@ QByteArray InstallerBytes() {
     return bytes;
 }
 
-// Writes down every step of the download's progress, and cancels at the step told.
+// Writes down every step of the download's progress. The player cancels once cancelAt steps
+// have been shown, as the click arrives while the download waits for more.
 class RecordedProgress : public DownloadProgress {
   public:
     RecordedProgress(std::vector<qint64>& steps, int cancelAt)
         : steps_(steps), cancelAt_(cancelAt) {}
-    bool Update(qint64 received, qint64) override {
+    void Show(qint64 received, qint64) override {
         steps_.push_back(received);
-        return static_cast<int>(steps_.size()) != cancelAt_;
+        if (static_cast<int>(steps_.size()) == cancelAt_) {
+            QTimer::singleShot(0, [this] {
+                cancelled_ = true;
+                if (cancel_) {
+                    cancel_();
+                }
+            });
+        }
     }
+    bool Cancelled() const override { return cancelled_; }
+    void WhenCancelled(std::function<void()> cancel) override { cancel_ = std::move(cancel); }
     bool TakesInput() const override { return false; }
 
   private:
     std::vector<qint64>& steps_;
     int cancelAt_;
+    bool cancelled_ = false;
+    std::function<void()> cancel_;
 };
 
 // A version check against a loopback server named by PIPWICK_UPDATE_URL, downloading into a
@@ -328,12 +342,22 @@ TEST_F(VersionCheckTest, AnInstallerThatIsNotWholeAndSignedIsDeletedAndNeverStar
     EXPECT_EQ(quits, 0);
 }
 
+// The server sends half the installer and then nothing: the Cancel ends the wait at once, long
+// before the server would be given up.
 TEST_F(VersionCheckTest, CancelEndsTheDownloadQuietlyAndLeavesNothing) {
-    ServeNewVersionAndInstaller({200, InstallerBytes()});
-    cancelAt = 2;
+    ServeNewVersionAndInstaller({200, InstallerBytes(), Behaviour::kStallHalfway});
+    services.timeoutMs = 60000;
+    services.deadlineMs = 60000;
+    cancelAt = 1;
+    bool stillWaiting = false;
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [&] { stillWaiting = true; });
+    giveUp.start(20000);
     Run();
+    EXPECT_FALSE(stillWaiting);
     EXPECT_EQ(messages.shown, std::vector<QString>{kQuestion});
-    EXPECT_EQ(progress.size(), 2u);
+    EXPECT_FALSE(progress.empty());
     EXPECT_TRUE(FolderEntries().isEmpty());
     EXPECT_TRUE(started.empty());
     EXPECT_EQ(quits, 0);
