@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <vector>
+
 #include "assets/bitmap_file.h"
 #include "assets/byte_order.h"
 #include "assets/compressed_image.h"
 #include "assets/domino_sets.h"
+#include "table/pip_patterns.h"
 #include "tests/assets/built_resources.h"
+#include "tools/artwork/strip_geometry.h"
 
 namespace pipwick {
 namespace {
@@ -192,6 +197,95 @@ TEST(ArtworkResources, SampleHoldsSevenDoubleSixesAndTheirMask) {
     for (int32_t set = 1; set <= kDominoSetCount; ++set) {
         SCOPED_TRACE(set);
         ExpectMaskAndFace(*sample, {0, 301, 22, 344}, {0, (set - 1) * 43, 22, set * 43});
+    }
+}
+
+int32_t ColourDistance(uint32_t x, uint32_t y) {
+    int32_t sum = 0;
+    for (int shift : {0, 8, 16}) {
+        sum += std::abs(static_cast<int32_t>((x >> shift) & 0xFF) -
+                        static_cast<int32_t>((y >> shift) & 0xFF));
+    }
+    return sum;
+}
+
+// Which pixels of a pip piece show the dot: more than a third of the way from the face at the
+// piece's corner to the pip at its centre.
+std::vector<bool> DotOf(const IndexedBitmap& art, const Rect& pip) {
+    const uint32_t face = art.Colour(pip.left, pip.top);
+    const uint32_t dot = art.Colour((pip.left + pip.right) / 2, (pip.top + pip.bottom) / 2);
+    const int32_t contrast = ColourDistance(face, dot);
+    std::vector<bool> shown;
+    for (int32_t y = pip.top; y < pip.bottom; ++y) {
+        for (int32_t x = pip.left; x < pip.right; ++x) {
+            shown.push_back(3 * ColourDistance(art.Colour(x, y), face) > contrast);
+        }
+    }
+    return shown;
+}
+
+// The number of separate patches of dots when the piece is laid at each place of a pattern,
+// counting dots that touch at a corner as one patch.
+int32_t Patches(const std::vector<bool>& dot, int32_t side, const std::vector<Point>& places) {
+    constexpr int32_t kRoom = 64;
+    std::vector<int32_t> field(kRoom * kRoom, 0);  // 1 for a dot, then -1 once counted
+    for (const Point& at : places) {
+        for (int32_t y = 0; y < side; ++y) {
+            for (int32_t x = 0; x < side; ++x) {
+                if (dot[y * side + x]) {
+                    field[(at.y + y) * kRoom + at.x + x] = 1;
+                }
+            }
+        }
+    }
+    int32_t patches = 0;
+    for (int32_t start = 0; start < kRoom * kRoom; ++start) {
+        if (field[start] != 1) {
+            continue;
+        }
+        ++patches;
+        std::vector<int32_t> open{start};
+        field[start] = -1;
+        while (!open.empty()) {
+            const int32_t here = open.back();
+            open.pop_back();
+            for (int32_t dy = -1; dy <= 1; ++dy) {
+                for (int32_t dx = -1; dx <= 1; ++dx) {
+                    const int32_t x = here % kRoom + dx, y = here / kRoom + dy;
+                    if (x >= 0 && y >= 0 && x < kRoom && y < kRoom && field[y * kRoom + x] == 1) {
+                        field[y * kRoom + x] = -1;
+                        open.push_back(y * kRoom + x);
+                    }
+                }
+            }
+        }
+    }
+    return patches;
+}
+
+// The pips of a five and a six, upright and lying, laid out where the drawing puts them, each
+// stay a dot of their own at every size: neighbouring pips do not run together.
+TEST(ArtworkResources, PipsOfAFiveAndASixStayApart) {
+    for (int32_t set = 1; set <= kDominoSetCount; ++set) {
+        for (int32_t size = 0; size < kSizeClassCount; ++size) {
+            SCOPED_TRACE(FindDominoSetResource(set, size)->fileName);
+            const IndexedBitmap art = BuiltArtwork(set, size);
+            const artwork::StripGeometry g(ScaleOfSizeClass(size));
+            for (int32_t pips : {5, 6}) {
+                std::vector<Point> upright, lying;
+                for (int32_t i = 0; i < pips; ++i) {
+                    const PipPlace u = kUprightPips[pips].places[i];
+                    upright.push_back({g.uprightColumn[u.column], g.uprightRow[u.row]});
+                    const PipPlace l = kLyingPips[pips].places[i];
+                    lying.push_back({g.lyingColumn[l.column], g.lyingRow[l.row]});
+                }
+                for (const Rect& piece : {g.pip, g.highlightPip}) {
+                    const std::vector<bool> dot = DotOf(art, piece);
+                    EXPECT_EQ(Patches(dot, g.pipSide, upright), pips) << "upright " << pips;
+                    EXPECT_EQ(Patches(dot, g.pipSide, lying), pips) << "lying " << pips;
+                }
+            }
+        }
     }
 }
 

@@ -113,7 +113,10 @@ struct FacePainter {
     const StripGeometry& geometry;
     bool highlight;
 
-    double Radius() const { return 3.0 * geometry.scale; }
+    // A mask is either in or out, so a corner rounds only as far as whole pixels can show it: a
+    // radius of 3 at the small size would cut a single pixel and leave the corner square. From
+    // 4 pixels up it steps round over two rows, as the larger sizes do over more.
+    double Radius() const { return std::max(3.0 * geometry.scale, 4.0); }
 
     // The face of an upright tile (width x height) or a lying one at pixel (x, y) of the tile;
     // nothing outside the outline.
@@ -215,12 +218,21 @@ void PaintStandingLine(Canvas& strip, const FacePainter& painter, const Rect& ar
     }
 }
 
+// Pips are drawn a piece apart. A dot 0.84 of the piece across leaves face between neighbours
+// at the larger sizes, but the small piece is 5 pixels, so there it would reach the piece's edge
+// and the pips of a six would run together: the small dot keeps to the middle 3 x 3 pixels,
+// with a ring of face all round.
+double PipRadius(double side) {
+    constexpr double kSmallPiece = 5;
+    return side > kSmallPiece ? side * 0.42 : side / 2 - 0.9;
+}
+
 // A round pip, sunk into the face: its colour shaded darker toward the top left, with a soft
 // edge from 4 x 4 samples per pixel.
 void PaintPip(Canvas& strip, const FacePainter& painter, const Rect& area, const Colour& pip) {
     const StripGeometry& g = painter.geometry;
     const double side = area.right - area.left;
-    const double centre = side / 2, radius = side * 0.42;
+    const double centre = side / 2, radius = PipRadius(side);
     for (int32_t y = 0; y < side; ++y) {
         for (int32_t x = 0; x < side; ++x) {
             const Colour face =
