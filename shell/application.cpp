@@ -30,6 +30,7 @@ Application::Application(StartupOptions options)
                                                [this] { view_->PlaySound(sound::kTileClick); });
     view_ = std::make_unique<QtGameView>(state_, Preferences(), geometry_, windows_, *prompts_,
                                          *pictures_);
+    UseScreenPixels();
     ConnectPictures();
     SeedSource& seeds = options_.seeds != nullptr ? *options_.seeds : calendarSeeds_;
     game_ = std::make_unique<Game>(state_, Preferences(), geometry_, *view_, clock, seeds);
@@ -177,6 +178,21 @@ void Application::EndProgram() {
         options_.endProgram(0);
     } else {
         QCoreApplication::exit(0);
+    }
+}
+
+// On a high-density screen the table and the hands are composed from the larger artwork that
+// gives each pixel of a tile one pixel of the screen; clicks and window rectangles stay in window
+// pixels.
+void Application::UseScreenPixels() {
+    const ScaleChoice window{geometry_.ScaleFactor, geometry_.SizeClass, false};
+    const ScaleChoice artwork = ArtworkForScreen(window, table_->devicePixelRatioF());
+    pictures_->UseArtworkSize(artwork.sizeClass);
+    const double ratio = artwork.scale / window.scale;
+    table_->SetPixelRatio(ratio);
+    windows_.human->Hand().SetPixelRatio(ratio);
+    for (OpponentWindow* opponent : windows_.opponents) {
+        opponent->SetPixelRatio(ratio);
     }
 }
 

@@ -98,6 +98,7 @@ class Application : public HumanCommands {
     void Reload();
     // Builds the table canvas from the chosen set; says so when the artwork cannot be loaded.
     void LoadDominoSet();
+    void UseScreenPixels();
     void ConnectPictures();
     void WatchScreenWidth();
     void InstallCommands();

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace pipwick {
 
@@ -23,11 +24,32 @@ void SurfaceWidget::ClearSurface() {
     update();
 }
 
+void SurfaceWidget::SetPixelRatio(double ratio) {
+    if (ratio != pixelRatio_) {
+        pixelRatio_ = ratio;
+        Rebuild();
+        update();
+    }
+}
+
+Rect SurfaceWidget::SurfaceArea(const QRect& windowArea) const {
+    auto down = [this](int v) { return static_cast<int32_t>(std::floor(v * pixelRatio_)); };
+    auto up = [this](int v) { return static_cast<int32_t>(std::ceil(v * pixelRatio_)); };
+    return {down(windowArea.left()), down(windowArea.top()),
+            up(windowArea.left() + windowArea.width()), up(windowArea.top() + windowArea.height())};
+}
+
+QRect SurfaceWidget::WindowArea(const Rect& surfaceArea) const {
+    auto down = [this](int32_t v) { return static_cast<int>(std::floor(v / pixelRatio_)); };
+    auto up = [this](int32_t v) { return static_cast<int>(std::ceil(v / pixelRatio_)); };
+    const int left = down(surfaceArea.left), top = down(surfaceArea.top);
+    return {left, top, up(surfaceArea.right) - left, up(surfaceArea.bottom) - top};
+}
+
 void SurfaceWidget::Rebuild() {
-    surface_ = WindowSurface(tableWindow_, width(), height(), background_);
-    surface_.OnChange([this](const Rect& area) {
-        repaint(area.left, area.top, area.right - area.left, area.bottom - area.top);
-    });
+    const Rect size = SurfaceArea(rect());
+    surface_ = WindowSurface(tableWindow_, size.right, size.bottom, background_);
+    surface_.OnChange([this](const Rect& area) { repaint(WindowArea(area)); });
 }
 
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
@@ -38,13 +60,23 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
     const QRect area = event->rect();
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(area.topLeft(), picture, area);
+    if (pixelRatio_ == 1.0) {
+        painter.drawImage(area.topLeft(), picture, area);
+        return;
+    }
+    // Whole surface pixels, placed at exactly the ratio: where the ratio is the screen's, each is
+    // one pixel of the screen.
+    const Rect s = SurfaceArea(area);
+    const QRectF source(s.left, s.top, s.right - s.left, s.bottom - s.top);
+    const QRectF target(source.topLeft() / pixelRatio_, source.size() / pixelRatio_);
+    painter.drawImage(target, picture, source);
 }
 
 void SurfaceWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    const Rect size = SurfaceArea(rect());
     const Canvas& pixels = surface_.Pixels();
-    if (pixels.Width() != width() || pixels.Height() != height()) {
+    if (pixels.Width() != size.right || pixels.Height() != size.bottom) {
         Rebuild();
     }
 }

@@ -22,6 +22,14 @@ class SurfaceWidget : public QWidget {
     // Fills the surface with the background colour and repaints it all.
     void ClearSurface();
 
+    // Surface pixels per window pixel: 1 unless the tiles are composed at a high-density
+    // screen's own pixels. A change gives a new, plain surface.
+    void SetPixelRatio(double ratio);
+    // The surface pixels that cover an area of the window, and the window area that covers
+    // surface pixels.
+    Rect SurfaceArea(const QRect& windowArea) const;
+    QRect WindowArea(const Rect& surfaceArea) const;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -31,6 +39,7 @@ class SurfaceWidget : public QWidget {
     void Rebuild();
 
     bool tableWindow_;
+    double pixelRatio_ = 1.0;
     uint32_t background_ = 0;
     WindowSurface surface_;
 };

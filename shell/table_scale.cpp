@@ -1,5 +1,8 @@
 #include "shell/table_scale.h"
 
+#include <cmath>
+#include <initializer_list>
+
 namespace pipwick {
 
 namespace {
@@ -28,6 +31,17 @@ ScaleChoice ChooseScale(int32_t screenWidth, int32_t tableSize) {
         default:
             return kSmall;
     }
+}
+
+// Screens report ratios such as 1.5 or 2 as doubles that need not be exact.
+ScaleChoice ArtworkForScreen(const ScaleChoice& window, double devicePixelRatio) {
+    const double wanted = window.scale * devicePixelRatio;
+    for (const ScaleChoice& size : {kSmall, kMedium, kLarge}) {
+        if (size.scale > window.scale && std::abs(size.scale - wanted) < 0.01) {
+            return size;
+        }
+    }
+    return {window.scale, window.sizeClass, false};
 }
 
 }  // namespace pipwick

@@ -17,4 +17,9 @@ struct ScaleChoice {
 // screen cannot hold falls back to small for this run and to Auto in the file.
 ScaleChoice ChooseScale(int32_t screenWidth, int32_t tableSize);
 
+// The artwork to compose the tiles with on a screen of devicePixelRatio screen pixels to a window
+// pixel: the size whose scale is the window scale times the ratio, so that every pixel of a tile
+// is one of the screen's. When no size matches, the window scale's own, which Qt enlarges.
+ScaleChoice ArtworkForScreen(const ScaleChoice& window, double devicePixelRatio);
+
 }  // namespace pipwick

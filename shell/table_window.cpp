@@ -36,8 +36,7 @@ void TableWindow::paintEvent(QPaintEvent* event) {
         load();
     }
     if (fill_) {
-        const QRect area = event->rect();
-        fill_({area.left(), area.top(), area.right() + 1, area.bottom() + 1});
+        fill_(SurfaceArea(event->rect()));
     }
     SurfaceWidget::paintEvent(event);
 }

@@ -26,7 +26,7 @@ class TableWindow : public SurfaceWidget {
     void OnFirstPaint(std::function<void()> load) { firstPaint_ = std::move(load); }
     // Called before every paint (the check for a change of the screen's width).
     void OnPaintCheck(std::function<void()> check) { check_ = std::move(check); }
-    // Called at every paint with the area to show, to copy it from the table picture.
+    // Called at every paint with the surface area to show, to copy it from the table picture.
     void OnPaintArea(std::function<void(const Rect&)> fill) { fill_ = std::move(fill); }
 
     // Starts the one-shot reload timer.

@@ -24,11 +24,14 @@ TilePictures::TilePictures(const GameState& state, const Settings& settings,
       settings_(settings),
       geometry_(geometry),
       source_(std::move(source)),
+      artworkSize_(geometry.SizeClass),
       drawer_(table_, state, settings, clock, std::move(landingSound)) {}
 
 std::optional<std::string> TilePictures::LoadDominoSet(uint32_t buttonFace) {
-    return pipwick::LoadDominoSet(settings_.DominoSet, geometry_.SizeClass, BackgroundOf(settings_),
-                                  buttonFace, source_, table_);
+    auto error = pipwick::LoadDominoSet(settings_.DominoSet, artworkSize_, BackgroundOf(settings_),
+                                        buttonFace, source_, table_);
+    drawer_.ShowAtWindowScale(geometry_.ScaleFactor);
+    return error;
 }
 
 void TilePictures::ShowPicture(WindowSurface& tableWindow, const Rect& area) const {

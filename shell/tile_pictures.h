@@ -30,11 +30,14 @@ class TilePictures {
     // Builds the table canvas from the chosen set and table colour, composing cells in
     // buttonFace. On failure the previous canvas stays and the message says why.
     std::optional<std::string> LoadDominoSet(uint32_t buttonFace);
+    // From the next load on, composes the tiles from the artwork of sizeClass, larger than the
+    // windows' own on a high-density screen, whose surfaces must then hold as many more pixels.
+    void UseArtworkSize(int32_t sizeClass) { artworkSize_ = sizeClass; }
     bool Loaded() const { return table_.canvas.Width() > 0; }
 
     TileDrawer& Drawer() { return drawer_; }
     const TableCanvas& Table() const { return table_; }
-    // Copies area of the table picture onto the table window's surface.
+    // Copies an area of the table picture onto the table window's surface, in surface pixels.
     void ShowPicture(WindowSurface& tableWindow, const Rect& area) const;
 
     // The human's tiles upright at their slots, the lower pip on top.
@@ -51,6 +54,7 @@ class TilePictures {
     const Settings& settings_;
     const Geometry& geometry_;
     ResourceSource source_;
+    int32_t artworkSize_;
     TableCanvas table_;
     TileDrawer drawer_;
     bool faceUp_[5] = {};

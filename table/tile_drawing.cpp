@@ -11,9 +11,14 @@
 // the picture under the image's new place before drawing it there and putting the old place back,
 // so the picture holds no trace of the flight afterwards. Each step waits for its own deadline, so
 // slow drawing does not lengthen a flight.
+//
+// On a high-density screen the canvas holds larger artwork than the windows' scale: the tiles are
+// composed by the rules of that larger scale, and only their positions, which are window pixels,
+// are carried over to the surfaces' finer pixels.
 #include "table/tile_drawing.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "table/pip_patterns.h"
 
@@ -27,6 +32,19 @@ constexpr uint32_t kFlightStepMs = 100;
 
 int32_t FlightSteps(int32_t speed) {
     return 14 - std::clamp(speed, 1, 10);
+}
+
+int32_t TileDrawer::OnSurface(int32_t windowPixels) const {
+    if (!windowScale_) {
+        return windowPixels;
+    }
+    // Both scales are halves, so the quotient is exact whenever it is whole.
+    return static_cast<int32_t>(std::floor(windowPixels * table_.scale / *windowScale_));
+}
+
+Rect TileDrawer::OnSurface(const Rect& windowArea) const {
+    return {OnSurface(windowArea.left), OnSurface(windowArea.top), OnSurface(windowArea.right),
+            OnSurface(windowArea.bottom)};
 }
 
 TileDrawer::TileDrawer(TableCanvas& table, const GameState& state, const Settings& settings,
@@ -119,10 +137,9 @@ void TileDrawer::DrawFaceDown(WindowSurface& window, const PlacedTile& tile) {
     Canvas& canvas = table_.canvas;
     canvas.And(cellX, rows.top, Units(22), Units(43), canvas, 0, Units(70));
     canvas.Or(cellX, rows.top, Units(22), Units(43), canvas, 0, 0);
-    window.Pixels().Copy(tile.InnerHalf.left, tile.InnerHalf.top, Units(22), Units(43), canvas,
-                         cellX, rows.top);
-    window.Show({tile.InnerHalf.left, tile.InnerHalf.top, tile.InnerHalf.left + Units(22),
-                 tile.InnerHalf.top + Units(43)});
+    const int32_t left = OnSurface(tile.InnerHalf.left), top = OnSurface(tile.InnerHalf.top);
+    window.Pixels().Copy(left, top, Units(22), Units(43), canvas, cellX, rows.top);
+    window.Show({left, top, left + Units(22), top + Units(43)});
 }
 
 // Lying tiles are composed 50 units below the upright cell; at 1.0 the pip rows sit one pixel
@@ -171,9 +188,10 @@ void TileDrawer::LyingPips(int32_t pips, int32_t shift, const Rows& rows) {
 }
 
 // The finished cell goes to the window, and into the table picture for every tile that lies on
-// the table.
+// the table. left and top are window pixels.
 void TileDrawer::ShowCell(WindowSurface& window, bool intoPicture, int32_t cellX, int32_t cellY,
-                          int32_t width, int32_t height, int32_t left, int32_t top) {
+                          int32_t width, int32_t height, int32_t windowLeft, int32_t windowTop) {
+    const int32_t left = OnSurface(windowLeft), top = OnSurface(windowTop);
     Canvas& canvas = table_.canvas;
     if (intoPicture) {
         canvas.Copy(PictureX(left), top, width, height, canvas, cellX, cellY);
@@ -188,9 +206,10 @@ void TileDrawer::PictureToWindow(WindowSurface& table, const Rect& area) {
     table.Show(area);
 }
 
+// The flight's steps are counted in window pixels; each place is then found on the surface.
 void TileDrawer::Fly(WindowSurface& window, int32_t fromLeft, int32_t fromTop,
                      const PlacedTile& tile) {
-    const double s = table_.scale;
+    const double s = WindowScale();
     const int32_t w = Units(22);
     const int32_t h = Units(43);
     const int32_t steps = FlightSteps(settings_.Speed);
@@ -201,28 +220,32 @@ void TileDrawer::Fly(WindowSurface& window, int32_t fromLeft, int32_t fromTop,
     const Point sprite{Units(22), Units(400)};
     Canvas& canvas = table_.canvas;
 
-    canvas.Copy(sprite.x, sprite.y, w, h, canvas, PictureX(fromLeft), fromTop);
+    Point here{OnSurface(fromLeft), OnSurface(fromTop)};
+    canvas.Copy(sprite.x, sprite.y, w, h, canvas, PictureX(here.x), here.y);
     int32_t px = fromLeft;
     int32_t py = fromTop;
     for (int32_t step = 1; step < steps; ++step) {
         const uint32_t deadline = clock_.TickCount() + kFlightStepMs;
         const int32_t nx = px + dx;
         const int32_t ny = py + dy;
+        const Point next{OnSurface(nx), OnSurface(ny)};
         const Point& under = step == 1 ? startSave : stepSave;
-        canvas.Copy(PictureX(px), py, w, h, canvas, under.x, under.y);
-        canvas.Copy(stepSave.x, stepSave.y, w, h, canvas, PictureX(nx), ny);
-        canvas.Copy(PictureX(nx), ny, w, h, canvas, sprite.x, sprite.y);
+        canvas.Copy(PictureX(here.x), here.y, w, h, canvas, under.x, under.y);
+        canvas.Copy(stepSave.x, stepSave.y, w, h, canvas, PictureX(next.x), next.y);
+        canvas.Copy(PictureX(next.x), next.y, w, h, canvas, sprite.x, sprite.y);
         PictureToWindow(
             window,
-            {std::min(px, nx), std::min(py, ny),
-             std::max(static_cast<int32_t>(px + 22 * s), static_cast<int32_t>(nx + 22 * s)),
-             std::max(static_cast<int32_t>(py + 43 * s), static_cast<int32_t>(ny + 43 * s))});
+            OnSurface(Rect{
+                std::min(px, nx), std::min(py, ny),
+                std::max(static_cast<int32_t>(px + 22 * s), static_cast<int32_t>(nx + 22 * s)),
+                std::max(static_cast<int32_t>(py + 43 * s), static_cast<int32_t>(ny + 43 * s))}));
         px = nx;
         py = ny;
+        here = next;
         clock_.WaitUntil(deadline);
     }
-    canvas.Copy(PictureX(px), py, w, h, canvas, stepSave.x, stepSave.y);
-    PictureToWindow(window, {px, py, px + w, py + h});
+    canvas.Copy(PictureX(here.x), here.y, w, h, canvas, stepSave.x, stepSave.y);
+    PictureToWindow(window, {here.x, here.y, here.x + w, here.y + h});
     if (settings_.SoundOn == 1 && landingSound_) {
         landingSound_();
     }
@@ -230,12 +253,13 @@ void TileDrawer::Fly(WindowSurface& window, int32_t fromLeft, int32_t fromTop,
 
 void TileDrawer::TileLeavesHand(WindowSurface& table, Point start, WindowSurface& hand,
                                 const Rect& slot, int32_t tile, uint32_t buttonFace) {
-    const double s = table_.scale;
-    start.x = start.x < 3 ? 3 : (start.x > 614 * s ? Units(614) : start.x);
-    start.y = start.y < 3 ? 3 : (start.y > 434 * s ? Units(434) : start.y);
+    const double s = WindowScale();
+    start.x = start.x < 3 ? 3 : (start.x > 614 * s ? Scaled(614, s) : start.x);
+    start.y = start.y < 3 ? 3 : (start.y > 434 * s ? Scaled(434, s) : start.y);
     flightStart_ = start;
     Canvas& canvas = table_.canvas;
-    canvas.Copy(0, Units(400), Units(22), Units(43), canvas, PictureX(start.x), start.y);
+    canvas.Copy(0, Units(400), Units(22), Units(43), canvas, PictureX(OnSurface(start.x)),
+                OnSurface(start.y));
     PlacedTile standing;
     standing.Tile = tile;
     standing.InnerPip = LowPip(tile);
@@ -243,8 +267,9 @@ void TileDrawer::TileLeavesHand(WindowSurface& table, Point start, WindowSurface
     standing.InnerHalf = {start.x, start.y, 0, 0};
     standing.OuterHalf = {start.x, static_cast<int32_t>(21 * s + start.y), 0, 0};
     DrawTile(table, 0, 0, standing);
-    hand.Pixels().Fill(slot, buttonFace);
-    hand.Show(slot);
+    const Rect emptied = OnSurface(slot);
+    hand.Pixels().Fill(emptied, buttonFace);
+    hand.Show(emptied);
 }
 
 void TileDrawer::TileLands(WindowSurface& table, const PlacedTile& record) {

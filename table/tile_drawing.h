@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "assets/domino_sets.h"
 #include "engine/clock.h"
@@ -42,6 +43,16 @@ class TileDrawer {
     void RedrawAllTiles(WindowSurface& table);
     void ClearTablePicture(WindowSurface& table);
 
+    // The windows lay their tiles out at windowScale, in window pixels, while the canvas holds the
+    // artwork of a larger scale: on a screen with more pixels than window pixels the tiles are
+    // composed at the screen's own pixels. Positions given to the drawing stay window pixels; the
+    // window surfaces then hold canvas-scale pixels, the canvas scale over windowScale of them to
+    // a window pixel. Until this is called the windows show the canvas's own scale.
+    void ShowAtWindowScale(double windowScale) { windowScale_ = windowScale; }
+    // Where window pixels lie on a surface.
+    int32_t OnSurface(int32_t windowPixels) const;
+    Rect OnSurface(const Rect& windowArea) const;
+
   private:
     struct Rows {
         int32_t top, upper, middle, lower;
@@ -55,12 +66,13 @@ class TileDrawer {
     void LyingPips(int32_t pips, int32_t shift, const Rows& rows);
     void Pip(int32_t pieceX, int32_t x, int32_t y);
     void ShowCell(WindowSurface& window, bool intoPicture, int32_t cellX, int32_t cellY,
-                  int32_t width, int32_t height, int32_t left, int32_t top);
+                  int32_t width, int32_t height, int32_t windowLeft, int32_t windowTop);
     Rows UprightRows(const WindowSurface& window) const;
 
     // The table picture lies 44 units into the canvas, a whole number of pixels at every scale.
     int32_t PictureX(int32_t x) const { return Units(44) + x; }
     int32_t Units(double units) const { return Scaled(units, table_.scale); }
+    double WindowScale() const { return windowScale_.value_or(table_.scale); }
     void PictureToWindow(WindowSurface& table, const Rect& area);
 
     TableCanvas& table_;
@@ -69,6 +81,7 @@ class TileDrawer {
     Clock& clock_;
     std::function<void()> landingSound_;
     Point flightStart_;
+    std::optional<double> windowScale_;
 };
 
 }  // namespace pipwick

@@ -43,5 +43,34 @@ TEST(ChooseScale, FollowsTheScreenWidthAndTheTableSize) {
     }
 }
 
+TEST(ArtworkForScreen, GivesEachTilePixelOneScreenPixelWhereASizeFits) {
+    struct Case {
+        double windowScale;
+        int32_t windowSize;
+        double ratio;
+        int32_t sizeClass;
+    };
+    const Case cases[] = {
+        {1.0, 0, 1.0, 0},
+        {1.0, 0, 2.0, 2},
+        {1.0, 0, 1.5, 1},
+        {1.0, 0, 1.4999999, 1},
+        {1.5, 1, 4.0 / 3.0, 2},
+        // No artwork is three times or four times the design, nor a quarter larger.
+        {1.5, 1, 2.0, 1},
+        {2.0, 2, 2.0, 2},
+        {1.0, 0, 1.25, 0},
+        {1.0, 0, 3.0, 0},
+        // A screen that reports fewer pixels than window pixels gets the window's own size.
+        {2.0, 2, 0.75, 2},
+    };
+    for (const Case& c : cases) {
+        const ScaleChoice artwork = ArtworkForScreen({c.windowScale, c.windowSize, false}, c.ratio);
+        EXPECT_EQ(artwork.sizeClass, c.sizeClass) << c.windowScale << " x " << c.ratio;
+        EXPECT_EQ(artwork.scale, 1.0 + 0.5 * c.sizeClass) << c.windowScale << " x " << c.ratio;
+        EXPECT_FALSE(artwork.rewriteAsAuto);
+    }
+}
+
 }  // namespace
 }  // namespace pipwick

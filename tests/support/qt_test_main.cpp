@@ -42,6 +42,11 @@ int main(int argc, char* argv[]) {
         "x": 0, "y": 0, "width": 1024, "height": 768, "logicalDpi": 96, "dpr": 1}]})");
     screenConfig.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screenConfig.fileName().toLocal8Bit());
+#ifdef PIPWICK_TEST_SCALE_FACTOR
+    // A suite for high-density screens: Qt gives every window this many screen pixels to a
+    // window pixel.
+    qputenv("QT_SCALE_FACTOR", PIPWICK_TEST_SCALE_FACTOR);
+#endif
     pipwick::usualHandler = qInstallMessageHandler(pipwick::QuietenStacking);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);

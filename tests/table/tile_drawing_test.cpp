@@ -306,5 +306,84 @@ TEST(RedrawAllTiles, DrawsEveryPlacedTileAgainOnAClearPicture) {
     }
 }
 
+// On a high-density screen the canvas holds a larger scale's artwork than the windows' layout:
+// each tile must look exactly as that larger scale draws it, at its window position's surface
+// pixels.
+TEST(HighDensity, TilesAreComposedAsTheLargerScaleDrawsThem) {
+    struct Case {
+        double window, canvas;
+        Point upright, lying, back, selected;  // window (120, 90), (201, 150), (40, 3), (70, 3)
+    };
+    const Case cases[] = {
+        {1.0, 2.0, {240, 180}, {402, 300}, {80, 6}, {140, 6}},
+        {1.0, 1.5, {180, 135}, {301, 225}, {60, 4}, {105, 4}},
+        {1.5, 2.0, {160, 120}, {268, 200}, {53, 4}, {93, 4}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.window);
+        SCOPED_TRACE(c.canvas);
+        const double w = c.window, s = c.canvas;
+        Drawing dense(s), native(s);
+        dense.drawer.ShowAtWindowScale(w);
+        const int32_t selected = TileWithPips(2, 4);
+        dense.state.SelectedTile = native.state.SelectedTile = selected;
+        dense.drawer.DrawTile(dense.tableWindow, 0, 0,
+                              Upright(TileWithPips(3, 5), 3, 5, 120, 90, w));
+        dense.drawer.DrawTile(dense.tableWindow, 0, 0,
+                              Lying(TileWithPips(6, 1), 6, 1, 201, 150, w));
+        dense.drawer.DrawTile(dense.hand, 0, 0, Upright(kNoTile, 0, 0, 40, 3, w));
+        dense.drawer.DrawTile(dense.hand, 0, 0, Upright(selected, 2, 4, 70, 3, w));
+        native.drawer.DrawTile(native.tableWindow, 0, 0,
+                               Upright(TileWithPips(3, 5), 3, 5, c.upright.x, c.upright.y, s));
+        native.drawer.DrawTile(native.tableWindow, 0, 0,
+                               Lying(TileWithPips(6, 1), 6, 1, c.lying.x, c.lying.y, s));
+        native.drawer.DrawTile(native.hand, 0, 0, Upright(kNoTile, 0, 0, c.back.x, c.back.y, s));
+        native.drawer.DrawTile(native.hand, 0, 0,
+                               Upright(selected, 2, 4, c.selected.x, c.selected.y, s));
+        EXPECT_EQ(dense.tableWindow.Pixels().Pixels(), native.tableWindow.Pixels().Pixels());
+        EXPECT_EQ(dense.hand.Pixels().Pixels(), native.hand.Pixels().Pixels());
+        EXPECT_EQ(dense.table.canvas.Pixels(), native.table.canvas.Pixels());
+        EXPECT_EQ(dense.shown.back(), native.shown.back());
+    }
+}
+
+// The flight goes the way the windows' layout has it, step by step in window pixels, and each
+// step shows the surface pixels under it.
+TEST(HighDensity, AFlightStepsInWindowPixels) {
+    Drawing d(2.0);
+    d.drawer.ShowAtWindowScale(1.0);
+    d.settings.SoundOn = 1;
+    const int32_t tile = TileWithPips(1, 2);
+    d.drawer.DrawTile(d.tableWindow, 100, 300, Upright(tile, 1, 2, 309, 218, 1.0));
+    EXPECT_EQ(d.clock.waits, std::vector<uint32_t>(5, 100));
+    const Point steps[] = {{134, 287}, {168, 274}, {202, 261}, {236, 248}, {270, 235}};
+    ASSERT_GE(d.shown.size(), 5u);
+    for (int i = 0; i < 5; ++i) {
+        const Point from = i == 0 ? Point{100, 300} : steps[i - 1];
+        EXPECT_EQ(d.shown[i], (Rect{2 * std::min(from.x, steps[i].x), 2 * steps[i].y,
+                                    2 * (steps[i].x + 22), 2 * (from.y + 43)}))
+            << i;
+    }
+    EXPECT_EQ(d.sounds, 1);
+    Drawing placed(2.0);
+    placed.drawer.DrawTile(placed.tableWindow, 0, 0, Upright(tile, 1, 2, 618, 436, 2.0));
+    EXPECT_EQ(d.table.canvas.Pixels(), placed.table.canvas.Pixels());
+}
+
+// The start of a flight is kept on the table by the windows' layout, and the tile's slot is
+// emptied at its surface pixels.
+TEST(HighDensity, ATileLeavesItsHandInWindowPixels) {
+    Drawing d(2.0);
+    d.drawer.ShowAtWindowScale(1.0);
+    const int32_t tile = TileWithPips(0, 1);
+    d.drawer.DrawTile(d.hand, 0, 0, Upright(tile, 0, 1, 3, 14, 1.0));
+    const Rect slot{6, 28, 50, 114};
+    ASSERT_GT(Count(d.hand.Pixels(), slot, kFace), 0);
+    d.drawer.TileLeavesHand(d.tableWindow, {700, -5}, d.hand, {3, 14, 25, 57}, tile, kButtonFace);
+    EXPECT_EQ(d.shown.back(), (Rect{1228, 6, 1272, 92}));
+    EXPECT_EQ(Count(d.hand.Pixels(), slot, kButtonFace), 44 * 86);
+    EXPECT_EQ(Count(d.hand.Pixels(), {0, 0, U(600, 2.0), U(60, 2.0)}, kFace), 0);
+}
+
 }  // namespace
 }  // namespace pipwick
