@@ -11,7 +11,7 @@
 
 #include <initializer_list>
 
-#include "engine/tile_set.h"
+#include "model/tile_set.h"
 
 namespace pipwick {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/game_state.h"
+#include "model/game_state.h"
 
 namespace pipwick {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/geometry.h"
+#include "model/geometry.h"
 
 namespace pipwick {
 

@@ -1,7 +1,7 @@
 // New games, the start of each hand, and the shuffle and deal.
+#include "engine/board_layout.h"
 #include "engine/game.h"
 #include "engine/random_generator.h"
-#include "table/board_layout.h"
 
 namespace pipwick {
 

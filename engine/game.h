@@ -3,9 +3,9 @@
 #include <cstdint>
 
 #include "engine/clock.h"
-#include "engine/game_state.h"
+#include "model/game_state.h"
 #include "engine/game_view.h"
-#include "engine/geometry.h"
+#include "model/geometry.h"
 #include "engine/play_log.h"
 #include "engine/settings.h"
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include "engine/game.h"
 
-#include "table/board_layout.h"
+#include "engine/board_layout.h"
 
 namespace pipwick {
 

@@ -1,6 +1,6 @@
 #include "savegame/open_saved_game.h"
 
-#include "table/board_layout.h"
+#include "engine/board_layout.h"
 
 namespace pipwick {
 

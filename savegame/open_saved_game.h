@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <span>
 
-#include "engine/game_state.h"
-#include "engine/geometry.h"
+#include "model/game_state.h"
+#include "model/geometry.h"
 #include "savegame/saved_game.h"
 
 namespace pipwick {

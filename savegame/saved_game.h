@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "engine/game_state.h"
+#include "model/game_state.h"
 
 namespace pipwick {
 

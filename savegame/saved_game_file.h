@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "engine/game_state.h"
-#include "engine/geometry.h"
+#include "model/game_state.h"
+#include "model/geometry.h"
 #include "savegame/saved_game.h"
 
 namespace pipwick {

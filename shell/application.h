@@ -7,9 +7,9 @@
 
 #include "engine/clock.h"
 #include "engine/game.h"
-#include "engine/game_state.h"
-#include "engine/geometry.h"
 #include "engine/settings.h"
+#include "model/game_state.h"
+#include "model/geometry.h"
 #include "shell/human_commands.h"
 #include "shell/human_window.h"
 #include "shell/opponent_window.h"

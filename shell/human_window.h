@@ -7,9 +7,9 @@
 #include <functional>
 #include <iterator>
 
-#include "engine/game_state.h"
-#include "engine/geometry.h"
 #include "engine/settings.h"
+#include "model/game_state.h"
+#include "model/geometry.h"
 #include "shell/human_commands.h"
 #include "shell/player_window.h"
 #include "shell/surface_widget.h"

@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "engine/geometry.h"
+#include "model/geometry.h"
 #include "shell/player_window.h"
 #include "shell/surface_widget.h"
 #include "shell/window_rects.h"

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "engine/geometry.h"
+#include "model/geometry.h"
 
 namespace pipwick {
 

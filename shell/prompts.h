@@ -3,7 +3,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "engine/geometry.h"
+#include "model/geometry.h"
 
 namespace pipwick {
 

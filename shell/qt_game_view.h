@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/game_state.h"
 #include "engine/game_view.h"
-#include "engine/geometry.h"
 #include "engine/settings.h"
+#include "model/game_state.h"
+#include "model/geometry.h"
 #include "shell/human_window.h"
 #include "shell/opponent_window.h"
 #include "shell/prompts.h"

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "engine/game_view.h"
-#include "engine/geometry.h"
+#include "model/geometry.h"
 
 namespace pipwick {
 

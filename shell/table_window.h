@@ -4,8 +4,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "engine/game_state.h"
-#include "engine/geometry.h"
+#include "model/game_state.h"
+#include "model/geometry.h"
 #include "shell/surface_widget.h"
 
 namespace pipwick {

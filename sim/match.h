@@ -6,9 +6,9 @@
 #include <string>
 
 #include "engine/game.h"
-#include "engine/game_state.h"
-#include "engine/geometry.h"
 #include "engine/settings.h"
+#include "model/game_state.h"
+#include "model/geometry.h"
 #include "sim/headless.h"
 #include "sim/snapshot.h"
 

@@ -6,8 +6,8 @@
 
 #include "assets/domino_sets.h"
 #include "engine/clock.h"
-#include "engine/game_state.h"
 #include "engine/settings.h"
+#include "model/game_state.h"
 #include "table/window_surface.h"
 
 namespace pipwick {

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "assets/canvas.h"
-#include "engine/geometry.h"
+#include "model/geometry.h"
 
 namespace pipwick {
 

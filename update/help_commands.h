@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "engine/game_state.h"
+#include "model/game_state.h"
 #include "texts/menu_commands.h"
 #include "update/update_messages.h"
 #include "update/version_check.h"

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "engine/game_state.h"
+#include "model/game_state.h"
 #include "update/download_progress.h"
 #include "update/file_signature.h"
 #include "update/release_key.h"

@@ -4,7 +4,7 @@
 
 #include <initializer_list>
 
-#include "engine/tile_set.h"
+#include "model/tile_set.h"
 
 namespace pipwick {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/board_layout.h"
 #include "engine/game.h"
-#include "table/board_layout.h"
 #include "tests/support/recording_clock.h"
 
 namespace pipwick {

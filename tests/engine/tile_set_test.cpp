@@ -1,4 +1,4 @@
-#include "engine/tile_set.h"
+#include "model/tile_set.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include "engine/game.h"
 #include "savegame/saved_game.h"
 #include "sim/headless.h"
-#include "table/board_layout.h"
+#include "engine/board_layout.h"
 #include "tests/savegame/simulated_games.h"
 
 namespace pipwick {

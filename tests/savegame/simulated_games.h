@@ -8,9 +8,9 @@
 #include <ostream>
 #include <random>
 
-#include "engine/game_state.h"
-#include "engine/geometry.h"
 #include "engine/play_log.h"
+#include "model/game_state.h"
+#include "model/geometry.h"
 #include "sim/match.h"
 
 namespace pipwick {

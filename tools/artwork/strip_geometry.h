@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/geometry.h"
+#include "model/geometry.h"
 
 namespace pipwick::artwork {
 

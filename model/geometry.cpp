@@ -1,4 +1,4 @@
-#include "engine/geometry.h"
+#include "model/geometry.h"
 
 namespace pipwick {
 

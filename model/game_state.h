@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "engine/geometry.h"
-#include "engine/tile_set.h"
+#include "model/geometry.h"
+#include "model/tile_set.h"
 
 namespace pipwick {
 

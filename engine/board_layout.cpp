@@ -11,7 +11,7 @@
 // t(a + b), and at 1.5 bending the rule moves tiles, even corners. At exactly 1.5 a run going
 // left or up also starts its test and its tile one pixel further on than the stored cursor.
 
-#include "table/board_layout.h"
+#include "engine/board_layout.h"
 
 #include <algorithm>
 #include <span>

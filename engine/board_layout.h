@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/game_state.h"
-#include "engine/geometry.h"
+#include "model/game_state.h"
+#include "model/geometry.h"
 
 namespace pipwick {
 

@@ -1,11 +1,11 @@
-#include "table/board_layout.h"
+#include "engine/board_layout.h"
 
 #include <gtest/gtest.h>
 
 #include <ostream>
 
-#include "engine/geometry.h"
-#include "engine/tile_set.h"
+#include "model/geometry.h"
+#include "model/tile_set.h"
 
 namespace pipwick {
 
