@@ -29,7 +29,10 @@ int32_t Doubled(int32_t pip, bool isDouble) {
     return isDouble ? 2 * pip : pip;
 }
 
-// What each open end adds to the table count before the play.
+// What each open end adds to the table count before the play. This is the player's own reckoning,
+// not the scoring's: with a lone spinner on the table it counts the double from both sides, where
+// the scoring counts it once. That is how the players have always judged such a table, and their
+// choices (and so every recorded game) rest on it, so it stays.
 int32_t EndCount(const GameState& state, int arm) {
     const int32_t pip = state.ArmOpenPip[arm];
     if (arm == 0) {
@@ -48,44 +51,41 @@ int32_t EndCount(const GameState& state, int arm) {
     return 0;
 }
 
-int ChooseBeginnerPlay(GameState& state, const int (&firstFit)[kArmCount]) {
+Play ChooseBeginnerPlay(const int (&firstFit)[kArmCount]) {
     if (firstFit[2] != kEmptySlot) {
         const int slot0 = firstFit[0];
         if (slot0 == 0 || slot0 == 2 || slot0 == 4 || slot0 == 6) {
-            state.ChosenArm = 1;
-            return slot0;
+            return {slot0, 0};
         }
-        state.ChosenArm = 3;
-        return firstFit[2];
+        return {firstFit[2], 2};
     }
     for (int arm : {0, 1, 3}) {
         if (firstFit[arm] != kEmptySlot) {
-            state.ChosenArm = arm + 1;
-            return firstFit[arm];
+            return {firstFit[arm], arm};
         }
     }
-    return kEmptySlot;
+    return {};
 }
 
 // Only the double-blank can leave every arm without a best slot: it weighs nothing and scores
 // nothing, so it is never preferred on an arm other than arm 0.
-int PlayDoubleBlank(GameState& state, const HandSlots& hand) {
+Play PlayDoubleBlank(const GameState& state, const HandSlots& hand) {
     for (int slot = 0; slot < kHandSlots; ++slot) {
         if (hand[slot] != TileWithPips(0, 0)) {
             continue;
         }
         for (int arm = 0; arm < kArmCount; ++arm) {
             if (state.ArmOpenPip[arm] == 0) {
-                state.ChosenArm = arm + 1;
-                return slot;
+                return {slot, arm};
             }
         }
-        return kEmptySlot;
+        return {};
     }
-    return kEmptySlot;
+    return {};
 }
 
-int ChooseAdvancedPlay(GameState& state, const HandSlots& hand, const int (&firstFit)[kArmCount]) {
+Play ChooseAdvancedPlay(const GameState& state, const HandSlots& hand,
+                        const int (&firstFit)[kArmCount]) {
     ArmEvaluation arms[kArmCount];
     int32_t total = 0;
     for (int arm = 0; arm < kArmCount; ++arm) {
@@ -108,20 +108,10 @@ int ChooseAdvancedPlay(GameState& state, const HandSlots& hand, const int (&firs
             chosen = arm;
         }
     }
-    state.ChosenArm = chosen + 1;
     if (arms[chosen].bestSlot == kEmptySlot) {
         return PlayDoubleBlank(state, hand);
     }
-    return arms[chosen].bestSlot;
-}
-
-// A hand's tiles are contiguous from slot 0.
-int HeldCount(const HandSlots& hand) {
-    int count = 0;
-    while (count < kHandSlots && hand[count] != kNoTile) {
-        ++count;
-    }
-    return count;
+    return {arms[chosen].bestSlot, chosen};
 }
 
 int32_t LeadPreference(int32_t tile) {
@@ -173,9 +163,8 @@ void EvaluateArm(ArmEvaluation& arm, int32_t openPip, const HandSlots& hand, int
     }
 }
 
-int ChooseLead(GameState& state, const HandSlots& hand) {
-    state.ChosenArm = 1;
-    const int count = HeldCount(hand);
+Play ChooseLead(const HandSlots& hand) {
+    const int count = TilesHeld(hand);
     bool holdsDouble[7] = {};
     int companions[7] = {};
     int doubleSlot[7] = {};
@@ -198,20 +187,20 @@ int ChooseLead(GameState& state, const HandSlots& hand) {
     }
     for (int v = 6; v >= 0; --v) {
         if (holdsDouble[v] && companions[v] >= 3) {
-            return doubleSlot[v];
+            return {doubleSlot[v], 0};
         }
     }
     for (int v = 6; v >= 0; --v) {
         if (holdsDouble[v] && companions[v] == 2) {
-            return doubleSlot[v];
+            return {doubleSlot[v], 0};
         }
     }
-    return preferredSlot;
+    return {preferredSlot, 0};
 }
 
-int ChooseComputerPlay(GameState& state, const HandSlots& hand, int32_t level) {
+Play ChooseComputerPlay(const GameState& state, const HandSlots& hand, Level level) {
     if (TableIsEmpty(state)) {
-        return ChooseLead(state, hand);
+        return ChooseLead(hand);
     }
     int firstFit[kArmCount];
     bool anyFits = false;
@@ -220,10 +209,10 @@ int ChooseComputerPlay(GameState& state, const HandSlots& hand, int32_t level) {
         anyFits = anyFits || firstFit[arm] != kEmptySlot;
     }
     if (!anyFits) {
-        return kEmptySlot;
+        return {};
     }
-    if (level == kBeginner) {
-        return ChooseBeginnerPlay(state, firstFit);
+    if (level == Level::Beginner) {
+        return ChooseBeginnerPlay(firstFit);
     }
     return ChooseAdvancedPlay(state, hand, firstFit);
 }

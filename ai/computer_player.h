@@ -2,21 +2,27 @@
 
 #include <cstdint>
 
+#include "ai/level.h"
 #include "model/game_state.h"
 
 namespace pipwick {
 
 using HandSlots = int32_t[kHandSlots];
 
-// Level 0 plays as a Beginner; any other level as Advanced.
-constexpr int32_t kBeginner = 0;
+// A computer player's choice: the hand slot (0..20) of the tile to play and the arm index (0..3)
+// to play it on; slot is 21 when no tile fits any arm.
+struct Play {
+    int slot = kEmptySlot;
+    int arm = 0;
+    friend bool operator==(const Play&, const Play&) = default;
+};
 
-// The slot of the tile a computer player plays from hand (0..20), or 21 when no tile fits any
-// arm. Sets state.ChosenArm (1..4) whenever it returns a slot.
-int ChooseComputerPlay(GameState& state, const HandSlots& hand, int32_t level);
+// What a computer player at level plays from hand on the table as it stands. It only looks: the
+// same state and hand always give the same play.
+Play ChooseComputerPlay(const GameState& state, const HandSlots& hand, Level level);
 
-// The slot to lead a hand with; sets state.ChosenArm to 1.
-int ChooseLead(GameState& state, const HandSlots& hand);
+// The tile to lead a hand with; a lead always goes on arm 0.
+Play ChooseLead(const HandSlots& hand);
 
 // The lowest slot whose tile shows pip; 21 when none does (always for a closed arm's pip 7).
 int FirstFittingSlot(int32_t pip, const HandSlots& hand);

@@ -2,12 +2,13 @@
 
 #include <cstdint>
 
+#include "ai/computer_player.h"
 #include "engine/clock.h"
-#include "model/game_state.h"
 #include "engine/game_view.h"
-#include "model/geometry.h"
 #include "engine/play_log.h"
 #include "engine/settings.h"
+#include "model/game_state.h"
+#include "model/geometry.h"
 
 namespace pipwick {
 
@@ -76,7 +77,7 @@ class Game {
     void HumanPasses();
     void Draw(int player);
     void ComputerPasses(int player);
-    void ComputerPlays(int player, int slot);
+    void ComputerPlays(int player, const Play& play);
     void AwardTwoPlayerHand(int32_t points, const int32_t (&pips)[5]);
     void AwardHand(int32_t points, const int32_t (&pips)[5]);
     void AnnounceAward(int winner, int32_t gain, int32_t points, bool alwaysAnnounce);
@@ -94,6 +95,11 @@ class Game {
     PlayLog noLog_;
     PlayLog* log_ = &noLog_;
 };
+
+// Makes play at the human's seat the way a player at the windows would: a click on the tile
+// (which leads it on an empty table and otherwise picks it up), then on the arm; with no tile to
+// play, Draw/Pass. The simulator and the tests drive the human's seat through this.
+void MakeHumanPlay(Game& game, const Play& play);
 
 // The points the open ends are worth now: their sum when it is a positive multiple of 5, else 0.
 int32_t OpenEndScore(const GameState& state);

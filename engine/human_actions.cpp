@@ -88,6 +88,18 @@ void Game::ChangePlayerCount(int count) {
     }
 }
 
+void MakeHumanPlay(Game& game, const Play& play) {
+    if (play.slot == kEmptySlot) {
+        game.HumanDrawsOrPasses();
+        return;
+    }
+    const bool leads = TableIsEmpty(game.State());
+    game.HumanClicksHandTile(play.slot);
+    if (!leads) {
+        game.HumanPlaysOnArm(play.arm);
+    }
+}
+
 int DropArmAt(const GameState& state, int32_t x, int32_t y) {
     for (int arm : {0, 2, 1, 3}) {
         const Rect& drop = state.ArmDropRect[arm];

@@ -10,7 +10,7 @@ namespace pipwick {
 struct Settings {
     std::string PlayerNames[5] = {"", "Player", "Lefty", "TopGun", "RightStuff"};
     int32_t PlayerGender[5] = {0, 0, 0, 1, 0};  // 0 male, 1 female; players 2..4
-    int32_t PlayerLevel[5] = {0, 0, 1, 1, 1};   // 0 Beginner, any other value Advanced
+    int32_t PlayerLevel[5] = {0, 0, 1, 1, 1};   // read through LevelFromSetting
     int32_t DominoSet = 2;
     int32_t SoundOn = 1;
     int32_t Speed = 8;      // tile flight speed 1..10

@@ -47,24 +47,24 @@ void Game::Draw(int player) {
 
 void Game::ComputerTurn(int player) {
     clock_.WaitMilliseconds(static_cast<uint32_t>(settings_.PlayDelay) * pause::kPerDelaySecond);
-    const int32_t level = settings_.PlayerLevel[player];
-    int slot = ChooseComputerPlay(state_, state_.Hand[player], level);
-    while (slot == kEmptySlot && !BonePileEmpty(state_)) {
+    const Level level = LevelFromSetting(settings_.PlayerLevel[player]);
+    Play play = ChooseComputerPlay(state_, state_.Hand[player], level);
+    while (play.slot == kEmptySlot && !BonePileEmpty(state_)) {
         DrawOrPass(player);
         clock_.WaitMilliseconds(pause::kAfterDraw);
-        slot = ChooseComputerPlay(state_, state_.Hand[player], level);
+        play = ChooseComputerPlay(state_, state_.Hand[player], level);
     }
-    if (slot == kEmptySlot) {
+    if (play.slot == kEmptySlot) {
         ComputerPasses(player);
     } else {
-        ComputerPlays(player, slot);
+        ComputerPlays(player, play);
     }
 }
 
-void Game::ComputerPlays(int player, int slot) {
-    PlaceTile(player, geometry_.OpponentSlotRect[slot], state_.Hand[player][slot],
-              state_.ChosenArm);
-    state_.Hand[player][slot] = kNoTile;
+void Game::ComputerPlays(int player, const Play& play) {
+    PlaceTile(player, geometry_.OpponentSlotRect[play.slot], state_.Hand[player][play.slot],
+              play.arm + 1);
+    state_.Hand[player][play.slot] = kNoTile;
     state_.CurrentPlayer = NextPlayer(state_, player);
     AnnounceWithName("%s's turn", state_.CurrentPlayer, 0);
     AfterPlay(player);

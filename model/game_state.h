@@ -54,8 +54,6 @@ struct GameState {
     // Layout state of each arm (board layout): where its next tile goes and which run it is on.
     Point ArmCursor[kArmCount];
     int32_t ArmRunState[kArmCount];
-    // The arm (1..4) of the computer player's last choice.
-    int32_t ChosenArm;
 };
 
 // Start-up state: empty hands and table, no game, two players.
@@ -81,12 +79,16 @@ inline int ArmLength(const GameState& state, int arm) {
 }
 
 // A hand's tiles are contiguous from slot 0, so this is also its first empty slot.
-inline int HandCount(const GameState& state, int player) {
+inline int TilesHeld(const int32_t (&hand)[kHandSlots]) {
     int count = 0;
-    while (count < kHandSlots && state.Hand[player][count] != kNoTile) {
+    while (count < kHandSlots && hand[count] != kNoTile) {
         ++count;
     }
     return count;
+}
+
+inline int HandCount(const GameState& state, int player) {
+    return TilesHeld(state.Hand[player]);
 }
 
 inline bool TableIsEmpty(const GameState& state) {

@@ -1,7 +1,5 @@
 #include "sim/match.h"
 
-#include "ai/computer_player.h"
-
 namespace pipwick {
 
 namespace {
@@ -63,17 +61,8 @@ bool Match::PlayUntil(PlayLog& log, bool firstHandOnly) {
 
 // One move of seat 1 as a player at the window would make it.
 void Match::SeatOneMoves() {
-    const int slot = ChooseComputerPlay(state_, state_.Hand[1], settings_.PlayerLevel[1]);
-    if (slot == kEmptySlot) {
-        game_.HumanDrawsOrPasses();
-        return;
-    }
-    const bool leads = TableIsEmpty(state_);
-    const int arm = state_.ChosenArm - 1;
-    game_.HumanClicksHandTile(slot);
-    if (!leads) {
-        game_.HumanPlaysOnArm(arm);
-    }
+    const Level level = LevelFromSetting(settings_.PlayerLevel[kHumanSeat]);
+    MakeHumanPlay(game_, ChooseComputerPlay(state_, state_.Hand[kHumanSeat], level));
 }
 
 }  // namespace pipwick

@@ -55,11 +55,22 @@ TEST(ChooseLead, PrefersABackedDoubleThenACountingTile) {
         {"a double with one companion does not qualify", {T(2, 2), T(2, 0), T(1, 4)}, 2},
     };
     for (const Case& c : cases) {
-        Table table;
-        table.state.ChosenArm = 3;
-        EXPECT_EQ(ChooseComputerPlay(table.state, c.hand.slots, 1), c.slot) << c.name;
-        EXPECT_EQ(table.state.ChosenArm, 1) << c.name;
-        EXPECT_EQ(ChooseLead(table.state, c.hand.slots), c.slot) << c.name;
+        const Table table;
+        const Play lead{c.slot, 0};
+        EXPECT_EQ(ChooseComputerPlay(table.state, c.hand.slots, Level::Advanced), lead) << c.name;
+        EXPECT_EQ(ChooseComputerPlay(table.state, c.hand.slots, Level::Beginner), lead) << c.name;
+        EXPECT_EQ(ChooseLead(c.hand.slots), lead) << c.name;
+    }
+}
+
+TEST(Level, EveryStoredValueButZeroPlaysAsAdvanced) {
+    const struct {
+        int32_t setting;
+        Level level;
+    } cases[] = {
+        {0, Level::Beginner}, {1, Level::Advanced}, {-1, Level::Advanced}, {9, Level::Advanced}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(LevelFromSetting(c.setting), c.level) << c.setting;
     }
 }
 
@@ -79,21 +90,21 @@ TEST(Beginner, PrefersArmTwoUnlessArmZerosFirstFitIsInAnEvenSlotBelowEight) {
     };
     // Arm 0 open on 4, arm 2 open on 3.
     const Case cases[] = {
-        {{T(1, 1), T(4, 6), T(3, 5)}, 2, 3},  // arm 0's fit in slot 1: arm 2
-        {{T(1, 1), T(0, 1), T(3, 5), T(1, 2), T(4, 6)}, 4, 1},
-        {{T(4, 6), T(3, 5)}, 0, 1},
-        {{T(1, 1), T(4, 6)}, 1, 1},  // nothing for arm 2
-        {{T(1, 1), T(3, 6)}, 1, 3},
+        {{T(1, 1), T(4, 6), T(3, 5)}, 2, 2},  // arm 0's fit in slot 1: arm 2
+        {{T(1, 1), T(0, 1), T(3, 5), T(1, 2), T(4, 6)}, 4, 0},
+        {{T(4, 6), T(3, 5)}, 0, 0},
+        {{T(1, 1), T(4, 6)}, 1, 0},  // nothing for arm 2
+        {{T(1, 1), T(3, 6)}, 1, 2},
         {{T(1, 1), T(2, 2)}, kEmptySlot, 0},
     };
     for (const Case& c : cases) {
         Table table;
         table.Arm(0, {{3, 4}});
         table.state.ArmOpenPip[2] = 3;
-        const int slot = ChooseComputerPlay(table.state, c.hand.slots, kBeginner);
-        EXPECT_EQ(slot, c.slot);
-        if (slot != kEmptySlot) {
-            EXPECT_EQ(table.state.ChosenArm, c.arm);
+        const Play play = ChooseComputerPlay(table.state, c.hand.slots, Level::Beginner);
+        EXPECT_EQ(play.slot, c.slot);
+        if (play.slot != kEmptySlot) {
+            EXPECT_EQ(play.arm, c.arm);
         }
     }
 }
@@ -106,11 +117,10 @@ TEST(Advanced, PlaysTheHighestScoringMultipleOfFive) {
     table.state.ArmOpenPip[2] = 3;
     // On arm 2: 3-1 leaves 13, 3-3 leaves 18, 3-0 leaves 12; on arm 0: 6-2 leaves 5.
     const Hand hand{T(3, 1), T(6, 2), T(3, 0), T(3, 3)};
-    EXPECT_EQ(ChooseComputerPlay(table.state, hand.slots, 1), 1);
-    EXPECT_EQ(table.state.ChosenArm, 1);
+    EXPECT_EQ(ChooseComputerPlay(table.state, hand.slots, Level::Advanced), (Play{1, 0}));
     // 6-4 would leave 7 on arm 0: 6-2's 5 still wins, from its new slot.
     const Hand better{T(3, 1), T(3, 3), T(6, 2), T(6, 4)};
-    EXPECT_EQ(ChooseComputerPlay(table.state, better.slots, 2), 2);
+    EXPECT_EQ(ChooseComputerPlay(table.state, better.slots, Level::Advanced).slot, 2);
 }
 
 TEST(Advanced, ADoubleThatScoresMoreIsPreferred) {
@@ -120,15 +130,13 @@ TEST(Advanced, ADoubleThatScoresMoreIsPreferred) {
     table.state.ArmOpenPip[2] = 1;
     // On arm 2: 1-3 leaves 13, 1-5 leaves 15 and 1-1 leaves 12; on arm 0 1-5 leaves 2.
     const Hand hand{T(1, 3), T(1, 5), T(1, 1)};
-    EXPECT_EQ(ChooseComputerPlay(table.state, hand.slots, 1), 1);
-    EXPECT_EQ(table.state.ChosenArm, 3);
+    EXPECT_EQ(ChooseComputerPlay(table.state, hand.slots, Level::Advanced), (Play{1, 2}));
     // Both main ends open on 5: 5-0 leaves 5, 5-5 leaves 15.
     Table doubles;
     doubles.Arm(0, {{2, 5}});
     doubles.Arm(2, {{2, 0}, {0, 5}});
     const Hand withDouble{T(5, 0), T(5, 5)};
-    EXPECT_EQ(ChooseComputerPlay(doubles.state, withDouble.slots, 1), 1);
-    EXPECT_EQ(doubles.state.ChosenArm, 1);
+    EXPECT_EQ(ChooseComputerPlay(doubles.state, withDouble.slots, Level::Advanced), (Play{1, 0}));
 }
 
 TEST(Advanced, WithNoScoringPlayItShedsTheHeaviestTileArmZeroFirstOnTies) {
@@ -137,12 +145,10 @@ TEST(Advanced, WithNoScoringPlayItShedsTheHeaviestTileArmZeroFirstOnTies) {
     table.state.ArmOpenPip[2] = 1;
     // 2-6 on arm 0 (8 pips) or 1-6 on arm 2 (7 pips); neither scores.
     const Hand hand{T(1, 6), T(2, 6)};
-    EXPECT_EQ(ChooseComputerPlay(table.state, hand.slots, 1), 1);
-    EXPECT_EQ(table.state.ChosenArm, 1);
+    EXPECT_EQ(ChooseComputerPlay(table.state, hand.slots, Level::Advanced), (Play{1, 0}));
     // Equal totals: 2-5 on arm 0 (7) and 1-6 on arm 2 (7): arm 0.
     const Hand tie{T(1, 6), T(2, 5)};
-    EXPECT_EQ(ChooseComputerPlay(table.state, tie.slots, 1), 1);
-    EXPECT_EQ(table.state.ChosenArm, 1);
+    EXPECT_EQ(ChooseComputerPlay(table.state, tie.slots, Level::Advanced), (Play{1, 0}));
 }
 
 TEST(Advanced, PlaysTheDoubleBlankWhenItIsTheOnlyTileThatFits) {
@@ -153,8 +159,7 @@ TEST(Advanced, PlaysTheDoubleBlankWhenItIsTheOnlyTileThatFits) {
     table.state.ArmOpenPip[3] = 5;
     table.Arm(1, {{2, 0}});
     const Hand hand{T(1, 1), T(0, 0)};
-    EXPECT_EQ(ChooseComputerPlay(table.state, hand.slots, 1), 1);
-    EXPECT_EQ(table.state.ChosenArm, 2);
+    EXPECT_EQ(ChooseComputerPlay(table.state, hand.slots, Level::Advanced), (Play{1, 1}));
 }
 
 }  // namespace

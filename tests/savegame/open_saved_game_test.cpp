@@ -6,10 +6,10 @@
 #include <array>
 
 #include "ai/computer_player.h"
+#include "engine/board_layout.h"
 #include "engine/game.h"
 #include "savegame/saved_game.h"
 #include "sim/headless.h"
-#include "engine/board_layout.h"
 #include "tests/savegame/simulated_games.h"
 
 namespace pipwick {
@@ -201,16 +201,8 @@ TEST(OpenedGame, PlaysOnToTheEnd) {
             DerivedSeeds seeds(reopened);
             Game game(state, settings, geometry, view, clock, seeds);
             for (int moves = 0; moves < 10000 && state.GameInProgress == 1; ++moves) {
-                const int slot = ChooseComputerPlay(state, state.Hand[1], 1);
-                if (slot == kEmptySlot) {
-                    game.HumanDrawsOrPasses();
-                } else if (TableIsEmpty(state)) {
-                    game.HumanClicksHandTile(slot);
-                } else {
-                    const int arm = state.ChosenArm - 1;
-                    game.HumanClicksHandTile(slot);
-                    game.HumanPlaysOnArm(arm);
-                }
+                MakeHumanPlay(game,
+                              ChooseComputerPlay(state, state.Hand[kHumanSeat], Level::Advanced));
             }
             EXPECT_EQ(state.GameInProgress, 0);
             EXPECT_GE(*std::max_element(state.Scores + 1, state.Scores + 5), kWinningScore);

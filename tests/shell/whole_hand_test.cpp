@@ -90,14 +90,15 @@ TEST_F(WholeHand, IsPlayedThroughTheWindows) {
             EXPECT_EQ(s.SelectedTile, s.Hand[1][0]);
             dragged = true;
         }
-        slot = ChooseComputerPlay(s, s.Hand[1], 1);
+        const Play play = ChooseComputerPlay(s, s.Hand[1], Level::Advanced);
+        slot = play.slot;
         if (slot == kEmptySlot) {
             app.Human().Action(Command::kDrawPass).trigger();
             continue;
         }
         const int before = HandCount(s, 1);
         ClickHandSlot(slot);
-        ClickTable(Centre(s.ArmDropRect[s.ChosenArm - 1]));
+        ClickTable(Centre(s.ArmDropRect[play.arm]));
         EXPECT_TRUE(HandOver() || HandCount(s, 1) < before || s.CurrentPlayer != 1);
     }
     EXPECT_TRUE(HandOver());
