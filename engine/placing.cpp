@@ -14,8 +14,13 @@ namespace pipwick {
 int Game::PlaceTile(int player, const Rect& source, int32_t tile, int arm) {
     const int index = arm - 1;
     const bool empty = TableIsEmpty(state_);
-    if (player == 1 && !empty && !Shows(tile, state_.ArmOpenPip[index])) {
-        view_->ShowMessage(Message::kWontPlayThere, nullptr);
+    // An arm of 28 tiles holds the whole set and has no record left: a play onto it can only come
+    // from a broken state.
+    const bool full = !empty && ArmLength(state_, index) == kArmLength;
+    if (full || (player == 1 && !empty && !Shows(tile, state_.ArmOpenPip[index]))) {
+        if (player == 1) {
+            view_->ShowMessage(Message::kWontPlayThere, nullptr);
+        }
         return 0;
     }
     view_->TileLeavesHand(player, source, tile);
@@ -83,8 +88,13 @@ void Game::RerootAtSpinner(int32_t tile) {
     PlacedTile line[2 * kArmLength];
     const int length = ReadMainLine(state_, line);
     int d = 0;
-    while (line[d].Tile != tile) {
+    while (d < length && line[d].Tile != tile) {
         ++d;
+    }
+    // A double laid off the main line (only a broken state opens a side arm that early) cannot
+    // become its root; the line stays as it is.
+    if (d == length) {
+        return;
     }
     for (int arm : {0, 2}) {
         for (PlacedTile& record : state_.Arm[arm]) {

@@ -150,6 +150,44 @@ TEST_F(Placing, ADoubleAfterTheSpinnerIsAnOrdinaryTile) {
     EXPECT_EQ(OpenEndScore(s), 15);
 }
 
+// Tables that play never makes, as a broken saved game could have them: the engine must not write
+// or read outside its arrays however the state came about.
+
+// A side arm open before any spinner: the double dropped there is not on the main line, so the
+// line cannot be re-rooted at it and stays as it was.
+TEST_F(Placing, ADoubleOffTheMainLineLeavesTheLineAlone) {
+    Play(0, T(3, 5));
+    Play(2, T(3, 1));
+    s.ArmOpenPip[1] = 5;
+    const GameState before = s;
+    ASSERT_EQ(table.game.PlaceTile(1, Rect{}, T(5, 5), 2), 1);
+    EXPECT_EQ(s.Arm[1][0].Tile, T(5, 5));
+    EXPECT_EQ(s.SpinnerState, kNoSpinner);
+    for (int arm : {0, 2}) {
+        EXPECT_EQ(ArmLength(s, arm), ArmLength(before, arm)) << arm;
+        EXPECT_EQ(s.Arm[arm][0].Tile, before.Arm[arm][0].Tile) << arm;
+        EXPECT_EQ(s.ArmOpenPip[arm], before.ArmOpenPip[arm]) << arm;
+    }
+}
+
+// An arm holding all 28 records has no free record left: a play there is refused, for the human
+// with the usual message, and the arm after it in memory is left alone.
+TEST_F(Placing, APlayOntoAFullArmIsRefused) {
+    Play(0, T(3, 5));
+    for (int r = 1; r < kArmLength; ++r) {
+        s.Arm[0][r] = {T(5, 5), 5, 5, {}, {}};
+    }
+    s.ArmOpenPip[0] = 5;
+    for (const int player : {1, 3}) {
+        const GameState before = s;
+        table.view.events.clear();
+        EXPECT_EQ(table.game.PlaceTile(player, Rect{}, T(5, 2), 1), 0) << player;
+        EXPECT_TRUE(SameState(before, s)) << player;
+        EXPECT_EQ(table.view.events, std::vector<std::string>(player == 1 ? 1 : 0, "message 0"))
+            << player;
+    }
+}
+
 TEST_F(Placing, DropAreasAreTestedInTheOrderZeroTwoOneThree) {
     s.ArmDropRect[0] = {0, 0, 0, 0};
     s.ArmDropRect[1] = {10, 10, 40, 40};
