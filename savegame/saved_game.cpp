@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "savegame/consistency_check.h"
+
 namespace pipwick {
 
 namespace {
@@ -170,9 +172,33 @@ const char* DescribeSavedGameError(SavedGameError error) {
         case SavedGameError::kNextLeaderOutOfRange:
             return "the next leader is not 1..4";
         case SavedGameError::kTooManyPasses:
-            return "30 or more passes in a row";
+            return "more passes in a row than a hand allows";
         case SavedGameError::kSpinnerStateOutOfRange:
             return "the spinner's state is not 0..3";
+        case SavedGameError::kHandHasGap:
+            return "a hand with an empty slot before a tile";
+        case SavedGameError::kAbsentPlayerHolds:
+            return "a player not in the game holds tiles or points";
+        case SavedGameError::kAbsentPlayerLeads:
+            return "the next leader is not in the game";
+        case SavedGameError::kDeckNotTheWholeSet:
+            return "the deck does not hold every tile once";
+        case SavedGameError::kBonePileBeforeDealEnd:
+            return "the bone pile starts inside the deal";
+        case SavedGameError::kHandTooLarge:
+            return "a hand holds more tiles than were dealt and drawn";
+        case SavedGameError::kTileNotInOnePlace:
+            return "a tile missing from, or twice in, the hands, the table and the bone pile";
+        case SavedGameError::kPipsNotTheTile:
+            return "a tile on the table with another tile's pips";
+        case SavedGameError::kLineBroken:
+            return "a tile on the table that does not join the one before it";
+        case SavedGameError::kSpinnerNotTheRoot:
+            return "a spinner but no double at the root";
+        case SavedGameError::kSideArmBeforeSpinner:
+            return "a side arm open before the spinner's sides";
+        case SavedGameError::kOpenEndNotTheLineEnd:
+            return "an open end that is not where its arm ends";
     }
     return "unknown error";
 }
@@ -231,7 +257,7 @@ SavedGameError ValidateSavedGame(const GameState& s) {
     if (!InRange(s.SpinnerState, kNoSpinner, kSideArmsOpen)) {
         return SavedGameError::kSpinnerStateOutOfRange;
     }
-    return SavedGameError::kNone;
+    return CheckConsistency(s);
 }
 
 }  // namespace pipwick

@@ -44,8 +44,21 @@ enum class SavedGameError {
     kBonePileOutOfRange,      // BonePileNext not 1..29
     kPlayerCountOutOfRange,   // not 2..4
     kNextLeaderOutOfRange,    // not 1..4
-    kTooManyPasses,           // ConsecutivePasses 30 or more
+    kTooManyPasses,           // more passes in a row than a hand allows
     kSpinnerStateOutOfRange,  // not 0..3
+    // The variables disagree with one another (see CheckConsistency).
+    kHandHasGap,             // an empty hand slot before a tile
+    kAbsentPlayerHolds,      // a player not in the game holds tiles or points
+    kAbsentPlayerLeads,      // the next leader is not in the game
+    kDeckNotTheWholeSet,     // Deck[1..28] does not hold every tile once
+    kBonePileBeforeDealEnd,  // BonePileNext inside the deal
+    kHandTooLarge,           // a hand holds more than the deal and the draws so far gave
+    kTileNotInOnePlace,      // a tile in none or two of the hands, the table and the bone pile
+    kPipsNotTheTile,         // a record's pips are not those of its tile
+    kLineBroken,             // a tile that does not touch the one before it with a matching pip
+    kSpinnerNotTheRoot,      // a spinner state with no double at the root
+    kSideArmBeforeSpinner,   // a side arm open or played on before the spinner's sides opened
+    kOpenEndNotTheLineEnd,   // an ArmOpenPip that is not where its arm ends
 };
 
 // A short English description of the error, for logs and test output.
@@ -63,8 +76,9 @@ SavedGameImage BuildSavedGameImage(const GameState& state);
 // which is why the caller passes a copy and keeps its own state until this succeeds.
 SavedGameError ReadSavedGameImage(std::span<const uint8_t> bytes, GameState& scratch);
 
-// The checks an opened image must pass, on the restored variables, in a fixed order: the first
-// rule broken is the one reported.
+// The checks an opened image must pass, on the restored variables, in a fixed order: first that
+// every value is in its range, then that the values agree with one another (CheckConsistency).
+// The first rule broken is the one reported.
 SavedGameError ValidateSavedGame(const GameState& restored);
 
 }  // namespace pipwick

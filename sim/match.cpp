@@ -1,5 +1,9 @@
 #include "sim/match.h"
 
+#include "ai/computer_player.h"
+#include "savegame/open_saved_game.h"
+#include "savegame/saved_game_file.h"
+
 namespace pipwick {
 
 namespace {
@@ -37,16 +41,34 @@ Canvas Match::FirstHandPicture() const {
 }
 
 bool Match::PlayGame(PlayLog& log) {
-    return PlayUntil(log, false);
+    StartGame(log);
+    return PlayUntilEnd(false);
 }
 
 bool Match::PlayFirstHand(PlayLog& log) {
-    return PlayUntil(log, true);
+    StartGame(log);
+    return PlayUntilEnd(true);
 }
 
-bool Match::PlayUntil(PlayLog& log, bool firstHandOnly) {
+SavedGameError Match::OpenGame(std::span<const uint8_t> bytes) {
+    return OpenSavedGame(bytes, geometry_, state_);
+}
+
+SavedGameError Match::OpenGameFile(const std::filesystem::path& path) {
+    return OpenSavedGameFile(path, geometry_, state_);
+}
+
+bool Match::PlayOn(PlayLog& log) {
+    game_.RecordTo(log);
+    return PlayUntilEnd(false);
+}
+
+void Match::StartGame(PlayLog& log) {
     game_.RecordTo(log);
     game_.NewGame();
+}
+
+bool Match::PlayUntilEnd(bool firstHandOnly) {
     for (int moves = 0; state_.GameInProgress == 1; ++moves) {
         if (firstHandOnly && drawing_ && drawing_->FirstHandEnded()) {
             return true;

@@ -1,14 +1,17 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "engine/game.h"
 #include "engine/settings.h"
 #include "model/game_state.h"
 #include "model/geometry.h"
+#include "savegame/saved_game.h"
 #include "sim/headless.h"
 #include "sim/snapshot.h"
 
@@ -24,6 +27,14 @@ class Match {
     // within a sane number of the human's moves.
     bool PlayGame(PlayLog& log);
 
+    // Replaces the game with a saved one, as the human's Open does: the human is to play next.
+    // On an error the game is as it was.
+    SavedGameError OpenGame(std::span<const uint8_t> bytes);
+    SavedGameError OpenGameFile(const std::filesystem::path& path);
+    // Plays the game in progress on to its end; every move goes to log. Returns false if it did
+    // not end within a sane number of the human's moves.
+    bool PlayOn(PlayLog& log);
+
     // Draws the table as the game goes, from the artwork of dominoSet; a message when the
     // artwork cannot be loaded.
     std::optional<std::string> DrawTable(int32_t dominoSet, const ResourceSource& source);
@@ -36,7 +47,8 @@ class Match {
     uint32_t LastDealSeed() const { return seeds_.LastSeed(); }
 
   private:
-    bool PlayUntil(PlayLog& log, bool firstHandOnly);
+    void StartGame(PlayLog& log);
+    bool PlayUntilEnd(bool firstHandOnly);
     void SeatOneMoves();
 
     GameState state_;

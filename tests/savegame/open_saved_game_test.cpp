@@ -4,12 +4,12 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
-#include "ai/computer_player.h"
 #include "engine/board_layout.h"
-#include "engine/game.h"
 #include "savegame/saved_game.h"
-#include "sim/headless.h"
+#include "sim/match.h"
+#include "tests/savegame/crafted_games.h"
 #include "tests/savegame/simulated_games.h"
 
 namespace pipwick {
@@ -134,7 +134,7 @@ TEST_P(RoundTripOverSimulatedGames, ReopensEveryRecordHandAndDropArea) {
         return game * 100 + players * 10 + static_cast<uint64_t>(scale * 2);
     };
     for (uint64_t game = 1; game <= 30; ++game) {
-        PlaySampledGame(players, scale, gameSeed(game), 4,
+        PlaySampledGame(players, scale, gameSeed(game), 1,
                         [&](const GameState& played, Moment moment) {
                             ExpectReopensAsPlayed(played, geometry, moment, seen);
                         });
@@ -142,9 +142,9 @@ TEST_P(RoundTripOverSimulatedGames, ReopensEveryRecordHandAndDropArea) {
             return;
         }
     }
-    EXPECT_GT(seen.states, 1000);
-    EXPECT_GT(seen.withoutSpinner, 30);
-    EXPECT_GT(seen.sideArmsOpen, 500);
+    EXPECT_GT(seen.states, 4000);
+    EXPECT_GT(seen.withoutSpinner, 120);
+    EXPECT_GT(seen.sideArmsOpen, 2000);
     EXPECT_GE(seen.longestArm, 12);
 }
 
@@ -153,7 +153,8 @@ INSTANTIATE_TEST_SUITE_P(PlayersAndScales, RoundTripOverSimulatedGames,
                                            RoundTripCase{4, 2.0}, RoundTripCase{2, 1.5},
                                            RoundTripCase{3, 1.0}, RoundTripCase{4, 1.5}));
 
-// A table laid out record by record must come back the same however its arms were filled.
+// A table laid out again record by record, as opening does, must lie as it did when played arm by
+// arm, however its arms were filled.
 struct LongArms {
     int lengths[kArmCount];
 };
@@ -174,8 +175,14 @@ TEST_P(LongArmsReopen, LayOutAsWhenPlayedArmByArm) {
             played.ArmOpenPip[arm] = record.OuterPip;
         }
     }
-    played.BonePileNext = 29;  // every tile is out of the bone pile
-    ExpectSameTable(played, SaveAndReopen(played, geometry));
+    GameState rebuilt = played;
+    for (auto& arm : rebuilt.Arm) {
+        for (PlacedTile& record : arm) {
+            record.InnerHalf = record.OuterHalf = Rect{};
+        }
+    }
+    RebuildLayout(rebuilt, geometry);
+    ExpectSameTable(played, rebuilt);
 }
 
 INSTANTIATE_TEST_SUITE_P(Arms, LongArmsReopen,
@@ -187,24 +194,15 @@ INSTANTIATE_TEST_SUITE_P(Arms, LongArmsReopen,
 TEST(OpenedGame, PlaysOnToTheEnd) {
     int reopened = 0;
     for (int32_t players = 2; players <= 4; ++players) {
-        const Geometry geometry = MatchGeometry(1.0);
         PlaySampledGame(players, 1.0, 40 + players, 25, [&](const GameState& played, Moment) {
-            GameState state;
-            ResetGameState(state);
-            ASSERT_EQ(OpenSavedGame(BuildSavedGameImage(played), geometry, state),
-                      SavedGameError::kNone);
-            Settings settings;
-            settings.SoundOn = 0;
-            settings.PlayDelay = 0;
-            SilentView view;
-            InstantClock clock;
-            DerivedSeeds seeds(reopened);
-            Game game(state, settings, geometry, view, clock, seeds);
-            for (int moves = 0; moves < 10000 && state.GameInProgress == 1; ++moves) {
-                MakeHumanPlay(game,
-                              ChooseComputerPlay(state, state.Hand[kHumanSeat], Level::Advanced));
-            }
+            const int32_t levels[5] = {0, 1, 1, 1, 1};
+            Match match(2, levels, 1.0, reopened);
+            ASSERT_EQ(match.OpenGame(BuildSavedGameImage(played)), SavedGameError::kNone);
+            PlayLog noLog;
+            ASSERT_TRUE(match.PlayOn(noLog));
+            const GameState& state = match.State();
             EXPECT_EQ(state.GameInProgress, 0);
+            EXPECT_EQ(state.PlayerCount, players);
             EXPECT_GE(*std::max_element(state.Scores + 1, state.Scores + 5), kWinningScore);
             ++reopened;
         });
@@ -224,13 +222,19 @@ class LeadAlone : public ::testing::TestWithParam<LeadCase> {};
 
 TEST_P(LeadAlone, GivesTheMainLineItsDropAreas) {
     const auto [tile, spinnerState, whole] = GetParam();
-    GameState played;
-    ResetGameState(played);
-    played.Arm[0][0] = {tile, LowPip(tile), HighPip(tile), {}, {}};
-    played.ArmOpenPip[0] = HighPip(tile);
-    played.ArmOpenPip[2] = LowPip(tile);
+    // The human led; he holds the first six other tiles and player 3 the next seven.
+    std::vector<int32_t> others;
+    for (int32_t other = 1; others.size() < 13; ++other) {
+        if (other != tile) {
+            others.push_back(other);
+        }
+    }
+    GameState played =
+        testing::TwoPlayerHand({{0, {tile, LowPip(tile), HighPip(tile), {}, {}}}}, {}, {});
+    std::copy(others.begin(), others.begin() + 6, played.Hand[1]);
+    std::copy(others.begin() + 6, others.end(), played.Hand[3]);
+    testing::DeckAroundTheHands(played);
     played.SpinnerState = spinnerState;
-    played.BonePileNext = 15;
     GameState opened;
     ResetGameState(opened);
     ASSERT_EQ(OpenSavedGame(BuildSavedGameImage(played), MatchGeometry(1.5), opened),

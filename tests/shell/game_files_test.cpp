@@ -10,6 +10,7 @@
 #include "savegame/saved_game.h"
 #include "shell/outer_geometry.h"
 #include "shell/settings_file.h"
+#include "tests/savegame/crafted_games.h"
 #include "tests/shell/shell_test_support.h"
 #include "texts/texts.h"
 
@@ -146,17 +147,18 @@ TEST(GameFiles, AGameNamedOnTheCommandLineOpensWithoutAnnouncement) {
 TEST(GameFiles, WindowsFitTheirHandsAfterOpening) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("widths.dom"));
-    TestProgram program;
-    PlaySome(program);
-    GameState& state = program.app->State();
-    // Nine tiles for the human, three for the computer: tiles from the bone pile.
-    while (HandCount(state, 1) < 9) {
-        state.Hand[1][HandCount(state, 1)] = state.Deck[state.BonePileNext++];
-    }
-    while (HandCount(state, 3) > 3) {
-        state.Hand[3][HandCount(state, 3) - 1] = kNoTile;
-    }
-    ASSERT_TRUE(program.app->SaveGameFile(path));
+    // Four tiles on the table and two drawn: nine tiles for the human, three for the computer.
+    const GameState nineAndThree =
+        testing::TwoPlayerHand({{0, {TileWithPips(3, 5), 3, 5, {}, {}}},
+                                {0, {TileWithPips(5, 6), 5, 6, {}, {}}},
+                                {2, {TileWithPips(3, 1), 3, 1, {}, {}}},
+                                {2, {TileWithPips(1, 4), 1, 4, {}, {}}}},
+                               {1, 2, 3, 4, 5, 6, 7, 8, 9}, {12, 13, 14});
+    const SavedGameImage image = BuildSavedGameImage(nineAndThree);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(image.data()), static_cast<qint64>(image.size()));
+    file.close();
     TestProgram opened;
     ASSERT_TRUE(opened.app->OpenGameFile(path, true));
     const double s = opened.app->Layout().ScaleFactor;
