@@ -27,6 +27,11 @@ void MatchLog::StartGame(int64_t game) {
     ++summary_.games;
 }
 
+void MatchLog::ContinueHand() {
+    ++summary_.hands;
+    ++hand_;
+}
+
 void MatchLog::HandStarted() {
     ++summary_.hands;
     ++hand_;

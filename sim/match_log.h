@@ -24,6 +24,8 @@ class MatchLog : public PlayLog {
     MatchLog(const Match& match, std::ostream* trace) : match_(match), trace_(trace) {}
 
     void StartGame(int64_t game);
+    // Counts the hand of an opened game, already dealt, as the game's first.
+    void ContinueHand();
     // Writes the trace of the first hands hands only.
     void TraceHands(int64_t hands) { traceHands_ = hands; }
     const MatchSummary& Summary() const { return summary_; }

@@ -10,11 +10,15 @@ const char* const kSimUsage =
     "                   [--scale 1|1.5|2] [--json] [--trace]\n"
     "       pipwick-sim --snapshot FILE.bmp [--set 1..7] [--scale 1|1.5|2] [--seed S]\n"
     "                   [--resources DIR] [--trace]\n"
+    "       pipwick-sim --open GAME.dom [--levels L1,L2,L3,L4] [--seed S] [--scale 1|1.5|2]\n"
+    "                   [--json] [--trace]\n"
     "Plays whole games between computer players, seat 1 through the human's own moves.\n"
     "Levels: 0 Beginner, 1 Advanced. --trace writes every move as JSON Lines to standard output\n"
     "and the summary to standard error. The rate of play goes to standard error.\n"
     "--snapshot plays one hand and writes the table as it stood at the end of that hand as a\n"
-    "24-bit bitmap, drawn with domino set N (default 2) from the built artwork in DIR.\n";
+    "24-bit bitmap, drawn with domino set N (default 2) from the built artwork in DIR.\n"
+    "--open plays a saved game on from where it was saved to the game's end, with as many\n"
+    "players as it has; a file the game would not open prints \"Can't open game!\".\n";
 
 namespace {
 
@@ -99,6 +103,9 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std
         } else if (name == "--resources") {
             options.resources = value;
             ok = !value.empty();
+        } else if (name == "--open") {
+            options.open = value;
+            ok = !value.empty();
         } else {
             error = "unknown option: " + std::string(name);
             return false;
@@ -107,6 +114,10 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std
             error = "bad value for " + std::string(name) + ": " + std::string(value);
             return false;
         }
+    }
+    if (!options.open.empty() && (!options.snapshot.empty() || options.games != 1)) {
+        error = "--open plays the one saved game: it takes no --games or --snapshot";
+        return false;
     }
     return true;
 }

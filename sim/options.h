@@ -8,7 +8,7 @@ namespace pipwick {
 struct SimOptions {
     int64_t games = 1;
     int32_t players = 2;
-    int32_t levels[5] = {0, 1, 1, 1, 1};  // seats 1..4
+    int32_t levels[5] = {0, 0, 1, 1, 1};  // seats 1..4: a Beginner in the human's seat
     uint64_t seed = 1;
     double scale = 1.0;
     bool json = false;
@@ -17,6 +17,7 @@ struct SimOptions {
     std::string snapshot;  // a bitmap file to draw the table into at the end of one hand
     int32_t dominoSet = 2;
     std::string resources;  // the folder of the built artwork
+    std::string open;       // a saved game to play on to its end
 };
 
 // Reads the command line; on a bad option returns false and says why in error.

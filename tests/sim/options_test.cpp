@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace pipwick {
@@ -31,12 +33,38 @@ TEST(SimOptions, ReadsEveryOption) {
     EXPECT_TRUE(o.trace);
 }
 
+// Seat 1 stands in for the human, a Beginner by default, against Advanced computer players.
+TEST(SimOptions, DefaultsToABeginnerInSeatOne) {
+    SimOptions o;
+    ASSERT_TRUE(Parse({}, o));
+    const int32_t levels[] = {0, 1, 1, 1};
+    EXPECT_TRUE(std::equal(std::begin(levels), std::end(levels), o.levels + 1));
+}
+
+TEST(SimOptions, OpenTakesASavedGameAndNoGameCount) {
+    SimOptions o;
+    ASSERT_TRUE(Parse({"--open", "my game.dom", "--levels", "1,1,0,0", "--trace"}, o));
+    EXPECT_EQ(o.open, "my game.dom");
+    EXPECT_EQ(o.levels[3], 0);
+}
+
 TEST(SimOptions, RefusesBadValues) {
     const std::vector<std::vector<const char*>> bad = {
-        {"--players", "5"},       {"--players", "1"},  {"--games", "0"},
-        {"--games", "12x"},       {"--levels", "0,1"}, {"--levels", "0,1,1,1,1"},
-        {"--levels", "0,-1,1,1"}, {"--scale", "3"},    {"--seed"},
-        {"--colour", "red"},      {"--seed", "-4"},
+        {"--players", "5"},
+        {"--players", "1"},
+        {"--games", "0"},
+        {"--games", "12x"},
+        {"--levels", "0,1"},
+        {"--levels", "0,1,1,1,1"},
+        {"--levels", "0,-1,1,1"},
+        {"--scale", "3"},
+        {"--seed"},
+        {"--colour", "red"},
+        {"--seed", "-4"},
+        {"--open", ""},
+        {"--open", "a.dom", "--games", "3"},
+        {"--open"},
+        {"--snapshot", "t.bmp", "--open", "a.dom"},
     };
     for (const auto& args : bad) {
         SimOptions o;
