@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <limits>
 
 #include "assets/byte_order.h"
 
@@ -68,6 +69,10 @@ std::optional<IndexedBitmap> ReadBitmap8(std::span<const uint8_t> file, std::str
     }
     if (coloursUsed != 0 && coloursUsed != 256) {
         return fail("bitmap colour table does not have 256 entries");
+    }
+    // A negative height means rows stored top down; the most negative one has no positive twin.
+    if (storedHeight == std::numeric_limits<int32_t>::min()) {
+        return fail("bitmap width or height out of range");
     }
     const int32_t height = storedHeight < 0 ? -storedHeight : storedHeight;
     if (width <= 0 || width > kLargestSide || height <= 0 || height > kLargestSide) {

@@ -75,6 +75,8 @@ TEST(BitmapFile, RefusesMalformedFiles) {
         {"zero width", 18, 0, true},
         {"huge width", 18, 0x7FFFFFFF, true},
         {"huge height", 22, 0x40000000, true},
+        {"huge top-down height", 22, 0xC0000000, true},
+        {"most negative height", 22, 0x80000000, true},
         {"pixels past the end", 10, 1100, true},
         {"pixels inside the colour table", 10, 1000, true},
     };
