@@ -67,8 +67,10 @@ const char* DescribeSavedGameError(SavedGameError error);
 // The image of the state's stored variables. A value that does not fit its byte is saved as the
 // nearest one that does: a score above 255 (possible once a game has ended) is saved as 255. A
 // tile caught flying to the table, already laid but still in its hand, is saved as played: out
-// of the hand, the hand closed up. So every image built once a hand has been dealt opens again;
-// one built before the first deal has no bone pile (BonePileNext 0) and is refused.
+// of the hand, the hand closed up. So an image built at any moment of a game as it is played opens
+// again. One built before the first deal has no bone pile (BonePileNext 0), and one of a finished
+// game whose number of players was changed afterwards has hands that no longer fit the count:
+// both are refused.
 SavedGameImage BuildSavedGameImage(const GameState& state);
 
 // Restores every stored variable of scratch from bytes and checks the result; the other fields of
