@@ -9,7 +9,7 @@ const char* const kSimUsage =
     "usage: pipwick-sim [--games N] [--players 2|3|4] [--levels L1,L2,L3,L4] [--seed S]\n"
     "                   [--scale 1|1.5|2] [--json] [--trace]\n"
     "       pipwick-sim --snapshot FILE.bmp [--set 1..7] [--scale 1|1.5|2] [--seed S]\n"
-    "                   [--resources DIR] [--trace]\n"
+    "                   [--players 2|3|4] [--levels L1,L2,L3,L4] [--resources DIR] [--trace]\n"
     "       pipwick-sim --open GAME.dom [--levels L1,L2,L3,L4] [--seed S] [--scale 1|1.5|2]\n"
     "                   [--json] [--trace]\n"
     "Plays whole games between computer players, seat 1 through the human's own moves.\n"
