@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/game_state.h"
+#include "model/game_state.h"
 #include "savegame/saved_game.h"
 
 namespace pipwick {

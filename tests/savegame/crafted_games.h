@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "engine/game_state.h"
+#include "model/game_state.h"
 #include "savegame/saved_game.h"
 
 namespace pipwick::testing {
