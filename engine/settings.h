@@ -22,6 +22,8 @@ struct Settings {
     int32_t BackgroundRed = 0;
     int32_t BackgroundGreen = 128;
     int32_t BackgroundBlue = 128;
+    // Marks on the table where a picked-up tile can go ("marks"): 1 on, 0 off.
+    int32_t ShowWhereTilesGo = 1;
 };
 
 }  // namespace pipwick

@@ -34,6 +34,7 @@ Application::Application(StartupOptions options)
     ConnectPictures();
     SeedSource& seeds = options_.seeds != nullptr ? *options_.seeds : calendarSeeds_;
     game_ = std::make_unique<Game>(state_, Preferences(), geometry_, *view_, clock, seeds);
+    game_->RecordTo(history_);
     sounds_ = std::make_unique<SoundPlayer>(
         options_.sounds != nullptr ? *options_.sounds : qtSounds_, clock, EmbeddedWave);
     view_->UseSounds(*sounds_);
@@ -54,6 +55,11 @@ Application::~Application() = default;
 void Application::InstallCommands() {
     windows_.human->SetCommandHandler(Command::kOpen, [this] { OpenCommand(); });
     windows_.human->SetCommandHandler(Command::kSave, [this] { SaveCommand(); });
+    windows_.human->SetCommandHandler(Command::kUndo, [this] { Undo(); });
+    windows_.human->SetCommandHandler(Command::kHint, [this] { ShowHint(); });
+    ShowUndoAvailable();
+    view_->OnSelectionChanged([this] { ShowMarks(); });
+    table_->OnHover([this](const QPoint& point) { PreviewAt(point); });
     preferences_ = std::make_unique<PreferenceCommands>(store_, screen_, windows_, *prompts_,
                                                         EmbeddedResource, options_.runDialog);
     HelpServices helpServices;
@@ -75,7 +81,7 @@ void Application::ReadScale(int32_t screenWidth) {
 }
 
 void Application::CreateWindows() {
-    table_ = std::make_unique<TableWindow>(state_, geometry_.TableRect);
+    table_ = std::make_unique<TableWindow>(state_, geometry_.TableRect, geometry_.ScaleFactor);
     table_->SetBackgroundColour(BackgroundColorOf(BackgroundOf(Preferences())));
     table_->OnDrop([this](int arm) { TableDrop(arm); });
     table_->OnReload([this] { Reload(); });
@@ -103,6 +109,7 @@ void Application::ArrangeOpponents(int32_t playerCount) {
 }
 
 void Application::RunSequence(const std::function<void()>& sequence) {
+    hint_ = {};
     ++sequenceDepth_;
     sequence();
     --sequenceDepth_;
@@ -113,16 +120,23 @@ void Application::RunSequence(const std::function<void()>& sequence) {
     }
 }
 
+// A tile picked up by a hint on an empty table is led by its click like any other: it is put
+// down first, so that no picked-up tile outlives the lead.
 void Application::HandSlotClicked(int slot) {
-    RunSequence([this, slot] { game_->HumanClicksHandTile(slot); });
+    RunHumanAction([this, slot] {
+        if (TableIsEmpty(state_) && state_.SelectedTile != kNoSelection) {
+            game_->SelectHandTile(kDropSelection);
+        }
+        game_->HumanClicksHandTile(slot);
+    });
 }
 
 void Application::TableDrop(int armIndex) {
-    RunSequence([this, armIndex] { game_->HumanPlaysOnArm(armIndex); });
+    RunHumanAction([this, armIndex] { game_->HumanPlaysOnArm(armIndex); });
 }
 
 void Application::DrawOrPass() {
-    RunSequence([this] { game_->HumanDrawsOrPasses(); });
+    RunHumanAction([this] { game_->HumanDrawsOrPasses(); });
 }
 
 void Application::NewGame() {

@@ -7,7 +7,9 @@
 
 #include "engine/clock.h"
 #include "engine/game.h"
+#include "engine/hint.h"
 #include "engine/settings.h"
+#include "engine/undo_history.h"
 #include "model/game_state.h"
 #include "model/geometry.h"
 #include "shell/human_commands.h"
@@ -86,6 +88,14 @@ class Application : public HumanCommands {
     // nothing then; announce shows "Game opened". A save that cannot be written returns false.
     bool OpenGameFile(const QString& path, bool announce);
     bool SaveGameFile(const QString& path);
+    // Undo: the state before the human's last action in this hand comes back, with the status
+    // line it had. Nothing happens while a sequence runs or when there is nothing to take back.
+    void Undo();
+    bool CanUndo() const { return history_.CanUndo(); }
+    // Hint: on the human's turn, picks up the tile the strongest computer player would play in his
+    // place and marks its end, or says to draw or pass, in the status line.
+    void ShowHint();
+
     // Compares the primary screen's width with the one the program started with; a new width
     // restarts the program, carrying a running game along, once any running sequence is over.
     void ScreenWidthMayHaveChanged();
@@ -107,6 +117,18 @@ class Application : public HumanCommands {
     void Restart();
     // Runs one of the game's sequences; a close that came meanwhile is carried out at its end.
     void RunSequence(const std::function<void()>& sequence);
+    // Runs a sequence that the human's play, lead, draw or pass starts, as a point Undo can go
+    // back to.
+    void RunHumanAction(const std::function<void()>& action);
+    void ShowUndoAvailable();
+    // The marks of where the picked-up tile can go, as the selection and the settings say.
+    void ShowMarks();
+    void HideMarks();
+    // The pointer over the table: over a marked end the status line tells what the play scores.
+    void PreviewAt(const QPoint& point);
+    void EndPreview();
+    // The status line as the game left it, without a preview.
+    QString GameStatus() const;
     void EndProgram();
 
     StartupOptions options_;
@@ -128,6 +150,14 @@ class Application : public HumanCommands {
     std::unique_ptr<PreferenceCommands> preferences_;
     std::unique_ptr<HelpCommands> help_;
     QString gamePath_;
+    UndoHistory history_;
+    // The last hint; its end alone is marked while its tile is picked up.
+    Hint hint_;
+    // The arms whose ends are marked now.
+    bool marked_[kArmCount] = {};
+    // While the pointer is over a marked end: the status line it covers.
+    bool previewing_ = false;
+    QString statusBeforePreview_;
     int sequenceDepth_ = 0;
     bool closePending_ = false;
     bool restartPending_ = false;

@@ -56,7 +56,10 @@ bool Application::OpenGameFile(const QString& path, bool announce) {
         return false;
     }
     store_.SetPlayerCount(state_.PlayerCount);
+    history_.Clear();
+    ShowUndoAvailable();
     view_->ShowWholeState();
+    ShowMarks();
     if (announce) {
         view_->Announce(text::kGameOpened, 0);
     }

@@ -128,6 +128,7 @@ void GeneralPreferencesDialog::FillControls() {
     ui_->green->setValue(values_.green);
     ui_->blue->setValue(values_.blue);
     ui_->doubleClick->setChecked(settings.DoubleClickDrawPass != 0);
+    ui_->showMarks->setChecked(settings.ShowWhereTilesGo != 0);
     EnableCustom(custom);
     ui_->custom->setChecked(custom);
 }
@@ -202,6 +203,7 @@ void GeneralPreferencesDialog::OkStep() {
     store_.Set(IntSetting::kSound, ui_->soundOn->isChecked() ? 1 : 0);
     store_.Set(IntSetting::kPlayDelay, ui_->seconds->Number());
     store_.Set(IntSetting::kDoubleClickDrawPass, ui_->doubleClick->isChecked() ? 1 : 0);
+    store_.Set(IntSetting::kShowWhereTilesGo, ui_->showMarks->isChecked() ? 1 : 0);
     const QRadioButton* sizes[] = {ui_->sizeAuto, ui_->sizeSmall, ui_->sizeMedium, ui_->sizeLarge};
     for (int32_t size = 0; size < 4; ++size) {
         if (sizes[size]->isChecked()) {

@@ -31,8 +31,9 @@ struct GeneralPreferenceValues {
 constexpr int32_t kCustomColour = 8;
 
 // The General preferences dialog: domino set with its sample, table colour with its swatch, sound,
-// speed, time between plays, Draw/Pass on double-click and domino size. Opening it fills the
-// working values from the settings; OK sets and writes sound, delay and double-click, and
+// speed, time between plays, Draw/Pass on double-click, the marks of where tiles can go and domino
+// size. Opening it fills the working values from the settings; OK sets and writes sound, delay,
+// double-click and the marks, and
 // leaves the rest in the working values for the command to apply.
 class GeneralPreferencesDialog : public QDialog {
   public:

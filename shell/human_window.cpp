@@ -74,7 +74,11 @@ QAction* HumanWindow::AddItem(const MenuItem& item, QWidget& container) {
     auto* action = new QAction(QString::fromLatin1(item.text), this);
     action->setData(static_cast<int>(item.command));
     if (item.keys[0] != '\0') {
-        action->setShortcut(QKeySequence(QString::fromLatin1(item.keys)));
+        QList<QKeySequence> keys{QKeySequence(QString::fromLatin1(item.keys))};
+        if (item.otherKeys[0] != '\0') {
+            keys.append(QKeySequence(QString::fromLatin1(item.otherKeys)));
+        }
+        action->setShortcuts(keys);
         // The keys work whichever of the program's windows is active, and not while a modal
         // window is open.
         action->setShortcutContext(Qt::ApplicationShortcut);
@@ -119,7 +123,7 @@ void HumanWindow::BuildMenu() {
         const MenuItem& item = kMenuItems[i];
         QWidget* container = help;
         if (item.place == MenuPlace::kGame) {
-            if (item.command == Command::kExit) {
+            if (item.command == Command::kUndo || item.command == Command::kExit) {
                 game->addSeparator();
             }
             container = game;

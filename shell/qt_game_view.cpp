@@ -70,7 +70,7 @@ void QtGameView::HandChanged(int32_t player) {
     }
 }
 
-void QtGameView::ShowWholeState() {
+void QtGameView::ShowWholeState(TableRedraw redraw) {
     pictures_.TurnAllFaceDown();
     windows_.human->CheckPlayerCount(state_.PlayerCount);
     ShowCaptions();
@@ -79,7 +79,12 @@ void QtGameView::ShowWholeState() {
         window->ShowFor(state_.PlayerCount);
     }
     SetDrawPassLabel(BonePileEmpty(state_));
-    windows_.table->ReloadSoon();
+    if (redraw == TableRedraw::kSoon) {
+        windows_.table->ReloadSoon();
+        return;
+    }
+    RedrawAllTiles();
+    RepaintTable();
 }
 
 void QtGameView::FitWindowsToHands() {
@@ -97,6 +102,9 @@ void QtGameView::RedrawHand(int player) {
 
 void QtGameView::SelectionChanged() {
     windows_.human->RedrawHand();
+    if (selectionChanged_) {
+        selectionChanged_();
+    }
 }
 
 void QtGameView::SetDrawPassLabel(bool pass) {

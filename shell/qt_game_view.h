@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "engine/game_view.h"
 #include "engine/settings.h"
 #include "model/game_state.h"
@@ -29,6 +31,10 @@ struct Windows {
     }
 };
 
+// When a whole new state is shown, the table is drawn again at once (Undo) or half a second later,
+// with the domino set loaded anew (a saved game opened).
+enum class TableRedraw { kSoon, kAtOnce };
+
 // What the game shows, shown in the windows: texts in the captions, the status line and the
 // pop-up; tiles drawn by the tile pictures onto the windows' surfaces.
 class QtGameView : public GameView {
@@ -52,6 +58,10 @@ class QtGameView : public GameView {
     void PlaySoundAndWait(int32_t wave) override;
     // Until it is given a sound player the view is silent.
     void UseSounds(SoundPlayer& sounds) { sounds_ = &sounds; }
+    // Called after the human's hand was redrawn for a tile picked up or put down.
+    void OnSelectionChanged(std::function<void()> changed) {
+        selectionChanged_ = std::move(changed);
+    }
 
     // "%d - %s" with the player's score and name.
     QString Caption(int player) const;
@@ -62,9 +72,9 @@ class QtGameView : public GameView {
     // After the whole game state was replaced (a saved game opened, a game carried across a
     // restart): every window shows the new state as if it had been played to here. The computer
     // players' tiles are face down, each window is as wide as its hand needs, the captions show
-    // the scores and Draw/Pass says what the bone pile allows; the table redraws every tile half
-    // a second later.
-    void ShowWholeState();
+    // the scores and Draw/Pass says what the bone pile allows; the table redraws every tile as
+    // redraw says.
+    void ShowWholeState(TableRedraw redraw = TableRedraw::kSoon);
 
   private:
     // Every player's window as wide as its hand needs.
@@ -77,6 +87,7 @@ class QtGameView : public GameView {
     Prompts& prompts_;
     TilePictures& pictures_;
     SoundPlayer* sounds_ = nullptr;
+    std::function<void()> selectionChanged_;
 };
 
 }  // namespace pipwick

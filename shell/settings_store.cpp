@@ -38,7 +38,8 @@ int32_t& LevelOf(Settings& s) {
 }
 
 // Indexed by IntSetting. The defaults are those of a new Settings. Sound and Draw/Pass on a
-// double-click are on only at 1, and a gender or level other than 0 is female or Advanced.
+// double-click are on only at 1, the marks of where tiles can go off only at 0, and a gender or
+// level other than 0 is female or Advanced.
 constexpr IntKey kIntKeys[] = {
     {"dclk", [](Settings& s) -> int32_t& { return s.DoubleClickDrawPass; }, 0, 1, 0},
     {"speed", [](Settings& s) -> int32_t& { return s.Speed; }, 1, 10, 5},
@@ -56,8 +57,9 @@ constexpr IntKey kIntKeys[] = {
     {"pn2l", LevelOf<2>, 0, kHighestLevel, 1},
     {"pn3l", LevelOf<3>, 0, kHighestLevel, 1},
     {"pn4l", LevelOf<4>, 0, kHighestLevel, 1},
+    {"marks", [](Settings& s) -> int32_t& { return s.ShowWhereTilesGo; }, 0, 1, 1},
 };
-static_assert(std::size(kIntKeys) == static_cast<size_t>(IntSetting::kLevel4) + 1);
+static_assert(std::size(kIntKeys) == static_cast<size_t>(IntSetting::kShowWhereTilesGo) + 1);
 
 constexpr IntKey kPlayerCountKey = {"nump", nullptr, 2, 4, 2};
 

@@ -26,6 +26,7 @@ enum class IntSetting {
     kLevel2,
     kLevel3,
     kLevel4,
+    kShowWhereTilesGo,
 };
 
 // The gender and level settings of a computer player, 2..4.

@@ -5,13 +5,17 @@
 
 #include "engine/game.h"
 #include "shell/timings.h"
+#include "table/end_marks.h"
 #include "texts/texts.h"
 
 namespace pipwick {
 
-TableWindow::TableWindow(const GameState& state, const Rect& tableRect)
+TableWindow::TableWindow(const GameState& state, const Rect& tableRect, double scale)
     : SurfaceWidget(true, nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      state_(state) {
+      state_(state),
+      scale_(scale) {
+    // The pointer's moves are followed without a button held, for the marks' score preview.
+    setMouseTracking(true);
     setWindowTitle(QString::fromLatin1(text::kAppTitle));
     setGeometry(tableRect.left, tableRect.top, tableRect.right - tableRect.left,
                 tableRect.bottom - tableRect.top);
@@ -38,7 +42,32 @@ void TableWindow::paintEvent(QPaintEvent* event) {
     if (fill_) {
         fill_(SurfaceArea(event->rect()));
     }
+    DrawMarks();
     SurfaceWidget::paintEvent(event);
+}
+
+void TableWindow::DrawMarks() {
+    for (const Rect& end : marks_) {
+        DrawEndMark(Surface().Pixels(), end, scale_);
+    }
+}
+
+void TableWindow::ShowMarks(const std::vector<Rect>& ends) {
+    if (ends == marks_) {
+        return;
+    }
+    const std::vector<Rect> old = std::move(marks_);
+    marks_ = ends;
+    for (const Rect& end : old) {
+        if (fill_) {
+            fill_(end);
+        }
+        update(end.left, end.top, end.right - end.left, end.bottom - end.top);
+    }
+    DrawMarks();
+    for (const Rect& end : marks_) {
+        update(end.left, end.top, end.right - end.left, end.bottom - end.top);
+    }
 }
 
 void TableWindow::ReloadSoon() {
@@ -78,6 +107,8 @@ void TableWindow::mouseMoveEvent(QMouseEvent* event) {
     SurfaceWidget::mouseMoveEvent(event);
     if (dragging_) {
         move(pos() + event->position().toPoint() - dragStart_);
+    } else if (hover_) {
+        hover_(event->position().toPoint());
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QTimer>
 #include <functional>
+#include <vector>
 
 #include "model/game_state.h"
 #include "model/geometry.h"
@@ -15,7 +16,7 @@ namespace pipwick {
 // there; any other press drags the window across the screen.
 class TableWindow : public SurfaceWidget {
   public:
-    TableWindow(const GameState& state, const Rect& tableRect);
+    TableWindow(const GameState& state, const Rect& tableRect, double scale);
 
     // Called with the arm index (0..3) when the human drops his picked-up tile on an arm.
     void OnDrop(std::function<void(int)> drop) { drop_ = std::move(drop); }
@@ -28,6 +29,13 @@ class TableWindow : public SurfaceWidget {
     void OnPaintCheck(std::function<void()> check) { check_ = std::move(check); }
     // Called at every paint with the surface area to show, to copy it from the table picture.
     void OnPaintArea(std::function<void(const Rect&)> fill) { fill_ = std::move(fill); }
+    // Called with the pointer's place whenever it moves over the window without a drag.
+    void OnHover(std::function<void(const QPoint&)> hover) { hover_ = std::move(hover); }
+
+    // Marks these arm ends (drop areas) over the picture, in place of the marks shown before;
+    // what lay under those is shown from the picture again.
+    void ShowMarks(const std::vector<Rect>& ends);
+    const std::vector<Rect>& Marks() const { return marks_; }
 
     // Starts the one-shot reload timer.
     void ReloadSoon();
@@ -43,6 +51,7 @@ class TableWindow : public SurfaceWidget {
   private:
     // The arm index under point when a drop may be made there now, else -1.
     int DropTarget(const QPoint& point) const;
+    void DrawMarks();
 
     const GameState& state_;
     std::function<void(int)> drop_;
@@ -50,6 +59,9 @@ class TableWindow : public SurfaceWidget {
     std::function<void()> firstPaint_;
     std::function<void()> check_;
     std::function<void(const Rect&)> fill_;
+    std::function<void(const QPoint&)> hover_;
+    double scale_;
+    std::vector<Rect> marks_;
     QTimer reloadTimer_;
     bool dragging_ = false;
     QPoint dragStart_;

@@ -20,6 +20,8 @@ enum class Command : int32_t {
     kFourPlayers = 32791,
     kPlayerPreferences = 32792,
     kCheckVersion = 32794,
+    kUndo = 32795,
+    kHint = 32796,
     kAbout = 57664,
 };
 
@@ -32,6 +34,8 @@ struct MenuItem {
     const char* text;
     // The keys that give the command, empty for none; Draw/Pass has one the text does not show.
     const char* keys;
+    // A second key for the same command, empty for none.
+    const char* otherKeys = "";
 };
 
 // The menu in the order its items appear. The player-count items are at positions 2, 3 and 4 of
@@ -45,6 +49,8 @@ constexpr MenuItem kMenuItems[] = {
     {MenuPlace::kOptions, Command::kTwoPlayers, text::kTwoPlayers, ""},
     {MenuPlace::kOptions, Command::kThreePlayers, text::kThreePlayers, ""},
     {MenuPlace::kOptions, Command::kFourPlayers, text::kFourPlayers, ""},
+    {MenuPlace::kGame, Command::kUndo, text::kUndo, "Ctrl+Z"},
+    {MenuPlace::kGame, Command::kHint, text::kHint, "H", "Ctrl+H"},
     {MenuPlace::kGame, Command::kExit, text::kExit, "Alt+X"},
     {MenuPlace::kHelp, Command::kHelpContents, text::kHelpContents, "F1"},
     {MenuPlace::kHelp, Command::kAbout, text::kAbout, "Ctrl+D"},

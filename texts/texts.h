@@ -63,8 +63,27 @@ constexpr const char* kExit = "E&xit\tAlt+X";
 constexpr const char* kHelpContents = "Help Contents\tF1";
 constexpr const char* kAbout = "About &Pipwick\tCtrl+D";
 constexpr const char* kCheckVersion = "Check for new version";
+constexpr const char* kUndo = "&Undo\tCtrl+Z";
+constexpr const char* kHint = "&Hint\tH";
 constexpr const char* kDraw = "Dr&aw";
 constexpr const char* kPass = "P&ass";
+
+// The hint in the status line: the tile as "6-4", the higher pip first, and the arm's end by the
+// side of the centre tile its arm leaves from (arms 0 to 3).
+constexpr const char* kTileName = "%1-%2";
+constexpr const char* kArmEnds[4] = {"right", "top", "left", "bottom"};
+constexpr const char* kHintPlay = "Play %1 on the %2 end";
+constexpr const char* kHintPlayScoring = "Play %1 on the %2 end for %3";
+constexpr const char* kHintLead = "Lead %1";
+constexpr const char* kHintLeadScoring = "Lead %1 for %2";
+constexpr const char* kHintDraw = "Draw from the bone pile";
+constexpr const char* kHintPass = "Pass";
+// The status line while the pointer is over an end the picked-up tile fits.
+constexpr const char* kPreview = "%1 here scores nothing";
+constexpr const char* kPreviewScoring = "%1 here scores %2";
+
+// The General preferences.
+constexpr const char* kShowWhereTilesGo = "Show where tiles can go";
 
 // The Help menu: the version check, the help page and the About box.
 constexpr const char* kCheckDuringGame = "Cannot check for new version during game!";

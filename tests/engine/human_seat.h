@@ -1,0 +1,31 @@
+#pragma once
+
+#include "engine/trial_play.h"
+#include "tests/engine/test_table.h"
+
+namespace pipwick {
+
+// One move at the human's seat, as a player at the windows would make it and always the same for
+// the same state: the first tile of the hand that the game accepts on the first arm it fits,
+// picked up and dropped there (led with one click on an empty table); else Draw/Pass.
+inline void MakeFirstFittingMove(TestTable& table) {
+    GameState& s = table.state;
+    for (int slot = 0; slot < HandCount(s, kHumanSeat); ++slot) {
+        for (int arm = 0; arm < kArmCount; ++arm) {
+            if (TryHumanPlay(s, table.geometry, s.Hand[kHumanSeat][slot], arm).accepted) {
+                table.game.HumanClicksHandTile(slot);
+                if (!TableIsEmpty(s) && s.SelectedTile != kNoSelection) {
+                    table.game.HumanPlaysOnArm(arm);
+                }
+                return;
+            }
+        }
+    }
+    table.game.HumanDrawsOrPasses();
+}
+
+inline bool HumansTurn(const GameState& s) {
+    return s.GameInProgress == 1 && s.CurrentPlayer == kHumanSeat;
+}
+
+}  // namespace pipwick
