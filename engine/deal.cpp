@@ -10,7 +10,7 @@ void Game::NewGame() {
     for (int32_t& score : state_.Scores) {
         score = 0;
     }
-    Announce("Shuffling...", 0);
+    view_->Announce({AnnouncementKind::kShuffling});
     state_.NextLeader = 1;
     StartHand();
 }
@@ -45,7 +45,7 @@ void Game::StartHand() {
     view_->SetDrawPassLabel(state_.PlayerCount == 4);
     state_.CurrentPlayer = state_.NextLeader;
     state_.NextLeader = NextPlayer(state_, state_.NextLeader);
-    AnnounceWithName("%s's down", state_.CurrentPlayer, 0);
+    view_->Announce({AnnouncementKind::kDown, state_.CurrentPlayer});
     log_->HandStarted();
     RunComputerTurns();
 }

@@ -80,10 +80,6 @@ class Game {
     void ComputerPlays(int player, const Play& play);
     void AwardTwoPlayerHand(int32_t points, const int32_t (&pips)[5]);
     void AwardHand(int32_t points, const int32_t (&pips)[5]);
-    void AnnounceAward(int winner, int32_t gain, int32_t points, bool alwaysAnnounce);
-    void Announce(const char* text, int32_t value);
-    void AnnounceWithName(const char* format, int player, int32_t value);
-    void AnnounceWithNames(const char* format, int first, int second);
     const char* Name(int player) const;
 
     GameState& state_;

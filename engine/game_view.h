@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "engine/announcement.h"
 #include "model/game_state.h"
 
 namespace pipwick {
@@ -29,9 +30,8 @@ class GameView {
   public:
     virtual ~GameView() = default;
 
-    // The captions show every player's score and name; the status line shows text, followed by
-    // value when value is not 0. text is already formatted.
-    virtual void Announce(const char* text, int32_t value) = 0;
+    // The captions show every player's score and name; the status line says what happened.
+    virtual void Announce(const Announcement& announcement) = 0;
     // Modal: returns when the pop-up has closed. winner names the winning computer player.
     virtual void ShowMessage(Message message, const char* winner) = 0;
 

@@ -46,7 +46,7 @@ void Game::AwardTwoPlayerHand(int32_t points, const int32_t (&pips)[5]) {
     state_.Scores[winner] += gain;
     log_->HandEnded(points, winner, gain);
     if (gain > 0 || points > 0) {
-        AnnounceWithName("%s dominoes, scores", winner, gain + points);
+        view_->Announce({AnnouncementKind::kDominoesScores, winner, 0, gain + points});
     }
 }
 
@@ -86,9 +86,9 @@ void Game::AwardHand(int32_t points, const int32_t (&pips)[5]) {
     state_.Scores[winner] += gain;
     log_->HandEnded(points, winner, gain);
     if (gain == 0 && points == 0) {
-        AnnounceWithName("%s dominoes.", winner, 0);
+        view_->Announce({AnnouncementKind::kDominoes, winner});
     } else {
-        AnnounceWithName("%s dominoes, scores", winner, gain + points);
+        view_->Announce({AnnouncementKind::kDominoesScores, winner, 0, gain + points});
     }
 }
 
@@ -107,7 +107,7 @@ int GameWinner(const GameState& state) {
 }
 
 void Game::GameOver() {
-    Announce("Game over", 0);
+    view_->Announce({AnnouncementKind::kGameOver});
     const int winner = GameWinner(state_);
     log_->GameEnded(winner);
     if (winner == 1) {

@@ -45,7 +45,7 @@ int Game::AfterPlay(int player) {
     const int32_t points = OpenEndScore(state_);
     if (points > 0) {
         state_.Scores[player] += points;
-        AnnounceWithName("%s scores", player, points);
+        view_->Announce({AnnouncementKind::kScores, player, 0, points});
         for (int p = 1; p <= 4; ++p) {
             if (state_.Scores[p] >= kWinningScore) {
                 GameOver();
@@ -53,7 +53,7 @@ int Game::AfterPlay(int player) {
             }
         }
     } else {
-        AnnounceWithName("%s's turn", state_.CurrentPlayer, 0);
+        view_->Announce({AnnouncementKind::kTurn, state_.CurrentPlayer});
     }
     OpenSideArmsOrSettleSpinner();
     if (!SomeoneWentOut()) {

@@ -22,7 +22,7 @@ void Game::DrawOrPass(int player) {
 // The human's pass is counted but does not end a blocked hand: the next computer pass does.
 void Game::HumanPasses() {
     state_.CurrentPlayer = NextPlayer(state_, 1);
-    AnnounceWithNames("%s passed.  %s's turn", 1, state_.CurrentPlayer);
+    view_->Announce({AnnouncementKind::kHumanPassed, kHumanSeat, state_.CurrentPlayer});
     ++state_.ConsecutivePasses;
     log_->Passed(1);
     RunComputerTurns();
@@ -66,7 +66,7 @@ void Game::ComputerPlays(int player, const Play& play) {
               play.arm + 1);
     state_.Hand[player][play.slot] = kNoTile;
     state_.CurrentPlayer = NextPlayer(state_, player);
-    AnnounceWithName("%s's turn", state_.CurrentPlayer, 0);
+    view_->Announce({AnnouncementKind::kTurn, state_.CurrentPlayer});
     AfterPlay(player);
 }
 
@@ -83,7 +83,7 @@ void Game::ComputerPasses(int player) {
         return;
     }
     state_.CurrentPlayer = NextPlayer(state_, player);
-    AnnounceWithName("%s passes", player, 0);
+    view_->Announce({AnnouncementKind::kPasses, player});
 }
 
 }  // namespace pipwick

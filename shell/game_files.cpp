@@ -61,7 +61,7 @@ bool Application::OpenGameFile(const QString& path, bool announce) {
     view_->ShowWholeState();
     ShowMarks();
     if (announce) {
-        view_->Announce(text::kGameOpened, 0);
+        view_->ShowStatus(text::kGameOpened);
     }
     return true;
 }

@@ -4,6 +4,7 @@
 #include "shell/outer_geometry.h"
 #include "shell/status_popup.h"
 #include "shell/window_rects.h"
+#include "texts/announcement_texts.h"
 #include "texts/texts.h"
 
 namespace pipwick {
@@ -28,13 +29,13 @@ void QtGameView::ShowCaptions() {
     }
 }
 
-void QtGameView::Announce(const char* text, int32_t value) {
+void QtGameView::Announce(const Announcement& announcement) {
+    ShowStatus(text::AnnouncementText(announcement, settings_.PlayerNames).c_str());
+}
+
+void QtGameView::ShowStatus(const char* status) {
     ShowCaptions();
-    if (value == 0) {
-        windows_.human->SetStatus(QString::fromUtf8(text));
-    } else {
-        windows_.human->SetStatus(QString::asprintf(text::kStatusWithValue, text, value));
-    }
+    windows_.human->SetStatus(QString::fromUtf8(status));
 }
 
 void QtGameView::ShowMessage(Message message, const char* winner) {

@@ -42,7 +42,7 @@ class QtGameView : public GameView {
     QtGameView(const GameState& state, const Settings& settings, const Geometry& geometry,
                const Windows& windows, Prompts& prompts, TilePictures& pictures);
 
-    void Announce(const char* text, int32_t value) override;
+    void Announce(const Announcement& announcement) override;
     void ShowMessage(Message message, const char* winner) override;
     void ClearTableAndHands() override;
     void ResetHandWindows() override;
@@ -67,6 +67,8 @@ class QtGameView : public GameView {
     QString Caption(int player) const;
     // Every player window's caption with its player's score and name.
     void ShowCaptions();
+    // The captions, and status as it is in the status line: for the shell's own reports.
+    void ShowStatus(const char* status);
     // The hand of player redrawn in its window.
     void RedrawHand(int player);
     // After the whole game state was replaced (a saved game opened, a game carried across a

@@ -10,7 +10,7 @@ namespace pipwick {
 // A view with no windows: the simulator shows nothing and plays nothing.
 class SilentView : public GameView {
   public:
-    void Announce(const char*, int32_t) override {}
+    void Announce(const Announcement&) override {}
     void ShowMessage(Message, const char*) override {}
     void ClearTableAndHands() override {}
     void ResetHandWindows() override {}

@@ -10,8 +10,6 @@ constexpr const char* kAppTitle = "Pipwick";
 
 // Player window captions: score, then name.
 constexpr const char* kCaption = "%d - %s";
-// The status line when a value comes with the text.
-constexpr const char* kStatusWithValue = "%s %d";
 
 // The status pop-up.
 constexpr const char* kWontPlayThere = "That domino won't play there!";

@@ -8,6 +8,7 @@
 #include "engine/board_layout.h"
 #include "engine/game.h"
 #include "tests/support/recording_clock.h"
+#include "texts/announcement_texts.h"
 
 namespace pipwick {
 
@@ -16,8 +17,13 @@ class RecordingView : public GameView {
   public:
     std::vector<std::string> events;
 
-    void Announce(const char* text, int32_t value) override {
-        Add("announce", text, value != 0 ? std::to_string(value) : "");
+    // The status line as the windows would show it, with the names of the game's settings.
+    const Settings* settings = nullptr;
+
+    void Announce(const Announcement& announcement) override {
+        static const Settings kDefaults;
+        Add("announce",
+            text::AnnouncementText(announcement, (settings ? *settings : kDefaults).PlayerNames));
     }
     void ShowMessage(Message message, const char* winner) override {
         Add("message", std::to_string(static_cast<int>(message)), winner != nullptr ? winner : "");
@@ -81,6 +87,7 @@ struct TestTable {
     Game game{state, settings, geometry, view, clock, seeds};
 
     explicit TestTable(int players = 2) {
+        view.settings = &settings;
         ResetGameState(state);
         state.PlayerCount = players;
         settings.SoundOn = 0;

@@ -134,15 +134,17 @@ TEST(Announce, SetsEveryCaptionAndTheStatusLine) {
     Application& app = *program.app;
     app.State().Scores[1] = 35;
     app.State().Scores[3] = 120;
-    app.View().Announce("Shuffling...", 0);
+    app.View().Announce({AnnouncementKind::kShuffling});
     EXPECT_EQ(app.Human().windowTitle(), "35 - Ann");
     EXPECT_EQ(app.Opponent(2).windowTitle(), "0 - Lefty");
     EXPECT_EQ(app.Opponent(3).windowTitle(), "120 - TopGun");
     EXPECT_EQ(app.Human().Status(), "Shuffling...");
-    app.View().Announce("TopGun scores", 15);
+    app.View().Announce({AnnouncementKind::kScores, 3, 0, 15});
     EXPECT_EQ(app.Human().Status(), "TopGun scores 15");
-    app.View().Announce("50%d off %s", -5);
-    EXPECT_EQ(app.Human().Status(), "50%d off %s -5");
+    app.View().Announce({AnnouncementKind::kHumanPassed, 1, 2});
+    EXPECT_EQ(app.Human().Status(), "Ann passed.  Lefty's turn");
+    app.View().ShowStatus("50%d off %s");
+    EXPECT_EQ(app.Human().Status(), "50%d off %s");
 }
 
 TEST(Announce, NewGameShowsWhoIsDownAndTheDrawPassLabel) {
