@@ -1,5 +1,6 @@
 #include "shell/player_preferences_dialog.h"
 
+#include "ai/level.h"
 #include "ui_player_preferences_dialog.h"
 
 namespace pipwick {
@@ -11,7 +12,8 @@ PlayerPreferencesDialog::PlayerPreferencesDialog(QWidget* owner, SettingsStore& 
     const Settings& settings = store_.Values();
     for (int player = 2; player <= 4; ++player) {
         GenderButton(player, settings.PlayerGender[player] != 0).setChecked(true);
-        LevelButton(player, settings.PlayerLevel[player] != 0).setChecked(true);
+        LevelButton(player, LevelFromSetting(settings.PlayerLevel[player]) == Level::Advanced)
+            .setChecked(true);
     }
     for (int player = 1; player <= 4; ++player) {
         NameBox(player).setText(QString::fromStdString(settings.PlayerNames[player]));
