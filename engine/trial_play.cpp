@@ -9,7 +9,7 @@ namespace {
 // A trial is seen by no one and heard by no one.
 class UnseenView : public GameView {
   public:
-    void Announce(const char*, int32_t) override {}
+    void Announce(const Announcement&) override {}
     void ShowMessage(Message, const char*) override {}
     void ClearTableAndHands() override {}
     void ResetHandWindows() override {}
