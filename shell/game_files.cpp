@@ -17,13 +17,37 @@ namespace pipwick {
 namespace {
 
 // The file dialogs open in the program's folder, or in the documents folder when the program's
-// folder cannot be written (an installed program).
+// folder cannot be written (an installed program), or in the home folder when there is no
+// documents folder to write to.
 QString DialogFolder() {
     const QString executableFolder = QCoreApplication::applicationDirPath();
     if (QFileInfo(executableFolder).isWritable()) {
         return executableFolder;
     }
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QFileInfo documentsInfo(documents);
+    if (!documents.isEmpty() && documentsInfo.isDir() && documentsInfo.isWritable()) {
+        return documents;
+    }
+    return QDir::homePath();
+}
+
+// The save dialog proposes a name no saved game has yet, so that accepting it never replaces an
+// earlier game.
+QString ProposedSavePath(const QString& folder) {
+    const QDir dir(folder);
+    QString path = dir.filePath(QStringLiteral("Pipwick game.dom"));
+    for (int number = 2; QFileInfo::exists(path); ++number) {
+        path = dir.filePath(QStringLiteral("Pipwick game %1.dom").arg(number));
+    }
+    return path;
+}
+
+// Only a game that could be opened again is written: before the first deal there is nothing to
+// save.
+bool GameCanBeSaved(const GameState& state) {
+    GameState readBack = state;
+    return ReadSavedGameImage(BuildSavedGameImage(state), readBack) == SavedGameError::kNone;
 }
 
 std::filesystem::path ToPath(const QString& path) {
@@ -40,9 +64,15 @@ void Application::OpenCommand() {
     }
 }
 
+// A game that cannot be saved is refused before the player picks a file.
 void Application::SaveCommand() {
-    const QString path = prompts_->ChooseGameFile(
-        table_.get(), QString::fromLatin1(text::kSaveTitle), true, DialogFolder());
+    if (!GameCanBeSaved(state_)) {
+        prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantSaveGame));
+        return;
+    }
+    const QString path =
+        prompts_->ChooseGameFile(table_.get(), QString::fromLatin1(text::kSaveTitle), true,
+                                 ProposedSavePath(DialogFolder()));
     if (!path.isEmpty() && !SaveGameFile(path)) {
         prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantSaveGame));
     }
@@ -66,12 +96,8 @@ bool Application::OpenGameFile(const QString& path, bool announce) {
     return true;
 }
 
-// Only a game that could be opened again is written: before the first deal there is nothing to
-// save.
 bool Application::SaveGameFile(const QString& path) {
-    const SavedGameImage image = BuildSavedGameImage(state_);
-    GameState readBack = state_;
-    if (ReadSavedGameImage(image, readBack) != SavedGameError::kNone) {
+    if (!GameCanBeSaved(state_)) {
         return false;
     }
     return !WriteSavedGameFile(ToPath(path), state_).has_value();

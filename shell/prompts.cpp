@@ -18,8 +18,8 @@ bool WindowPrompts::AskYesNo(QWidget* owner, const QString& question) {
 
 // An existing file is replaced without a question, as a save always has been.
 QString WindowPrompts::ChooseGameFile(QWidget* owner, const QString& title, bool forSave,
-                                      const QString& folder) {
-    QFileDialog dialog(owner, title, folder, QString::fromLatin1(text::kGameFilter));
+                                      const QString& where) {
+    QFileDialog dialog(owner, title, where, QString::fromLatin1(text::kGameFilter));
     dialog.setDefaultSuffix(QString::fromLatin1(text::kGameSuffix));
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     if (forSave) {

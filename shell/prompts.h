@@ -16,9 +16,10 @@ class Prompts {
     virtual bool AskYesNo(QWidget* owner, const QString& question) = 0;
     // Shows text in the status pop-up at where; returns once it has closed.
     virtual void ShowPopup(QWidget* owner, const QString& text, const Rect& where) = 0;
-    // The file dialog for a saved game, opening in folder; the chosen path, empty when cancelled.
+    // The file dialog for a saved game, opening at where: a folder, or the path of a file whose
+    // name it proposes. The chosen path, empty when cancelled.
     virtual QString ChooseGameFile(QWidget* owner, const QString& title, bool forSave,
-                                   const QString& folder) = 0;
+                                   const QString& where) = 0;
     // A message box with an exclamation icon and the program's title; returns once it is closed.
     virtual void Warn(QWidget* owner, const QString& text) = 0;
 };
@@ -30,7 +31,7 @@ class WindowPrompts : public Prompts {
     void ShowPopup(QWidget* owner, const QString& text, const Rect& where) override;
     void Warn(QWidget* owner, const QString& text) override;
     QString ChooseGameFile(QWidget* owner, const QString& title, bool forSave,
-                           const QString& folder) override;
+                           const QString& where) override;
 };
 
 }  // namespace pipwick

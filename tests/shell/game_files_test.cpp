@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstring>
@@ -113,21 +114,54 @@ TEST(GameFiles, AFileThatFailsAnyCheckChangesNothing) {
     EXPECT_EQ(program.app->Human().Status(), status);
 }
 
+TEST(GameFiles, ASaveBeforeTheFirstDealIsRefusedBeforeAnyDialog) {
+    TestProgram program;
+    program.prompts.chosenFile = QDir::temp().filePath(QStringLiteral("never written.dom"));
+    program.app->Human().Action(Command::kSave).trigger();
+    EXPECT_TRUE(program.prompts.fileDialogs.empty());
+    EXPECT_FALSE(QFile::exists(program.prompts.chosenFile));
+    EXPECT_EQ(program.prompts.warnings,
+              std::vector<QString>(1, QString::fromLatin1(text::kCantSaveGame)));
+}
+
 TEST(GameFiles, ASaveThatCannotBeWrittenSaysSo) {
     QTemporaryDir folder;
     TestProgram program;
+    PlaySome(program);
     program.prompts.chosenFile = folder.filePath(QStringLiteral("no such folder/game.dom"));
     program.app->Human().Action(Command::kSave).trigger();
-    // Before the first deal there is no game to save either.
-    program.prompts.chosenFile = folder.filePath(QStringLiteral("early.dom"));
-    program.app->Human().Action(Command::kSave).trigger();
-    EXPECT_FALSE(QFile::exists(program.prompts.chosenFile));
+    EXPECT_EQ(program.prompts.fileDialogs.size(), 1u);
     EXPECT_EQ(program.prompts.warnings,
-              std::vector<QString>(2, QString::fromLatin1(text::kCantSaveGame)));
+              std::vector<QString>(1, QString::fromLatin1(text::kCantSaveGame)));
     // A cancelled dialog does nothing.
     program.prompts.chosenFile.clear();
     program.app->Human().Action(Command::kSave).trigger();
-    EXPECT_EQ(program.prompts.warnings.size(), 2u);
+    EXPECT_EQ(program.prompts.warnings.size(), 1u);
+}
+
+// The proposal is a new file in a folder the player can write, so taking it never replaces a game
+// saved earlier.
+TEST(GameFiles, TheSaveDialogProposesANewFileInAWritableFolder) {
+    TestProgram program;
+    PlaySome(program);
+    program.app->Human().Action(Command::kSave).trigger();
+    ASSERT_EQ(program.prompts.fileDialogs.size(), 1u);
+    const QFileInfo first(program.prompts.fileDialogs[0].folder);
+    EXPECT_TRUE(first.fileName().endsWith(QStringLiteral(".dom")))
+        << first.fileName().toStdString();
+    EXPECT_FALSE(first.exists());
+    EXPECT_TRUE(QFileInfo(first.path()).isWritable());
+
+    program.prompts.chosenFile = first.filePath();
+    program.app->Human().Action(Command::kSave).trigger();
+    ASSERT_TRUE(QFile::exists(first.filePath()));
+    program.prompts.chosenFile.clear();
+    program.app->Human().Action(Command::kSave).trigger();
+    ASSERT_EQ(program.prompts.fileDialogs.size(), 3u);
+    const QFileInfo second(program.prompts.fileDialogs[2].folder);
+    EXPECT_NE(second.fileName(), first.fileName());
+    EXPECT_FALSE(second.exists());
+    QFile::remove(first.filePath());
 }
 
 TEST(GameFiles, AGameNamedOnTheCommandLineOpensWithoutAnnouncement) {
