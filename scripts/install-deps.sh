@@ -9,6 +9,8 @@ packages=(
   clang-format
   qt6-base-dev qt6-multimedia-dev
   libsodium-dev
+  python3 xvfb xauth openbox xdotool x11-utils
+  pulseaudio pulseaudio-utils
 )
 
 missing=()

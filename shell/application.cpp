@@ -64,6 +64,7 @@ void Application::InstallCommands() {
                                                         EmbeddedResource, options_.runDialog);
     HelpServices helpServices;
     helpServices.minimiseTable = [this] { Minimise(); };
+    helpServices.restoreTable = [this] { Restore(); };
     helpServices.quit = [this] { Close(); };
     help_ = std::make_unique<HelpCommands>(state_, windows_.human, std::move(helpServices));
     help_->Register([this](Command command, std::function<void()> handler) {
@@ -85,6 +86,7 @@ void Application::CreateWindows() {
     table_->SetBackgroundColour(BackgroundColorOf(BackgroundOf(Preferences())));
     table_->OnDrop([this](int arm) { TableDrop(arm); });
     table_->OnReload([this] { Reload(); });
+    table_->OnRestored([this] { RestoreWindows(); });
     table_->show();
     windows_.table = table_.get();
 
@@ -173,8 +175,34 @@ void Application::Close() {
     EndProgram();
 }
 
+// The window manager takes the windows the table owns along with it; without one they are
+// minimised here.
 void Application::Minimise() {
-    table_->showMinimized();
+    if (!table_->isMinimized()) {
+        table_->showMinimized();
+    }
+    for (QWidget* window : PlayerWindows()) {
+        if (window->isVisible() && !window->isMinimized()) {
+            window->showMinimized();
+        }
+    }
+}
+
+void Application::Restore() {
+    table_->showNormal();
+    RestoreWindows();
+}
+
+// The table is back: so is every window of a player taking part, where it was.
+void Application::RestoreWindows() {
+    if (windows_.human->isMinimized()) {
+        windows_.human->showNormal();
+    }
+    ArrangeOpponents(state_.PlayerCount);
+}
+
+std::array<QWidget*, 4> Application::PlayerWindows() const {
+    return {windows_.human, windows_.opponents[0], windows_.opponents[1], windows_.opponents[2]};
 }
 
 void Application::EndProgram() {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -83,6 +84,8 @@ class Application : public HumanCommands {
     void DropSelection() override;
     void Close() override;
     void Minimise() override;
+    // Brings the table back from being minimised, and every window with it.
+    void Restore();
 
     // Saved games. Opening refuses a file that fails any check ("Can't open game!") and changes
     // nothing then; announce shows "Game opened". A save that cannot be written returns false.
@@ -104,6 +107,8 @@ class Application : public HumanCommands {
     void ReadScale(int32_t screenWidth);
     void CreateWindows();
     void ArrangeOpponents(int32_t playerCount);
+    void RestoreWindows();
+    std::array<QWidget*, 4> PlayerWindows() const;
     void TableDrop(int armIndex);
     void Reload();
     // Builds the table canvas from the chosen set; says so when the artwork cannot be loaded.

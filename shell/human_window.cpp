@@ -6,7 +6,6 @@
 #include <QShortcut>
 #include <algorithm>
 
-#include "shell/outer_geometry.h"
 #include "shell/timings.h"
 #include "texts/texts.h"
 
@@ -42,7 +41,7 @@ void HandArea::resizeEvent(QResizeEvent* event) {
 HumanWindow::HumanWindow(QWidget* owner, const GameState& state, const Settings& settings,
                          const Geometry& geometry, const ScreenSize& screen,
                          HumanCommands& commands)
-    : QMainWindow(owner, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+    : QMainWindow(owner, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                              Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       state_(state),
@@ -51,7 +50,8 @@ HumanWindow::HumanWindow(QWidget* owner, const GameState& state, const Settings&
       screen_(screen),
       commands_(commands),
       hand_(new HandArea(*this)),
-      status_(new QLabel(hand_)) {
+      status_(new QLabel(hand_)),
+      placement_(new OuterPlacement(*this)) {
     setWindowTitle(QString::fromStdString(settings.PlayerNames[1]));
     hand_->SetBackgroundColour(WindowColour(*this));
     setCentralWidget(hand_);
@@ -68,6 +68,12 @@ HumanWindow::HumanWindow(QWidget* owner, const GameState& state, const Settings&
     heightCheck_.setSingleShot(true);
     heightCheck_.setInterval(timing::kHeightCheck);
     connect(&heightCheck_, &QTimer::timeout, this, [this] { CheckHeight(); });
+    // A frame that comes after the check takes room again.
+    placement_->OnReframed([this] {
+        if (!heightCheck_.isActive()) {
+            CheckHeight();
+        }
+    });
 }
 
 QAction* HumanWindow::AddItem(const MenuItem& item, QWidget& container) {
@@ -158,7 +164,7 @@ QAction& HumanWindow::Action(Command command) {
 }
 
 void HumanWindow::Place() {
-    SetOuterRect(*this, HumanWindowRect(screen_, geometry_.ScaleFactor));
+    placement_->Place(HumanWindowRect(screen_, geometry_.ScaleFactor));
     show();
     raise();
     // Every command is given here, so the keys go here first.
@@ -169,8 +175,10 @@ void HumanWindow::Place() {
 // A wrapped menu bar or a tall frame takes room from the hand: the window grows once, and moves
 // up when that pushed it off the bottom of the screen.
 void HumanWindow::CheckHeight() {
-    SetOuterRect(*this, CorrectHumanHeight(OuterRect(*this), hand_->height(), geometry_.ScaleFactor,
-                                           screen_.height));
+    const int32_t menuBarHeight = height() - hand_->height();
+    placement_->Place(CorrectHumanHeight(placement_->Target(),
+                                         placement_->TargetClientHeight() - menuBarHeight,
+                                         geometry_.ScaleFactor, screen_.height));
     show();
 }
 
@@ -198,7 +206,7 @@ void HumanWindow::CheckPlayerCount(int32_t count) {
 }
 
 void HumanWindow::SetWidth(int32_t outerWidth) {
-    SetOuterWidth(*this, outerWidth);
+    placement_->SetWidth(outerWidth);
     show();
     raise();
     RedrawHand();
@@ -250,10 +258,10 @@ void HumanWindow::HandResized() {
 }
 
 // The human's window is not minimised on its own: the table goes, and takes every window with it.
+// Bringing this window back at once would bring the table back too, as its owner.
 void HumanWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && isMinimized()) {
-        setWindowState(windowState() & ~Qt::WindowMinimized);
         commands_.Minimise();
     }
 }

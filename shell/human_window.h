@@ -11,6 +11,7 @@
 #include "model/game_state.h"
 #include "model/geometry.h"
 #include "shell/human_commands.h"
+#include "shell/outer_placement.h"
 #include "shell/player_window.h"
 #include "shell/surface_widget.h"
 #include "shell/window_rects.h"
@@ -87,6 +88,7 @@ class HumanWindow : public QMainWindow, public PlayerWindow {
     HumanCommands& commands_;
     HandArea* hand_;
     QLabel* status_;
+    OuterPlacement* placement_;
     QAction* actions_[std::size(kMenuItems)] = {};
     QTimer heightCheck_;
     std::function<void(SurfaceWidget&)> painter_;

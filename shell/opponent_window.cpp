@@ -1,6 +1,7 @@
 #include "shell/opponent_window.h"
 
-#include "shell/outer_geometry.h"
+#include <QCloseEvent>
+
 #include "shell/timings.h"
 
 namespace pipwick {
@@ -9,18 +10,25 @@ OpponentWindow::OpponentWindow(QWidget* owner, int index, const Geometry& geomet
                                const ScreenSize& screen)
     : SurfaceWidget(
           false, owner,
-          Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+          Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       index_(index),
       geometry_(geometry),
-      screen_(screen) {
+      screen_(screen),
+      placement_(new OuterPlacement(*this)) {
     SetBackgroundColour(palette().color(QPalette::Window).rgb() & 0xFFFFFFu);
     heightCheck_.setSingleShot(true);
     heightCheck_.setInterval(timing::kHeightCheck);
     connect(&heightCheck_, &QTimer::timeout, this, [this] { CheckHeight(); });
+    // A frame that comes after the check takes room again.
+    placement_->OnReframed([this] {
+        if (!heightCheck_.isActive()) {
+            CheckHeight();
+        }
+    });
 }
 
 void OpponentWindow::Place(int32_t playerCount) {
-    SetOuterRect(*this, OpponentWindowRect(index_, screen_, geometry_.ScaleFactor));
+    placement_->Place(OpponentWindowRect(index_, screen_, geometry_.ScaleFactor));
     ShowFor(playerCount);
     heightCheck_.start();
 }
@@ -28,6 +36,7 @@ void OpponentWindow::Place(int32_t playerCount) {
 void OpponentWindow::ShowFor(int32_t playerCount) {
     playerCount_ = playerCount;
     if (OpponentShown(Player(), playerCount)) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
         show();
         raise();
     } else {
@@ -37,7 +46,8 @@ void OpponentWindow::ShowFor(int32_t playerCount) {
 
 // The caption's frame takes room from the tiles: the window grows once, in place.
 void OpponentWindow::CheckHeight() {
-    SetOuterRect(*this, CorrectOpponentHeight(OuterRect(*this), height(), geometry_.ScaleFactor));
+    placement_->Place(CorrectOpponentHeight(placement_->Target(), placement_->TargetClientHeight(),
+                                            geometry_.ScaleFactor));
     ShowFor(playerCount_);
 }
 
@@ -46,7 +56,7 @@ void OpponentWindow::SetCaption(const QString& caption) {
 }
 
 void OpponentWindow::SetWidth(int32_t outerWidth) {
-    SetOuterWidth(*this, outerWidth);
+    placement_->SetWidth(outerWidth);
     ShowFor(playerCount_);
     RedrawHand();
 }
@@ -66,6 +76,12 @@ void OpponentWindow::SetHandPainter(std::function<void(SurfaceWidget&)> painter)
 void OpponentWindow::resizeEvent(QResizeEvent* event) {
     SurfaceWidget::resizeEvent(event);
     RedrawHand();
+}
+
+// The window has no close box, but a window manager may offer to close it anyway: the player's
+// tiles and score stay in view.
+void OpponentWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
 }
 
 }  // namespace pipwick

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "model/geometry.h"
+#include "shell/outer_placement.h"
 #include "shell/player_window.h"
 #include "shell/surface_widget.h"
 #include "shell/window_rects.h"
@@ -39,6 +40,7 @@ class OpponentWindow : public SurfaceWidget, public PlayerWindow {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void CheckHeight();
@@ -46,6 +48,7 @@ class OpponentWindow : public SurfaceWidget, public PlayerWindow {
     int index_;
     const Geometry& geometry_;
     ScreenSize screen_;
+    OuterPlacement* placement_;
     int32_t playerCount_ = 2;
     QTimer heightCheck_;
     std::function<void(SurfaceWidget&)> painter_;

@@ -13,13 +13,10 @@ void SetOuterRect(QWidget& window, const Rect& outer) {
     const int extraWidth = frame.width() - client.width();
     const int extraHeight = frame.height() - client.height();
     window.move(outer.left, outer.top);
-    window.resize(outer.right - outer.left - extraWidth, outer.bottom - outer.top - extraHeight);
-}
-
-void SetOuterWidth(QWidget& window, int32_t width) {
-    Rect outer = OuterRect(window);
-    outer.right = outer.left + width;
-    SetOuterRect(window, outer);
+    // Only the program sizes its windows: a window of one fixed size cannot be resized or
+    // maximised by the player.
+    window.setFixedSize(outer.right - outer.left - extraWidth,
+                        outer.bottom - outer.top - extraHeight);
 }
 
 }  // namespace pipwick

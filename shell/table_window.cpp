@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QWindowStateChangeEvent>
 
 #include "engine/game.h"
 #include "shell/timings.h"
@@ -67,6 +68,16 @@ void TableWindow::ShowMarks(const std::vector<Rect>& ends) {
     DrawMarks();
     for (const Rect& end : marks_) {
         update(end.left, end.top, end.right - end.left, end.bottom - end.top);
+    }
+}
+
+void TableWindow::changeEvent(QEvent* event) {
+    SurfaceWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || isMinimized() || !restored_) {
+        return;
+    }
+    if (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized) {
+        restored_();
     }
 }
 

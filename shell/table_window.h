@@ -37,12 +37,16 @@ class TableWindow : public SurfaceWidget {
     void ShowMarks(const std::vector<Rect>& ends);
     const std::vector<Rect>& Marks() const { return marks_; }
 
+    // Called when the window comes back from being minimised.
+    void OnRestored(std::function<void()> restored) { restored_ = std::move(restored); }
+
     // Starts the one-shot reload timer.
     void ReloadSoon();
     bool Dragging() const { return dragging_; }
     const QTimer& ReloadTimer() const { return reloadTimer_; }
 
   protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -62,6 +66,7 @@ class TableWindow : public SurfaceWidget {
     std::function<void(const QPoint&)> hover_;
     double scale_;
     std::vector<Rect> marks_;
+    std::function<void()> restored_;
     QTimer reloadTimer_;
     bool dragging_ = false;
     QPoint dragStart_;

@@ -1,12 +1,12 @@
 #include "update/help_commands.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 
 #include "texts/texts.h"
 #include "update/about_box.h"
+#include "update/browser_opener.h"
 #include "update/install_layout.h"
 
 namespace pipwick {
@@ -20,7 +20,7 @@ HelpCommands::HelpCommands(const GameState& state, QWidget* owner, HelpServices 
         services_.startProgram = StartDetachedProgram;
     }
     if (!services_.openUrl) {
-        services_.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+        services_.openUrl = OpenWithDesktop;
     }
     if (services_.downloadFolder.isEmpty()) {
         services_.downloadFolder = QDir::tempPath();
@@ -46,14 +46,28 @@ void HelpCommands::CheckForNewVersion() {
     pipwick::CheckForNewVersion(state_, owner_, check);
 }
 
-// The desktop's opener says nothing when the page is missing, so the program says it.
+// A missing page is said before anything moves. The game never stays minimised behind a failure:
+// without a browser it comes back with the page in a window of its own.
 void HelpCommands::ShowHelp() {
-    services_.minimiseTable();
     const QString page = HelpPagePath(services_.executableFolder);
-    if (!QFileInfo::exists(page) || !services_.openUrl(QUrl::fromLocalFile(page))) {
+    if (!QFileInfo::exists(page)) {
         services_.messages->Stop(
             owner_, QString::fromLatin1(text::kCantOpenHelp).arg(QDir::toNativeSeparators(page)));
+        return;
     }
+    services_.minimiseTable();
+    const auto failed = [this, page] { ShowOwnHelpWindow(page); };
+    if (!services_.openUrl(QUrl::fromLocalFile(page), failed)) {
+        failed();
+    }
+}
+
+void HelpCommands::ShowOwnHelpWindow(const QString& page) {
+    services_.restoreTable();
+    if (!helpWindow_) {
+        helpWindow_ = std::make_unique<HelpWindow>(nullptr);
+    }
+    helpWindow_->ShowPage(page);
 }
 
 void HelpCommands::ShowAbout() {

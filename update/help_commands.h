@@ -4,9 +4,11 @@
 #include <QUrl>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "model/game_state.h"
 #include "texts/menu_commands.h"
+#include "update/help_window.h"
 #include "update/update_messages.h"
 #include "update/version_check.h"
 
@@ -18,8 +20,10 @@ namespace pipwick {
 struct HelpServices {
     UpdateMessages* messages = nullptr;
     std::function<bool(const QString&)> startProgram;
-    std::function<bool(const QUrl&)> openUrl;
+    // Opens a page in the desktop's browser; false when it cannot, or a call of failed later.
+    std::function<bool(const QUrl&, std::function<void()> failed)> openUrl;
     std::function<void()> minimiseTable;
+    std::function<void()> restoreTable;
     std::function<void()> quit;
     QString downloadFolder;
     QString executableFolder;
@@ -38,16 +42,22 @@ class HelpCommands {
     void Register(const CommandRegistrar& add);
 
     void CheckForNewVersion();
-    // Minimises the table window, then opens the help page in the user's browser.
+    // Minimises the table window, then opens the help page in the user's browser; where the
+    // desktop has no browser, the game comes back and shows the page in a window of its own.
     void ShowHelp();
+    // The program's own help window, once it has been needed.
+    const HelpWindow* OwnHelpWindow() const { return helpWindow_.get(); }
     // Runs the About box until its OK button closes it.
     void ShowAbout();
 
   private:
+    void ShowOwnHelpWindow(const QString& page);
+
     const GameState& state_;
     QWidget* owner_;
     HelpServices services_;
     MessageBoxes boxes_;
+    std::unique_ptr<HelpWindow> helpWindow_;
 };
 
 }  // namespace pipwick

@@ -48,13 +48,18 @@ QString CloseModalOpenedBy(const std::function<void()>& action) {
 struct HelpOnProgram {
     HelpOnProgram() {
         services.messages = &messages;
-        services.openUrl = [this](const QUrl& url) {
+        services.openUrl = [this](const QUrl& url, std::function<void()> failed) {
             calls.push_back("open " + url.toString().toStdString());
-            return true;
+            browserFails = std::move(failed);
+            return desktopHasOpener;
         };
         services.minimiseTable = [this] {
             calls.push_back("minimise");
             program.app->Minimise();
+        };
+        services.restoreTable = [this] {
+            calls.push_back("restore");
+            program.app->Restore();
         };
         services.executableFolder = folder.path();
         help =
@@ -73,6 +78,8 @@ struct HelpOnProgram {
         bool Ask(QWidget*, const QString&) override { return false; }
     } messages;
     HelpServices services;
+    bool desktopHasOpener = true;
+    std::function<void()> browserFails;
     std::vector<std::string> calls;
     std::unique_ptr<HelpCommands> help;
 };
@@ -100,10 +107,41 @@ TEST(HelpMenu, HelpMinimisesTheTableThenOpensThePageBesideTheExecutable) {
     EXPECT_TRUE(help.messages.stops.empty());
 }
 
+// Without a browser, or with an opener that finds none, the game comes back at once with the page
+// in its own window.
+TEST(HelpMenu, WithoutABrowserThePageShowsInAWindowOfTheProgram) {
+    for (const bool openerStarts : {false, true}) {
+        HelpOnProgram help;
+        help.desktopHasOpener = openerStarts;
+        const QString page = QDir(help.folder.path()).filePath("help/pipwick.html");
+        WriteFile(page, "<html><head><title>Help here</title></head><body>Rules</body></html>");
+        help.help->ShowHelp();
+        if (openerStarts) {
+            EXPECT_EQ(help.help->OwnHelpWindow(), nullptr);
+            EXPECT_TRUE(help.program.app->Table().isMinimized());
+            ASSERT_TRUE(help.browserFails);
+            help.browserFails();
+        }
+        const std::vector<std::string> expected = {
+            "minimise", "open " + QUrl::fromLocalFile(page).toString().toStdString(), "restore"};
+        EXPECT_EQ(help.calls, expected) << openerStarts;
+        EXPECT_FALSE(help.program.app->Table().isMinimized()) << openerStarts;
+        EXPECT_FALSE(help.program.app->Human().isMinimized()) << openerStarts;
+        EXPECT_TRUE(help.program.app->Opponent(3).isVisible()) << openerStarts;
+        const HelpWindow* window = help.help->OwnHelpWindow();
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->windowTitle(), QStringLiteral("Help here"));
+        EXPECT_TRUE(window->toPlainText().contains(QStringLiteral("Rules")));
+        EXPECT_TRUE(help.messages.stops.empty());
+    }
+}
+
 TEST(HelpMenu, AMissingHelpPageIsSaidWithItsPlace) {
     HelpOnProgram help;
     help.help->ShowHelp();
-    EXPECT_EQ(help.calls, std::vector<std::string>{"minimise"});
+    EXPECT_TRUE(help.calls.empty());
+    EXPECT_FALSE(help.program.app->Table().isMinimized());
     ASSERT_EQ(help.messages.stops.size(), 1u);
     EXPECT_TRUE(help.messages.stops[0].startsWith("Can't open the help page "));
     EXPECT_TRUE(help.messages.stops[0].endsWith("help/pipwick.html"));

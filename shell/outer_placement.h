@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QMargins>
+#include <QObject>
+#include <QWidget>
+#include <functional>
+
+#include "engine/geometry.h"
+
+namespace pipwick {
+
+// Keeps a top-level window's outer rectangle, frame included, where the program put it. A window
+// manager frames a window only after it is shown, and may change the frame later (a new theme):
+// whenever the frame's size changes, the window is placed again so that the frame, not the
+// client area, fills the rectangle. Without a window manager the frame is nothing and the outer
+// rectangle is the window's own.
+class OuterPlacement : public QObject {
+  public:
+    explicit OuterPlacement(QWidget& window);
+
+    void Place(const Rect& outer);
+    // Keeps the left edge, the top and the height.
+    void SetWidth(int32_t width);
+    // Where the program last placed the window, and the height its client area has there once
+    // the window manager has framed it as it frames it now.
+    const Rect& Target() const { return target_; }
+    int32_t TargetClientHeight() const;
+    // Called after the window was placed again for a new frame.
+    void OnReframed(std::function<void()> reframed) { reframed_ = std::move(reframed); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QMargins Frame() const;
+    void FrameMayHaveChanged();
+
+    QWidget& window_;
+    Rect target_;
+    QMargins placedWith_;
+    bool placed_ = false;
+    std::function<void()> reframed_;
+};
+
+}  // namespace pipwick

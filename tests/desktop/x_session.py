@@ -1,0 +1,177 @@
+"""A private X desktop for the desktop tests: Xvfb on a free display, openbox on it, and the
+game started from a copy in a temporary folder with its own settings. Everything started here is
+ended when the session closes, and dies with this script if it is killed."""
+
+import ctypes
+import os
+import re
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+_PR_SET_PDEATHSIG = 1
+
+
+def _die_with_parent():
+    ctypes.CDLL("libc.so.6", use_errno=True).prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
+    os.setpgrp()
+
+
+class StepTimeout(Exception):
+    pass
+
+
+def wait_for(what, check, timeout=10.0, interval=0.05):
+    """Polls check() until it returns something true; fails the step after timeout seconds."""
+    deadline = time.monotonic() + timeout
+    while True:
+        result = check()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            raise StepTimeout("timed out waiting for " + what)
+        time.sleep(interval)
+
+
+class XSession:
+    def __init__(self, width, height, program):
+        self.width = width
+        self.height = height
+        self.program = program
+        self.children = []
+        self.folder = tempfile.mkdtemp(prefix="pipwick-desktop-")
+        self.env = None
+
+    def __enter__(self):
+        try:
+            self._start()
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+    def start_child(self, args, env=None, **kwargs):
+        child = subprocess.Popen(args, env=env or self.env, preexec_fn=_die_with_parent,
+                                 stdin=subprocess.DEVNULL, **kwargs)
+        self.children.append(child)
+        return child
+
+    def _start(self):
+        home = os.path.join(self.folder, "home")
+        os.makedirs(home)
+        read_fd, write_fd = os.pipe()
+        self.start_child(["Xvfb", "-displayfd", str(write_fd), "-screen", "0",
+                          "%dx%dx24" % (self.width, self.height), "-nolisten", "tcp",
+                          "-noreset"], env=dict(os.environ), pass_fds=(write_fd,),
+                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        with os.fdopen(read_fd) as pipe:
+            display = pipe.readline().strip()
+        if not display:
+            raise RuntimeError("Xvfb did not start")
+        self.env = {
+            "PATH": os.environ.get("PATH", "/usr/bin:/bin"),
+            "HOME": home,
+            "XDG_CONFIG_HOME": os.path.join(home, ".config"),
+            "XDG_RUNTIME_DIR": self.folder,
+            "DISPLAY": ":" + display,
+            "QT_QPA_PLATFORM": "xcb",
+            "LANG": "C.UTF-8",
+        }
+        self.start_child(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
+                         stderr=subprocess.DEVNULL)
+        wait_for("the window manager", lambda: "window id" in self.x(
+            "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
+
+    def close(self):
+        for child in reversed(self.children):
+            if child.poll() is None:
+                try:
+                    os.killpg(child.pid, signal.SIGKILL)
+                except ProcessLookupError:
+                    pass
+                child.wait()
+        self.children = []
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def x(self, *args):
+        """Runs an X client against the session's display; its standard output."""
+        result = subprocess.run(args, env=self.env, capture_output=True, text=True, timeout=10)
+        return result.stdout
+
+    def start_game(self, settings, arguments=(), extra_env=None):
+        """Starts a fresh copy of the game with the given settings file contents."""
+        game_folder = tempfile.mkdtemp(prefix="game-", dir=self.folder)
+        executable = os.path.join(game_folder, os.path.basename(self.program))
+        shutil.copy2(self.program, executable)
+        help_folder = os.path.join(os.path.dirname(self.program), "help")
+        if os.path.isdir(help_folder):
+            shutil.copytree(help_folder, os.path.join(game_folder, "help"))
+        with open(os.path.join(game_folder, "pipwick.ini"), "w") as ini:
+            ini.write("[pipwick]\n")
+            for key, value in settings.items():
+                ini.write("%s=%s\n" % (key, value))
+        env = dict(self.env)
+        env.update(extra_env or {})
+        log = open(os.path.join(game_folder, "output.txt"), "w")
+        child = self.start_child([executable, *arguments], env=env, stdout=log,
+                                 stderr=subprocess.STDOUT)
+        return Game(self, child, game_folder)
+
+
+class Game:
+    def __init__(self, session, process, folder):
+        self.session = session
+        self.process = process
+        self.folder = folder
+
+    def output(self):
+        with open(os.path.join(self.folder, "output.txt")) as log:
+            return log.read()
+
+    def window(self, title):
+        """The id of the game's window with exactly this title, or None."""
+        ids = self.session.x("xdotool", "search", "--pid", str(self.process.pid)).split()
+        for wid in ids:
+            if self.session.x("xdotool", "getwindowname", wid).rstrip("\n") == title:
+                return wid
+        return None
+
+    def end(self):
+        if self.process.poll() is None:
+            os.killpg(self.process.pid, signal.SIGKILL)
+            self.process.wait()
+
+
+def window_info(session, wid):
+    """Client rectangle, frame extents, map state and allowed actions of a window."""
+    info = session.x("xwininfo", "-id", wid)
+    values = {}
+    for key, pattern in (("x", r"Absolute upper-left X:\s+(-?\d+)"),
+                         ("y", r"Absolute upper-left Y:\s+(-?\d+)"),
+                         ("width", r"Width:\s+(\d+)"), ("height", r"Height:\s+(\d+)")):
+        match = re.search(pattern, info)
+        values[key] = int(match.group(1)) if match else None
+    match = re.search(r"Map State:\s+(\w+)", info)
+    values["mapped"] = bool(match) and match.group(1) == "IsViewable"
+    props = session.x("xprop", "-id", wid, "_NET_FRAME_EXTENTS", "_NET_WM_ALLOWED_ACTIONS",
+                      "WM_STATE")
+    match = re.search(r"_NET_FRAME_EXTENTS\(CARDINAL\) = (\d+), (\d+), (\d+), (\d+)", props)
+    values["frame"] = tuple(int(v) for v in match.groups()) if match else (0, 0, 0, 0)
+    match = re.search(r"_NET_WM_ALLOWED_ACTIONS\(ATOM\) = (.*)", props)
+    values["actions"] = set(re.findall(r"_NET_WM_ACTION_(\w+)", match.group(1))) if match else set()
+    match = re.search(r"window state: (\w+)", props)
+    values["state"] = match.group(1) if match else None
+    return values
+
+
+def outer_rect(info):
+    """left, top, right, bottom of the window with its frame; right and bottom just outside."""
+    left, right, top, bottom = info["frame"]
+    return (info["x"] - left, info["y"] - top, info["x"] + info["width"] + right,
+            info["y"] + info["height"] + bottom)
