@@ -38,6 +38,11 @@ Application::Application(StartupOptions options)
     sounds_ = std::make_unique<SoundPlayer>(
         options_.sounds != nullptr ? *options_.sounds : qtSounds_, clock, EmbeddedWave);
     view_->UseSounds(*sounds_);
+    // The shuffle is waited for from the moment it is started, so it must not start late.
+    if (options_.sounds == nullptr && qtSounds_.HasDevice()) {
+        qtSounds_.Prepare(sound::kShuffle);
+        qtSounds_.Prepare(sound::kTileClick);
+    }
     InstallCommands();
     WatchScreenWidth();
     table_->update();

@@ -5,6 +5,8 @@
 #include <QMediaDevices>
 #include <QUrl>
 
+#include "shell/wave_header.h"
+
 namespace pipwick {
 
 namespace {
@@ -29,14 +31,37 @@ bool QtSoundOutput::HasDevice() {
     return !QMediaDevices::audioOutputs().isEmpty();
 }
 
-void QtSoundOutput::Start(int32_t wave) {
+// A wave that cannot be padded plays as it is.
+QSoundEffect& QtSoundOutput::Effect(int32_t wave) {
     std::unique_ptr<QSoundEffect>& effect = effects_[wave];
-    if (!effect) {
-        effect = std::make_unique<QSoundEffect>();
-        effect->setSource(QUrl(QStringLiteral("qrc") + WavePath(wave)));
+    if (effect) {
+        return *effect;
     }
-    // A sound still loading starts once it is loaded.
-    effect->play();
+    effect = std::make_unique<QSoundEffect>();
+    QUrl source(QStringLiteral("qrc") + WavePath(wave));
+    const auto bytes = EmbeddedWave(wave);
+    const auto padded = bytes ? WithTrailingSilence(*bytes, kTrailingSilenceMs) : std::nullopt;
+    if (!copies_) {
+        copies_ = std::make_unique<QTemporaryDir>();
+    }
+    QFile copy(copies_->filePath(QStringLiteral("%1.wav").arg(wave)));
+    if (padded && copies_->isValid() && copy.open(QIODevice::WriteOnly) &&
+        copy.write(reinterpret_cast<const char*>(padded->data()),
+                   static_cast<qint64>(padded->size())) == static_cast<qint64>(padded->size())) {
+        source = QUrl::fromLocalFile(copy.fileName());
+    }
+    copy.close();
+    effect->setSource(source);
+    return *effect;
+}
+
+void QtSoundOutput::Prepare(int32_t wave) {
+    Effect(wave);
+}
+
+// A sound still loading starts once it is loaded.
+void QtSoundOutput::Start(int32_t wave) {
+    Effect(wave).play();
 }
 
 void QtSoundOutput::Stop(int32_t wave) {

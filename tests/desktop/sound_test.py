@@ -134,7 +134,6 @@ def main():
             game.end()
         samples = recording.samples()
         found = bursts(samples)
-        import sys as _s; [print("env", [max(abs(x) for x in samples[int(b[0]*RATE)-220+i:int(b[0]*RATE)-220+i+110]) for i in range(0,2200,110)]) for b in bursts(samples)[-2:]]; print("peak", max(abs(x) for x in samples))
         output = game.output()
     print("sounds heard (start, length):", ["%.3f %.3f" % b for b in found])
     print("new game at %.3f, tile clicked at %.3f; the waves are heard for %.3f and %.3f s"

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QtTest/QTest>
@@ -60,6 +62,63 @@ TEST(WaveLength, ComesFromTheDataSizeAndTheByteRate) {
         }
         EXPECT_EQ(WaveLengthMs(c.file), c.ms) << c.name;
     }
+}
+
+// A PCM format chunk: byte rate, block alignment and bits as a player reads them.
+std::vector<uint8_t> WithFormat(uint32_t byteRate, uint16_t blockAlign, uint16_t bits,
+                                uint32_t dataSize, uint8_t sample) {
+    WaveBytes wave;
+    wave.Format(byteRate);
+    const size_t body = wave.bytes.size() - 16;
+    std::memcpy(wave.bytes.data() + body + 12, &blockAlign, 2);
+    std::memcpy(wave.bytes.data() + body + 14, &bits, 2);
+    wave.Data(dataSize).Chunk("LIST", 4, 4);
+    std::fill(wave.bytes.end() - 12 - dataSize, wave.bytes.end() - 12, sample);
+    return wave.bytes;
+}
+
+// Each sound plays from a copy with silence after it: the sound itself unchanged, then whole
+// silent frames of the format's silence, the sizes in the headers to match.
+TEST(WaveSilence, FollowsTheSoundInWholeFramesOfItsOwnSilence) {
+    struct Case {
+        const char* name;
+        std::vector<uint8_t> file;
+        size_t frame;
+        uint8_t silent;
+    };
+    const Case cases[] = {
+        {"8-bit mono", WithFormat(22050, 1, 8, 11, 7), 1, 128},
+        {"16-bit stereo", WithFormat(176400, 4, 16, 8, 9), 4, 0},
+    };
+    for (const Case& c : cases) {
+        const auto padded = WithTrailingSilence(c.file, 400);
+        ASSERT_TRUE(padded) << c.name;
+        const size_t sound = c.file.size() - 12;  // the LIST chunk after the data is left out
+        ASSERT_GT(padded->size(), sound) << c.name;
+        // Everything up to the data chunk's size is as it was, the RIFF size aside.
+        EXPECT_TRUE(std::equal(c.file.begin() + 8, c.file.begin() + 40, padded->begin() + 8))
+            << c.name;
+        EXPECT_EQ(padded->size() % 2, 0u) << c.name;
+        uint32_t riff = 0;
+        uint32_t data = 0;
+        std::memcpy(&riff, padded->data() + 4, 4);
+        std::memcpy(&data, padded->data() + 40, 4);
+        EXPECT_EQ(riff, padded->size() - 8) << c.name;
+        const uint32_t dataSize = static_cast<uint32_t>(sound - 44);
+        EXPECT_EQ((data - dataSize) % c.frame, 0u) << c.name;
+        EXPECT_EQ(*WaveLengthMs(*padded), *WaveLengthMs(c.file) + 400) << c.name;
+        EXPECT_TRUE(std::all_of(padded->begin() + 44, padded->begin() + 44 + dataSize,
+                                [&](uint8_t b) { return b == c.file[44]; }))
+            << c.name;
+        EXPECT_TRUE(std::all_of(padded->begin() + 44 + dataSize, padded->begin() + 44 + data,
+                                [&](uint8_t b) { return b == c.silent; }))
+            << c.name;
+    }
+    EXPECT_FALSE(WithTrailingSilence(WithFormat(66150, 3, 24, 6, 1), 400));
+    EXPECT_FALSE(WithTrailingSilence(WaveBytes().Format(1000).bytes, 400));
+    const auto click = EmbeddedWave(sound::kTileClick);
+    ASSERT_TRUE(click);
+    EXPECT_EQ(WaveLengthMs(*WithTrailingSilence(*click, 400)), *WaveLengthMs(*click) + 400);
 }
 
 // The committed sounds as the program has them: mono 8-bit PCM at 22050 Hz, a shuffle of about
