@@ -4,7 +4,7 @@
 #include <QScreen>
 #include <QUrl>
 
-#include "shell/texts.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 
