@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "engine/geometry.h"
+#include "model/geometry.h"
 
 namespace pipwick {
 

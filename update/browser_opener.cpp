@@ -3,6 +3,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "update/program_start.h"
+
 namespace pipwick {
 
 bool OpenWithDesktop(const QUrl& url, std::function<void()> failed) {
@@ -22,8 +24,7 @@ bool OpenWithDesktop(const QUrl& url, std::function<void()> failed) {
                              failed();
                          }
                      });
-    process->start();
-    if (!process->waitForStarted()) {
+    if (!StartWatchedProcess(*process)) {
         delete process;
         return false;
     }

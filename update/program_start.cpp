@@ -22,6 +22,15 @@ bool StartProgramDetached(const QString& program, const QStringList& arguments,
     return QProcess::startDetached(program, arguments, folder);
 }
 
+bool StartWatchedProcess(QProcess& process) {
+    if (Refusal()) {
+        Refusal()(process.program());
+        return false;
+    }
+    process.start();
+    return process.waitForStarted();
+}
+
 void ForbidProgramStarts(std::function<void(const QString& program)> refuse) {
     Refusal() = std::move(refuse);
 }
