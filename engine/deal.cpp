@@ -10,6 +10,7 @@ void Game::NewGame() {
     for (int32_t& score : state_.Scores) {
         score = 0;
     }
+    log_->GameStarted();
     view_->Announce({AnnouncementKind::kShuffling});
     state_.NextLeader = 1;
     StartHand();

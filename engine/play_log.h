@@ -11,10 +11,15 @@ namespace pipwick {
 class PlayLog {
   public:
     virtual ~PlayLog() = default;
+    // A new game: every score is 0 and the first hand is about to be dealt.
+    virtual void GameStarted() {}
     // The deal is done and the leader is CurrentPlayer.
     virtual void HandStarted() {}
     // record is the played tile as it lies once the play is complete (after any re-rooting).
     virtual void TilePlayed(int /*player*/, int /*armIndex*/, const PlacedTile& /*record*/) {}
+    // The open ends after player's play were worth points (a positive multiple of 5), now added
+    // to his score.
+    virtual void PlayScored(int /*player*/, int32_t /*points*/) {}
     virtual void TileDrawn(int /*player*/, int32_t /*tile*/) {}
     virtual void Passed(int /*player*/) {}
     // winner is 0 when nobody won the hand's pips.

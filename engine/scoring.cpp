@@ -45,6 +45,7 @@ int Game::AfterPlay(int player) {
     const int32_t points = OpenEndScore(state_);
     if (points > 0) {
         state_.Scores[player] += points;
+        log_->PlayScored(player, points);
         view_->Announce({AnnouncementKind::kScores, player, 0, points});
         for (int p = 1; p <= 4; ++p) {
             if (state_.Scores[p] >= kWinningScore) {

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+
+namespace pipwick {
+
+// The computer players' levels the statistics tell apart: 0 Beginner, 1 Advanced.
+constexpr int kStatisticsLevels = 2;
+
+// Games of one kind: finished ones won or lost by the human, and those given up before the end.
+struct GameTally {
+    int32_t won = 0;
+    int32_t lost = 0;
+    int32_t abandoned = 0;
+
+    int32_t Played() const { return won + lost; }
+    bool operator==(const GameTally&) const = default;
+};
+
+// What kind of game it was: how many players, and the level of the strongest computer player.
+struct GameKind {
+    int32_t players = 2;
+    int32_t level = 0;
+    bool operator==(const GameKind&) const = default;
+};
+
+// How the human has done over every game on this computer. A game counts as played once it ends at
+// 250; a game given up before that counts as abandoned. Scores are the human's.
+struct Statistics {
+    GameTally byPlayers[3];  // two, three and four players
+    GameTally byLevel[kStatisticsLevels];
+    int64_t finalScoreTotal = 0;
+    int32_t bestFinalScore = 0;
+    // The most one of the human's plays scored.
+    int32_t highestPlay = 0;
+    int32_t currentStreak = 0;
+    int32_t longestStreak = 0;
+    int32_t handsPlayed = 0;
+    int32_t handsBlocked = 0;
+    // A game left unfinished when the program ended, kept to be resumed.
+    bool keptGame = false;
+    GameKind kept;
+
+    bool operator==(const Statistics&) const = default;
+};
+
+// The counts over every number of players.
+GameTally Total(const Statistics& statistics);
+// Won games as a share of played ones, 0 before the first.
+double WinRate(const Statistics& statistics);
+double AverageFinalScore(const Statistics& statistics);
+
+// Whether kind names a number of players and a level the statistics keep.
+bool IsCountable(const GameKind& kind);
+
+// A game that ended at 250. Winning lengthens the streak; losing ends it.
+void CountFinishedGame(Statistics& statistics, const GameKind& kind, bool humanWon,
+                       int32_t finalScore);
+// A game given up before the end. It ends a winning streak, so that giving up a game about to be
+// lost does not keep one alive.
+void CountAbandonedGame(Statistics& statistics, const GameKind& kind);
+// A hand is over; blocked when nobody went out.
+void CountHand(Statistics& statistics, bool blocked);
+void CountPlay(Statistics& statistics, int32_t points);
+// Every count back to nothing; a kept game stays kept.
+void ResetCounts(Statistics& statistics);
+
+}  // namespace pipwick

@@ -1,0 +1,249 @@
+#include "stats/statistics.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "engine/game.h"
+#include "sim/match.h"
+#include "stats/statistics_keeper.h"
+
+namespace pipwick {
+namespace {
+
+TEST(Statistics, StreaksAndTalliesFollowTheOutcomes) {
+    struct Case {
+        std::string outcomes;  // W won, L lost, A abandoned, in order
+        int32_t longest;
+        int32_t current;
+    };
+    const Case cases[] = {
+        {"", 0, 0}, {"W", 1, 1}, {"LWWL", 2, 0}, {"WWLWWW", 3, 3}, {"WWAW", 2, 1}, {"WWWAWW", 3, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.outcomes);
+        Statistics s;
+        const GameKind kind{3, 1};
+        int32_t score = 100;
+        for (char outcome : c.outcomes) {
+            if (outcome == 'A') {
+                CountAbandonedGame(s, kind);
+            } else {
+                CountFinishedGame(s, kind, outcome == 'W', score += 10);
+            }
+        }
+        const auto count = [&c](char outcome) {
+            return static_cast<int32_t>(std::count(c.outcomes.begin(), c.outcomes.end(), outcome));
+        };
+        EXPECT_EQ(s.longestStreak, c.longest);
+        EXPECT_EQ(s.currentStreak, c.current);
+        EXPECT_EQ(s.byPlayers[1], (GameTally{count('W'), count('L'), count('A')}));
+        EXPECT_EQ(s.byLevel[1], s.byPlayers[1]);
+        EXPECT_EQ(s.byPlayers[0], GameTally{});
+        EXPECT_EQ(s.byLevel[0], GameTally{});
+        const int32_t played = count('W') + count('L');
+        EXPECT_EQ(Total(s).Played(), played);
+        EXPECT_DOUBLE_EQ(WinRate(s), played == 0 ? 0.0 : double(count('W')) / played);
+    }
+}
+
+TEST(Statistics, AGameOfAKindTheyDoNotKeepIsNotCounted) {
+    for (const GameKind kind : {GameKind{1, 0}, GameKind{5, 0}, GameKind{2, -1}, GameKind{2, 2}}) {
+        Statistics s;
+        CountFinishedGame(s, kind, true, 250);
+        CountAbandonedGame(s, kind);
+        EXPECT_EQ(s, Statistics{});
+    }
+}
+
+TEST(Statistics, ResetKeepsTheKeptGame) {
+    Statistics s;
+    CountFinishedGame(s, {2, 0}, true, 260);
+    CountHand(s, true);
+    s.keptGame = true;
+    s.kept = {4, 1};
+    ResetCounts(s);
+    Statistics expected;
+    expected.keptGame = true;
+    expected.kept = {4, 1};
+    EXPECT_EQ(s, expected);
+}
+
+// What the games themselves showed, counted apart from the keeper: a hand that ends on a pass is
+// blocked, and a play's points are what the open ends are worth as it lands.
+class KeeperAndWitness : public PlayLog {
+  public:
+    KeeperAndWitness(StatisticsKeeper& keeper, const Match& match)
+        : keeper_(keeper), match_(match) {}
+
+    void GameStarted() override { keeper_.GameStarted(); }
+    void HandStarted() override { keeper_.HandStarted(); }
+    void TilePlayed(int player, int, const PlacedTile&) override {
+        if (player == 1) {
+            highestPlay = std::max(highestPlay, OpenEndScore(match_.State()));
+        }
+        lastWasPass_ = false;
+    }
+    void TileDrawn(int, int32_t) override { lastWasPass_ = false; }
+    void Passed(int) override { lastWasPass_ = true; }
+    void PlayScored(int player, int32_t points) override { keeper_.PlayScored(player, points); }
+    void HandEnded(int32_t points, int winner, int32_t gain) override {
+        ++hands;
+        blocked += lastWasPass_ ? 1 : 0;
+        keeper_.HandEnded(points, winner, gain);
+    }
+    void GameEnded(int winner) override {
+        won += winner == 1 ? 1 : 0;
+        finalScores += match_.State().Scores[1];
+        bestScore = std::max(bestScore, match_.State().Scores[1]);
+        keeper_.GameEnded(winner);
+    }
+
+    int32_t hands = 0;
+    int32_t blocked = 0;
+    int32_t won = 0;
+    int64_t finalScores = 0;
+    int32_t bestScore = 0;
+    int32_t highestPlay = 0;
+
+  private:
+    StatisticsKeeper& keeper_;
+    const Match& match_;
+    bool lastWasPass_ = false;
+};
+
+TEST(StatisticsKeeper, CountsSimulatedGames) {
+    Statistics s;
+    int32_t games = 0;
+    int32_t hands = 0;
+    int32_t blocked = 0;
+    int32_t won = 0;
+    int64_t finalScores = 0;
+    int32_t best = 0;
+    int32_t highest = 0;
+    int counted = 0;
+    for (int32_t players = 2; players <= 4; ++players) {
+        for (uint64_t seed = 1; seed <= 30; ++seed) {
+            // Seat 1 plays Advanced, so the human wins a fair share.
+            const int32_t levels[5] = {0, 1, 0, static_cast<int32_t>(seed % 2), 0};
+            Match match(players, levels, 1.0, seed * 101);
+            Settings settings;
+            for (int seat = 2; seat <= 4; ++seat) {
+                settings.PlayerLevel[seat] = levels[seat];
+            }
+            StatisticsKeeper keeper(s, match.State(), settings);
+            keeper.OnGameCounted([&counted] { ++counted; });
+            KeeperAndWitness log(keeper, match);
+            ASSERT_TRUE(match.PlayGame(log));
+            ++games;
+            hands += log.hands;
+            blocked += log.blocked;
+            won += log.won;
+            finalScores += log.finalScores;
+            best = std::max(best, log.bestScore);
+            highest = std::max(highest, log.highestPlay);
+        }
+    }
+    EXPECT_EQ(counted, games);
+    EXPECT_EQ(Total(s).Played(), games);
+    EXPECT_EQ(Total(s).won, won);
+    EXPECT_EQ(Total(s).abandoned, 0);
+    for (const GameTally& tally : s.byPlayers) {
+        EXPECT_EQ(tally.Played(), 30);
+    }
+    // Seed parity sets player 3's level, the only one above Beginner.
+    EXPECT_EQ(s.byLevel[0].Played() + s.byLevel[1].Played(), games);
+    EXPECT_EQ(s.byLevel[1].Played(), 45);
+    EXPECT_EQ(s.handsPlayed, hands);
+    EXPECT_EQ(s.handsBlocked, blocked);
+    EXPECT_GT(blocked, 0);
+    EXPECT_EQ(s.finalScoreTotal, finalScores);
+    EXPECT_EQ(s.bestFinalScore, best);
+    EXPECT_EQ(s.highestPlay, highest);
+    EXPECT_GT(won, 0);
+    EXPECT_LT(won, games);
+}
+
+// Games left before their end, driven through the keeper's own moments.
+TEST(StatisticsKeeper, GivenUpKeptAndResumedGames) {
+    GameState state;
+    ResetGameState(state);
+    state.PlayerCount = 3;
+    Settings settings;
+    settings.PlayerLevel[2] = 0;
+    settings.PlayerLevel[3] = 0;
+    Statistics s;
+    StatisticsKeeper keeper(s, state, settings);
+    const GameKind beginners{3, 0};
+
+    // A new game over one under way gives that one up.
+    keeper.GameStarted();
+    keeper.GameStarted();
+    EXPECT_EQ(s.byPlayers[1].abandoned, 1);
+    EXPECT_EQ(s.byLevel[0].abandoned, 1);
+
+    // Kept at the end of the program, then resumed and won: played once, never abandoned.
+    keeper.GameKept();
+    EXPECT_TRUE(s.keptGame);
+    EXPECT_EQ(s.kept, beginners);
+    state.GameInProgress = 1;
+    keeper.GameResumed();
+    EXPECT_FALSE(s.keptGame);
+    state.Scores[1] = 255;
+    keeper.GameEnded(1);
+    EXPECT_EQ(s.byPlayers[1], (GameTally{1, 0, 1}));
+
+    // Kept, and then a new game is started instead: the kept one is abandoned.
+    keeper.GameStarted();
+    keeper.GameKept();
+    keeper.GameStarted();
+    EXPECT_EQ(s.byPlayers[1].abandoned, 2);
+    EXPECT_FALSE(s.keptGame);
+
+    // A game kept in place of another gives the other up.
+    keeper.GameKept();
+    keeper.GameOpened();
+    keeper.GameKept();
+    EXPECT_EQ(s.byPlayers[1].abandoned, 3);
+    EXPECT_TRUE(s.keptGame);
+    keeper.GameStarted();
+    EXPECT_EQ(s.byPlayers[1].abandoned, 4);
+
+    // A game opened over the one under way gives that one up; the opened one counts when it ends.
+    settings.PlayerLevel[2] = 1;
+    keeper.GameOpened();
+    EXPECT_EQ(s.byPlayers[1].abandoned, 5);
+    state.Scores[1] = 100;
+    keeper.GameEnded(3);
+    EXPECT_EQ(s.byPlayers[1], (GameTally{1, 1, 5}));
+    EXPECT_EQ(s.byLevel[1], (GameTally{0, 1, 0}));
+    // Nothing is under way now: a second end counts nothing.
+    keeper.GameEnded(1);
+    EXPECT_EQ(Total(s).Played(), 2);
+}
+
+TEST(StatisticsKeeper, TheStrongestLevelDuringTheGameCounts) {
+    GameState state;
+    ResetGameState(state);
+    state.PlayerCount = 2;
+    Settings settings;
+    settings.PlayerLevel[3] = 0;
+    // Players who do not take part do not make the game stronger.
+    settings.PlayerLevel[2] = 1;
+    settings.PlayerLevel[4] = 1;
+    EXPECT_EQ(KindOfGame(state, settings), (GameKind{2, 0}));
+    Statistics s;
+    StatisticsKeeper keeper(s, state, settings);
+    keeper.GameStarted();
+    settings.PlayerLevel[3] = 1;
+    keeper.HandStarted();
+    settings.PlayerLevel[3] = 0;
+    keeper.HandStarted();
+    keeper.GameEnded(3);
+    EXPECT_EQ(s.byLevel[1].lost, 1);
+    EXPECT_EQ(s.byLevel[0].Played(), 0);
+}
+
+}  // namespace
+}  // namespace pipwick
