@@ -34,7 +34,6 @@ Application::Application(StartupOptions options)
     ConnectPictures();
     SeedSource& seeds = options_.seeds != nullptr ? *options_.seeds : calendarSeeds_;
     game_ = std::make_unique<Game>(state_, Preferences(), geometry_, *view_, clock, seeds);
-    game_->RecordTo(history_);
     sounds_ = std::make_unique<SoundPlayer>(
         options_.sounds != nullptr ? *options_.sounds : qtSounds_, clock, EmbeddedWave);
     view_->UseSounds(*sounds_);
@@ -44,6 +43,7 @@ Application::Application(StartupOptions options)
         qtSounds_.Prepare(sound::kTileClick);
     }
     InstallCommands();
+    InstallRecords();
     WatchScreenWidth();
     table_->update();
     gamePath_ = options_.gamePath;
@@ -210,12 +210,19 @@ std::array<QWidget*, 4> Application::PlayerWindows() const {
     return {windows_.human, windows_.opponents[0], windows_.opponents[1], windows_.opponents[2]};
 }
 
-void Application::EndProgram() {
+void Application::EndProgram(bool keepGame) {
     if (ended_) {
         return;
     }
     ended_ = true;
     closePending_ = false;
+    if (keepGame && !KeepGameUnderWay()) {
+        prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantSaveGame));
+    }
+    SaveStatistics(false);
+    if (sheetWindow_ != nullptr) {
+        sheetWindow_->hide();
+    }
     for (OpponentWindow* window : windows_.opponents) {
         window->hide();
     }

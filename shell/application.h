@@ -15,18 +15,24 @@
 #include "model/geometry.h"
 #include "shell/human_commands.h"
 #include "shell/human_window.h"
+#include "shell/last_game_file.h"
 #include "shell/opponent_window.h"
 #include "shell/preference_commands.h"
 #include "shell/prompts.h"
 #include "shell/qt_clock.h"
 #include "shell/qt_game_view.h"
 #include "shell/qt_sound_output.h"
+#include "shell/score_sheet_window.h"
 #include "shell/settings_store.h"
 #include "shell/sound_player.h"
+#include "shell/statistics_file.h"
 #include "shell/table_scale.h"
 #include "shell/table_window.h"
 #include "shell/tile_pictures.h"
 #include "shell/window_rects.h"
+#include "stats/play_logs.h"
+#include "stats/score_sheet.h"
+#include "stats/statistics_keeper.h"
 #include "update/help_commands.h"
 
 namespace pipwick {
@@ -47,6 +53,9 @@ struct StartupOptions {
     DialogRunner runDialog;
     // The primary screen's width now; the real one when empty.
     std::function<int32_t()> currentScreenWidth;
+    // The user's data folder, which holds the statistics and the game kept at the end of the
+    // program; the real one when empty.
+    QString dataFolder;
     // Starts the program anew with arguments (the restart); a detached process when empty.
     std::function<void(const QString& program, const QStringList& arguments)> startProgram;
 };
@@ -75,6 +84,11 @@ class Application : public HumanCommands {
     // The saved game named on the command line, empty for none.
     const QString& GamePathToOpen() const { return gamePath_; }
     bool Ended() const { return ended_; }
+    const ScoreSheet& Sheet() const { return *sheet_; }
+    // The score sheet's window, null until the player first asks for it.
+    ScoreSheetWindow* SheetWindow() { return sheetWindow_; }
+    StatisticsFile& StatisticsStore() { return *statistics_; }
+    LastGameFile& LastGame() { return *lastGame_; }
 
     // HumanCommands.
     void HandSlotClicked(int slot) override;
@@ -102,6 +116,9 @@ class Application : public HumanCommands {
     // Compares the primary screen's width with the one the program started with; a new width
     // restarts the program, carrying a running game along, once any running sequence is over.
     void ScreenWidthMayHaveChanged();
+    // The program is ending under the desktop (log-out, or a quit that did not come through the
+    // human's window): a game under way is kept to be resumed.
+    void ProgramEnding();
 
   private:
     void ReadScale(int32_t screenWidth);
@@ -120,6 +137,20 @@ class Application : public HumanCommands {
     void OpenCommand();
     void SaveCommand();
     void Restart();
+    // The score sheet, the statistics and the kept game, all fed by the game's record of its moves.
+    void InstallRecords();
+    void ScoreSheetCommand();
+    void StatisticsCommand();
+    void ResumeCommand();
+    bool ResetStatistics();
+    // Keeps a game under way in the data folder; false when there was one and it could not be
+    // written.
+    bool KeepGameUnderWay();
+    void SaveStatistics(bool warn);
+    void ShowResumeAvailable();
+    bool ReadGameFile(const QString& path);
+    // Shows a state read from a file, with announcement in the status line (none when null).
+    void ShowOpenedGame(const char* announcement);
     // Runs one of the game's sequences; a close that came meanwhile is carried out at its end.
     void RunSequence(const std::function<void()>& sequence);
     // Runs a sequence that the human's play, lead, draw or pass starts, as a point Undo can go
@@ -134,7 +165,8 @@ class Application : public HumanCommands {
     void EndPreview();
     // The status line as the game left it, without a preview.
     QString GameStatus() const;
-    void EndProgram();
+    // keepGame: a game under way is kept to be resumed (not when it goes along to a restart).
+    void EndProgram(bool keepGame = true);
 
     StartupOptions options_;
     SettingsStore store_;
@@ -154,6 +186,14 @@ class Application : public HumanCommands {
     std::unique_ptr<SoundPlayer> sounds_;
     std::unique_ptr<PreferenceCommands> preferences_;
     std::unique_ptr<HelpCommands> help_;
+    std::unique_ptr<StatisticsFile> statistics_;
+    std::unique_ptr<StatisticsKeeper> keeper_;
+    std::unique_ptr<ScoreSheet> sheet_;
+    std::unique_ptr<LastGameFile> lastGame_;
+    PlayLogs logs_;
+    ScoreSheetWindow* sheetWindow_ = nullptr;
+    bool statisticsWarned_ = false;
+    bool gameKept_ = false;
     QString gamePath_;
     UndoHistory history_;
     // The last hint; its end alone is marked while its tile is picked up.

@@ -81,19 +81,34 @@ void Application::SaveCommand() {
 // Everything is checked before anything changes; a file that fails leaves the running game, the
 // windows and the settings as they were.
 bool Application::OpenGameFile(const QString& path, bool announce) {
+    if (!ReadGameFile(path)) {
+        return false;
+    }
+    ShowOpenedGame(announce ? text::kGameOpened : nullptr);
+    keeper_->GameOpened();
+    sheet_->StartFrom();
+    return true;
+}
+
+bool Application::ReadGameFile(const QString& path) {
     if (OpenSavedGameFile(ToPath(path), geometry_, state_) != SavedGameError::kNone) {
         prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantOpenGame));
         return false;
     }
+    return true;
+}
+
+// The player count of a game read from a file becomes the setting; the announcement, if any, goes
+// after the whole state is shown, so that it is not overwritten.
+void Application::ShowOpenedGame(const char* announcement) {
     store_.SetPlayerCount(state_.PlayerCount);
     history_.Clear();
     ShowUndoAvailable();
     view_->ShowWholeState();
     ShowMarks();
-    if (announce) {
-        view_->ShowStatus(text::kGameOpened);
+    if (announcement != nullptr) {
+        view_->ShowStatus(announcement);
     }
-    return true;
 }
 
 bool Application::SaveGameFile(const QString& path) {
@@ -136,7 +151,7 @@ void Application::Restart() {
     } else {
         StartProgramDetached(program, arguments, {});
     }
-    EndProgram();
+    EndProgram(false);
 }
 
 }  // namespace pipwick

@@ -22,6 +22,9 @@ enum class Command : int32_t {
     kCheckVersion = 32794,
     kUndo = 32795,
     kHint = 32796,
+    kResumeLastGame = 32810,
+    kScoreSheet = 32811,
+    kStatistics = 32812,
     kAbout = 57664,
 };
 
@@ -51,6 +54,9 @@ constexpr MenuItem kMenuItems[] = {
     {MenuPlace::kOptions, Command::kFourPlayers, text::kFourPlayers, ""},
     {MenuPlace::kGame, Command::kUndo, text::kUndo, "Ctrl+Z"},
     {MenuPlace::kGame, Command::kHint, text::kHint, "H", "Ctrl+H"},
+    {MenuPlace::kGame, Command::kResumeLastGame, text::kResumeLastGame, ""},
+    {MenuPlace::kGame, Command::kScoreSheet, text::kScoreSheet, "Ctrl+T"},
+    {MenuPlace::kGame, Command::kStatistics, text::kStatistics, ""},
     {MenuPlace::kGame, Command::kExit, text::kExit, "Alt+X"},
     {MenuPlace::kHelp, Command::kHelpContents, text::kHelpContents, "F1"},
     {MenuPlace::kHelp, Command::kAbout, text::kAbout, "Ctrl+D"},

@@ -33,6 +33,7 @@ constexpr const char* kGameSuffix = "dom";
 constexpr const char* kCantOpenGame = "Can't open game!";
 constexpr const char* kCantSaveGame = "Can't save game!";
 constexpr const char* kGameOpened = "Game opened";
+constexpr const char* kGameResumed = "Last game resumed";
 
 constexpr const char* kCantLoadDominoes = "Can't get memory....can't load dominoes";
 
@@ -57,6 +58,9 @@ constexpr const char* kPlayerPreferences = "&Player preferences\tCtrl+P";
 constexpr const char* kTwoPlayers = "2 Players";
 constexpr const char* kThreePlayers = "3 Players";
 constexpr const char* kFourPlayers = "4 Players";
+constexpr const char* kResumeLastGame = "&Resume Last Game";
+constexpr const char* kScoreSheet = "Score &Sheet\tCtrl+T";
+constexpr const char* kStatistics = "S&tatistics";
 constexpr const char* kExit = "E&xit\tAlt+X";
 constexpr const char* kHelpContents = "Help Contents\tF1";
 constexpr const char* kAbout = "About &Pipwick\tCtrl+D";
@@ -95,5 +99,37 @@ constexpr const char* kAboutTitle = "About Pipwick";
 constexpr const char* kAboutVersion = "Pipwick   -  Version 3.1";
 constexpr const char* kAboutNotice = "Copyright (C) 2026 Quellmoor";
 constexpr const char* kOk = "OK";
+
+// The score sheet.
+constexpr const char* kScoreSheetTitle = "Score Sheet";
+constexpr const char* kScoreSheetColumns[] = {"Hand", "Won by", "Last play", "Pips"};
+constexpr const char* kSheetInPlay = "in play";
+constexpr const char* kSheetNobody = "nobody";
+constexpr const char* kSheetReached250 = "%1 reached 250";
+
+// The statistics.
+constexpr const char* kStatisticsTitle = "Statistics";
+constexpr const char* kStatisticsColumns[] = {"Games", "Played",   "Won",
+                                              "Lost",  "Win rate", "Abandoned"};
+constexpr const char* kStatisticsAllGames = "All games";
+constexpr const char* kStatisticsPlayers = "%1 players";
+constexpr const char* kStatisticsLevels[] = {"Strongest opponent Beginner",
+                                             "Strongest opponent Advanced"};
+constexpr const char* kStatisticsRecords[] = {"Win rate",
+                                              "Best final score",
+                                              "Average final score",
+                                              "Highest scoring play",
+                                              "Longest winning streak",
+                                              "Current winning streak",
+                                              "Hands played",
+                                              "Hands blocked"};
+constexpr const char* kNoFigure = "-";
+constexpr const char* kResetButton = "&Reset";
+constexpr const char* kResetStatisticsQuestion = "Clear all statistics?  This cannot be undone.";
+constexpr const char* kCantSaveStatistics = "Can't save statistics!";
+constexpr const char* kStatisticsSetAside =
+    "The statistics file was damaged: it was set aside as %1 and statistics start afresh.";
+constexpr const char* kStatisticsNotSetAside =
+    "The statistics file %1 is damaged and could not be set aside: statistics are not kept.";
 
 }  // namespace pipwick::text

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QRect>
 #include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -84,20 +86,27 @@ class SettingsFolder {
 };
 
 // A running program with a settings file, on a screen of the given size, whose prompts, clock and
-// deal seeds are the test's.
+// deal seeds are the test's. Its data folder is its own temporary one unless given.
 struct TestProgram {
     explicit TestProgram(const std::vector<std::string>& lines = {},
                          ScreenSize screen = {1024, 768}, Clock* clock = nullptr,
-                         const QString& gamePath = {})
+                         const QString& gamePath = {}, const QString& dataFolder = {})
         : settings(lines) {
         StartupOptions options;
         options.settingsPath = settings.Path();
+        options.dataFolder = dataFolder.isEmpty() ? data.path() : dataFolder;
         options.screen = screen;
         options.gamePath = gamePath;
         options.prompts = &prompts;
         options.clock = clock != nullptr ? clock : &instant;
         options.seeds = &seeds;
         options.endProgram = [this](int code) { exitCodes.push_back(code); };
+        options.runDialog = [this](QDialog& dialog) {
+            if (fillIn) {
+                fillIn(dialog);
+            }
+            return dialog.result();
+        };
         options.currentScreenWidth = [this] { return screenWidth; };
         options.startProgram = [this](const QString& program, const QStringList& arguments) {
             started.push_back(QStringList{program} + arguments);
@@ -107,10 +116,13 @@ struct TestProgram {
     }
 
     SettingsFolder settings;
+    QTemporaryDir data;
     FakePrompts prompts;
     InstantClock instant;
     FixedSeeds seeds{7};
     std::vector<int> exitCodes;
+    // What the person does in a modal dialog, which then ends as its buttons were pressed.
+    std::function<void(QDialog&)> fillIn;
     // The screen's width as the program would read it now.
     int32_t screenWidth = 0;
     // The programs the program asked to start, each with its arguments.

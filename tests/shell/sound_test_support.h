@@ -36,6 +36,7 @@ struct PreferencesProgram {
         : settings(lines) {
         StartupOptions options;
         options.settingsPath = settings.Path();
+        options.dataFolder = data.path();
         options.screen = screen;
         options.prompts = &prompts;
         options.clock = &clock;
@@ -57,6 +58,7 @@ struct PreferencesProgram {
     }
 
     SettingsFolder settings;
+    QTemporaryDir data;
     FakePrompts prompts;
     RecordingClock clock;
     RecordingOutput sounds;

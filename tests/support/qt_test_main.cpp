@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 #include "update/program_start.h"
@@ -47,6 +48,9 @@ int main(int argc, char* argv[]) {
     // window pixel.
     qputenv("QT_SCALE_FACTOR", PIPWICK_TEST_SCALE_FACTOR);
 #endif
+    // Whatever the program keeps in the user's data folder goes to a folder of the run's own.
+    QTemporaryDir userData;
+    qputenv("XDG_DATA_HOME", userData.path().toLocal8Bit());
     pipwick::usualHandler = qInstallMessageHandler(pipwick::QuietenStacking);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);

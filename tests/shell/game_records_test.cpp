@@ -1,0 +1,240 @@
+// The score sheet, the statistics and the game kept at the end of the program, through the
+// program's own commands and windows.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMetaObject>
+#include <QTemporaryDir>
+#include <cstring>
+
+#include "ai/computer_player.h"
+#include "shell/statistics_window.h"
+#include "shell/texts.h"
+#include "tests/shell/shell_test_support.h"
+
+namespace pipwick {
+namespace {
+
+const std::vector<std::string> kQuick = {"sound=0", "delay=0"};
+
+// A game in its second round: the human led and the computer answered.
+void PlaySome(TestProgram& program) {
+    program.app->NewGame();
+    program.app->HandSlotClicked(0);
+}
+
+// The human's seat plays as an Advanced computer player would, through his own commands.
+void PlayToTheEnd(TestProgram& program) {
+    Application& app = *program.app;
+    GameState& s = app.State();
+    for (int moves = 0; s.GameInProgress == 1 && moves < 5000; ++moves) {
+        ASSERT_EQ(s.CurrentPlayer, 1);
+        const int slot = ChooseComputerPlay(s, s.Hand[1], 1);
+        if (slot == kEmptySlot) {
+            app.DrawOrPass();
+        } else if (TableIsEmpty(s)) {
+            app.HandSlotClicked(slot);
+        } else {
+            const int arm = s.ChosenArm - 1;
+            app.HandSlotClicked(slot);
+            app.CurrentGame().HumanPlaysOnArm(arm);
+        }
+    }
+    ASSERT_EQ(s.GameInProgress, 0);
+}
+
+QString FileIn(const QTemporaryDir& folder, const char* name) {
+    return QDir(folder.path()).filePath(QLatin1String(name));
+}
+
+std::optional<Statistics> StatisticsOnDisk(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return StatisticsFromJson(file.readAll());
+}
+
+TEST(KeptGame, AGameUnderWayAtExitResumesAsItWasLeft) {
+    QTemporaryDir data;
+    GameState atQuit;
+    {
+        TestProgram first(kQuick, {1024, 768}, nullptr, {}, data.path());
+        EXPECT_FALSE(first.app->Human().Action(Command::kResumeLastGame).isEnabled());
+        PlaySome(first);
+        atQuit = first.app->State();
+        first.app->Human().Action(Command::kExit).trigger();
+        ASSERT_EQ(first.exitCodes, std::vector<int>{0});
+        EXPECT_TRUE(first.prompts.warnings.empty());
+    }
+    ASSERT_TRUE(QFile::exists(FileIn(data, "last-game.dom")));
+
+    // Start-up itself opens nothing; the player resumes when he wants to.
+    TestProgram second(kQuick, {1024, 768}, nullptr, {}, data.path());
+    EXPECT_EQ(second.app->State().GameInProgress, 0);
+    QAction& resume = second.app->Human().Action(Command::kResumeLastGame);
+    ASSERT_TRUE(resume.isEnabled());
+    EXPECT_TRUE(second.app->StatisticsStore().Counts().keptGame);
+    resume.trigger();
+    GameState resumed = second.app->State();
+    // The computer player's last choice of arm is not part of a game.
+    resumed.ChosenArm = atQuit.ChosenArm;
+    EXPECT_EQ(std::memcmp(&resumed, &atQuit, sizeof(GameState)), 0);
+    EXPECT_EQ(second.app->Human().Status(), QString::fromLatin1(text::kGameResumed));
+    EXPECT_FALSE(QFile::exists(FileIn(data, "last-game.dom")));
+    EXPECT_FALSE(resume.isEnabled());
+    EXPECT_FALSE(second.app->StatisticsStore().Counts().keptGame);
+    EXPECT_EQ(Total(second.app->StatisticsStore().Counts()).abandoned, 0);
+    // The game goes on from there.
+    second.app->HandSlotClicked(0);
+    EXPECT_TRUE(second.prompts.warnings.empty());
+}
+
+TEST(KeptGame, AQuitFromTheDesktopKeepsItAndANewGameGivesItUp) {
+    TestProgram program(kQuick);
+    const QString kept = FileIn(program.data, "last-game.dom");
+    PlaySome(program);
+    // What the application says as the desktop ends it.
+    ASSERT_TRUE(QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit"));
+    ASSERT_TRUE(QFile::exists(kept));
+    Statistics& counts = program.app->StatisticsStore().Counts();
+    EXPECT_TRUE(counts.keptGame);
+
+    program.app->NewGame();
+    EXPECT_FALSE(QFile::exists(kept));
+    EXPECT_FALSE(program.app->Human().Action(Command::kResumeLastGame).isEnabled());
+    EXPECT_EQ(counts.byPlayers[0].abandoned, 1);
+    const std::optional<Statistics> onDisk =
+        StatisticsOnDisk(program.app->StatisticsStore().Path());
+    ASSERT_TRUE(onDisk.has_value());
+    EXPECT_EQ(*onDisk, counts);
+}
+
+TEST(KeptGame, AFileThatCannotBeOpenedStaysForLater) {
+    TestProgram program(kQuick);
+    const QString kept = FileIn(program.data, "last-game.dom");
+    QFile file(kept);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(461, '\0'));
+    file.close();
+    TestProgram again(kQuick, {1024, 768}, nullptr, {}, program.data.path());
+    again.app->Human().Action(Command::kResumeLastGame).trigger();
+    EXPECT_EQ(again.prompts.warnings,
+              std::vector<QString>{QString::fromLatin1(text::kCantOpenGame)});
+    EXPECT_EQ(QFile(kept).size(), 461);
+    EXPECT_EQ(again.app->State().GameInProgress, 0);
+}
+
+TEST(GameRecords, AFinishedGameIsOnTheSheetInTheStatisticsAndEndsTheKeptGame) {
+    QTemporaryDir data;
+    const QString other = FileIn(data, "other.dom");
+    {
+        TestProgram first(kQuick, {1024, 768}, nullptr, {}, data.path());
+        PlaySome(first);
+        ASSERT_TRUE(first.app->SaveGameFile(other));
+        first.app->Close();
+    }
+    TestProgram program(kQuick, {1024, 768}, nullptr, {}, data.path());
+    Application& app = *program.app;
+    ASSERT_TRUE(app.OpenGameFile(other, true));
+    app.Human().Action(Command::kScoreSheet).trigger();
+    ScoreSheetWindow* window = app.SheetWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->Table().rowCount(), 1);
+
+    PlayToTheEnd(program);
+    // The kept game was not resumed and is given up once another game is over.
+    EXPECT_FALSE(QFile::exists(FileIn(data, "last-game.dom")));
+    const Statistics& counts = app.StatisticsStore().Counts();
+    EXPECT_EQ(Total(counts).Played(), 1);
+    EXPECT_EQ(Total(counts).abandoned, 1);
+    EXPECT_EQ(counts.byPlayers[0].Played(), 1);
+    EXPECT_EQ(counts.bestFinalScore, app.State().Scores[1]);
+    const std::optional<Statistics> onDisk = StatisticsOnDisk(app.StatisticsStore().Path());
+    ASSERT_TRUE(onDisk.has_value());
+    EXPECT_EQ(*onDisk, counts);
+
+    // The sheet followed the game and is still open at its end.
+    EXPECT_TRUE(window->isVisible());
+    const std::vector<SheetRow>& rows = app.Sheet().Rows();
+    ASSERT_GT(rows.size(), 1u);
+    const QTableWidget& table = window->Table();
+    ASSERT_EQ(table.rowCount(), static_cast<int>(rows.size()));
+    ASSERT_EQ(table.columnCount(), 6);
+    EXPECT_EQ(table.horizontalHeaderItem(4)->text(), QStringLiteral("Player"));
+    EXPECT_EQ(table.horizontalHeaderItem(5)->text(), QStringLiteral("TopGun"));
+    for (int row = 0; row < table.rowCount(); ++row) {
+        EXPECT_EQ(table.item(row, 0)->text(), QString::number(row + 1));
+        EXPECT_EQ(table.item(row, 3)->text(), QString::number(rows[row].pipsAwarded));
+        EXPECT_EQ(table.item(row, 5)->text(), QString::number(rows[row].scores[3]));
+    }
+    EXPECT_EQ(table.item(table.rowCount() - 1, 4)->text(), QString::number(app.State().Scores[1]));
+    const std::vector<ScoreLine>& lines = window->Chart().Lines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].scores, app.Sheet().ScoreLine(1));
+    EXPECT_EQ(lines[1].scores, app.Sheet().ScoreLine(3));
+    EXPECT_GE(window->Chart().TopScore(), kWinningScore);
+
+    // A new game starts the sheet afresh.
+    app.NewGame();
+    EXPECT_EQ(window->Table().rowCount(), 1);
+    EXPECT_EQ(window->Chart().Lines()[0].scores, (std::vector<int32_t>{0, 0}));
+}
+
+TEST(GameRecords, ResetClearsTheStatisticsOnlyWhenThePlayerAgrees) {
+    TestProgram program(kQuick);
+    Application& app = *program.app;
+    StatisticsFile& store = app.StatisticsStore();
+    CountFinishedGame(store.Counts(), {2, 1}, true, 262);
+    CountHand(store.Counts(), true);
+    ASSERT_TRUE(store.Save());
+    const Statistics before = store.Counts();
+    QString shownBefore;
+    QString shownAfter;
+    program.fillIn = [&](QDialog& dialog) {
+        auto& window = dynamic_cast<StatisticsWindow&>(dialog);
+        shownBefore = window.Records().item(1, 1)->text();
+        window.ResetButton().click();
+        shownAfter = window.Records().item(1, 1)->text();
+    };
+
+    for (const bool agree : {false, true}) {
+        SCOPED_TRACE(agree);
+        program.prompts.answer = agree;
+        program.prompts.questions.clear();
+        app.Human().Action(Command::kStatistics).trigger();
+        EXPECT_EQ(program.prompts.questions,
+                  std::vector<QString>{QString::fromLatin1(text::kResetStatisticsQuestion)});
+        EXPECT_EQ(shownBefore, QStringLiteral("262"));
+        const Statistics expected = agree ? Statistics{} : before;
+        EXPECT_EQ(store.Counts(), expected);
+        EXPECT_EQ(StatisticsOnDisk(store.Path()), expected);
+        EXPECT_EQ(shownAfter, agree ? QString::fromLatin1(text::kNoFigure) : shownBefore);
+    }
+}
+
+TEST(GameRecords, ADamagedStatisticsFileIsSetAsideWithANotice) {
+    QTemporaryDir data;
+    const QString path = FileIn(data, "statistics.json");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\"format\": \"pipwick statistics\", \"version\": 1, \"handsPlayed\": -4}");
+    file.close();
+    TestProgram program(kQuick, {1024, 768}, nullptr, {}, data.path());
+    const QString notice = program.app->StatisticsStore().Notice();
+    EXPECT_TRUE(notice.contains(QStringLiteral("statistics.json.damaged")));
+    EXPECT_EQ(program.app->Human().Status(), notice);
+    EXPECT_EQ(program.app->StatisticsStore().Counts(), Statistics{});
+    EXPECT_TRUE(QFile::exists(path + QStringLiteral(".damaged")));
+    EXPECT_FALSE(QFile::exists(path));
+    program.fillIn = [&notice](QDialog& dialog) {
+        EXPECT_EQ(dynamic_cast<StatisticsWindow&>(dialog).Notice().text(), notice);
+    };
+    program.app->Human().Action(Command::kStatistics).trigger();
+}
+
+}  // namespace
+}  // namespace pipwick

@@ -1,0 +1,153 @@
+#include "shell/statistics_file.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace pipwick {
+namespace {
+
+Statistics SomeStatistics() {
+    Statistics s;
+    CountFinishedGame(s, {2, 0}, true, 255);
+    CountFinishedGame(s, {3, 1}, false, 180);
+    CountFinishedGame(s, {4, 1}, true, 270);
+    CountAbandonedGame(s, {4, 0});
+    CountFinishedGame(s, {2, 1}, true, 250);
+    for (int hand = 0; hand < 40; ++hand) {
+        CountHand(s, hand % 7 == 0);
+    }
+    CountPlay(s, 25);
+    s.keptGame = true;
+    s.kept = {3, 1};
+    return s;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(StatisticsFile, WhatIsSavedLoadsAgain) {
+    QTemporaryDir folder;
+    // The data folder does not exist before the first save.
+    const QString path = QDir(folder.path()).filePath(QStringLiteral("Pipwick/statistics.json"));
+    StatisticsFile file(path);
+    file.Load();
+    EXPECT_EQ(file.Counts(), Statistics{});
+    EXPECT_TRUE(file.Notice().isEmpty());
+    file.Counts() = SomeStatistics();
+    ASSERT_TRUE(file.Save());
+
+    StatisticsFile again(path);
+    again.Load();
+    EXPECT_EQ(again.Counts(), SomeStatistics());
+    EXPECT_TRUE(again.Notice().isEmpty());
+    EXPECT_EQ(QDir(folder.path() + QStringLiteral("/Pipwick")).entryList(QDir::Files),
+              QStringList{QStringLiteral("statistics.json")});
+}
+
+// The file is replaced whole by a new one: a second name for the old file still holds the old
+// statistics, which an overwrite in place would have changed.
+TEST(StatisticsFile, ASaveReplacesTheFileRatherThanWritingIntoIt) {
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(QStringLiteral("statistics.json"));
+    const QString link = QDir(folder.path()).filePath(QStringLiteral("old.json"));
+    StatisticsFile file(path);
+    file.Load();
+    ASSERT_TRUE(file.Save());
+    const QByteArray before = ReadFile(path);
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()), 0);
+    file.Counts() = SomeStatistics();
+    ASSERT_TRUE(file.Save());
+    EXPECT_EQ(ReadFile(link), before);
+    EXPECT_EQ(StatisticsFromJson(ReadFile(path)), SomeStatistics());
+}
+
+TEST(StatisticsFile, AnythingButOurOwnStatisticsIsDamaged) {
+    const QByteArray good = StatisticsToJson(SomeStatistics());
+    ASSERT_TRUE(StatisticsFromJson(good).has_value());
+    const auto replaced = [&good](const char* from, const char* to) {
+        QByteArray changed = good;
+        const qsizetype at = changed.indexOf(from);
+        EXPECT_GE(at, 0) << from;
+        return at < 0 ? changed : changed.replace(at, qstrlen(from), to);
+    };
+    const struct {
+        const char* what;
+        QByteArray text;
+    } cases[] = {
+        {"empty", ""},
+        {"not JSON", "won=3\n"},
+        {"cut short", good.left(good.size() / 2)},
+        {"an array", "[1, 2, 3]"},
+        {"another program's", R"({"format": "something else", "version": 1})"},
+        {"no format", R"({"version": 1, "handsPlayed": 3})"},
+        {"a later version", replaced("\"version\": 1", "\"version\": 2")},
+        {"a negative count", replaced("\"handsPlayed\": 40", "\"handsPlayed\": -40")},
+        {"a fraction", replaced("\"handsPlayed\": 40", "\"handsPlayed\": 40.5")},
+        {"a count as text", replaced("\"handsPlayed\": 40", "\"handsPlayed\": \"40\"")},
+        {"a count out of range", replaced("\"handsPlayed\": 40", "\"handsPlayed\": 1e30")},
+        {"a tally not an object", replaced("\"3\": {", "\"3\": 4, \"x\": {")},
+        {"more blocked hands than hands", replaced("\"handsBlocked\": 6", "\"handsBlocked\": 41")},
+        {"levels disagreeing with players", replaced("\"won\": 2", "\"won\": 7")},
+        {"a streak longer than the wins", replaced("\"longestStreak\": 1", "\"longestStreak\": 9")},
+        {"a kept game of five players", replaced("\"players\": 3", "\"players\": 5")},
+    };
+    for (const auto& c : cases) {
+        EXPECT_FALSE(StatisticsFromJson(c.text).has_value()) << c.what;
+    }
+    // Counts left out are nothing yet, as in a file of an earlier version.
+    const std::optional<Statistics> bare =
+        StatisticsFromJson(R"({"format": "pipwick statistics", "version": 1})");
+    ASSERT_TRUE(bare.has_value());
+    EXPECT_EQ(*bare, Statistics{});
+}
+
+TEST(StatisticsFile, ADamagedFileIsSetAsideUnderAFreeNameAndNothingIsLost) {
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(QStringLiteral("statistics.json"));
+    WriteFile(path + QStringLiteral(".damaged"), "an earlier damaged file");
+    const QByteArray damaged = "{\"format\": \"pipwick statistics\", \"version\": 1, \"won\"";
+    WriteFile(path, damaged);
+
+    StatisticsFile file(path);
+    file.Load();
+    EXPECT_EQ(file.Counts(), Statistics{});
+    EXPECT_TRUE(file.Notice().contains(QStringLiteral("statistics.json.damaged-2")));
+    EXPECT_EQ(file.Notice().count(QLatin1Char('\n')), 0);
+    EXPECT_EQ(ReadFile(path + QStringLiteral(".damaged-2")), damaged);
+    EXPECT_EQ(ReadFile(path + QStringLiteral(".damaged")), "an earlier damaged file");
+    // Statistics start afresh in a new file.
+    CountHand(file.Counts(), false);
+    ASSERT_TRUE(file.Save());
+    StatisticsFile again(path);
+    again.Load();
+    EXPECT_EQ(again.Counts().handsPlayed, 1);
+}
+
+TEST(StatisticsFile, AFileFarTooLargeIsNotRead) {
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(QStringLiteral("statistics.json"));
+    QByteArray large = StatisticsToJson(SomeStatistics());
+    large.insert(1, QByteArray(1 << 20, ' '));
+    ASSERT_TRUE(StatisticsFromJson(large).has_value());
+    WriteFile(path, large);
+    StatisticsFile file(path);
+    file.Load();
+    EXPECT_EQ(file.Counts(), Statistics{});
+    EXPECT_FALSE(file.Notice().isEmpty());
+    EXPECT_EQ(ReadFile(path + QStringLiteral(".damaged")).size(), large.size());
+}
+
+}  // namespace
+}  // namespace pipwick
