@@ -7,7 +7,7 @@
 
 #include "shell/application.h"
 #include "shell/statistics_window.h"
-#include "shell/texts.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 

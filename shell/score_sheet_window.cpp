@@ -3,7 +3,7 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
-#include "shell/texts.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 

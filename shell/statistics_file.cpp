@@ -10,7 +10,7 @@
 #include <cmath>
 #include <iterator>
 
-#include "shell/texts.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 #include <iterator>
 
-#include "shell/texts.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 

@@ -111,8 +111,11 @@ TEST(Menu, EveryItemHasItsTextCommandAndKeys) {
         EXPECT_EQ(action.text(), QString::fromLatin1(item.text));
         EXPECT_EQ(action.data().toInt(), static_cast<int>(item.command));
         EXPECT_EQ(action.shortcut(), QKeySequence(QString::fromLatin1(item.keys)));
-        // Undo is greyed until there is a move to take back.
-        EXPECT_EQ(action.isEnabled(), item.command != Command::kUndo) << item.text;
+        // Undo is greyed until there is a move to take back, Resume Last Game while no game is
+        // kept.
+        EXPECT_EQ(action.isEnabled(),
+                  item.command != Command::kUndo && item.command != Command::kResumeLastGame)
+            << item.text;
     }
     // The places other code counts on: Options is the Game menu's fourth item, its player items
     // are at positions 2 to 4, and Draw/Pass is the bar's third item.

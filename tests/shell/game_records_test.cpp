@@ -11,8 +11,8 @@
 
 #include "ai/computer_player.h"
 #include "shell/statistics_window.h"
-#include "shell/texts.h"
 #include "tests/shell/shell_test_support.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 namespace {
