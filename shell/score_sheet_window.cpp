@@ -70,8 +70,7 @@ void ScoreSheetWindow::Refresh() {
                             Cell(QString::number(rows[i].scores[players[column]])));
         }
     }
-    table_->resizeColumnsToContents();
-    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->scrollToBottom();
     chart_->SetLines(std::move(lines));
 }

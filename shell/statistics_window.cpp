@@ -24,6 +24,7 @@ QTableWidget* PlainTable(QWidget* parent) {
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setFocusPolicy(Qt::NoFocus);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
     return table;
 }
@@ -78,10 +79,10 @@ StatisticsWindow::StatisticsWindow(QWidget* owner, const Statistics& statistics,
     });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(notice_);
-    layout->addWidget(games_, 3);
-    layout->addWidget(records_, 2);
+    layout->addWidget(games_, 1);
+    layout->addWidget(records_, 1);
     layout->addWidget(buttons);
-    resize(520, 470);
+    resize(540, 620);
     Refresh();
 }
 
