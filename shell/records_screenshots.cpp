@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "ai/computer_player.h"
+#include "engine/game.h"
 #include "shell/application.h"
 #include "shell/statistics_window.h"
 
@@ -36,21 +37,12 @@ class CountingSeeds : public SeedSource {
 
 // The human's seat moves until the game is over, or until stopAtScore is reached.
 void Play(Application& app, int32_t stopAtScore) {
-    GameState& s = app.State();
+    const GameState& s = app.State();
     for (int moves = 0; s.GameInProgress == 1 && moves < 5000; ++moves) {
         if (s.Scores[1] >= stopAtScore || s.Scores[3] >= stopAtScore) {
             return;
         }
-        const int slot = ChooseComputerPlay(s, s.Hand[1], 1);
-        if (slot == kEmptySlot) {
-            app.DrawOrPass();
-        } else if (TableIsEmpty(s)) {
-            app.HandSlotClicked(slot);
-        } else {
-            const int arm = s.ChosenArm - 1;
-            app.HandSlotClicked(slot);
-            app.CurrentGame().HumanPlaysOnArm(arm);
-        }
+        MakeHumanPlay(app.CurrentGame(), ChooseComputerPlay(s, s.Hand[1], Level::Advanced));
     }
 }
 

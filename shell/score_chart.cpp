@@ -4,7 +4,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
-#include "engine/game_state.h"
+#include "model/game_state.h"
 
 namespace pipwick {
 

@@ -4,8 +4,8 @@
 #include <functional>
 #include <vector>
 
-#include "engine/game_state.h"
 #include "engine/play_log.h"
+#include "model/game_state.h"
 
 namespace pipwick {
 

@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "engine/game_state.h"
 #include "engine/play_log.h"
 #include "engine/settings.h"
+#include "model/game_state.h"
 #include "stats/statistics.h"
 
 namespace pipwick {

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "ai/computer_player.h"
+#include "engine/game.h"
 #include "shell/statistics_window.h"
 #include "tests/shell/shell_test_support.h"
 #include "texts/texts.h"
@@ -25,22 +26,13 @@ void PlaySome(TestProgram& program) {
     program.app->HandSlotClicked(0);
 }
 
-// The human's seat plays as an Advanced computer player would, through his own commands.
+// The human's seat plays as an Advanced computer player would, a click at a time.
 void PlayToTheEnd(TestProgram& program) {
     Application& app = *program.app;
-    GameState& s = app.State();
+    const GameState& s = app.State();
     for (int moves = 0; s.GameInProgress == 1 && moves < 5000; ++moves) {
         ASSERT_EQ(s.CurrentPlayer, 1);
-        const int slot = ChooseComputerPlay(s, s.Hand[1], 1);
-        if (slot == kEmptySlot) {
-            app.DrawOrPass();
-        } else if (TableIsEmpty(s)) {
-            app.HandSlotClicked(slot);
-        } else {
-            const int arm = s.ChosenArm - 1;
-            app.HandSlotClicked(slot);
-            app.CurrentGame().HumanPlaysOnArm(arm);
-        }
+        MakeHumanPlay(app.CurrentGame(), ChooseComputerPlay(s, s.Hand[1], Level::Advanced));
     }
     ASSERT_EQ(s.GameInProgress, 0);
 }
@@ -78,9 +70,7 @@ TEST(KeptGame, AGameUnderWayAtExitResumesAsItWasLeft) {
     ASSERT_TRUE(resume.isEnabled());
     EXPECT_TRUE(second.app->StatisticsStore().Counts().keptGame);
     resume.trigger();
-    GameState resumed = second.app->State();
-    // The computer player's last choice of arm is not part of a game.
-    resumed.ChosenArm = atQuit.ChosenArm;
+    const GameState resumed = second.app->State();
     EXPECT_EQ(std::memcmp(&resumed, &atQuit, sizeof(GameState)), 0);
     EXPECT_EQ(second.app->Human().Status(), QString::fromLatin1(text::kGameResumed));
     EXPECT_FALSE(QFile::exists(FileIn(data, "last-game.dom")));
