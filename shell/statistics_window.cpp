@@ -86,6 +86,8 @@ StatisticsWindow::StatisticsWindow(QWidget* owner, const Statistics& statistics,
     Refresh();
 }
 
+static_assert(std::size(text::kStatisticsLevels) == kStatisticsLevels, "a row for every level");
+
 void StatisticsWindow::Refresh() {
     const Statistics& s = statistics_;
     const QString players = QString::fromLatin1(text::kStatisticsPlayers);

@@ -2,10 +2,12 @@
 
 #include <cstdint>
 
+#include "ai/level.h"
+
 namespace pipwick {
 
-// The computer players' levels the statistics tell apart: 0 Beginner, 1 Advanced.
-constexpr int kStatisticsLevels = 2;
+// A row for every level up to the strongest, indexed by the level's value.
+constexpr int kStatisticsLevels = static_cast<int>(kStrongestLevel) + 1;
 
 // Games of one kind: finished ones won or lost by the human, and those given up before the end.
 struct GameTally {
@@ -17,7 +19,8 @@ struct GameTally {
     bool operator==(const GameTally&) const = default;
 };
 
-// What kind of game it was: how many players, and the level of the strongest computer player.
+// What kind of game it was: how many players, and the value of the strongest computer player's
+// Level.
 struct GameKind {
     int32_t players = 2;
     int32_t level = 0;

@@ -9,8 +9,8 @@ GameKind KindOfGame(const GameState& state, const Settings& settings) {
     kind.players = state.PlayerCount;
     for (int player = 2; player <= 4; ++player) {
         if (TakesPart(state, player)) {
-            // Any level but Beginner plays as Advanced.
-            kind.level = std::max(kind.level, settings.PlayerLevel[player] == 0 ? 0 : 1);
+            const Level level = LevelFromSetting(settings.PlayerLevel[player]);
+            kind.level = std::max(kind.level, static_cast<int32_t>(level));
         }
     }
     return kind;
