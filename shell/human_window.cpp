@@ -51,6 +51,7 @@ HumanWindow::HumanWindow(QWidget* owner, const GameState& state, const Settings&
       commands_(commands),
       hand_(new HandArea(*this)),
       status_(new QLabel(hand_)),
+      score_(new ScoreLabel(*hand_)),
       placement_(new OuterPlacement(*this)) {
     setWindowTitle(QString::fromStdString(settings.PlayerNames[1]));
     hand_->SetBackgroundColour(WindowColour(*this));
@@ -184,6 +185,11 @@ void HumanWindow::CheckHeight() {
 
 void HumanWindow::SetCaption(const QString& caption) {
     setWindowTitle(caption);
+    score_->SetCaption(caption);
+}
+
+void HumanWindow::SetScore(int32_t score) {
+    score_->SetScore(score);
 }
 
 void HumanWindow::SetStatus(const QString& status) {
@@ -254,6 +260,7 @@ void HumanWindow::HandResized() {
     const int32_t left = Scaled(3, geometry_.ScaleFactor);
     status_->setGeometry(left, 0, std::max(0, hand_->width() - left),
                          Scaled(14, geometry_.ScaleFactor));
+    score_->FitUnder(geometry_.HandSlotRect[0]);
     RedrawHand();
 }
 

@@ -13,6 +13,7 @@
 #include "shell/human_commands.h"
 #include "shell/outer_placement.h"
 #include "shell/player_window.h"
+#include "shell/score_label.h"
 #include "shell/surface_widget.h"
 #include "shell/window_rects.h"
 #include "texts/menu_commands.h"
@@ -47,6 +48,8 @@ class HumanWindow : public QMainWindow, public PlayerWindow {
     void Place();
     QWidget& Frame() override { return *this; }
     void SetCaption(const QString& caption) override;
+    void SetScore(int32_t score) override;
+    const ScoreLabel& Score() const { return *score_; }
     void SetStatus(const QString& status);
     QString Status() const;
     void SetDrawPassLabel(bool pass);
@@ -88,6 +91,7 @@ class HumanWindow : public QMainWindow, public PlayerWindow {
     HumanCommands& commands_;
     HandArea* hand_;
     QLabel* status_;
+    ScoreLabel* score_;
     OuterPlacement* placement_;
     QAction* actions_[std::size(kMenuItems)] = {};
     QTimer heightCheck_;

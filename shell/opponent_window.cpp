@@ -14,7 +14,8 @@ OpponentWindow::OpponentWindow(QWidget* owner, int index, const Geometry& geomet
       index_(index),
       geometry_(geometry),
       screen_(screen),
-      placement_(new OuterPlacement(*this)) {
+      placement_(new OuterPlacement(*this)),
+      score_(new ScoreLabel(*this)) {
     SetBackgroundColour(palette().color(QPalette::Window).rgb() & 0xFFFFFFu);
     heightCheck_.setSingleShot(true);
     heightCheck_.setInterval(timing::kHeightCheck);
@@ -53,6 +54,11 @@ void OpponentWindow::CheckHeight() {
 
 void OpponentWindow::SetCaption(const QString& caption) {
     setWindowTitle(caption);
+    score_->SetCaption(caption);
+}
+
+void OpponentWindow::SetScore(int32_t score) {
+    score_->SetScore(score);
 }
 
 void OpponentWindow::SetWidth(int32_t outerWidth) {
@@ -75,6 +81,7 @@ void OpponentWindow::SetHandPainter(std::function<void(SurfaceWidget&)> painter)
 
 void OpponentWindow::resizeEvent(QResizeEvent* event) {
     SurfaceWidget::resizeEvent(event);
+    score_->FitUnder(geometry_.OpponentSlotRect[0]);
     RedrawHand();
 }
 

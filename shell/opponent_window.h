@@ -6,6 +6,7 @@
 #include "model/geometry.h"
 #include "shell/outer_placement.h"
 #include "shell/player_window.h"
+#include "shell/score_label.h"
 #include "shell/surface_widget.h"
 #include "shell/window_rects.h"
 
@@ -32,11 +33,13 @@ class OpponentWindow : public SurfaceWidget, public PlayerWindow {
     QWidget& Frame() override { return *this; }
     SurfaceWidget& Hand() override { return *this; }
     void SetCaption(const QString& caption) override;
+    void SetScore(int32_t score) override;
     void SetWidth(int32_t outerWidth) override;
     void RedrawHand() override;
     // The tile drawing, which draws the tiles onto the cleared surface.
     void SetHandPainter(std::function<void(SurfaceWidget&)> painter);
     const QTimer& HeightCheckTimer() const { return heightCheck_; }
+    const ScoreLabel& Score() const { return *score_; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -49,6 +52,7 @@ class OpponentWindow : public SurfaceWidget, public PlayerWindow {
     const Geometry& geometry_;
     ScreenSize screen_;
     OuterPlacement* placement_;
+    ScoreLabel* score_;
     int32_t playerCount_ = 2;
     QTimer heightCheck_;
     std::function<void(SurfaceWidget&)> painter_;

@@ -19,6 +19,8 @@ class PlayerWindow {
     // The surface the player's tiles are drawn on.
     virtual SurfaceWidget& Hand() = 0;
     virtual void SetCaption(const QString& caption) = 0;
+    // The score the caption shows, also written in the window while the caption is cut short.
+    virtual void SetScore(int32_t score) = 0;
     // The width rule: keeps the left edge, the top and the height.
     virtual void SetWidth(int32_t outerWidth) = 0;
     // Clears the hand's surface and draws its tiles again.

@@ -26,6 +26,7 @@ QString QtGameView::Caption(int player) const {
 void QtGameView::ShowCaptions() {
     for (int player = 1; player <= 4; ++player) {
         windows_.Player(player).SetCaption(Caption(player));
+        windows_.Player(player).SetScore(state_.Scores[player]);
     }
 }
 

@@ -10,6 +10,8 @@ constexpr const char* kAppTitle = "Pipwick";
 
 // Player window captions: score, then name.
 constexpr const char* kCaption = "%d - %s";
+// The score inside a player's window, where the caption is too narrow to show it whole.
+constexpr const char* kScoreInWindow = "Score: %d";
 
 // The status pop-up.
 constexpr const char* kWontPlayThere = "That domino won't play there!";
