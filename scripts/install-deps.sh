@@ -9,7 +9,7 @@ packages=(
   clang-format
   qt6-base-dev qt6-multimedia-dev
   libsodium-dev
-  python3 xvfb xauth openbox xdotool x11-utils
+  python3 xvfb xauth openbox xdotool x11-utils x11-apps
   pulseaudio pulseaudio-utils
 )
 

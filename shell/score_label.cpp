@@ -10,9 +10,10 @@ namespace pipwick {
 namespace {
 
 // Measured under a common window manager's default theme, whose title font is an 8-point bold
-// sans: its icon, buttons, borders and paddings took 67 pixels of the width; the rest of the
-// allowance is room for rounding and slightly wider fonts.
-constexpr int32_t kFrameAllowance = 80;
+// sans: it centres the caption between equal margins, as wide as the icon or the buttons on
+// either side, and left 106 pixels of a window's width to them; the rest of the allowance is room
+// for slightly wider fonts.
+constexpr int32_t kFrameAllowance = 112;
 constexpr double kTitlePoints = 8.0;
 // The largest and smallest text heights the label draws with, in pixels.
 constexpr int kLargestPixels = 13;

@@ -1,0 +1,302 @@
+#!/usr/bin/env python3
+"""Every player's score can be read on a real desktop: in his window's caption, as the window
+manager draws it, or, where the caption is cut short, in the window under his tiles.
+
+Whether a caption is drawn whole is measured, not guessed: the same caption is drawn by the same
+window manager in the title bar of a wide window on a second, private X screen, and the text
+pixels of the two title bars must be the same. Runs at 800 x 600 with four players and names of
+14 characters, the longest the player preferences keep, before and after a hand has been played,
+and at every table size the larger screens allow; prints what it measured.
+
+Usage: caption_test.py PROGRAM"""
+
+import dataclasses
+import re
+import subprocess
+import sys
+import time
+
+from screen_pixels import ScreenPixels
+from x_session import StepTimeout, XSession, outer_rect, wait_for, window_info
+
+NAMES = {1: "WWWWWWWWWWWWWW", 2: "Christopherson", 3: "Abcdefghijklmn", 4: "mmmmmmmmmmmmmm"}
+# Screen, table size setting (1 small, 2 medium, 3 large) and the scale it gives.
+CONFIGURATIONS = ((800, 600, 1, 1.0), (1024, 768, 1, 1.0), (1024, 768, 2, 1.5),
+                  (1920, 1080, 1, 1.0), (1920, 1080, 2, 1.5), (1920, 1080, 3, 2.0))
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+    return condition
+
+
+def background_of(row):
+    counts = {}
+    for pixel in row:
+        counts[pixel] = counts.get(pixel, 0) + 1
+    return max(counts, key=counts.get)
+
+
+def ink_columns(rows):
+    """Columns with a pixel unlike its row's background, the most common colour of the row."""
+    backgrounds = [background_of(row) for row in rows]
+    return [x for x in range(len(rows[0]))
+            if any(row[x] != background for row, background in zip(rows, backgrounds))]
+
+
+def runs(columns):
+    found = []
+    for x in columns:
+        if found and x == found[-1][1]:
+            found[-1][1] = x + 1
+        else:
+            found.append([x, x + 1])
+    return found
+
+
+@dataclasses.dataclass(frozen=True)
+class TitleBar:
+    """Where a frame's title bar holds the caption: inside the bevel, between the window icon and
+    the buttons. The window manager frames every window the same way, so the margins are taken
+    once from a window whose title is blank."""
+
+    left: int
+    right: int
+
+    @staticmethod
+    def rows(pixels, info, left, right):
+        ox, oy, ox2, _ = outer_rect(info)
+        return pixels.block(ox + left, oy + 2, ox2 - right, info["y"] - 2)
+
+    @classmethod
+    def measure(cls, pixels, info):
+        width = outer_rect(info)[2] - outer_rect(info)[0]
+        bevel = 2
+        found = runs(ink_columns(cls.rows(pixels, info, bevel, bevel)))
+        if len(found) < 2:
+            raise RuntimeError("a blank title bar without icon and buttons: %s" % found)
+        return cls(bevel + found[0][1] + 1, width - bevel - found[1][0] + 1)
+
+    def text(self, pixels, info):
+        """The caption's text as drawn: the title bar's pixels from its first to its last
+        column of ink."""
+        rows = self.rows(pixels, info, self.left, self.right)
+        ink = ink_columns(rows)
+        return tuple(row[ink[0]:ink[-1] + 1] for row in rows) if ink else ()
+
+
+def settled(read, timeout=5):
+    """Reads until two reads a little apart agree: the window manager has drawn."""
+    last = [None]
+
+    def same():
+        now = read()
+        agreed = now == last[0]
+        last[0] = now
+        return agreed and now is not None
+
+    wait_for("the picture to settle", same, timeout=timeout, interval=0.2)
+    return last[0]
+
+
+class Reference:
+    """A wide window on a private X screen that draws any caption whole."""
+
+    def __init__(self, session):
+        self.session = session
+        self.window = self._message("-geometry", "600x30+0+100")
+        # A second window holds the focus, so that the reference is drawn as inactive, as the
+        # game's windows are while the table has the focus.
+        self.focus = self._message("-geometry", "200x30+0+300")
+        self._set_title(" ")
+        self.session.x("xdotool", "windowactivate", "--sync", self.focus)
+        self.bar = settled(lambda: TitleBar.measure(ScreenPixels(session), self._info()))
+
+    def _message(self, *geometry):
+        before = set(self.session.x("xdotool", "search", "--class", "Xmessage").split())
+        self.session.start_child(["xmessage", "-title", "pipwick-reference", *geometry, " "],
+                                 stderr=subprocess.DEVNULL)
+
+        def new_window():
+            now = set(self.session.x("xdotool", "search", "--onlyvisible", "--class",
+                                     "Xmessage").split())
+            return (now - before) and sorted(now - before)[0]
+
+        return wait_for("the reference window", new_window)
+
+    def _info(self):
+        return window_info(self.session, self.window)
+
+    def _set_title(self, title):
+        self.session.x("xprop", "-id", self.window, "-f", "_NET_WM_NAME", "8u", "-set",
+                       "_NET_WM_NAME", title)
+
+    def text(self, caption):
+        self._set_title(caption)
+        wait_for("the reference's new title",
+                 lambda: visible_caption(self.session, self.window) == caption)
+        text = settled(lambda: self.bar.text(ScreenPixels(self.session), self._info()))
+        if not check(text, "the reference window shows no text for %r" % caption):
+            return ()
+        # Its own title bar must hold the caption with room to spare, or it proves nothing.
+        width = outer_rect(self._info())[2] - outer_rect(self._info())[0]
+        check(len(text[0]) < width - self.bar.left - self.bar.right - 20,
+              "the reference window is too narrow for %r" % caption)
+        return text
+
+
+def caption_of(session, wid, atom="_NET_WM_NAME"):
+    match = re.search(atom + r'\(UTF8_STRING\) = "(.*)"', session.x("xprop", "-id", wid, atom))
+    return match.group(1) if match else None
+
+
+def visible_caption(session, wid):
+    """The caption as the window manager last took it in to draw."""
+    return caption_of(session, wid, "_NET_WM_VISIBLE_NAME")
+
+
+def label_under_tiles(pixels, info):
+    """The ink at the bottom of the window's client area, where the score is written under the
+    tiles: the rows up from the last one while they hold ink, cut to the columns that do. The
+    label must stand clear of what is above it by a blank row."""
+    rows = pixels.block(info["x"], info["y"], info["x"] + info["width"],
+                        info["y"] + info["height"])
+    background = background_of(rows[-1] + rows[-2])
+    label = []
+    for row in reversed(rows[len(rows) // 2:]):
+        if all(pixel == background for pixel in row):
+            break
+        label.insert(0, row)
+    else:
+        return "touching the tiles"
+    ink = ink_columns(label) if label else []
+    return tuple(row[ink[0]:ink[-1] + 1] for row in label) if ink else ()
+
+
+def read_scores(game, ids, reference, players, where):
+    """Checks that each player's score can be read; returns what was measured per player."""
+    session = game.session
+    session.x("xdotool", "windowactivate", "--sync", ids[0])
+    wait_for("the window manager to take the captions in", lambda: all(
+        visible_caption(session, ids[p]) == caption_of(session, ids[p]) for p in players))
+    found = {}
+
+    def look():
+        pixels = ScreenPixels(session)
+        seen = {}
+        for player in players:
+            info = window_info(session, ids[player])
+            seen[player] = (reference.bar.text(pixels, info),
+                            label_under_tiles(pixels, info), info["width"])
+        return seen
+
+    seen = settled(look)
+    for player in players:
+        caption = caption_of(session, ids[player])
+        match = re.fullmatch(r"(\d+) - (.*)", caption or "")
+        if not check(match and match.group(2) == NAMES[player],
+                     "%s: player %d's caption is %r" % (where, player, caption)):
+            continue
+        title, label, width = seen[player]
+        whole = title == reference.text(caption)
+        found[player] = (int(match.group(1)), whole, label)
+        print("  %-28s window %3d px: caption %s, score under the tiles %s" % (
+            caption, width, "whole" if whole else "cut short",
+            "shown" if label else "not shown"), flush=True)
+        check(label != "touching the tiles",
+              "%s: player %d's score touches his tiles" % (where, player))
+        check(whole or label,
+              "%s: player %d's score can be read nowhere (%r cut short)" % (where, player, caption))
+    # The computer players' labels are drawn alike: the same score looks the same in each
+    # window, another score does not.
+    labelled = [(score, label) for player, (score, whole, label) in found.items()
+                if label and player > 1]
+    for score, label in labelled:
+        for other_score, other_label in labelled:
+            check((score == other_score) == (label == other_label),
+                  "%s: scores %d and %d are written %s" % (
+                      where, score, other_score, "alike" if label == other_label else "apart"))
+    return found
+
+
+def game_windows(game):
+    ids = {0: wait_for("the table", lambda: game.window("Pipwick"), timeout=15)}
+    for player in range(1, 5):
+        ids[player] = wait_for("player %d's window" % player,
+                               lambda player=player: game.window(NAMES[player]), timeout=15)
+    return ids
+
+
+def new_game(game, ids):
+    session = game.session
+    session.x("xdotool", "windowactivate", "--sync", ids[1])
+    session.x("xdotool", "key", "--window", ids[1], "ctrl+n")
+    wait_for("the scores in the captions", lambda: all(
+        (caption_of(session, ids[p]) or "").startswith("0 - ") for p in range(1, 5)), timeout=15)
+
+
+def play_hand(game, ids):
+    """Leads with the first tile if the human leads, then passes until the hand is over, and
+    closes the end-of-hand message."""
+    session = game.session
+    info = window_info(session, ids[1])
+    session.x("xdotool", "mousemove", str(info["x"] + 10), str(info["y"] + info["height"] - 20),
+              "click", "1")
+    popup = None
+    for _ in range(80):
+        session.x("xdotool", "key", "--window", ids[1], "ctrl+a")
+        time.sleep(0.3)
+        popups = [wid for wid in session.x("xdotool", "search", "--all", "--onlyvisible", "--pid",
+                                            str(game.process.pid), "--name", "^Pipwick$").split()
+                  if wid != ids[0]]
+        if popups:
+            popup = popups[0]
+            break
+    if not check(popup, "no hand ended after 80 passes"):
+        return
+    info = window_info(session, popup)
+    session.x("xdotool", "mousemove", str(info["x"] + 20), str(info["y"] + 20), "click", "1")
+    wait_for("the end-of-hand message to close",
+             lambda: not window_info(session, popup)["mapped"], timeout=15)
+
+
+def run(program):
+    with XSession(1920, 1080, None) as reference_screen:
+        reference = Reference(reference_screen)
+        for width, height, table_size, scale in CONFIGURATIONS:
+            where = "%dx%d at scale %.1f" % (width, height, scale)
+            print(where, flush=True)
+            settings = {"nump": 4, "sound": 0, "delay": 0, "speed": 10, "tblsz": table_size}
+            settings.update({"pnm%d" % p: name for p, name in NAMES.items()})
+            with XSession(width, height, program) as session:
+                game = session.start_game(settings)
+                try:
+                    ids = game_windows(game)
+                    new_game(game, ids)
+                    read_scores(game, ids, reference, range(1, 5), where)
+                    if width == 800:
+                        play_hand(game, ids)
+                        found = read_scores(game, ids, reference, range(1, 5),
+                                            where + " after a hand")
+                        check(any(score for score, _, _ in found.values()),
+                              "%s: nobody scored in a whole hand" % where)
+                except StepTimeout as timeout:
+                    check(False, "%s: %s\n%s" % (where, timeout, game.output()))
+                finally:
+                    game.end()
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__)
+        return 2
+    run(sys.argv[1])
+    for failure in failures:
+        print("FAILED:", failure)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

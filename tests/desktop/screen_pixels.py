@@ -1,0 +1,37 @@
+"""The pixels of an X screen as a player sees them, grabbed with xwd and read here, so that the
+desktop tests can look at what the window manager drew."""
+
+import struct
+import subprocess
+
+_HEADER_FIELDS = 25
+
+
+class ScreenPixels:
+    def __init__(self, session):
+        data = subprocess.run(["xwd", "-root", "-silent"], env=session.env, capture_output=True,
+                              timeout=20, check=True).stdout
+        header = struct.unpack(">%dI" % _HEADER_FIELDS, data[:_HEADER_FIELDS * 4])
+        (header_size, _, pixmap_format, _, width, height, _, byte_order, _, _, _,
+         bits_per_pixel, bytes_per_line, _, red_mask, green_mask, blue_mask, _, _,
+         colours) = header[:20]
+        if pixmap_format != 2 or bits_per_pixel not in (24, 32):
+            raise RuntimeError("unexpected screen format: %d bits per pixel" % bits_per_pixel)
+        start = header_size + colours * 12
+        self.width, self.height = width, height
+        self._rows = data[start:start + height * bytes_per_line]
+        self._line = bytes_per_line
+        self._step = bits_per_pixel // 8
+        self._order = "little" if byte_order == 0 else "big"
+        self._masks = [(mask, (mask & -mask).bit_length() - 1)
+                       for mask in (red_mask, green_mask, blue_mask)]
+
+    def at(self, x, y):
+        """(red, green, blue) of one screen pixel."""
+        offset = y * self._line + x * self._step
+        value = int.from_bytes(self._rows[offset:offset + self._step], self._order)
+        return tuple((value & mask) >> shift for mask, shift in self._masks)
+
+    def block(self, left, top, right, bottom):
+        """The pixels of a rectangle, row by row; right and bottom just outside."""
+        return tuple(tuple(self.at(x, y) for x in range(left, right)) for y in range(top, bottom))
