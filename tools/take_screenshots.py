@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Takes the README's pictures of the windows (docs/screen-*.png) on a private X desktop with a
 window manager: at start-up, during a hand and at the end of a hand, at 1024 x 768 and
-1920 x 1080 with four players. Needs what the desktop tests need, and ImageMagick's import.
+1920 x 1080 with four players, and the end of a hand at 800 x 600 with names of 14 characters,
+whose scores are written under the tiles. Needs what the desktop tests need, and ImageMagick's import.
 
 Usage: tools/take_screenshots.py PROGRAM DOCS_FOLDER"""
 
@@ -18,14 +19,35 @@ def shoot(session, path):
     print("wrote", path)
 
 
-def take(program, docs, width, height):
+LONG_NAMES = {"pnm1": "Maximilian Orr", "pnm2": "Christopherson", "pnm3": "Annabel Morgan",
+              "pnm4": "Bartholomew Ng"}
+
+
+def end_of_hand_message(game):
+    """The pop-up that says the hand is over: a window of the game's, not the table, named as
+    the program."""
+    table = game.window("Pipwick")
+    found = game.session.x("xdotool", "search", "--all", "--onlyvisible", "--pid",
+                           str(game.process.pid), "--name", "^Pipwick$").split()
+    return [wid for wid in found if wid != table]
+
+
+def take(program, docs, width, height, names=None, moments=("start", "hand", "hand-over")):
     with XSession(width, height, program) as session:
-        game = session.start_game({"nump": 4, "sound": 0, "delay": 0, "speed": 10})
+        settings = {"nump": 4, "sound": 0, "delay": 0, "speed": 10}
+        settings.update(names or {})
+        game = session.start_game(settings)
         try:
-            human = wait_for("the human's window", lambda: game.window("Player"))
+            human_name = (names or {}).get("pnm1", "Player")
+            human = wait_for("the human's window", lambda: game.window(human_name))
             time.sleep(2)
             prefix = os.path.join(docs, "screen-%dx%d-" % (width, height))
-            shoot(session, prefix + "start.png")
+
+            def moment(name):
+                if name in moments:
+                    shoot(session, prefix + name + ".png")
+
+            moment("start")
             session.x("xdotool", "windowactivate", "--sync", human)
             session.x("xdotool", "key", "--window", human, "ctrl+n")
             time.sleep(2)
@@ -34,17 +56,17 @@ def take(program, docs, width, height):
             session.x("xdotool", "mousemove", str(info["x"] + 10),
                       str(info["y"] + info["height"] - 20), "click", "1")
             time.sleep(3)
-            shoot(session, prefix + "hand.png")
+            moment("hand")
             # Drawing until the pile is empty and passing after: the others finish the hand.
-            for _ in range(40):
+            for _ in range(80):
                 session.x("xdotool", "key", "--window", human, "ctrl+a")
                 time.sleep(0.4)
-                if game.window("Pipwick") and len(session.x(
-                        "xdotool", "search", "--pid", str(game.process.pid),
-                        "--onlyvisible", "--name", "^Pipwick$").split()) > 1:
+                if end_of_hand_message(game):
                     break
+            else:
+                raise RuntimeError("the hand did not end")
             time.sleep(1)
-            shoot(session, prefix + "hand-over.png")
+            moment("hand-over")
         finally:
             game.end()
 
@@ -55,6 +77,7 @@ def main():
         return 2
     for width, height in ((1024, 768), (1920, 1080)):
         take(sys.argv[1], sys.argv[2], width, height)
+    take(sys.argv[1], sys.argv[2], 800, 600, LONG_NAMES, ("hand-over",))
     return 0
 
 
