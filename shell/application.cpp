@@ -44,6 +44,7 @@ Application::Application(StartupOptions options)
     }
     InstallCommands();
     InstallRecords();
+    DescribeWindows();
     WatchScreenWidth();
     table_->update();
     gamePath_ = options_.gamePath;
@@ -127,9 +128,15 @@ void Application::RunSequence(const std::function<void()>& sequence) {
     }
 }
 
+// A click on a tile: the keys stop showing their focus until they are used again.
+void Application::HandSlotClicked(int slot) {
+    keys_.MouseUsed();
+    LeadOrPickUp(slot);
+}
+
 // A tile picked up by a hint on an empty table is led by its click like any other: it is put
 // down first, so that no picked-up tile outlives the lead.
-void Application::HandSlotClicked(int slot) {
+void Application::LeadOrPickUp(int slot) {
     RunHumanAction([this, slot] {
         if (TableIsEmpty(state_) && state_.SelectedTile != kNoSelection) {
             game_->SelectHandTile(kDropSelection);
@@ -139,6 +146,11 @@ void Application::HandSlotClicked(int slot) {
 }
 
 void Application::TableDrop(int armIndex) {
+    keys_.MouseUsed();
+    PlayOnArm(armIndex);
+}
+
+void Application::PlayOnArm(int armIndex) {
     RunHumanAction([this, armIndex] { game_->HumanPlaysOnArm(armIndex); });
 }
 

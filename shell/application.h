@@ -13,6 +13,7 @@
 #include "engine/undo_history.h"
 #include "model/game_state.h"
 #include "model/geometry.h"
+#include "shell/hand_keys.h"
 #include "shell/human_commands.h"
 #include "shell/human_window.h"
 #include "shell/last_game_file.h"
@@ -25,6 +26,7 @@
 #include "shell/score_sheet_window.h"
 #include "shell/settings_store.h"
 #include "shell/sound_player.h"
+#include "shell/spoken_moves.h"
 #include "shell/statistics_file.h"
 #include "shell/table_scale.h"
 #include "shell/table_window.h"
@@ -63,6 +65,10 @@ struct StartupOptions {
 // The screen size of the primary screen, in device-independent pixels.
 ScreenSize PrimaryScreenSize();
 
+// The place of arm's open end among the open ends, as the table lists them for assistive
+// technologies; -1 when that end is not open.
+int OpenEndIndex(const GameState& state, int arm);
+
 // The running program: the settings, the scale, the one game state, the five windows and the game
 // that runs behind them. Constructing it is the start-up; it ends when the human's window closes.
 class Application : public HumanCommands {
@@ -93,6 +99,7 @@ class Application : public HumanCommands {
     // HumanCommands.
     void HandSlotClicked(int slot) override;
     void DrawOrPass() override;
+    bool HandKey(int key) override;
     void NewGame() override;
     void ChoosePlayers(int count) override;
     void DropSelection() override;
@@ -100,6 +107,8 @@ class Application : public HumanCommands {
     void Minimise() override;
     // Brings the table back from being minimised, and every window with it.
     void Restore();
+    // The keyboard's focus in the hand and its chosen end.
+    const HandKeys& Keys() const { return keys_; }
 
     // Saved games. Opening refuses a file that fails any check ("Can't open game!") and changes
     // nothing then; announce shows "Game opened". A save that cannot be written returns false.
@@ -127,6 +136,14 @@ class Application : public HumanCommands {
     void RestoreWindows();
     std::array<QWidget*, 4> PlayerWindows() const;
     void TableDrop(int armIndex);
+    // The human's lead or pick-up of the tile in slot, and his play on an arm, however given.
+    void LeadOrPickUp(int slot);
+    void PlayOnArm(int armIndex);
+    // Shows the keyboard's focus and chosen end while the keys are in use, and tells assistive
+    // technologies where they moved.
+    void ShowKeyboardView();
+    // What assistive technologies are told of the hands, the table and the status line.
+    void DescribeWindows();
     void Reload();
     // Builds the table canvas from the chosen set; says so when the artwork cannot be loaded.
     void LoadDominoSet();
@@ -162,6 +179,9 @@ class Application : public HumanCommands {
     void HideMarks();
     // The pointer over the table: over a marked end the status line tells what the play scores.
     void PreviewAt(const QPoint& point);
+    // The status line tells what laying the picked-up tile on arm would score (or that it fits
+    // no end, for -1).
+    void PreviewArm(int arm);
     void EndPreview();
     // The status line as the game left it, without a preview.
     QString GameStatus() const;
@@ -196,6 +216,11 @@ class Application : public HumanCommands {
     bool gameKept_ = false;
     QString gamePath_;
     UndoHistory history_;
+    HandKeys keys_{state_, geometry_};
+    std::unique_ptr<SpokenMoves> spokenMoves_;
+    // What assistive technologies were last told has the focus: a hand slot and an end.
+    int toldFocus_ = -1;
+    int toldEnd_ = -1;
     // The last hint; its end alone is marked while its tile is picked up.
     Hint hint_;
     // The arms whose ends are marked now.

@@ -9,6 +9,8 @@ class HumanCommands {
     // A press on the tile in hand slot 0..20, on his turn.
     virtual void HandSlotClicked(int slot) = 0;
     virtual void DrawOrPass() = 0;
+    // A key (a Qt::Key) pressed in his hand: returns whether the hand used it.
+    virtual bool HandKey(int key) = 0;
     virtual void NewGame() = 0;
     // A number-of-players item, 2..4.
     virtual void ChoosePlayers(int count) = 0;

@@ -1,12 +1,17 @@
 #include "shell/human_window.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QShortcut>
 #include <algorithm>
 
+#include "shell/accessible_views.h"
 #include "shell/timings.h"
+#include "table/end_marks.h"
+#include "texts/spoken_texts.h"
 #include "texts/texts.h"
 
 namespace pipwick {
@@ -19,7 +24,39 @@ uint32_t WindowColour(const QWidget& widget) {
 
 }  // namespace
 
-HandArea::HandArea(HumanWindow& window) : SurfaceWidget(false), window_(window) {}
+HandArea::HandArea(HumanWindow& window) : SurfaceWidget(false), window_(window) {
+    setFocusPolicy(Qt::StrongFocus);
+    setToolTip(QString::fromLatin1(text::kHandKeys));
+}
+
+void HandArea::ShowFocusAt(int slot) {
+    if (slot != focusSlot_) {
+        focusSlot_ = slot;
+        update();
+    }
+}
+
+void HandArea::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier) ||
+        !window_.HandKeyPressed(event->key())) {
+        SurfaceWidget::keyPressEvent(event);
+    }
+}
+
+// The focus is framed over the picture, in the colours of the marks on the table, and never drawn
+// into the surface the tiles are composed on.
+void HandArea::paintEvent(QPaintEvent* event) {
+    SurfaceWidget::paintEvent(event);
+    if (focusSlot_ < 0) {
+        return;
+    }
+    const QRect slot = window_.HandSlotArea(focusSlot_);
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(QRgb(kEndMarkDark)), 1));
+    painter.drawRect(slot.adjusted(0, 0, -1, -1));
+    painter.setPen(QPen(QColor(QRgb(kEndMarkBright)), 2));
+    painter.drawRect(slot.adjusted(2, 2, -2, -2));
+}
 
 void HandArea::mousePressEvent(QMouseEvent* event) {
     SurfaceWidget::mousePressEvent(event);
@@ -56,12 +93,17 @@ HumanWindow::HumanWindow(QWidget* owner, const GameState& state, const Settings&
     setWindowTitle(QString::fromStdString(settings.PlayerNames[1]));
     hand_->SetBackgroundColour(WindowColour(*this));
     setCentralWidget(hand_);
+    // The keys of the hand work as soon as the window is active.
+    hand_->setFocus();
     // The status line sits above the slots, which start 14 design units down.
     const double scale = geometry.ScaleFactor;
     QFont font = status_->font();
     font.setPixelSize(std::min(Scaled(14, scale) - 3, 13));
     status_->setFont(font);
     status_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    ProvideAccessibleView(
+        *status_,
+        {QAccessible::StatusBar, [this] { return news_; }, [this] { return status_->text(); }, {}});
     BuildMenu();
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::ApplicationShortcut);
@@ -194,6 +236,12 @@ void HumanWindow::SetScore(int32_t score) {
 
 void HumanWindow::SetStatus(const QString& status) {
     status_->setText(status);
+    Tell(status);
+}
+
+void HumanWindow::Tell(const QString& news) {
+    news_ = news;
+    AnnounceNameChanged(*status_);
 }
 
 QString HumanWindow::Status() const {
@@ -227,6 +275,7 @@ void HumanWindow::RedrawHand() {
     if (painter_) {
         painter_(*hand_);
     }
+    AnnounceItemsChanged(*hand_);
 }
 
 void HumanWindow::SetHandPainter(std::function<void(SurfaceWidget&)> painter) {
@@ -245,6 +294,15 @@ void HumanWindow::HandPressed(const QPoint& point) {
             return;
         }
     }
+}
+
+bool HumanWindow::HandKeyPressed(int key) {
+    return commands_.HandKey(key);
+}
+
+QRect HumanWindow::HandSlotArea(int slot) const {
+    const Rect& r = geometry_.HandSlotRect[slot];
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
 void HumanWindow::HandDoubleClicked(Qt::MouseButton button, const QPoint& point) {

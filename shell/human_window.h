@@ -27,13 +27,20 @@ class HandArea : public SurfaceWidget {
   public:
     explicit HandArea(HumanWindow& window);
 
+    // Frames the tile in this slot, -1 for none: where the keyboard's focus is.
+    void ShowFocusAt(int slot);
+    int FocusShownAt() const { return focusSlot_; }
+
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
     HumanWindow& window_;
+    int focusSlot_ = -1;
 };
 
 // The human player's window at the bottom of the screen: his hand face up, the menu bar with every
@@ -52,6 +59,11 @@ class HumanWindow : public QMainWindow, public PlayerWindow {
     const ScoreLabel& Score() const { return *score_; }
     void SetStatus(const QString& status);
     QString Status() const;
+    // Tells assistive technologies news the status line does not show (a move of the game);
+    // every change of the status line is news too.
+    void Tell(const QString& news);
+    QString News() const { return news_; }
+    QLabel& StatusLine() { return *status_; }
     void SetDrawPassLabel(bool pass);
     // Puts the check mark on the item for count players only.
     void CheckPlayerCount(int32_t count);
@@ -62,6 +74,9 @@ class HumanWindow : public QMainWindow, public PlayerWindow {
     SurfaceWidget& Hand() override;
     // Draws the hand again: clears the surface and lets the painter draw the tiles.
     void RedrawHand() override;
+    // Frames the tile in slot as the keyboard's focus, -1 for none.
+    void ShowHandFocus(int slot) { hand_->ShowFocusAt(slot); }
+    const HandArea& HandKeysArea() const { return *hand_; }
     // The tile drawing, which draws the hand's tiles onto the cleared surface.
     void SetHandPainter(std::function<void(SurfaceWidget&)> painter);
 
@@ -72,6 +87,10 @@ class HumanWindow : public QMainWindow, public PlayerWindow {
 
     // From the hand area.
     void HandPressed(const QPoint& point);
+    // A key in the hand: whether the hand used it.
+    bool HandKeyPressed(int key);
+    // A hand slot's rectangle in the hand's pixels.
+    QRect HandSlotArea(int slot) const;
     void HandDoubleClicked(Qt::MouseButton button, const QPoint& point);
     void HandResized();
 
@@ -92,6 +111,7 @@ class HumanWindow : public QMainWindow, public PlayerWindow {
     HandArea* hand_;
     QLabel* status_;
     ScoreLabel* score_;
+    QString news_;
     OuterPlacement* placement_;
     QAction* actions_[std::size(kMenuItems)] = {};
     QTimer heightCheck_;

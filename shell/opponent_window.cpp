@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 
+#include "shell/accessible_views.h"
 #include "shell/timings.h"
 
 namespace pipwick {
@@ -72,6 +73,7 @@ void OpponentWindow::RedrawHand() {
     if (painter_) {
         painter_(*this);
     }
+    AnnounceItemsChanged(*this);
 }
 
 void OpponentWindow::SetHandPainter(std::function<void(SurfaceWidget&)> painter) {

@@ -4,6 +4,7 @@
 // rules.
 #include "engine/trial_play.h"
 #include "shell/application.h"
+#include "texts/spoken_texts.h"
 #include "texts/texts.h"
 
 namespace pipwick {
@@ -100,6 +101,7 @@ void Application::HideMarks() {
         marked = false;
     }
     table_->ShowMarks({});
+    table_->ShowChosenEnd({});
     EndPreview();
 }
 
@@ -122,6 +124,8 @@ void Application::ShowMarks() {
     if (ends.empty()) {
         EndPreview();
     }
+    keys_.Follow(hinted ? hint_.arm : -1);
+    ShowKeyboardView();
 }
 
 // A press there plays on the first arm whose drop area holds the point, so that is the play
@@ -132,12 +136,20 @@ void Application::PreviewAt(const QPoint& point) {
         EndPreview();
         return;
     }
-    const int32_t score = TryHumanPlay(state_, geometry_, state_.SelectedTile, arm).score;
+    PreviewArm(arm);
+}
+
+void Application::PreviewArm(int arm) {
     const QString tile = TileName(state_.SelectedTile);
     if (!previewing_) {
         statusBeforePreview_ = windows_.human->Status();
         previewing_ = true;
     }
+    if (arm < 0) {
+        windows_.human->SetStatus(QString::fromLatin1(text::kFitsNoEnd).arg(tile));
+        return;
+    }
+    const int32_t score = TryHumanPlay(state_, geometry_, state_.SelectedTile, arm).score;
     windows_.human->SetStatus(score > 0
                                   ? QString::fromLatin1(text::kPreviewScoring).arg(tile).arg(score)
                                   : QString::fromLatin1(text::kPreview).arg(tile));

@@ -1,6 +1,7 @@
 #include "shell/qt_game_view.h"
 
 #include "savegame/open_saved_game.h"
+#include "shell/accessible_views.h"
 #include "shell/outer_geometry.h"
 #include "shell/status_popup.h"
 #include "shell/window_rects.h"
@@ -129,6 +130,7 @@ void QtGameView::TileLands(const PlacedTile& record) {
     if (pictures_.Loaded()) {
         pictures_.Drawer().TileLands(windows_.table->Surface(), record);
     }
+    AnnounceItemsChanged(*windows_.table);
 }
 
 void QtGameView::RedrawAllTiles() {

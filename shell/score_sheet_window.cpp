@@ -37,6 +37,8 @@ ScoreSheetWindow::ScoreSheetWindow(QWidget* owner, const ScoreSheet& sheet,
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setFocusPolicy(Qt::NoFocus);
+    table_->setAccessibleName(QString::fromLatin1(text::kScoreSheetTitle));
+    chart_->setAccessibleName(QString::fromLatin1(text::kScoreChartName));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_, 1);
     layout->addWidget(chart_, 1);

@@ -68,6 +68,8 @@ StatisticsWindow::StatisticsWindow(QWidget* owner, const Statistics& statistics,
     games_->setHorizontalHeaderLabels(headers);
     records_->setColumnCount(2);
     records_->horizontalHeader()->hide();
+    games_->setAccessibleName(QString::fromLatin1(text::kStatisticsGamesName));
+    records_->setAccessibleName(QString::fromLatin1(text::kStatisticsRecordsName));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(resetButton_, QDialogButtonBox::ResetRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "shell/accessible_views.h"
 #include "shell/timings.h"
 #include "texts/texts.h"
 
@@ -38,11 +39,18 @@ StatusPopup::StatusPopup(QWidget* owner, const QString& text, const Rect& where)
     closeTimer_.setSingleShot(true);
     closeTimer_.setInterval(timing::kPopupClose);
     connect(&closeTimer_, &QTimer::timeout, this, &QDialog::reject);
+    // A screen reader says the message as an alert, as it would a message box's.
+    ProvideAccessibleView(*this,
+                          {QAccessible::AlertMessage, [this] { return label_->text(); }, {}, {}});
 }
 
 void StatusPopup::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     closeTimer_.start();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent alert(this, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
 }
 
 void StatusPopup::mousePressEvent(QMouseEvent* event) {

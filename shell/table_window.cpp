@@ -51,6 +51,32 @@ void TableWindow::DrawMarks() {
     for (const Rect& end : marks_) {
         DrawEndMark(Surface().Pixels(), end, scale_);
     }
+    if (!chosen_.IsEmpty()) {
+        DrawChosenEndMark(Surface().Pixels(), chosen_, scale_);
+    }
+}
+
+void TableWindow::Uncover(const Rect& area) {
+    if (fill_) {
+        fill_(area);
+    }
+    update(area.left, area.top, area.right - area.left, area.bottom - area.top);
+}
+
+void TableWindow::ShowChosenEnd(const Rect& end) {
+    if (end == chosen_) {
+        return;
+    }
+    const Rect old = chosen_;
+    chosen_ = end;
+    if (!old.IsEmpty()) {
+        Uncover(old);
+    }
+    DrawMarks();
+    if (!chosen_.IsEmpty()) {
+        update(chosen_.left, chosen_.top, chosen_.right - chosen_.left,
+               chosen_.bottom - chosen_.top);
+    }
 }
 
 void TableWindow::ShowMarks(const std::vector<Rect>& ends) {
@@ -60,10 +86,7 @@ void TableWindow::ShowMarks(const std::vector<Rect>& ends) {
     const std::vector<Rect> old = std::move(marks_);
     marks_ = ends;
     for (const Rect& end : old) {
-        if (fill_) {
-            fill_(end);
-        }
-        update(end.left, end.top, end.right - end.left, end.bottom - end.top);
+        Uncover(end);
     }
     DrawMarks();
     for (const Rect& end : marks_) {

@@ -36,6 +36,9 @@ class TableWindow : public SurfaceWidget {
     // what lay under those is shown from the picture again.
     void ShowMarks(const std::vector<Rect>& ends);
     const std::vector<Rect>& Marks() const { return marks_; }
+    // Marks the end the keyboard has chosen (an empty rectangle for none) over the other marks.
+    void ShowChosenEnd(const Rect& end);
+    const Rect& ChosenEnd() const { return chosen_; }
 
     // Called when the window comes back from being minimised.
     void OnRestored(std::function<void()> restored) { restored_ = std::move(restored); }
@@ -56,6 +59,8 @@ class TableWindow : public SurfaceWidget {
     // The arm index under point when a drop may be made there now, else -1.
     int DropTarget(const QPoint& point) const;
     void DrawMarks();
+    // Shows area from the picture again, without marks, and has it repainted.
+    void Uncover(const Rect& area);
 
     const GameState& state_;
     std::function<void(int)> drop_;
@@ -66,6 +71,7 @@ class TableWindow : public SurfaceWidget {
     std::function<void(const QPoint&)> hover_;
     double scale_;
     std::vector<Rect> marks_;
+    Rect chosen_;
     std::function<void()> restored_;
     QTimer reloadTimer_;
     bool dragging_ = false;

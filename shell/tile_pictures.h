@@ -45,6 +45,7 @@ class TilePictures {
     // A computer player's tiles, face down unless the hand has ended and they were turned up.
     void PaintOpponentHand(int player, int32_t slotCount, WindowSurface& window);
     void TurnFaceUp(int player) { faceUp_[player] = true; }
+    bool FaceUp(int player) const { return faceUp_[player]; }
     void TurnAllFaceDown();
 
   private:

@@ -34,4 +34,15 @@ void DrawEndMark(Canvas& pixels, const Rect& end, double scale) {
     Frame(pixels, Inset(end, 1 + ring), 1, kEndMarkDark);
 }
 
+void DrawChosenEndMark(Canvas& pixels, const Rect& end, double scale) {
+    DrawEndMark(pixels, end, scale);
+    const int32_t ring = EndMarkRingWidth(scale);
+    const Rect inner = Inset(end, 2 + ring);
+    if (inner.right - inner.left < 2 * (ring + 2) || inner.bottom - inner.top < 2 * (ring + 2)) {
+        return;
+    }
+    Frame(pixels, inner, ring, kEndMarkBright);
+    Frame(pixels, Inset(inner, ring), 1, kEndMarkDark);
+}
+
 }  // namespace pipwick

@@ -19,4 +19,8 @@ int32_t EndMarkRingWidth(double scale);
 // Draws the mark inside end onto pixels (clipped to the canvas).
 void DrawEndMark(Canvas& pixels, const Rect& end, double scale);
 
+// Draws the mark of the end the keyboard has chosen: the same mark with a second bright ring
+// inside it, so it stands out among the marks of the other ends.
+void DrawChosenEndMark(Canvas& pixels, const Rect& end, double scale);
+
 }  // namespace pipwick

@@ -108,6 +108,10 @@ constexpr const char* kScoreSheetColumns[] = {"Hand", "Won by", "Last play", "Pi
 constexpr const char* kSheetInPlay = "in play";
 constexpr const char* kSheetNobody = "nobody";
 constexpr const char* kSheetReached250 = "%1 reached 250";
+// What assistive technologies call the score sheet's chart and the statistics' two tables.
+constexpr const char* kScoreChartName = "Chart of the scores";
+constexpr const char* kStatisticsGamesName = "Games played, won and lost";
+constexpr const char* kStatisticsRecordsName = "Records";
 
 // The statistics.
 constexpr const char* kStatisticsTitle = "Statistics";

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace pipwick::text {
+
+// The words a screen reader says for what the windows show: tiles by their pips, the open ends of
+// the line of play, and the moves of the game as they happen. Player names are put in as they
+// are, never read as a format.
+
+constexpr const char* kFaceDown = "face down";
+constexpr const char* kTableName = "Table";
+constexpr const char* kHandName = "Your tiles";
+constexpr const char* kStatusName = "Status";
+// The keys of the hand, as its tooltip lists them.
+constexpr const char* kHandKeys =
+    "Left, Right, Home, End: move between your tiles\n"
+    "Space or Enter: pick up the tile (or lead it), then play it\n"
+    "With a tile picked up, the arrow keys or 1-4 choose the end\n"
+    "  (1 right, 2 top, 3 left, 4 bottom)\n"
+    "Escape: put the tile down    Ctrl+A: draw or pass\n"
+    "H: hint    Ctrl+Z: undo";
+// The status line when the picked-up tile fits no open end; %1 is the tile as "6-4".
+constexpr const char* kFitsNoEnd = "%1 fits no end";
+
+// "blank", "one" ... "six"; an empty string outside 0..6.
+std::string PipWords(int32_t pip);
+
+// A tile by its pips, the higher first: "six-four", "double blank"; empty for no tile.
+std::string TileWords(int32_t tile);
+
+// An open end of arm 0..3 by the side of the centre tile it leaves from and the pip it shows:
+// "right end: four", or "right end: double four" when a double lies at the end.
+std::string EndWords(int arm, int32_t pip, bool doubleAtEnd);
+
+// What laying the picked-up tile on an end would do: ", scores 10", ", scores nothing", or
+// ", does not fit".
+std::string EndPlayWords(bool fits, int32_t score);
+
+// The moves of the game as news: "TopGun leads six-four", "TopGun plays six-four on the right
+// end", "TopGun draws a tile" (the tile's pips when shown is true), "The hand is over".
+std::string LeadNews(const std::string& player, int32_t tile);
+std::string PlayNews(const std::string& player, int32_t tile, int arm);
+std::string DrawNews(const std::string& player, int32_t tile, bool shown);
+std::string HandOverNews();
+
+}  // namespace pipwick::text
