@@ -10,7 +10,6 @@
 
 #include "shell/accessible_views.h"
 #include "shell/timings.h"
-#include "table/end_marks.h"
 #include "texts/spoken_texts.h"
 #include "texts/texts.h"
 
@@ -43,8 +42,7 @@ void HandArea::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-// The focus is framed over the picture, in the colours of the marks on the table, and never drawn
-// into the surface the tiles are composed on.
+// The focus is framed over the picture, never drawn into the surface the tiles are composed on.
 void HandArea::paintEvent(QPaintEvent* event) {
     SurfaceWidget::paintEvent(event);
     if (focusSlot_ < 0) {
@@ -52,9 +50,10 @@ void HandArea::paintEvent(QPaintEvent* event) {
     }
     const QRect slot = window_.HandSlotArea(focusSlot_);
     QPainter painter(this);
-    painter.setPen(QPen(QColor(QRgb(kEndMarkDark)), 1));
+    painter.setPen(QPen(QColor(QRgb(kHandFocusDark)), 1));
     painter.drawRect(slot.adjusted(0, 0, -1, -1));
-    painter.setPen(QPen(QColor(QRgb(kEndMarkBright)), 2));
+    painter.drawRect(slot.adjusted(3, 3, -4, -4));
+    painter.setPen(QPen(QColor(QRgb(kHandFocusLight)), 2));
     painter.drawRect(slot.adjusted(2, 2, -2, -2));
 }
 

@@ -22,6 +22,11 @@ namespace pipwick {
 
 class HumanWindow;
 
+// The frame of the tile with the keyboard's focus: a white ring between dark lines, which shows on
+// a plain tile, on a picked-up (gold) one and on the window's background alike.
+constexpr uint32_t kHandFocusDark = 0x1A1A1Au;
+constexpr uint32_t kHandFocusLight = 0xFFFFFFu;
+
 // The client area of the human's window: his hand at its slots, the status line above it.
 class HandArea : public SurfaceWidget {
   public:

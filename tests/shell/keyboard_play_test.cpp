@@ -181,8 +181,10 @@ TEST_F(KeyboardPlay, TheFocusAndTheChosenEndShowUntilTheMouseIsUsed) {
     const Rect slot = app.Layout().HandSlotRect[1];
     const Canvas surface = app.Human().Hand().Surface().Pixels();
     QImage shown = app.Human().Hand().grab().toImage();
-    EXPECT_EQ(shown.pixel(slot.left, slot.top) & 0xFFFFFFu, kEndMarkDark);
-    EXPECT_EQ(shown.pixel(slot.left + 2, slot.top + 3) & 0xFFFFFFu, kEndMarkBright);
+    EXPECT_EQ(shown.pixel(slot.left, slot.top + 20) & 0xFFFFFFu, kHandFocusDark);
+    EXPECT_EQ(shown.pixel(slot.left + 1, slot.top + 20) & 0xFFFFFFu, kHandFocusLight);
+    EXPECT_EQ(shown.pixel(slot.left + 2, slot.top + 20) & 0xFFFFFFu, kHandFocusLight);
+    EXPECT_EQ(shown.pixel(slot.left + 3, slot.top + 20) & 0xFFFFFFu, kHandFocusDark);
     EXPECT_EQ(app.Human().Hand().Surface().Pixels().Pixels(), surface.Pixels());
 
     Press(Qt::Key_Space);
@@ -200,7 +202,7 @@ TEST_F(KeyboardPlay, TheFocusAndTheChosenEndShowUntilTheMouseIsUsed) {
     EXPECT_EQ(app.Human().HandKeysArea().FocusShownAt(), -1);
     EXPECT_TRUE(app.Table().ChosenEnd().IsEmpty());
     shown = app.Human().Hand().grab().toImage();
-    EXPECT_NE(shown.pixel(slot.left, slot.top) & 0xFFFFFFu, kEndMarkDark);
+    EXPECT_NE(shown.pixel(slot.left + 1, slot.top + 20) & 0xFFFFFFu, kHandFocusLight);
 }
 
 // Enter plays; it never ends the program, with or without a game.

@@ -69,5 +69,12 @@ TEST(StatusPopup, AClickAnywhereClosesIt) {
     });
 }
 
+TEST(StatusPopup, EscapeClosesItAsAClickDoes) {
+    RunPopup(QStringLiteral("keys"), {0, 0, 175, 90}, [](StatusPopup& p) {
+        QTest::keyClick(&p, Qt::Key_Escape);
+        EXPECT_FALSE(p.isVisible());
+    });
+}
+
 }  // namespace
 }  // namespace pipwick
