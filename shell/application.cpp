@@ -93,6 +93,7 @@ void Application::CreateWindows() {
     table_->OnDrop([this](int arm) { TableDrop(arm); });
     table_->OnReload([this] { Reload(); });
     table_->OnRestored([this] { RestoreWindows(); });
+    table_->OnKey([this](int key) { return HandKey(key); });
     table_->show();
     windows_.table = table_.get();
 

@@ -1,5 +1,6 @@
 #include "shell/table_window.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QWindowStateChangeEvent>
@@ -114,6 +115,14 @@ int TableWindow::DropTarget(const QPoint& point) const {
         return -1;
     }
     return DropArmAt(state_, point.x(), point.y());
+}
+
+void TableWindow::keyPressEvent(QKeyEvent* event) {
+    const bool plain =
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (!plain || !key_ || !key_(event->key())) {
+        SurfaceWidget::keyPressEvent(event);
+    }
 }
 
 void TableWindow::mousePressEvent(QMouseEvent* event) {

@@ -40,6 +40,10 @@ class TableWindow : public SurfaceWidget {
     void ShowChosenEnd(const Rect& end);
     const Rect& ChosenEnd() const { return chosen_; }
 
+    // Called with a key (a Qt::Key) pressed while the table is the active window; returns whether
+    // it was used. The keys of the hand work here too, once a click has made the table active.
+    void OnKey(std::function<bool(int)> key) { key_ = std::move(key); }
+
     // Called when the window comes back from being minimised.
     void OnRestored(std::function<void()> restored) { restored_ = std::move(restored); }
 
@@ -51,6 +55,7 @@ class TableWindow : public SurfaceWidget {
   protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -69,6 +74,7 @@ class TableWindow : public SurfaceWidget {
     std::function<void()> check_;
     std::function<void(const Rect&)> fill_;
     std::function<void(const QPoint&)> hover_;
+    std::function<bool(int)> key_;
     double scale_;
     std::vector<Rect> marks_;
     Rect chosen_;

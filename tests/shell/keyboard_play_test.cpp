@@ -202,6 +202,11 @@ TEST_F(KeyboardPlay, TheFocusAndTheChosenEndShowUntilTheMouseIsUsed) {
     EXPECT_EQ(app.Human().HandKeysArea().FocusShownAt(), -1);
     EXPECT_TRUE(app.Table().ChosenEnd().IsEmpty());
     shown = app.Human().Hand().grab().toImage();
+    // After a click on the table has made it the active window, its keys are the hand's.
+    QTest::keyClick(&app.Table(), Qt::Key_Escape);
+    ASSERT_EQ(s.SelectedTile, kNoSelection);
+    QTest::keyClick(&app.Table(), Qt::Key_End);
+    EXPECT_EQ(app.Human().HandKeysArea().FocusShownAt(), HandCount(s, 1) - 1);
     EXPECT_NE(shown.pixel(slot.left + 1, slot.top + 20) & 0xFFFFFFu, kHandFocusLight);
 }
 
