@@ -39,6 +39,11 @@ Rect SurfaceWidget::SurfaceArea(const QRect& windowArea) const {
             up(windowArea.left() + windowArea.width()), up(windowArea.top() + windowArea.height())};
 }
 
+Rect SurfaceWidget::SurfaceArea(const Rect& windowArea) const {
+    return SurfaceArea(QRect(windowArea.left, windowArea.top, windowArea.right - windowArea.left,
+                             windowArea.bottom - windowArea.top));
+}
+
 QRect SurfaceWidget::WindowArea(const Rect& surfaceArea) const {
     auto down = [this](int32_t v) { return static_cast<int>(std::floor(v / pixelRatio_)); };
     auto up = [this](int32_t v) { return static_cast<int>(std::ceil(v / pixelRatio_)); };

@@ -25,9 +25,11 @@ class SurfaceWidget : public QWidget {
     // Surface pixels per window pixel: 1 unless the tiles are composed at a high-density
     // screen's own pixels. A change gives a new, plain surface.
     void SetPixelRatio(double ratio);
+    double PixelRatio() const { return pixelRatio_; }
     // The surface pixels that cover an area of the window, and the window area that covers
     // surface pixels.
     Rect SurfaceArea(const QRect& windowArea) const;
+    Rect SurfaceArea(const Rect& windowArea) const;
     QRect WindowArea(const Rect& surfaceArea) const;
 
   protected:

@@ -48,18 +48,21 @@ void TableWindow::paintEvent(QPaintEvent* event) {
     SurfaceWidget::paintEvent(event);
 }
 
+// The ends are in window pixels; on a high-density screen the marks are drawn at the surface's
+// own pixels, as thick as the tiles' larger artwork.
 void TableWindow::DrawMarks() {
+    const double scale = scale_ * PixelRatio();
     for (const Rect& end : marks_) {
-        DrawEndMark(Surface().Pixels(), end, scale_);
+        DrawEndMark(Surface().Pixels(), SurfaceArea(end), scale);
     }
     if (!chosen_.IsEmpty()) {
-        DrawChosenEndMark(Surface().Pixels(), chosen_, scale_);
+        DrawChosenEndMark(Surface().Pixels(), SurfaceArea(chosen_), scale);
     }
 }
 
 void TableWindow::Uncover(const Rect& area) {
     if (fill_) {
-        fill_(area);
+        fill_(SurfaceArea(area));
     }
     update(area.left, area.top, area.right - area.left, area.bottom - area.top);
 }

@@ -5,6 +5,7 @@
 
 #include <QTest>
 
+#include "table/end_marks.h"
 #include "tests/shell/shell_test_support.h"
 
 namespace pipwick {
@@ -159,6 +160,38 @@ TEST_F(HighDensity, ClicksPlayInWindowPixels) {
         ASSERT_EQ(s.SelectedTile, tile);
         QTest::mouseClick(&app.Table(), Qt::LeftButton, {}, Centre(s.ArmDropRect[arm]));
         EXPECT_TRUE(OnTable(tile));
+        return;
+    }
+    FAIL() << "the human never had a tile to play";
+}
+
+// The marks of where a picked-up tile can go lie on those ends in the larger picture too, and
+// leave it as it was once the tile is put down.
+TEST_F(HighDensity, MarksLieOnTheEndsInTheSurfacesOwnPixels) {
+    app.Human().Action(Command::kNew).trigger();
+    ASSERT_EQ(s.CurrentPlayer, 1);
+    SurfaceWidget& hand = app.Human().Hand();
+    QTest::mouseClick(&hand, Qt::LeftButton, {}, Centre(app.Layout().HandSlotRect[0]));
+    for (int turn = 0; turn < 30 && s.CurrentPlayer == 1 && s.GameInProgress == 1; ++turn) {
+        int slot = 0, arm = 0;
+        if (!FindPlay(slot, arm)) {
+            app.DrawOrPass();
+            continue;
+        }
+        app.Table().repaint();
+        const Canvas plain = app.Table().Surface().Pixels();
+        QTest::mouseClick(&hand, Qt::LeftButton, {}, Centre(app.Layout().HandSlotRect[slot]));
+        ASSERT_FALSE(app.Table().Marks().empty());
+        app.Table().repaint();
+        const Canvas& shown = app.Table().Surface().Pixels();
+        for (const Rect& end : app.Table().Marks()) {
+            const Rect doubled = Doubled(end);
+            EXPECT_EQ(shown.Pixel(doubled.left + 1, doubled.top + 1), kEndMarkBright);
+            EXPECT_EQ(shown.Pixel(doubled.right - 2, doubled.bottom - 2), kEndMarkBright);
+        }
+        app.DropSelection();
+        app.Table().repaint();
+        EXPECT_TRUE(app.Table().Surface().Pixels() == plain);
         return;
     }
     FAIL() << "the human never had a tile to play";
