@@ -17,6 +17,11 @@ OpponentWindow::OpponentWindow(QWidget* owner, int index, const Geometry& geomet
       screen_(screen),
       placement_(new OuterPlacement(*this)),
       score_(new ScoreLabel(*this)) {
+    // The flags ask for a caption and no box, but some window managers draw a window's boxes by
+    // its type alone: a toolbar gets no minimise or maximise box from them. Qt writes the type only
+    // into a native window that already exists; elsewhere than on X11 the attribute does nothing.
+    winId();
+    setAttribute(Qt::WA_X11NetWmWindowTypeToolBar);
     SetBackgroundColour(palette().color(QPalette::Window).rgb() & 0xFFFFFFu);
     heightCheck_.setSingleShot(true);
     heightCheck_.setInterval(timing::kHeightCheck);
@@ -87,8 +92,8 @@ void OpponentWindow::resizeEvent(QResizeEvent* event) {
     RedrawHand();
 }
 
-// The window has no close box, but a window manager may offer to close it anyway: the player's
-// tiles and score stay in view.
+// The window asks for no close box, but some window managers draw one on every window with a
+// caption: the player's tiles and score stay in view.
 void OpponentWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
 }

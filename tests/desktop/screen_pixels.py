@@ -35,3 +35,28 @@ class ScreenPixels:
     def block(self, left, top, right, bottom):
         """The pixels of a rectangle, row by row; right and bottom just outside."""
         return tuple(tuple(self.at(x, y) for x in range(left, right)) for y in range(top, bottom))
+
+
+def background_of(row):
+    counts = {}
+    for pixel in row:
+        counts[pixel] = counts.get(pixel, 0) + 1
+    return max(counts, key=counts.get)
+
+
+def ink_columns(rows):
+    """Columns with a pixel unlike its row's background, the most common colour of the row."""
+    backgrounds = [background_of(row) for row in rows]
+    return [x for x in range(len(rows[0]))
+            if any(row[x] != background for row, background in zip(rows, backgrounds))]
+
+
+def runs(columns):
+    """Consecutive columns joined into [first, just after last] runs."""
+    found = []
+    for x in columns:
+        if found and x == found[-1][1]:
+            found[-1][1] = x + 1
+        else:
+            found.append([x, x + 1])
+    return found

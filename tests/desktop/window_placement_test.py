@@ -1,17 +1,20 @@
 #!/usr/bin/env python3
 """The five windows on a real X desktop with a window manager: each window's outer rectangle,
 frame included, at three screen sizes and two to four players; what the window manager lets the
-player do with each window; minimising the human's window and restoring the table.
+player do with each window and what it draws in the title bars; minimising the human's window and
+restoring the table.
 
 Usage: window_placement_test.py PROGRAM"""
 
 import sys
 import time
 
+from title_bar import blank_title_bar
 from x_session import StepTimeout, XSession, outer_rect, wait_for, window_info
 
 SCREENS = ((800, 600), (1024, 768), (1920, 1080))
 NAMES = {1: "Player", 2: "Lefty", 3: "TopGun", 4: "RightStuff"}
+SIZING = {"MAXIMIZE_HORZ", "MAXIMIZE_VERT", "RESIZE", "FULLSCREEN"}
 failures = []
 
 
@@ -123,20 +126,64 @@ def check_layout(infos, width, height, players, where):
 
 
 def check_actions(infos, where):
-    """Only the program sizes the player windows; the human's window can also be minimised and
-    closed (the program ends)."""
-    sizing = {"MAXIMIZE_HORZ", "MAXIMIZE_VERT", "RESIZE", "FULLSCREEN"}
+    """Only the program sizes the player windows. A computer player's window can be moved and no
+    more; the human's can also be minimised (the whole game with it) and closed (the program
+    ends). Openbox offers to close any window with a caption, whatever the window asks for, so
+    for the computer players it is checked that they ask for no close and that a close is
+    refused."""
     for player in (2, 3, 4):
         if player in infos:
             allowed = infos[player]["actions"]
             check("MOVE" in allowed, "%s: %s cannot be moved" % (where, NAMES[player]))
-            check(not allowed & sizing,
-                  "%s: %s allows %s" % (where, NAMES[player], sorted(allowed & sizing)))
+            check(not allowed & (SIZING | {"MINIMIZE"}),
+                  "%s: %s allows %s" % (where, NAMES[player],
+                                        sorted(allowed & (SIZING | {"MINIMIZE"}))))
+            asked = infos[player]["asks_for"]
+            check(asked is not None and not asked & {"MINIMIZE", "MAXIMIZE", "CLOSE"},
+                  "%s: %s asks to allow %s" % (where, NAMES[player],
+                                               "anything" if asked is None else sorted(asked)))
     allowed = infos[1]["actions"]
     check({"MOVE", "MINIMIZE", "CLOSE"} <= allowed,
           "%s: the human's window allows only %s" % (where, sorted(allowed)))
-    check(not allowed & sizing,
-          "%s: the human's window allows %s" % (where, sorted(allowed & sizing)))
+    check(not allowed & SIZING,
+          "%s: the human's window allows %s" % (where, sorted(allowed & SIZING)))
+    asked = infos[1]["asks_for"]
+    check(asked is not None and {"MINIMIZE", "CLOSE"} <= asked and "MAXIMIZE" not in asked,
+          "%s: the human's window asks to allow %s" % (
+              where, "anything" if asked is None else sorted(asked)))
+
+
+def check_boxes(game, ids, where):
+    """What openbox draws in each player's title bar: a computer player's window has a single
+    box, its close box, and closes not; of the human's boxes, those between minimise and close
+    do nothing. A double click on a caption changes no window either."""
+    session = game.session
+    session.x("xdotool", "windowactivate", "--sync", ids[0])
+    for player in sorted(key for key in ids if key > 0):
+        bar = blank_title_bar(session, ids[player])
+        before = window_info(session, ids[player])
+        if player == 1:
+            check(len(bar.boxes) >= 2,
+                  "%s: the human's window has %d boxes" % (where, len(bar.boxes)))
+            inert = bar.boxes[1:-1]
+        else:
+            check(len(bar.boxes) == 1,
+                  "%s: %s has %d boxes" % (where, NAMES[player], len(bar.boxes)))
+            inert = bar.boxes
+        left, top = outer_rect(before)[:2]
+        middle = top + before["frame"][2] // 2
+        for first, last in inert:
+            session.x("xdotool", "mousemove", str(left + (first + last) // 2), str(middle),
+                      "click", "1")
+        session.x("xdotool", "mousemove", str(left + bar.left + 4), str(middle), "click",
+                  "--repeat", "2", "--delay", "60", "1")
+        time.sleep(0.5)
+        after = window_info(session, ids[player])
+        check(after["mapped"] and outer_rect(after) == outer_rect(before)
+              and game.process.poll() is None,
+              "%s: the boxes and caption of %s changed it from %s to %s" % (
+                  where, NAMES[player], outer_rect(before),
+                  outer_rect(after) if after["mapped"] else "nothing"))
 
 
 def check_close_refused(game, ids, where):
@@ -196,6 +243,7 @@ def run(program):
                     check_actions(infos, where)
                     if players == 4:
                         check_close_refused(game, ids, where)
+                        check_boxes(game, ids, where)
                         check_minimise(game, ids, infos, where)
                 except StepTimeout as timeout:
                     check(False, "%s: %s\n%s" % (where, timeout, game.output()))

@@ -149,7 +149,8 @@ class Game:
 
 
 def window_info(session, wid):
-    """Client rectangle, frame extents, map state and allowed actions of a window."""
+    """Client rectangle, frame extents, map state and allowed actions of a window, and what it
+    asks the window manager to allow."""
     info = session.x("xwininfo", "-id", wid)
     values = {}
     for key, pattern in (("x", r"Absolute upper-left X:\s+(-?\d+)"),
@@ -160,14 +161,30 @@ def window_info(session, wid):
     match = re.search(r"Map State:\s+(\w+)", info)
     values["mapped"] = bool(match) and match.group(1) == "IsViewable"
     props = session.x("xprop", "-id", wid, "_NET_FRAME_EXTENTS", "_NET_WM_ALLOWED_ACTIONS",
-                      "WM_STATE")
+                      "WM_STATE", "_MOTIF_WM_HINTS")
     match = re.search(r"_NET_FRAME_EXTENTS\(CARDINAL\) = (\d+), (\d+), (\d+), (\d+)", props)
     values["frame"] = tuple(int(v) for v in match.groups()) if match else (0, 0, 0, 0)
     match = re.search(r"_NET_WM_ALLOWED_ACTIONS\(ATOM\) = (.*)", props)
     values["actions"] = set(re.findall(r"_NET_WM_ACTION_(\w+)", match.group(1))) if match else set()
     match = re.search(r"window state: (\w+)", props)
     values["state"] = match.group(1) if match else None
+    values["asks_for"] = _asked_functions(props)
     return values
+
+
+_MOTIF_FUNCTIONS = {2: "RESIZE", 4: "MOVE", 8: "MINIMIZE", 16: "MAXIMIZE", 32: "CLOSE"}
+
+
+def _asked_functions(props):
+    """What the window asks a window manager to let the player do through the Motif hints, by
+    the names of _NET_WM_ALLOWED_ACTIONS; None where it asks for no limit."""
+    match = re.search(r"_MOTIF_WM_HINTS\(_MOTIF_WM_HINTS\) = (0x[0-9a-f]+), (0x[0-9a-f]+)", props)
+    if not match:
+        return None
+    flags, functions = (int(value, 16) for value in match.groups())
+    if not flags & 1 or functions & 1:
+        return None
+    return {name for bit, name in _MOTIF_FUNCTIONS.items() if functions & bit}
 
 
 def outer_rect(info):
