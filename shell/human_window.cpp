@@ -87,7 +87,7 @@ HumanWindow::HumanWindow(QWidget* owner, const GameState& state, const Settings&
       commands_(commands),
       hand_(new HandArea(*this)),
       status_(new QLabel(hand_)),
-      score_(new ScoreLabel(*hand_)),
+      score_(new ScoreLabel(*hand_, CaptionBoxes::kMinimiseMaximiseClose)),
       placement_(new OuterPlacement(*this)) {
     setWindowTitle(QString::fromStdString(settings.PlayerNames[1]));
     hand_->SetBackgroundColour(WindowColour(*this));

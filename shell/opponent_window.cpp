@@ -16,7 +16,7 @@ OpponentWindow::OpponentWindow(QWidget* owner, int index, const Geometry& geomet
       geometry_(geometry),
       screen_(screen),
       placement_(new OuterPlacement(*this)),
-      score_(new ScoreLabel(*this)) {
+      score_(new ScoreLabel(*this, CaptionBoxes::kClose)) {
     // The flags ask for a caption and no box, but some window managers draw a window's boxes by
     // its type alone: a toolbar gets no minimise or maximise box from them. Qt writes the type only
     // into a native window that already exists; elsewhere than on X11 the attribute does nothing.

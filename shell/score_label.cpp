@@ -10,10 +10,13 @@ namespace pipwick {
 namespace {
 
 // Measured under a common window manager's default theme, whose title font is an 8-point bold
-// sans: it centres the caption between equal margins, as wide as the icon or the buttons on
-// either side, and left 106 pixels of a window's width to them; the rest of the allowance is room
-// for slightly wider fonts.
-constexpr int32_t kFrameAllowance = 112;
+// sans: it centres the caption between equal margins, as wide as the icon or the boxes on either
+// side. In a window 175 pixels wide, a caption of up to 59 pixels (as CaptionWidth measures it)
+// fits beside minimise, maximise and close boxes and one of 62 is cut; beside a close box alone,
+// one of up to 121 fits and one of 122 is cut. The allowance beside a close box leaves room for
+// slightly wider fonts.
+constexpr int32_t kAllowanceBesideClose = 58;
+constexpr int32_t kAllowanceBesideThreeBoxes = 116;
 constexpr double kTitlePoints = 8.0;
 // The largest and smallest text heights the label draws with, in pixels.
 constexpr int kLargestPixels = 13;
@@ -21,8 +24,10 @@ constexpr int kSmallestPixels = 6;
 
 }  // namespace
 
-bool CaptionMayBeCut(int32_t captionWidth, int32_t outerWidth) {
-    return captionWidth > outerWidth - kFrameAllowance;
+bool CaptionMayBeCut(int32_t captionWidth, int32_t outerWidth, CaptionBoxes boxes) {
+    const int32_t allowance =
+        boxes == CaptionBoxes::kClose ? kAllowanceBesideClose : kAllowanceBesideThreeBoxes;
+    return captionWidth > outerWidth - allowance;
 }
 
 int32_t CaptionWidth(const QString& caption) {
@@ -32,7 +37,7 @@ int32_t CaptionWidth(const QString& caption) {
     return QFontMetrics(font).horizontalAdvance(caption);
 }
 
-ScoreLabel::ScoreLabel(QWidget& surface) : QWidget(&surface) {
+ScoreLabel::ScoreLabel(QWidget& surface, CaptionBoxes boxes) : QWidget(&surface), boxes_(boxes) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
 }
@@ -59,8 +64,8 @@ QString ScoreLabel::Text() const {
 }
 
 void ScoreLabel::Refresh() {
-    const bool needed =
-        score_ && CaptionMayBeCut(CaptionWidth(caption_), window()->frameGeometry().width());
+    const bool needed = score_ && CaptionMayBeCut(CaptionWidth(caption_),
+                                                  window()->frameGeometry().width(), boxes_);
     setAccessibleName(needed ? Text() : QString());
     setVisible(needed);
     update();

@@ -10,9 +10,12 @@
 
 namespace pipwick {
 
+// The boxes a window manager draws beside a window's caption, which take room from it.
+enum class CaptionBoxes { kClose, kMinimiseMaximiseClose };
+
 // Whether a window manager may cut a caption of captionWidth pixels (in its title font) short in
-// a window of outerWidth pixels, frame included.
-bool CaptionMayBeCut(int32_t captionWidth, int32_t outerWidth);
+// a window of outerWidth pixels, frame included, with these boxes beside it.
+bool CaptionMayBeCut(int32_t captionWidth, int32_t outerWidth, CaptionBoxes boxes);
 // The width of a caption in the title font that window managers use by default.
 int32_t CaptionWidth(const QString& caption);
 
@@ -21,7 +24,7 @@ int32_t CaptionWidth(const QString& caption);
 // It covers no tile and changes no size: it lives in the strip the slots leave free.
 class ScoreLabel : public QWidget {
   public:
-    explicit ScoreLabel(QWidget& surface);
+    ScoreLabel(QWidget& surface, CaptionBoxes boxes);
 
     void SetCaption(const QString& caption);
     void SetScore(int32_t score);
@@ -38,6 +41,7 @@ class ScoreLabel : public QWidget {
     void Refresh();
     QFont FittingFont(const QString& text) const;
 
+    CaptionBoxes boxes_;
     QString caption_;
     std::optional<int32_t> score_;
 };

@@ -3,14 +3,27 @@ desktop tests can look at what the window manager drew."""
 
 import struct
 import subprocess
+import time
 
 _HEADER_FIELDS = 25
 
 
+def _grab(session, attempts=3):
+    """The screen as xwd dumps it; a busy X server now and then fails a grab, so it is tried
+    again before the step fails."""
+    for _ in range(attempts):
+        result = subprocess.run(["xwd", "-root", "-silent"], env=session.env,
+                                capture_output=True, timeout=20)
+        if result.returncode == 0:
+            return result.stdout
+        time.sleep(0.2)
+    raise RuntimeError("xwd failed %d times: %s" % (
+        attempts, result.stderr.decode(errors="replace")))
+
+
 class ScreenPixels:
     def __init__(self, session):
-        data = subprocess.run(["xwd", "-root", "-silent"], env=session.env, capture_output=True,
-                              timeout=20, check=True).stdout
+        data = _grab(session)
         header = struct.unpack(">%dI" % _HEADER_FIELDS, data[:_HEADER_FIELDS * 4])
         (header_size, _, pixmap_format, _, width, height, _, byte_order, _, _, _,
          bits_per_pixel, bytes_per_line, _, red_mask, green_mask, blue_mask, _, _,

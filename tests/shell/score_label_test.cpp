@@ -11,8 +11,9 @@
 namespace pipwick {
 namespace {
 
-const std::vector<std::string> kLongNames = {"nump=4", "pnm1=MMMMMMMMMMMMMM", "pnm2=Abcdefghijklmn",
-                                             "pnm3=WWWWWWWWWWWWWW", "pnm4=RightStuffTopG"};
+// Names so wide that even a caption beside a close box alone is cut at 800 x 600.
+const std::vector<std::string> kLongNames = {"nump=4", "pnm1=MMMMMMMMMMMMMM", "pnm2=mmmmmmmmmmmmmm",
+                                             "pnm3=WWWWWWWWWWWWWW", "pnm4=MMMMMMMMMMMMMM"};
 
 std::vector<const ScoreLabel*> Labels(Application& app) {
     return {&app.Human().Score(), &app.Opponent(2).Score(), &app.Opponent(3).Score(),
@@ -101,6 +102,19 @@ TEST(ScoreInWindow, CaptionsWithRoomShowNoLabel) {
     EXPECT_FALSE(narrow.app->Opponent(3).Score().isVisible());
 }
 
+// A computer player's caption has a close box beside it and no more, the human's three boxes: in
+// windows of the same width, the same caption fits beside the one and not beside the others.
+TEST(ScoreInWindow, ACloseBoxAloneLeavesTheCaptionMoreRoom) {
+    TestProgram program({"nump=4", "pnm1=Abcdefghij", "pnm3=Abcdefghij"}, {800, 600});
+    Application& app = *program.app;
+    app.Human().Action(Command::kNew).trigger();
+    HumanWindow& human = app.Human();
+    OpponentWindow& top = app.Opponent(3);
+    ASSERT_EQ(human.frameGeometry().width(), top.frameGeometry().width());
+    EXPECT_TRUE(human.Score().isVisible());
+    EXPECT_FALSE(top.Score().isVisible());
+}
+
 // A caption cut only for want of a few pixels still counts as cut; widening the window as tiles are
 // drawn gives the room back.
 TEST(ScoreInWindow, TheRoomFollowsTheWindowsWidth) {
@@ -110,7 +124,7 @@ TEST(ScoreInWindow, TheRoomFollowsTheWindowsWidth) {
     OpponentWindow& top = app.Opponent(3);
     const int32_t captionWidth = CaptionWidth(top.windowTitle());
     const int32_t width = top.frameGeometry().width();
-    EXPECT_EQ(top.Score().isVisible(), CaptionMayBeCut(captionWidth, width));
+    EXPECT_EQ(top.Score().isVisible(), CaptionMayBeCut(captionWidth, width, CaptionBoxes::kClose));
     top.SetWidth(captionWidth + 40);
     EXPECT_TRUE(top.Score().isVisible());
     top.SetWidth(captionWidth + 200);
