@@ -8,7 +8,8 @@ of the two title bars must be the same (within the window manager's dithering). 
 lies in its window's title bar is measured on that window, for the window manager draws other boxes
 beside the human's caption than beside the computer players'. Runs at 800 x 600 with four players
 and names of 14 characters, the longest the player preferences keep, before and after a hand has
-been played, and at every table size the larger screens allow; prints what it measured.
+been played, at every table size the larger screens allow, and at 800 x 600 once more with a
+short name that the human's boxes cut by a few pixels only; prints what it measured.
 
 Usage: caption_test.py PROGRAM"""
 
@@ -22,6 +23,8 @@ from title_bar import blank_title_bar, caption_of, set_caption, settled, visible
 from x_session import StepTimeout, XSession, outer_rect, wait_for, window_info
 
 NAMES = {1: "WWWWWWWWWWWWWW", 2: "Christopherson", 3: "Abcdefghijklmn", 4: "mmmmmmmmmmmmmm"}
+# A short name whose caption the boxes beside the human's caption cut by a few pixels only.
+NEAR_THE_EDGE = {1: "WWWW", 2: "Lefty", 3: "TopGun", 4: "RightStuff"}
 # Screen, table size setting (1 small, 2 medium, 3 large) and the scale it gives.
 CONFIGURATIONS = ((800, 600, 1, 1.0), (1024, 768, 1, 1.0), (1024, 768, 2, 1.5),
                   (1920, 1080, 1, 1.0), (1920, 1080, 2, 1.5), (1920, 1080, 3, 2.0))
@@ -102,28 +105,28 @@ def label_under_tiles(pixels, info):
     return tuple(row[ink[0]:ink[-1] + 1] for row in label) if ink else ()
 
 
-def read_scores(game, ids, bars, reference, players, where):
+def read_scores(game, ids, bars, reference, names, where):
     """Checks that each player's score can be read; returns what was measured per player."""
     session = game.session
     session.x("xdotool", "windowactivate", "--sync", ids[0])
     wait_for("the window manager to take the captions in", lambda: all(
-        visible_caption(session, ids[p]) == caption_of(session, ids[p]) for p in players))
+        visible_caption(session, ids[p]) == caption_of(session, ids[p]) for p in names))
     found = {}
 
     def look():
         pixels = ScreenPixels(session)
         seen = {}
-        for player in players:
+        for player in names:
             info = window_info(session, ids[player])
             seen[player] = (bars[player].text(pixels, info),
                             label_under_tiles(pixels, info), info["width"])
         return seen
 
     seen = settled(look)
-    for player in players:
+    for player in names:
         caption = caption_of(session, ids[player])
         match = re.fullmatch(r"(\d+) - (.*)", caption or "")
-        if not check(match and match.group(2) == NAMES[player],
+        if not check(match and match.group(2) == names[player],
                      "%s: player %d's caption is %r" % (where, player, caption)):
             continue
         title, label, width = seen[player]
@@ -149,11 +152,11 @@ def read_scores(game, ids, bars, reference, players, where):
     return found
 
 
-def game_windows(game):
+def game_windows(game, names):
     ids = {0: wait_for("the table", lambda: game.window("Pipwick"), timeout=15)}
     for player in range(1, 5):
         ids[player] = wait_for("player %d's window" % player,
-                               lambda player=player: game.window(NAMES[player]), timeout=15)
+                               lambda player=player: game.window(names[player]), timeout=15)
     return ids
 
 
@@ -200,21 +203,23 @@ def play_hand(game, ids):
 def run(program):
     with XSession(1920, 1080, None) as reference_screen:
         reference = Reference(reference_screen)
-        for width, height, table_size, scale in CONFIGURATIONS:
-            where = "%dx%d at scale %.1f" % (width, height, scale)
+        runs = [(configuration, NAMES) for configuration in CONFIGURATIONS]
+        runs.append((CONFIGURATIONS[0], NEAR_THE_EDGE))
+        for (width, height, table_size, scale), names in runs:
+            where = "%dx%d at scale %.1f, player %s" % (width, height, scale, names[1])
             print(where, flush=True)
             settings = {"nump": 4, "sound": 0, "delay": 0, "speed": 10, "tblsz": table_size}
-            settings.update({"pnm%d" % p: name for p, name in NAMES.items()})
+            settings.update({"pnm%d" % p: name for p, name in names.items()})
             with XSession(width, height, program) as session:
                 game = session.start_game(settings)
                 try:
-                    ids = game_windows(game)
+                    ids = game_windows(game, names)
                     bars = title_bars(game, ids)
                     new_game(game, ids)
-                    read_scores(game, ids, bars, reference, range(1, 5), where)
-                    if width == 800:
+                    read_scores(game, ids, bars, reference, names, where)
+                    if width == 800 and names is NAMES:
                         play_hand(game, ids)
-                        found = read_scores(game, ids, bars, reference, range(1, 5),
+                        found = read_scores(game, ids, bars, reference, names,
                                             where + " after a hand")
                         check(any(score for score, _, _ in found.values()),
                               "%s: nobody scored in a whole hand" % where)

@@ -57,11 +57,20 @@ def background_of(row):
     return max(counts, key=counts.get)
 
 
+# How far a colour may stray from its row's background, per channel, and still be background: a
+# window manager may dither its shading by a level or two.
+BACKGROUND_TOLERANCE = 8
+
+
+def _is_ink(pixel, background):
+    return any(abs(a - b) > BACKGROUND_TOLERANCE for a, b in zip(pixel, background))
+
+
 def ink_columns(rows):
     """Columns with a pixel unlike its row's background, the most common colour of the row."""
     backgrounds = [background_of(row) for row in rows]
     return [x for x in range(len(rows[0]))
-            if any(row[x] != background for row, background in zip(rows, backgrounds))]
+            if any(_is_ink(row[x], background) for row, background in zip(rows, backgrounds))]
 
 
 def runs(columns):
