@@ -18,7 +18,9 @@ struct Play {
 };
 
 // What a computer player at level plays from hand on the table as it stands. It only looks: the
-// same state and hand always give the same play.
+// same state and hand always give the same play. The Expert needs the rules to play hands out and
+// is asked through ChooseExpertPlay (expert_player.h); given Level::Expert this plays as the
+// Advanced player its playouts use.
 Play ChooseComputerPlay(const GameState& state, const HandSlots& hand, Level level);
 
 // The tile to lead a hand with; a lead always goes on arm 0.

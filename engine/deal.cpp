@@ -28,6 +28,7 @@ void Game::StartHand() {
             slot = kNoTile;
         }
     }
+    state_.History.Count = 0;
     view_->ClearTableAndHands();
     ShuffleAndDeal();
     ResetLayout(state_, geometry_);

@@ -40,6 +40,8 @@ class Game {
     // Turns.
     void DrawOrPass(int player);
     void ComputerTurn(int player);
+    // What the computer player in player's seat, at that seat's level, plays now. It only looks.
+    Play ChooseComputerMove(int player) const;
     void EndHand(int32_t points);
     void GameOver();
 
@@ -54,6 +56,10 @@ class Game {
     void SelectHandTile(int slot);
     // The game's side of a change of the number of players: a running game starts anew.
     void ChangePlayerCount(int count);
+
+    // Trying a move out: player makes play, then every seat plays its turns as a computer player
+    // until the hand or the game ends. The next hand is not dealt.
+    void PlayOutHand(int player, const Play& play);
 
     // Keeps a record of every move in log from now on.
     void RecordTo(PlayLog& log) { log_ = &log; }
@@ -90,6 +96,9 @@ class Game {
     SeedSource& seeds_;
     PlayLog noLog_;
     PlayLog* log_ = &noLog_;
+    // Set while a hand is played out: its end stops play instead of dealing the next.
+    bool playingOut_ = false;
+    bool handOver_ = false;
 };
 
 // Makes play at the human's seat the way a player at the windows would: a click on the tile

@@ -64,4 +64,23 @@ class GameView {
     virtual void PlaySoundAndWait(int32_t wave) = 0;
 };
 
+// A view with no windows: the simulator and the Expert's playouts show nothing and play nothing.
+class SilentView : public GameView {
+  public:
+    void Announce(const Announcement&) override {}
+    void ShowMessage(Message, const char*) override {}
+    void ClearTableAndHands() override {}
+    void ResetHandWindows() override {}
+    void HandChanged(int32_t) override {}
+    void SelectionChanged() override {}
+    void SetDrawPassLabel(bool) override {}
+    void TileLeavesHand(int32_t, const Rect&, int32_t) override {}
+    void TileLands(const PlacedTile&) override {}
+    void RedrawAllTiles() override {}
+    void RepaintTable() override {}
+    void ShowTilesFaceUp(int32_t) override {}
+    void PlaySound(int32_t) override {}
+    void PlaySoundAndWait(int32_t) override {}
+};
+
 }  // namespace pipwick

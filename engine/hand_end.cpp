@@ -31,6 +31,10 @@ void Game::EndHand(int32_t points) {
             return;
         }
     }
+    if (playingOut_) {
+        handOver_ = true;
+        return;
+    }
     view_->ShowMessage(Message::kHandOver, nullptr);
     StartHand();
 }

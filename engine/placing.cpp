@@ -23,6 +23,7 @@ int Game::PlaceTile(int player, const Rect& source, int32_t tile, int arm) {
         }
         return 0;
     }
+    RememberHandEvent(state_, HandEventKind::kPlay, player, tile);
     view_->TileLeavesHand(player, source, tile);
     const int armIndex = empty ? 0 : index;
     const int recordIndex = empty ? 0 : ArmLength(state_, armIndex);

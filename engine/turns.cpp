@@ -1,7 +1,9 @@
 // The turn sequence: drawing and passing, and a computer player's whole turn. Computer turns run
 // one after another inside the human's action until it is his turn again or the game is over.
 #include "ai/computer_player.h"
+#include "ai/expert_player.h"
 #include "engine/game.h"
+#include "engine/rule_playout.h"
 
 namespace pipwick {
 
@@ -21,6 +23,7 @@ void Game::DrawOrPass(int player) {
 
 // The human's pass is counted but does not end a blocked hand: the next computer pass does.
 void Game::HumanPasses() {
+    RememberHandEvent(state_, HandEventKind::kPass, 1, kNoTile);
     state_.CurrentPlayer = NextPlayer(state_, 1);
     view_->Announce({AnnouncementKind::kHumanPassed, kHumanSeat, state_.CurrentPlayer});
     ++state_.ConsecutivePasses;
@@ -34,6 +37,7 @@ void Game::Draw(int player) {
     if (slot >= kHandSlots) {
         return;
     }
+    RememberHandEvent(state_, HandEventKind::kDraw, player, kNoTile);
     state_.Hand[player][slot] = state_.Deck[state_.BonePileNext++];
     log_->TileDrawn(player, state_.Hand[player][slot]);
     if (BonePileEmpty(state_)) {
@@ -47,17 +51,35 @@ void Game::Draw(int player) {
 
 void Game::ComputerTurn(int player) {
     clock_.WaitMilliseconds(static_cast<uint32_t>(settings_.PlayDelay) * pause::kPerDelaySecond);
-    const Level level = LevelFromSetting(settings_.PlayerLevel[player]);
-    Play play = ChooseComputerPlay(state_, state_.Hand[player], level);
+    Play play = ChooseComputerMove(player);
     while (play.slot == kEmptySlot && !BonePileEmpty(state_)) {
         DrawOrPass(player);
         clock_.WaitMilliseconds(pause::kAfterDraw);
-        play = ChooseComputerPlay(state_, state_.Hand[player], level);
+        play = ChooseComputerMove(player);
     }
     if (play.slot == kEmptySlot) {
         ComputerPasses(player);
     } else {
         ComputerPlays(player, play);
+    }
+}
+
+// Beginner and Advanced choose from the table alone; the Expert plays hands out with these rules.
+Play Game::ChooseComputerMove(int player) const {
+    const Level level = LevelFromSetting(settings_.PlayerLevel[player]);
+    if (level != Level::Expert) {
+        return ChooseComputerPlay(state_, state_.Hand[player], level);
+    }
+    RulePlayout playout(geometry_);
+    return ChooseExpertPlay(MakeExpertView(state_, player), playout);
+}
+
+void Game::PlayOutHand(int player, const Play& play) {
+    playingOut_ = true;
+    handOver_ = false;
+    ComputerPlays(player, play);
+    while (!handOver_ && state_.GameInProgress == 1) {
+        ComputerTurn(state_.CurrentPlayer);
     }
 }
 
@@ -72,6 +94,7 @@ void Game::ComputerPlays(int player, const Play& play) {
 
 // The pass that makes every player in turn pass blocks the hand, silently.
 void Game::ComputerPasses(int player) {
+    RememberHandEvent(state_, HandEventKind::kPass, player, kNoTile);
     ++state_.ConsecutivePasses;
     log_->Passed(player);
     const bool blocked = state_.ConsecutivePasses >= state_.PlayerCount;

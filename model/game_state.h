@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "model/geometry.h"
+#include "model/hand_history.h"
 #include "model/tile_set.h"
 
 namespace pipwick {
@@ -54,6 +55,8 @@ struct GameState {
     // Layout state of each arm (board layout): where its next tile goes and which run it is on.
     Point ArmCursor[kArmCount];
     int32_t ArmRunState[kArmCount];
+    // The hand so far as the players have seen it; not saved.
+    HandHistory History;
 };
 
 // Start-up state: empty hands and table, no game, two players.
@@ -117,6 +120,25 @@ inline int NextPlayer(const GameState& state, int player) {
 
 inline bool BonePileEmpty(const GameState& state) {
     return state.BonePileNext >= kDeckSize;
+}
+
+// The pips the open arms ask for, one bit per pip; a closed arm asks for none.
+inline int32_t OpenPipMask(const GameState& state) {
+    int32_t mask = 0;
+    for (int32_t pip : state.ArmOpenPip) {
+        if (pip != kNoPip) {
+            mask |= 1 << pip;
+        }
+    }
+    return mask;
+}
+
+// Adds an event to the hand's history; a full history keeps what it has.
+inline void RememberHandEvent(GameState& state, HandEventKind kind, int player, int32_t tile) {
+    HandHistory& history = state.History;
+    if (history.Count < kMaxHandEvents) {
+        history.Events[history.Count++] = {kind, player, tile, OpenPipMask(state)};
+    }
 }
 
 }  // namespace pipwick

@@ -83,8 +83,7 @@ bool Match::PlayUntilEnd(bool firstHandOnly) {
 
 // One move of seat 1 as a player at the window would make it.
 void Match::SeatOneMoves() {
-    const Level level = LevelFromSetting(settings_.PlayerLevel[kHumanSeat]);
-    MakeHumanPlay(game_, ChooseComputerPlay(state_, state_.Hand[kHumanSeat], level));
+    MakeHumanPlay(game_, game_.ChooseComputerMove(kHumanSeat));
 }
 
 }  // namespace pipwick

@@ -63,12 +63,12 @@ TEST(ChooseLead, PrefersABackedDoubleThenACountingTile) {
     }
 }
 
-TEST(Level, EveryStoredValueButZeroPlaysAsAdvanced) {
+TEST(Level, ZeroIsBeginnerTwoIsExpertEveryOtherValueAdvanced) {
     const struct {
         int32_t setting;
         Level level;
-    } cases[] = {
-        {0, Level::Beginner}, {1, Level::Advanced}, {-1, Level::Advanced}, {9, Level::Advanced}};
+    } cases[] = {{0, Level::Beginner}, {1, Level::Advanced},  {2, Level::Expert},
+                 {3, Level::Advanced}, {-1, Level::Advanced}, {9, Level::Advanced}};
     for (const auto& c : cases) {
         EXPECT_EQ(LevelFromSetting(c.setting), c.level) << c.setting;
     }

@@ -130,6 +130,20 @@ TEST_P(WholeGames, EveryMoveKeepsTheGameConsistent) {
 
 INSTANTIATE_TEST_SUITE_P(Players, WholeGames, ::testing::Values(2, 3, 4));
 
+// The Expert in seat 1 (through the human's moves) and in a computer seat: a few games each, as
+// every one of its decisions plays hands out.
+TEST_P(WholeGames, ExpertsKeepTheGameConsistent) {
+    const int players = GetParam();
+    const int32_t levels[5] = {0, 2, 1, 2, 0};
+    Match match(players, levels, 1.0, 2000 + players);
+    InvariantLog log(match);
+    for (int game = 0; game < 3; ++game) {
+        log.StartGame();
+        ASSERT_TRUE(match.PlayGame(log)) << "game " << game << " did not end";
+    }
+    EXPECT_EQ(log.games_, 3);
+}
+
 std::string Summary(uint64_t seed, bool json) {
     const int32_t levels[5] = {0, 1, 1, 0, 1};
     Match match(3, levels, 1.5, seed);

@@ -1,0 +1,158 @@
+// The Expert: an Advanced player who looks ahead by dealing the tiles he cannot see.
+//
+// An Advanced player judges a play by what it scores now. Most of the game is decided later: who
+// is left holding the heavy tiles when the hand ends, whether a five left open hands the next
+// player fifteen, whether the lead we give away is one the others can follow. The Expert estimates
+// that by trying. For each decision it deals the unseen tiles many times over, each deal one way
+// the other hands and the bone pile could lie, and on every deal it plays each of its legal moves
+// and then the rest of the hand with every seat (itself included) playing the Advanced rules. The
+// move whose hands end best on average is the one it plays. Every candidate meets the same deals,
+// so the luck of a deal falls alike on all of them and what differs is the move.
+//
+// Dealing honestly is the heart of it. The Expert sees only an ExpertView: its own tiles, the
+// table, the counts and the hand's history. A player who drew or passed held no tile for the open
+// ends of that moment, and the deals respect that (hidden_tiles.cpp); everything else is spread
+// evenly. The playouts are the engine's own rules, reached through HandPlayout, so scoring, the
+// spinner and the end of the hand are never written twice.
+//
+// A hand's outcome is scored as the Expert's gain less the mean gain of the others. A hand that
+// ends the game outweighs any points: winning it is worth more than a bigger play that does not,
+// and letting another player reach 250 is the worst result there is. Playing out to the end of the
+// hand, rather than a few moves, matters because the hand's pips go to whoever goes out.
+//
+// Nothing here draws by choice: a computer player draws only when nothing fits, and then there is
+// no decision. A single legal move is played without a search. The random generator is seeded
+// from what the view shows, so the same position always gets the same answer, and a simulated
+// game repeats exactly.
+#include "ai/expert_player.h"
+
+#include <algorithm>
+#include <iterator>
+#include <random>
+
+#include "ai/computer_player.h"
+#include "ai/hidden_tiles.h"
+
+namespace pipwick {
+
+namespace {
+
+constexpr int kMaxCandidates = kHandSlots * kArmCount;
+constexpr double kGameWon = 1000.0;
+
+struct Candidates {
+    Play plays[kMaxCandidates];
+    int count = 0;
+};
+
+// The Advanced choice comes first, so that on equal means the Expert plays as Advanced would.
+Candidates LegalPlays(const ExpertView& view) {
+    GameState state;
+    FillPublicState(view, state);
+    Candidates result;
+    const Play advanced = ChooseComputerPlay(state, state.Hand[view.Seat], Level::Advanced);
+    if (advanced.slot == kEmptySlot) {
+        return result;
+    }
+    result.plays[result.count++] = advanced;
+    const bool lead = TableIsEmpty(state);
+    for (int s = 0; s < kHandSlots && view.Hand[s] != kNoTile; ++s) {
+        for (int arm = 0; arm < kArmCount; ++arm) {
+            const bool fits = lead ? arm == 0 : Shows(view.Hand[s], view.Table.ArmOpenPip[arm]);
+            const Play play{s, arm};
+            if (fits && play != advanced) {
+                result.plays[result.count++] = play;
+            }
+        }
+    }
+    return result;
+}
+
+// FNV-1a over what the view shows, so equal views draw equal deals.
+uint64_t ViewSeed(const ExpertView& view) {
+    uint64_t hash = 1469598103934665603ull;
+    const auto mix = [&hash](int32_t value) {
+        hash = (hash ^ static_cast<uint32_t>(value)) * 1099511628211ull;
+    };
+    mix(view.Seat);
+    mix(view.PlayerCount);
+    for (int32_t tile : view.Hand) {
+        mix(tile);
+    }
+    for (int player = 1; player <= 4; ++player) {
+        mix(view.HandCount[player]);
+        mix(view.Scores[player]);
+    }
+    mix(view.BonePileCount);
+    for (const auto& arm : view.Table.Arm) {
+        for (const PlacedTile& record : arm) {
+            mix(record.Tile);
+            mix(record.OuterPip);
+        }
+    }
+    for (int e = 0; e < view.History.Count && e < kMaxHandEvents; ++e) {
+        const HandEvent& event = view.History.Events[e];
+        mix(static_cast<int32_t>(event.Kind));
+        mix(event.Player);
+        mix(event.Tile);
+    }
+    return hash;
+}
+
+double HandValue(const ExpertView& view, const PlayoutOutcome& outcome) {
+    if (outcome.Winner != 0) {
+        return outcome.Winner == view.Seat ? kGameWon : -kGameWon;
+    }
+    int others = 0;
+    int32_t othersGain = 0;
+    for (int player = 1; player <= 4; ++player) {
+        if (player != view.Seat && (player == 1 || player == 3 || player <= view.PlayerCount)) {
+            ++others;
+            othersGain += outcome.Scores[player] - view.Scores[player];
+        }
+    }
+    const int32_t mine = outcome.Scores[view.Seat] - view.Scores[view.Seat];
+    return mine - static_cast<double>(othersGain) / others;
+}
+
+void Deal(const ExpertView& view, const SampledDeal& deal, GameState& state) {
+    FillPublicState(view, state);
+    for (int player = 1; player <= 4; ++player) {
+        if (player != view.Seat) {
+            std::copy(std::begin(deal.Hand[player]), std::end(deal.Hand[player]),
+                      state.Hand[player]);
+        }
+    }
+    std::copy(deal.BonePile, deal.BonePile + deal.BonePileCount, state.Deck + state.BonePileNext);
+}
+
+}  // namespace
+
+Play ChooseExpertPlay(const ExpertView& view, HandPlayout& playout, const ExpertOptions& options) {
+    const Candidates candidates = LegalPlays(view);
+    if (candidates.count <= 1) {
+        return candidates.count == 0 ? Play{} : candidates.plays[0];
+    }
+    const HiddenTiles hidden = ReadHiddenTiles(view);
+    if (!hidden.Consistent) {
+        return candidates.plays[0];
+    }
+    std::mt19937_64 random(ViewSeed(view) ^ options.Salt);
+    double total[kMaxCandidates] = {};
+    GameState state;
+    for (int d = 0; d < options.Deals; ++d) {
+        Deal(view, SampleDeal(hidden, random), state);
+        for (int c = 0; c < candidates.count; ++c) {
+            total[c] += HandValue(view, playout.PlayOut(state, view.Seat, candidates.plays[c]));
+        }
+    }
+    int best = 0;
+    for (int c = 1; c < candidates.count; ++c) {
+        if (total[c] > total[best]) {
+            best = c;
+        }
+    }
+    return candidates.plays[best];
+}
+
+}  // namespace pipwick

@@ -1,0 +1,260 @@
+// Reading the hand's history for what each opponent cannot hold, and dealing the unseen tiles
+// to agree with it.
+//
+// Every opponent starts with one group of seven dealt tiles that lack nothing. A draw or a pass
+// adds the open pips of that moment to every group he holds, and a draw then opens a new group of
+// one tile that lacks nothing yet. A laid tile leaves the oldest group it could belong to: the
+// groups' lacked pips are nested by age, so taking the oldest possible one never rules out the
+// true deal. A play no group could have made means an inference was wrong (a human drew with a
+// tile that fitted), and that hand's groups forget what they lacked.
+#include "ai/hidden_tiles.h"
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+namespace pipwick {
+
+namespace {
+
+constexpr int32_t kDealtTiles = 7;
+
+bool IsOpponent(const ExpertView& view, int player) {
+    return player >= 1 && player <= 4 && player != view.Seat && view.HandCount[player] > 0;
+}
+
+void Forget(HiddenHand& hand) {
+    int32_t total = 0;
+    for (int g = 0; g < hand.GroupCount; ++g) {
+        total += hand.Groups[g].Count;
+    }
+    hand.GroupCount = 1;
+    hand.Groups[0] = {total, 0};
+}
+
+void Lacks(HiddenHand& hand, int32_t pips) {
+    for (int g = 0; g < hand.GroupCount; ++g) {
+        hand.Groups[g].LackedPips |= pips;
+    }
+}
+
+// A full hand of groups folds its newest two together, keeping only what both lacked.
+void AddGroup(HiddenHand& hand, TileGroup group) {
+    if (hand.GroupCount == kMaxTileGroups) {
+        TileGroup& newest = hand.Groups[hand.GroupCount - 1];
+        newest.Count += group.Count;
+        newest.LackedPips &= group.LackedPips;
+        return;
+    }
+    hand.Groups[hand.GroupCount++] = group;
+}
+
+// False when the hand holds no tile to lay.
+bool LayTile(HiddenHand& hand, int32_t tile) {
+    int g = 0;
+    while (g < hand.GroupCount &&
+           (hand.Groups[g].Count == 0 || (hand.Groups[g].LackedPips & PipsOf(tile)) != 0)) {
+        ++g;
+    }
+    if (g == hand.GroupCount) {
+        Forget(hand);
+        g = 0;
+    }
+    if (hand.Groups[g].Count == 0) {
+        return false;
+    }
+    --hand.Groups[g].Count;
+    return true;
+}
+
+void DropEmptyGroups(HiddenHand& hand) {
+    int kept = 0;
+    for (int g = 0; g < hand.GroupCount; ++g) {
+        if (hand.Groups[g].Count > 0) {
+            hand.Groups[kept++] = hand.Groups[g];
+        }
+    }
+    hand.GroupCount = kept;
+}
+
+bool OnTable(const PublicTable& table, int32_t tile) {
+    for (const auto& arm : table.Arm) {
+        for (const PlacedTile& record : arm) {
+            if (record.Tile == tile) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+int TilesOnTable(const PublicTable& table) {
+    int count = 0;
+    for (const auto& arm : table.Arm) {
+        for (const PlacedTile& record : arm) {
+            count += record.Tile != kNoTile ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// Replays the history over the opponents' hands. False when it does not describe this table and
+// these hands (a game opened from a file, say), and then it must not be believed.
+bool ReplayHistory(const ExpertView& view, HiddenHand (&hands)[5]) {
+    const HandHistory& history = view.History;
+    int plays = 0;
+    for (int e = 0; e < history.Count && e < kMaxHandEvents; ++e) {
+        const HandEvent& event = history.Events[e];
+        if (event.Kind == HandEventKind::kPlay) {
+            if (event.Tile < 1 || event.Tile > kTileCount || !OnTable(view.Table, event.Tile)) {
+                return false;
+            }
+            ++plays;
+        }
+        if (!IsOpponent(view, event.Player)) {
+            continue;
+        }
+        HiddenHand& hand = hands[event.Player];
+        switch (event.Kind) {
+            case HandEventKind::kPlay:
+                if (!LayTile(hand, event.Tile)) {
+                    return false;
+                }
+                break;
+            case HandEventKind::kDraw:
+                Lacks(hand, event.OpenPips);
+                AddGroup(hand, {1, 0});
+                break;
+            case HandEventKind::kPass:
+                Lacks(hand, event.OpenPips);
+                break;
+        }
+        DropEmptyGroups(hand);
+    }
+    if (plays != TilesOnTable(view.Table)) {
+        return false;
+    }
+    for (int player = 1; player <= 4; ++player) {
+        int32_t held = 0;
+        for (int g = 0; g < hands[player].GroupCount; ++g) {
+            held += hands[player].Groups[g].Count;
+        }
+        if (IsOpponent(view, player) && held != view.HandCount[player]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void StartHands(const ExpertView& view, HiddenHand (&hands)[5], int32_t (&dealt)[5]) {
+    for (int player = 1; player <= 4; ++player) {
+        hands[player] = HiddenHand{};
+        if (IsOpponent(view, player)) {
+            AddGroup(hands[player], {dealt[player], 0});
+        }
+    }
+}
+
+int Below(std::mt19937_64& random, int n) {
+    return static_cast<int>((random() >> 11) % static_cast<uint64_t>(n));
+}
+
+struct GroupRef {
+    int player;
+    int group;
+    int eligible;
+};
+
+// One try at the deal, most constrained group first; false when some group cannot be filled.
+bool TryDeal(const HiddenTiles& hidden, bool useLacks, std::mt19937_64& random, SampledDeal& deal) {
+    GroupRef order[4 * kMaxTileGroups];
+    int groups = 0;
+    for (int player = 1; player <= 4; ++player) {
+        const HiddenHand& hand = hidden.Hands[player];
+        for (int g = 0; g < hand.GroupCount; ++g) {
+            int eligible = 0;
+            for (int u = 0; u < hidden.UnseenCount; ++u) {
+                const bool lacked = (PipsOf(hidden.Unseen[u]) & hand.Groups[g].LackedPips) != 0;
+                eligible += useLacks && lacked ? 0 : 1;
+            }
+            order[groups++] = {player, g, eligible};
+        }
+    }
+    std::stable_sort(order, order + groups,
+                     [](const GroupRef& a, const GroupRef& b) { return a.eligible < b.eligible; });
+    int32_t pool[kTileCount];
+    int poolCount = hidden.UnseenCount;
+    std::copy(hidden.Unseen, hidden.Unseen + poolCount, pool);
+    int held[5] = {};
+    for (int i = 0; i < groups; ++i) {
+        const TileGroup& group = hidden.Hands[order[i].player].Groups[order[i].group];
+        const int32_t lacked = useLacks ? group.LackedPips : 0;
+        // Move the tiles this group may hold to the front of the pool, then draw from them.
+        int fits = 0;
+        for (int u = 0; u < poolCount; ++u) {
+            if ((PipsOf(pool[u]) & lacked) == 0) {
+                std::swap(pool[fits++], pool[u]);
+            }
+        }
+        if (fits < group.Count) {
+            return false;
+        }
+        int32_t* hand = deal.Hand[order[i].player];
+        for (int k = 0; k < group.Count; ++k) {
+            const int pick = Below(random, fits);
+            hand[held[order[i].player]++] = pool[pick];
+            pool[pick] = pool[--fits];
+            pool[fits] = pool[--poolCount];
+        }
+    }
+    for (int player = 1; player <= 4; ++player) {
+        std::shuffle(deal.Hand[player], deal.Hand[player] + held[player], random);
+    }
+    std::shuffle(pool, pool + poolCount, random);
+    std::copy(pool, pool + poolCount, deal.BonePile);
+    deal.BonePileCount = poolCount;
+    return true;
+}
+
+}  // namespace
+
+HiddenTiles ReadHiddenTiles(const ExpertView& view) {
+    HiddenTiles hidden{};
+    for (int32_t tile = 1; tile <= kTileCount; ++tile) {
+        const bool own =
+            std::find(std::begin(view.Hand), std::end(view.Hand), tile) != std::end(view.Hand);
+        if (!own && !OnTable(view.Table, tile)) {
+            hidden.Unseen[hidden.UnseenCount++] = tile;
+        }
+    }
+    hidden.BonePileCount = view.BonePileCount;
+    int32_t dealt[5] = {0, kDealtTiles, kDealtTiles, kDealtTiles, kDealtTiles};
+    StartHands(view, hidden.Hands, dealt);
+    if (!ReplayHistory(view, hidden.Hands)) {
+        int32_t now[5] = {0, view.HandCount[1], view.HandCount[2], view.HandCount[3],
+                          view.HandCount[4]};
+        StartHands(view, hidden.Hands, now);
+    }
+    int32_t needed = view.BonePileCount;
+    for (int player = 1; player <= 4; ++player) {
+        needed += IsOpponent(view, player) ? view.HandCount[player] : 0;
+    }
+    hidden.Consistent = needed == hidden.UnseenCount && view.BonePileCount >= 0;
+    return hidden;
+}
+
+SampledDeal SampleDeal(const HiddenTiles& hidden, std::mt19937_64& random) {
+    constexpr int kTries = 16;
+    SampledDeal deal{};
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        deal = SampledDeal{};
+        if (TryDeal(hidden, true, random, deal)) {
+            return deal;
+        }
+    }
+    deal = SampledDeal{};
+    TryDeal(hidden, false, random, deal);
+    return deal;
+}
+
+}  // namespace pipwick

@@ -1,0 +1,93 @@
+// How long the Expert takes over one decision, in real games against Advanced players: one
+// iteration is one game, seat 1 the Expert. The counters are over the decisions with at least two
+// legal plays (with one or none the Expert answers at once): the median, 99th percentile and
+// longest in milliseconds.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+#include "ai/expert_player.h"
+#include "engine/game.h"
+#include "engine/rule_playout.h"
+#include "sim/headless.h"
+
+namespace pipwick {
+namespace {
+
+int LegalPlays(const ExpertView& view) {
+    int count = 0;
+    for (int slot = 0; slot < kHandSlots && view.Hand[slot] != kNoTile; ++slot) {
+        for (int32_t pip : view.Table.ArmOpenPip) {
+            count += Shows(view.Hand[slot], pip) ? 1 : 0;
+        }
+    }
+    return view.Table.Arm[0][0].Tile == kNoTile ? view.HandCount[view.Seat] : count;
+}
+
+class ExpertAtSeatOne {
+  public:
+    explicit ExpertAtSeatOne(int32_t players)
+        : geometry_(MakeGeometry(1.0, 640, 480)),
+          seeds_(players),
+          game_(state_, settings_, geometry_, view_, clock_, seeds_) {
+        ResetGameState(state_);
+        state_.PlayerCount = players;
+        settings_.SoundOn = 0;
+        settings_.PlayDelay = 0;
+    }
+
+    // One whole game; the time of every searched decision goes to times.
+    void PlayGame(std::vector<double>& times) {
+        game_.NewGame();
+        while (state_.GameInProgress == 1) {
+            const ExpertView view = MakeExpertView(state_, 1);
+            RulePlayout playout(geometry_);
+            const auto start = std::chrono::steady_clock::now();
+            const Play play = ChooseExpertPlay(view, playout);
+            const std::chrono::duration<double, std::milli> took =
+                std::chrono::steady_clock::now() - start;
+            if (LegalPlays(view) >= 2) {
+                times.push_back(took.count());
+            }
+            MakeHumanPlay(game_, play);
+        }
+    }
+
+  private:
+    GameState state_;
+    Settings settings_;
+    Geometry geometry_;
+    SilentView view_;
+    InstantClock clock_;
+    DerivedSeeds seeds_;
+    Game game_;
+};
+
+double Percentile(std::vector<double> times, double share) {
+    if (times.empty()) {
+        return 0.0;
+    }
+    std::sort(times.begin(), times.end());
+    const auto at = static_cast<size_t>(share * static_cast<double>(times.size() - 1));
+    return times[at];
+}
+
+void ExpertDecisions(benchmark::State& run) {
+    ExpertAtSeatOne table(static_cast<int32_t>(run.range(0)));
+    std::vector<double> times;
+    for (auto _ : run) {
+        table.PlayGame(times);
+    }
+    run.counters["decisions"] = static_cast<double>(times.size());
+    run.counters["median_ms"] = Percentile(times, 0.5);
+    run.counters["p99_ms"] = Percentile(times, 0.99);
+    run.counters["max_ms"] = Percentile(times, 1.0);
+}
+BENCHMARK(ExpertDecisions)->Arg(2)->Arg(4)->Iterations(40)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace pipwick
+
+BENCHMARK_MAIN();
