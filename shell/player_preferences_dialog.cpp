@@ -12,7 +12,7 @@ PlayerPreferencesDialog::PlayerPreferencesDialog(QWidget* owner, SettingsStore& 
     const Settings& settings = store_.Values();
     for (int player = 2; player <= 4; ++player) {
         GenderButton(player, settings.PlayerGender[player] != 0).setChecked(true);
-        LevelButton(player, LevelFromSetting(settings.PlayerLevel[player]) == Level::Advanced)
+        LevelButton(player, static_cast<int>(LevelFromSetting(settings.PlayerLevel[player])))
             .setChecked(true);
     }
     for (int player = 1; player <= 4; ++player) {
@@ -35,13 +35,13 @@ QRadioButton& PlayerPreferencesDialog::GenderButton(int player, bool female) con
     return *buttons[player][female ? 1 : 0];
 }
 
-QRadioButton& PlayerPreferencesDialog::LevelButton(int player, bool advanced) const {
-    QRadioButton* buttons[5][2] = {{},
+QRadioButton& PlayerPreferencesDialog::LevelButton(int player, int level) const {
+    QRadioButton* buttons[5][3] = {{},
                                    {},
-                                   {ui_->beginner2, ui_->advanced2},
-                                   {ui_->beginner3, ui_->advanced3},
-                                   {ui_->beginner4, ui_->advanced4}};
-    return *buttons[player][advanced ? 1 : 0];
+                                   {ui_->beginner2, ui_->advanced2, ui_->expert2},
+                                   {ui_->beginner3, ui_->advanced3, ui_->expert3},
+                                   {ui_->beginner4, ui_->advanced4, ui_->expert4}};
+    return *buttons[player][level];
 }
 
 void PlayerPreferencesDialog::OkStep() {
@@ -49,7 +49,11 @@ void PlayerPreferencesDialog::OkStep() {
         store_.Set(GenderSetting(player), GenderButton(player, true).isChecked() ? 1 : 0);
     }
     for (int player = 2; player <= 4; ++player) {
-        store_.Set(LevelSetting(player), LevelButton(player, true).isChecked() ? 1 : 0);
+        int32_t level = 0;
+        for (int higher = 1; higher <= kHighestLevel; ++higher) {
+            level = LevelButton(player, higher).isChecked() ? higher : level;
+        }
+        store_.Set(LevelSetting(player), level);
     }
     for (int player = 1; player <= 4; ++player) {
         store_.SetName(player, NameBox(player).text());

@@ -21,9 +21,10 @@ class PlayerPreferencesDialog : public QDialog {
     ~PlayerPreferencesDialog() override;
 
     QLineEdit& NameBox(int player) const;
-    // The second button of a pair: female, Advanced.
+    // The second button of a pair: female.
     QRadioButton& GenderButton(int player, bool female) const;
-    QRadioButton& LevelButton(int player, bool advanced) const;
+    // level 0 Beginner, 1 Advanced, 2 Expert.
+    QRadioButton& LevelButton(int player, int level) const;
 
   private:
     void OkStep();

@@ -38,8 +38,8 @@ int32_t& LevelOf(Settings& s) {
 }
 
 // Indexed by IntSetting. The defaults are those of a new Settings. Sound and Draw/Pass on a
-// double-click are on only at 1, the marks of where tiles can go off only at 0, and a gender or
-// level other than 0 is female or Advanced.
+// double-click are on only at 1, the marks of where tiles can go off only at 0, a gender other
+// than 0 is female, and a level outside 0..2 is Advanced.
 constexpr IntKey kIntKeys[] = {
     {"dclk", [](Settings& s) -> int32_t& { return s.DoubleClickDrawPass; }, 0, 1, 0},
     {"speed", [](Settings& s) -> int32_t& { return s.Speed; }, 1, 10, 5},

@@ -33,8 +33,8 @@ enum class IntSetting {
 IntSetting GenderSetting(int player);
 IntSetting LevelSetting(int player);
 
-// The highest level a computer player can be given: 0 Beginner, 1 Advanced.
-constexpr int32_t kHighestLevel = 1;
+// The highest level a computer player can be given: 0 Beginner, 1 Advanced, 2 Expert.
+constexpr int32_t kHighestLevel = 2;
 
 // The value a setting takes for a number read from the file or given by a dialog: held to what
 // the preference dialogs offer. Where a number outside that range already meant one choice to the

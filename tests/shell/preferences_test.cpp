@@ -284,13 +284,14 @@ TEST_F(PlayerPreferences, OkStoresNamesGendersAndLevelsAndRenamesTheWindows) {
         EXPECT_EQ(dialog.NameBox(4).text(), "RightStuff");
         EXPECT_TRUE(dialog.GenderButton(3, true).isChecked());
         EXPECT_TRUE(dialog.GenderButton(2, false).isChecked());
-        EXPECT_TRUE(dialog.LevelButton(2, false).isChecked());
-        EXPECT_TRUE(dialog.LevelButton(3, true).isChecked());
+        EXPECT_TRUE(dialog.LevelButton(2, 0).isChecked());
+        EXPECT_TRUE(dialog.LevelButton(3, 1).isChecked());
         dialog.NameBox(1).setText("Twenty characters ab");
         dialog.NameBox(3).setText("");
         dialog.GenderButton(3, false).setChecked(true);
         dialog.GenderButton(4, true).setChecked(true);
-        dialog.LevelButton(2, true).setChecked(true);
+        dialog.LevelButton(2, 1).setChecked(true);
+        dialog.LevelButton(4, 2).setChecked(true);
         Press(dialog, QDialogButtonBox::Ok);
     });
     const Settings& s = app.Preferences();
@@ -305,6 +306,8 @@ TEST_F(PlayerPreferences, OkStoresNamesGendersAndLevelsAndRenamesTheWindows) {
     EXPECT_EQ(program.settings.Read("pn4g"), "1");
     EXPECT_EQ(s.PlayerLevel[2], 1);
     EXPECT_EQ(program.settings.Read("pn2l"), "1");
+    EXPECT_EQ(s.PlayerLevel[4], 2);
+    EXPECT_EQ(program.settings.Read("pn4l"), "2");
     EXPECT_EQ(app.Human().windowTitle(), "Twenty charact");
     EXPECT_EQ(app.Opponent(2).windowTitle(), "Lefty");
     EXPECT_EQ(app.Opponent(3).windowTitle(), "");

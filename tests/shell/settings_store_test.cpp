@@ -96,6 +96,7 @@ TEST(SettingsStore, EveryNumberReadIsHeldToWhatTheDialogsOffer) {
         {"bkcolor=0", colour, 0},    {"bkcolor=12", colour, 12},  {"bkred=300", red, 300},
         {"bkblue=-4", blue, -4},     {"pn4g=3", gender4, 1},      {"pn4g=-3", gender4, 1},
         {"pn2l=7", level2, 1},       {"pn3l=-1", level3, 1},      {"pn3l=0", level3, 0},
+        {"pn2l=2", level2, 2},       {"pn2l=3", level2, 1},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.field(Read({c.line})), c.expected) << c.line;
