@@ -43,6 +43,8 @@ SavedGameError OpenSavedGame(std::span<const uint8_t> bytes, const Geometry& geo
         return error;
     }
     opened.GameInProgress = 1;
+    // The saved game does not hold what was seen happen in its hand.
+    opened.History.Count = 0;
     RebuildLayout(opened, geometry);
     RebuildDropAreas(opened);
     opened.SelectedTile = kNoSelection;
