@@ -71,7 +71,12 @@ TEST(KeptGame, AGameUnderWayAtExitResumesAsItWasLeft) {
     EXPECT_TRUE(second.app->StatisticsStore().Counts().keptGame);
     resume.trigger();
     const GameState resumed = second.app->State();
-    EXPECT_EQ(std::memcmp(&resumed, &atQuit, sizeof(GameState)), 0);
+    // What was seen happen in the hand is not kept in a game file: the resumed hand starts with
+    // no history, and everything else is as it was left.
+    EXPECT_EQ(resumed.History.Count, 0);
+    GameState expected = atQuit;
+    expected.History = resumed.History;
+    EXPECT_EQ(std::memcmp(&resumed, &expected, sizeof(GameState)), 0);
     EXPECT_EQ(second.app->Human().Status(), QString::fromLatin1(text::kGameResumed));
     EXPECT_FALSE(QFile::exists(FileIn(data, "last-game.dom")));
     EXPECT_FALSE(resume.isEnabled());
