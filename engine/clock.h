@@ -39,4 +39,10 @@ class SeedSource {
     virtual uint32_t DealSeed() = 0;
 };
 
+// For games on a copy that stop before the next deal: trial plays and the Expert's playouts.
+class NoDeals : public SeedSource {
+  public:
+    uint32_t DealSeed() override { return 0; }
+};
+
 }  // namespace pipwick

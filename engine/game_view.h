@@ -64,7 +64,8 @@ class GameView {
     virtual void PlaySoundAndWait(int32_t wave) = 0;
 };
 
-// A view with no windows: the simulator and the Expert's playouts show nothing and play nothing.
+// A view with no windows: the simulator, the Expert's playouts and trial plays show nothing and
+// play nothing.
 class SilentView : public GameView {
   public:
     void Announce(const Announcement&) override {}

@@ -17,11 +17,6 @@ class RulePlayout final : public HandPlayout {
     PlayoutOutcome PlayOut(const GameState& game, int seat, const Play& play) override;
 
   private:
-    // A playout stops at the end of its hand, before any deal.
-    class NoDeals : public SeedSource {
-        uint32_t DealSeed() override { return 0; }
-    };
-
     GameState state_;
     Settings settings_;
     const Geometry& geometry_;
