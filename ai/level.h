@@ -11,9 +11,8 @@ enum class Level : int32_t {
     Expert = 2,
 };
 
-// The level the hint asks. It stays Advanced for now: the hint chooses through
-// ChooseComputerPlay, and the Expert can only be asked through the engine's hand playouts.
-constexpr Level kStrongestLevel = Level::Advanced;
+// The best level there is: the hint asks this one. A stronger level added above moves this too.
+constexpr Level kStrongestLevel = Level::Expert;
 
 // The level a stored setting stands for. 0 is a Beginner and 2 an Expert; every other value has
 // always played as Advanced, and settings files written that way keep playing so.

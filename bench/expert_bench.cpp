@@ -2,7 +2,8 @@
 // iteration is one game, seat 1 the Expert. The counters are over the decisions with at least two
 // legal plays (with one or none the Expert answers at once): the median, 99th percentile and
 // longest in milliseconds of the thread's own processor time, so that other programs busy on the
-// same machine do not count.
+// same machine do not count. The hint is timed the same way, whole, at seat 1 taking its advice:
+// the window waits for it.
 #include <benchmark/benchmark.h>
 
 #include <time.h>
@@ -12,6 +13,7 @@
 
 #include "ai/expert_player.h"
 #include "engine/game.h"
+#include "engine/hint.h"
 #include "engine/rule_playout.h"
 #include "sim/headless.h"
 
@@ -54,15 +56,31 @@ class ExpertAtSeatOne {
             RulePlayout playout(geometry_);
             const double start = ThreadMilliseconds();
             const Play play = ChooseExpertPlay(view, playout);
-            const double took = ThreadMilliseconds() - start;
-            if (LegalPlays(view) >= 2) {
-                times.push_back(took);
-            }
+            Record(times, view, ThreadMilliseconds() - start);
             MakeHumanPlay(game_, play);
         }
     }
 
+    // One whole game with seat 1 playing every hint it is given.
+    void PlayGameOnHints(std::vector<double>& times) {
+        game_.NewGame();
+        while (state_.GameInProgress == 1) {
+            const ExpertView view = MakeExpertView(state_, 1);
+            const double start = ThreadMilliseconds();
+            const Hint hint = HintForHuman(state_, geometry_);
+            Record(times, view, ThreadMilliseconds() - start);
+            const bool tile = hint.kind == Hint::Kind::kLead || hint.kind == Hint::Kind::kPlay;
+            MakeHumanPlay(game_, tile ? Play{hint.slot, hint.arm} : Play{});
+        }
+    }
+
   private:
+    static void Record(std::vector<double>& times, const ExpertView& view, double took) {
+        if (LegalPlays(view) >= 2) {
+            times.push_back(took);
+        }
+    }
+
     GameState state_;
     Settings settings_;
     Geometry geometry_;
@@ -81,18 +99,32 @@ double Percentile(std::vector<double> times, double share) {
     return times[at];
 }
 
+void ReportTimes(benchmark::State& run, const std::vector<double>& times) {
+    run.counters["decisions"] = static_cast<double>(times.size());
+    run.counters["median_ms"] = Percentile(times, 0.5);
+    run.counters["p99_ms"] = Percentile(times, 0.99);
+    run.counters["max_ms"] = Percentile(times, 1.0);
+}
+
 void ExpertDecisions(benchmark::State& run) {
     ExpertAtSeatOne table(static_cast<int32_t>(run.range(0)));
     std::vector<double> times;
     for (auto _ : run) {
         table.PlayGame(times);
     }
-    run.counters["decisions"] = static_cast<double>(times.size());
-    run.counters["median_ms"] = Percentile(times, 0.5);
-    run.counters["p99_ms"] = Percentile(times, 0.99);
-    run.counters["max_ms"] = Percentile(times, 1.0);
+    ReportTimes(run, times);
 }
 BENCHMARK(ExpertDecisions)->Arg(2)->Arg(4)->Iterations(40)->Unit(benchmark::kMillisecond);
+
+void Hints(benchmark::State& run) {
+    ExpertAtSeatOne table(static_cast<int32_t>(run.range(0)));
+    std::vector<double> times;
+    for (auto _ : run) {
+        table.PlayGameOnHints(times);
+    }
+    ReportTimes(run, times);
+}
+BENCHMARK(Hints)->Arg(2)->Arg(4)->Iterations(40)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace pipwick

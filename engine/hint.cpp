@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ai/computer_player.h"
+#include "engine/computer_choice.h"
 #include "engine/trial_play.h"
 
 namespace pipwick {
@@ -50,7 +50,7 @@ Hint HintForHuman(const GameState& state, const Geometry& geometry) {
         return {};
     }
     const GameState seen = VisibleToHuman(state);
-    const Play play = ChooseComputerPlay(seen, seen.Hand[kHumanSeat], kStrongestLevel);
+    const Play play = ChooseAtLevel(seen, geometry, kHumanSeat, kStrongestLevel);
     Hint hint;
     if (play.slot == kEmptySlot) {
         hint.kind = BonePileEmpty(seen) ? Hint::Kind::kPass : Hint::Kind::kDraw;

@@ -1,9 +1,8 @@
 // The turn sequence: drawing and passing, and a computer player's whole turn. Computer turns run
 // one after another inside the human's action until it is his turn again or the game is over.
 #include "ai/computer_player.h"
-#include "ai/expert_player.h"
+#include "engine/computer_choice.h"
 #include "engine/game.h"
-#include "engine/rule_playout.h"
 
 namespace pipwick {
 
@@ -64,14 +63,9 @@ void Game::ComputerTurn(int player) {
     }
 }
 
-// Beginner and Advanced choose from the table alone; the Expert plays hands out with these rules.
 Play Game::ChooseComputerMove(int player) const {
-    const Level level = LevelFromSetting(settings_.PlayerLevel[player]);
-    if (level != Level::Expert) {
-        return ChooseComputerPlay(state_, state_.Hand[player], level);
-    }
-    RulePlayout playout(geometry_);
-    return ChooseExpertPlay(MakeExpertView(state_, player), playout);
+    return ChooseAtLevel(state_, geometry_, player,
+                         LevelFromSetting(settings_.PlayerLevel[player]));
 }
 
 void Game::PlayOutHand(int player, const Play& play) {

@@ -24,7 +24,7 @@ constexpr qint64 kMostBytes = 64 * 1024;
 constexpr double kMostCount = 1e12;
 constexpr const char* kPlayerKeys[3] = {"2", "3", "4"};
 // By Level's value. A file without the key of a level has no games at that level.
-constexpr const char* kLevelKeys[] = {"beginner", "advanced"};
+constexpr const char* kLevelKeys[] = {"beginner", "advanced", "expert"};
 static_assert(std::size(kLevelKeys) == kStatisticsLevels, "a key for every level");
 constexpr const char* kCountKeys[3] = {"won", "lost", "abandoned"};
 constexpr int32_t GameTally::*kCounts[3] = {&GameTally::won, &GameTally::lost,

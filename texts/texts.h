@@ -119,8 +119,8 @@ constexpr const char* kStatisticsColumns[] = {"Games", "Played",   "Won",
                                               "Lost",  "Win rate", "Abandoned"};
 constexpr const char* kStatisticsAllGames = "All games";
 constexpr const char* kStatisticsPlayers = "%1 players";
-constexpr const char* kStatisticsLevels[] = {"Strongest opponent Beginner",
-                                             "Strongest opponent Advanced"};
+constexpr const char* kStatisticsLevels[] = {
+    "Strongest opponent Beginner", "Strongest opponent Advanced", "Strongest opponent Expert"};
 constexpr const char* kStatisticsRecords[] = {"Win rate",
                                               "Best final score",
                                               "Average final score",

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "ai/computer_player.h"
+#include "engine/computer_choice.h"
+#include "engine/trial_play.h"
 #include "tests/engine/human_seat.h"
 
 namespace pipwick {
@@ -44,31 +46,34 @@ GameState WithHiddenTilesShuffled(const GameState& state, std::mt19937& random) 
 }
 
 // At every turn of the human in whole games: the hint is the strongest computer player's choice
-// for his hand, it says what that play scores, and no shuffle of the tiles he cannot see changes
-// it or what he is shown.
-TEST(Hint, IsTheStrongestPlayersChoiceAndBlindToHiddenTiles) {
+// for his place, a legal play when any tile fits, with what that play scores; and no shuffle of
+// the tiles he cannot see changes it or what he is shown.
+TEST(Hint, IsTheStrongestPlayersLegalChoiceAndBlindToHiddenTiles) {
     std::mt19937 random(2024);
     int plays = 0;
     int draws = 0;
     int passes = 0;
     int changedByShuffle = 0;
     for (int players = 2; players <= 4; ++players) {
-        for (uint32_t seed = 1; seed <= 15; ++seed) {
+        for (uint32_t seed = 1; seed <= 6; ++seed) {
             TestTable table(players);
             table.seeds.seed = seed * 31337;
             table.game.NewGame();
             GameState& s = table.state;
             for (int moves = 0; HumansTurn(s) && moves < 80; ++moves) {
                 const Hint hint = HintForHuman(s, table.geometry);
-                const Play choice = ChooseComputerPlay(s, s.Hand[1], kStrongestLevel);
-                if (choice.slot == kEmptySlot) {
+                const bool somethingFits =
+                    ChooseComputerPlay(s, s.Hand[1], Level::Advanced).slot != kEmptySlot;
+                if (!somethingFits) {
                     EXPECT_EQ(hint.kind, BonePileEmpty(s) ? Hint::Kind::kPass : Hint::Kind::kDraw);
                     (BonePileEmpty(s) ? passes : draws) += 1;
                 } else {
                     ++plays;
+                    const Play choice = ChooseAtLevel(s, table.geometry, 1, kStrongestLevel);
                     EXPECT_EQ(hint.kind, TableIsEmpty(s) ? Hint::Kind::kLead : Hint::Kind::kPlay);
                     EXPECT_EQ(hint.slot, choice.slot);
-                    EXPECT_EQ(hint.tile, s.Hand[1][choice.slot]);
+                    ASSERT_LT(hint.slot, kHandSlots);
+                    EXPECT_EQ(hint.tile, s.Hand[1][hint.slot]);
                     if (!TableIsEmpty(s)) {
                         EXPECT_EQ(hint.arm, choice.arm);
                     }
@@ -76,22 +81,20 @@ TEST(Hint, IsTheStrongestPlayersChoiceAndBlindToHiddenTiles) {
                     EXPECT_TRUE(trial.accepted);
                     EXPECT_EQ(hint.score, trial.score);
                 }
-                for (int shuffle = 0; shuffle < 3; ++shuffle) {
-                    const GameState other = WithHiddenTilesShuffled(s, random);
-                    changedByShuffle += std::memcmp(&other, &s, sizeof s) != 0 ? 1 : 0;
-                    EXPECT_TRUE(SameHint(HintForHuman(other, table.geometry), hint));
-                    const GameState a = VisibleToHuman(s);
-                    const GameState b = VisibleToHuman(other);
-                    EXPECT_EQ(std::memcmp(&a, &b, sizeof a), 0);
-                }
+                const GameState other = WithHiddenTilesShuffled(s, random);
+                changedByShuffle += std::memcmp(&other, &s, sizeof s) != 0 ? 1 : 0;
+                EXPECT_TRUE(SameHint(HintForHuman(other, table.geometry), hint));
+                const GameState a = VisibleToHuman(s);
+                const GameState b = VisibleToHuman(other);
+                EXPECT_EQ(std::memcmp(&a, &b, sizeof a), 0);
                 MakeFirstFittingMove(table);
             }
         }
     }
-    EXPECT_GT(plays, 200);
-    EXPECT_GT(draws, 10);
+    EXPECT_GT(plays, 80);
+    EXPECT_GT(draws, 5);
     EXPECT_GT(passes, 0);
-    EXPECT_GT(changedByShuffle, 200);
+    EXPECT_GT(changedByShuffle, 80);
 }
 
 // What the human is shown keeps his hand, the table and every count, and blanks the deal.

@@ -179,6 +179,32 @@ TEST(GameRecords, AFinishedGameIsOnTheSheetInTheStatisticsAndEndsTheKeptGame) {
     EXPECT_EQ(window->Chart().Lines()[0].scores, (std::vector<int32_t>{0, 0}));
 }
 
+// The settings file's level 2 is an Expert, and a game against one is counted and shown as such.
+TEST(GameRecords, AGameAgainstAnExpertCountsUnderItsName) {
+    TestProgram program({"sound=0", "delay=0", "pn3l=2"});
+    Application& app = *program.app;
+    app.NewGame();
+    PlayToTheEnd(program);
+    const Statistics& counts = app.StatisticsStore().Counts();
+    EXPECT_EQ(Total(counts).Played(), 1);
+    EXPECT_EQ(counts.byLevel[static_cast<int>(Level::Expert)].Played(), 1);
+
+    QStringList levelRows;
+    program.fillIn = [&levelRows](QDialog& dialog) {
+        const QTableWidget& games = dynamic_cast<StatisticsWindow&>(dialog).Games();
+        for (int row = 0; row < games.rowCount(); ++row) {
+            if (games.item(row, 0)->text().startsWith(QStringLiteral("Strongest opponent"))) {
+                levelRows << games.item(row, 0)->text() + QLatin1Char('=') +
+                                 games.item(row, 1)->text();
+            }
+        }
+    };
+    app.Human().Action(Command::kStatistics).trigger();
+    EXPECT_EQ(levelRows, (QStringList{QStringLiteral("Strongest opponent Beginner=0"),
+                                      QStringLiteral("Strongest opponent Advanced=0"),
+                                      QStringLiteral("Strongest opponent Expert=1")}));
+}
+
 TEST(GameRecords, ResetClearsTheStatisticsOnlyWhenThePlayerAgrees) {
     TestProgram program(kQuick);
     Application& app = *program.app;

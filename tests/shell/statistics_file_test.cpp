@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 namespace pipwick {
@@ -17,6 +19,7 @@ Statistics SomeStatistics() {
     CountFinishedGame(s, {4, 1}, true, 270);
     CountAbandonedGame(s, {4, 0});
     CountFinishedGame(s, {2, 1}, true, 250);
+    CountFinishedGame(s, {3, 2}, false, 140);
     for (int hand = 0; hand < 40; ++hand) {
         CountHand(s, hand % 7 == 0);
     }
@@ -111,6 +114,19 @@ TEST(StatisticsFile, AnythingButOurOwnStatisticsIsDamaged) {
         StatisticsFromJson(R"({"format": "pipwick statistics", "version": 1})");
     ASSERT_TRUE(bare.has_value());
     EXPECT_EQ(*bare, Statistics{});
+}
+
+// A file from before the Expert has no tally for it: its games are all at the other levels.
+TEST(StatisticsFile, AFileWithoutTheExpertsTallyReadsAsNoGamesAgainstOne) {
+    Statistics earlier;
+    CountFinishedGame(earlier, {2, 0}, true, 255);
+    CountFinishedGame(earlier, {4, 1}, false, 120);
+    QJsonObject root = QJsonDocument::fromJson(StatisticsToJson(earlier)).object();
+    QJsonObject levels = root.value(QStringLiteral("levels")).toObject();
+    ASSERT_TRUE(levels.contains(QStringLiteral("expert")));
+    levels.remove(QStringLiteral("expert"));
+    root.insert(QStringLiteral("levels"), levels);
+    EXPECT_EQ(StatisticsFromJson(QJsonDocument(root).toJson()), earlier);
 }
 
 TEST(StatisticsFile, ADamagedFileIsSetAsideUnderAFreeNameAndNothingIsLost) {

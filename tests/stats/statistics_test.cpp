@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "engine/game.h"
@@ -49,7 +50,8 @@ TEST(Statistics, StreaksAndTalliesFollowTheOutcomes) {
 }
 
 TEST(Statistics, AGameOfAKindTheyDoNotKeepIsNotCounted) {
-    for (const GameKind kind : {GameKind{1, 0}, GameKind{5, 0}, GameKind{2, -1}, GameKind{2, 2}}) {
+    for (const GameKind kind :
+         {GameKind{1, 0}, GameKind{5, 0}, GameKind{2, -1}, GameKind{2, kStatisticsLevels}}) {
         Statistics s;
         CountFinishedGame(s, kind, true, 250);
         CountAbandonedGame(s, kind);
@@ -221,6 +223,29 @@ TEST(StatisticsKeeper, GivenUpKeptAndResumedGames) {
     // Nothing is under way now: a second end counts nothing.
     keeper.GameEnded(1);
     EXPECT_EQ(Total(s).Played(), 2);
+}
+
+// The strongest computer player taking part sets the kind; a level the file does not know plays,
+// and counts, as Advanced.
+TEST(StatisticsKeeper, TheKindOfGameIsItsStrongestOpponentTakingPart) {
+    struct Case {
+        int32_t players;
+        int32_t levels[3];  // of players 2, 3 and 4
+        int32_t kind;
+    };
+    const Case cases[] = {
+        {2, {2, 0, 2}, 0}, {2, {0, 2, 0}, 2}, {3, {1, 0, 2}, 1},
+        {3, {2, 0, 0}, 2}, {4, {0, 1, 2}, 2}, {4, {7, 0, 0}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.players * 1000 + c.levels[0] * 100 + c.levels[1] * 10 + c.levels[2]);
+        GameState state;
+        ResetGameState(state);
+        state.PlayerCount = c.players;
+        Settings settings;
+        std::copy(std::begin(c.levels), std::end(c.levels), settings.PlayerLevel + 2);
+        EXPECT_EQ(KindOfGame(state, settings), (GameKind{c.players, c.kind}));
+    }
 }
 
 TEST(StatisticsKeeper, TheStrongestLevelDuringTheGameCounts) {

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ai/computer_player.h"
+#include "model/game_state.h"
+#include "model/geometry.h"
+
+namespace pipwick {
+
+// What a computer player at level plays now in seat's place. Beginner and Advanced choose from
+// the seat's hand and the table; the Expert also plays hands out with the engine's rules, seeing
+// only what seat may know. It only looks: the same state always gives the same play.
+Play ChooseAtLevel(const GameState& state, const Geometry& geometry, int seat, Level level);
+
+}  // namespace pipwick
