@@ -36,7 +36,7 @@ class CountingSeeds : public SeedSource {
 };
 
 // The human's seat moves until the game is over, or until stopAtScore is reached.
-void Play(Application& app, int32_t stopAtScore) {
+void PlayUntil(Application& app, int32_t stopAtScore) {
     const GameState& s = app.State();
     for (int moves = 0; s.GameInProgress == 1 && moves < 5000; ++moves) {
         if (s.Scores[1] >= stopAtScore || s.Scores[3] >= stopAtScore) {
@@ -88,11 +88,11 @@ int main(int argc, char* argv[]) {
         app.ChoosePlayers(2 + game % 3);
         app.NewGame();
         // One game is given up half-way.
-        Play(app, game == 4 ? 120 : 1000);
+        PlayUntil(app, game == 4 ? 120 : 1000);
     }
     app.ChoosePlayers(3);
     app.NewGame();
-    Play(app, 180);
+    PlayUntil(app, 180);
     app.Human().Action(Command::kScoreSheet).trigger();
     grabbed &= Grab(*app.SheetWindow(), QDir(docs).filePath(QStringLiteral("score-sheet.png")));
     app.Human().Action(Command::kStatistics).trigger();
