@@ -12,12 +12,6 @@
 
 namespace pipwick {
 
-// The pauses of the game, in milliseconds.
-namespace pause {
-constexpr uint32_t kAfterDraw = 500;
-constexpr uint32_t kPerDelaySecond = 1000;
-}  // namespace pause
-
 // The rules of the game as operations on the one GameState, named after the rules and keeping
 // their steps in order. Every window effect goes through the GameView and every pause through the
 // Clock, so the same code runs behind the windows, in the simulator and in the tests.

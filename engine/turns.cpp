@@ -3,6 +3,7 @@
 #include "ai/computer_player.h"
 #include "engine/computer_choice.h"
 #include "engine/game.h"
+#include "engine/pauses.h"
 
 namespace pipwick {
 

@@ -8,8 +8,8 @@
 #include <QShortcut>
 #include <algorithm>
 
+#include "engine/pauses.h"
 #include "shell/accessible_views.h"
-#include "shell/timings.h"
 #include "texts/spoken_texts.h"
 #include "texts/texts.h"
 
@@ -108,7 +108,7 @@ HumanWindow::HumanWindow(QWidget* owner, const GameState& state, const Settings&
     escape->setContext(Qt::ApplicationShortcut);
     connect(escape, &QShortcut::activated, this, [this] { commands_.DropSelection(); });
     heightCheck_.setSingleShot(true);
-    heightCheck_.setInterval(timing::kHeightCheck);
+    heightCheck_.setInterval(pause::kHeightCheck);
     connect(&heightCheck_, &QTimer::timeout, this, [this] { CheckHeight(); });
     // A frame that comes after the check takes room again.
     placement_->OnReframed([this] {

@@ -2,8 +2,8 @@
 
 #include <QCloseEvent>
 
+#include "engine/pauses.h"
 #include "shell/accessible_views.h"
-#include "shell/timings.h"
 
 namespace pipwick {
 
@@ -24,7 +24,7 @@ OpponentWindow::OpponentWindow(QWidget* owner, int index, const Geometry& geomet
     setAttribute(Qt::WA_X11NetWmWindowTypeToolBar);
     SetBackgroundColour(palette().color(QPalette::Window).rgb() & 0xFFFFFFu);
     heightCheck_.setSingleShot(true);
-    heightCheck_.setInterval(timing::kHeightCheck);
+    heightCheck_.setInterval(pause::kHeightCheck);
     connect(&heightCheck_, &QTimer::timeout, this, [this] { CheckHeight(); });
     // A frame that comes after the check takes room again.
     placement_->OnReframed([this] {

@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "engine/pauses.h"
 #include "shell/accessible_views.h"
-#include "shell/timings.h"
 #include "texts/texts.h"
 
 namespace pipwick {
@@ -37,7 +37,7 @@ StatusPopup::StatusPopup(QWidget* owner, const QString& text, const Rect& where)
     label_->setGeometry(16, 21, 141, 42);
     label_->setAttribute(Qt::WA_TransparentForMouseEvents);
     closeTimer_.setSingleShot(true);
-    closeTimer_.setInterval(timing::kPopupClose);
+    closeTimer_.setInterval(pause::kPopupClose);
     connect(&closeTimer_, &QTimer::timeout, this, &QDialog::reject);
     // A screen reader says the message as an alert, as it would a message box's.
     ProvideAccessibleView(*this,

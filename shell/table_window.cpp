@@ -6,7 +6,7 @@
 #include <QWindowStateChangeEvent>
 
 #include "engine/game.h"
-#include "shell/timings.h"
+#include "engine/pauses.h"
 #include "table/end_marks.h"
 #include "texts/texts.h"
 
@@ -22,7 +22,7 @@ TableWindow::TableWindow(const GameState& state, const Rect& tableRect, double s
     setGeometry(tableRect.left, tableRect.top, tableRect.right - tableRect.left,
                 tableRect.bottom - tableRect.top);
     reloadTimer_.setSingleShot(true);
-    reloadTimer_.setInterval(timing::kTableReload);
+    reloadTimer_.setInterval(pause::kTableReload);
     connect(&reloadTimer_, &QTimer::timeout, this, [this] {
         if (reload_) {
             reload_();

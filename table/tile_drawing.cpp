@@ -20,15 +20,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/pauses.h"
 #include "table/pip_patterns.h"
 
 namespace pipwick {
-
-namespace {
-
-constexpr uint32_t kFlightStepMs = 100;
-
-}  // namespace
 
 int32_t FlightSteps(int32_t speed) {
     return 14 - std::clamp(speed, 1, 10);
@@ -225,7 +220,7 @@ void TileDrawer::Fly(WindowSurface& window, int32_t fromLeft, int32_t fromTop,
     int32_t px = fromLeft;
     int32_t py = fromTop;
     for (int32_t step = 1; step < steps; ++step) {
-        const uint32_t deadline = clock_.TickCount() + kFlightStepMs;
+        const uint32_t deadline = clock_.TickCount() + pause::kFlightStep;
         const int32_t nx = px + dx;
         const int32_t ny = py + dy;
         const Point next{OnSurface(nx), OnSurface(ny)};
