@@ -6,9 +6,6 @@ namespace pipwick {
 
 namespace {
 
-constexpr int32_t kSevenTileUnits = 175;
-constexpr int32_t kTileUnits = 25;
-
 bool ArmClosed(const GameState& state, int arm) {
     return state.ArmOpenPip[arm] == kNoPip;
 }
@@ -60,18 +57,6 @@ void RebuildDropAreas(GameState& state) {
     state.ArmDropRect[2] = DropArea(state, 2, wholeOrInner);
     state.ArmDropRect[1] = DropArea(state, 1, root.InnerHalf);
     state.ArmDropRect[3] = DropArea(state, 3, root.OuterHalf);
-}
-
-int32_t HandWindowWidthAfterOpening(const GameState& state, int player, double scale,
-                                    int32_t currentWidth) {
-    const int count = HandCount(state, player);
-    if (count == kHandSlots) {
-        return currentWidth;
-    }
-    if (count < 7) {
-        return Scaled(kSevenTileUnits, scale);
-    }
-    return static_cast<int32_t>(kTileUnits * scale * count);
 }
 
 }  // namespace pipwick

@@ -21,9 +21,4 @@ SavedGameError OpenSavedGame(std::span<const uint8_t> bytes, const Geometry& geo
 // when it is a double; an empty open arm takes the side of the root tile it grows from.
 void RebuildDropAreas(GameState& state);
 
-// The width of a player's window after opening: seven tiles' worth for fewer than seven, 25 units
-// a tile from seven on, and unchanged (currentWidth) when the hand has no empty slot.
-int32_t HandWindowWidthAfterOpening(const GameState& state, int player, double scale,
-                                    int32_t currentWidth);
-
 }  // namespace pipwick

@@ -1,6 +1,6 @@
 #include "shell/qt_game_view.h"
 
-#include "savegame/open_saved_game.h"
+#include "model/window_widths.h"
 #include "shell/accessible_views.h"
 #include "shell/outer_geometry.h"
 #include "shell/status_popup.h"

@@ -1,5 +1,7 @@
 #include "shell/window_rects.h"
 
+#include "model/window_widths.h"
+
 namespace pipwick {
 
 namespace {
@@ -55,14 +57,6 @@ Rect PopupRect(const Rect& humanWindow) {
     constexpr int32_t kHeight = 90;
     const int32_t y = humanWindow.top - kHeight;
     return FromSize(humanWindow.left, y < 0 ? 0 : y, kWidth, kHeight);
-}
-
-int32_t SevenTileWidth(int32_t left, double scale) {
-    return static_cast<int32_t>(left + 175 * scale) - left;
-}
-
-int32_t WidthForTiles(int count, double scale) {
-    return count >= 7 ? static_cast<int32_t>(count * 25 * scale) : 0;
 }
 
 Rect CorrectHumanHeight(const Rect& window, int32_t clientHeight, double scale,

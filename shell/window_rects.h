@@ -39,13 +39,6 @@ bool OpponentShown(int player, int32_t playerCount);
 // above the top of the screen.
 Rect PopupRect(const Rect& humanWindow);
 
-// The outer width of a player window at the start of a hand: room for seven tiles.
-int32_t SevenTileWidth(int32_t left, double scale);
-
-// The outer width for a hand of count tiles, or 0 when the width should stay: a window grows by
-// 25 design units per tile from the eighth on and never gets narrower than seven tiles.
-int32_t WidthForTiles(int count, double scale);
-
 // The human's window once its client area (below the menu bar) is known: taller when the menu bar
 // took the hand's room, and moved up to 10 pixels above the screen's bottom if that pushed it off.
 Rect CorrectHumanHeight(const Rect& window, int32_t clientHeight, double scale,

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "assets/compressed_image.h"
+#include "model/window_widths.h"
 #include "savegame/open_saved_game.h"
 #include "savegame/saved_game.h"
 #include "sim/match.h"

@@ -257,33 +257,5 @@ INSTANTIATE_TEST_SUITE_P(Tiles, LeadAlone,
                                            LeadCase{TileWithPips(0, 0), kSpinnerDown, true},
                                            LeadCase{TileWithPips(2, 5), kNoSpinner, false}));
 
-struct WidthCase {
-    int tiles;
-    double scale;
-    int32_t width;
-};
-
-class WidthAfterOpening : public ::testing::TestWithParam<WidthCase> {};
-
-TEST_P(WidthAfterOpening, FollowsTheHand) {
-    const auto [tiles, scale, width] = GetParam();
-    constexpr int32_t kCurrent = 999;
-    GameState state;
-    ResetGameState(state);
-    for (int slot = 0; slot < tiles; ++slot) {
-        state.Hand[2][slot] = slot + 1;
-    }
-    EXPECT_EQ(HandWindowWidthAfterOpening(state, 2, scale, kCurrent), width);
-}
-
-// Seven tiles' worth is 175 units; from seven tiles on 25 units a tile, truncated; a full hand
-// keeps the window as it is.
-INSTANTIATE_TEST_SUITE_P(Hands, WidthAfterOpening,
-                         ::testing::Values(WidthCase{9, 1.0, 225}, WidthCase{9, 1.5, 337},
-                                           WidthCase{9, 2.0, 450}, WidthCase{3, 1.0, 175},
-                                           WidthCase{3, 1.5, 262}, WidthCase{0, 2.0, 350},
-                                           WidthCase{7, 1.5, 262}, WidthCase{20, 1.5, 750},
-                                           WidthCase{21, 1.5, 999}));
-
 }  // namespace
 }  // namespace pipwick

@@ -24,14 +24,6 @@ TEST(WindowRects, ThePopupSitsAboveTheHumansWindowButNotAboveTheScreen) {
     EXPECT_EQ(PopupRect({10, 40, 200, 200}), (Rect{10, 0, 185, 90}));
 }
 
-TEST(WindowRects, WindowsWidenFromTheEighthTileOn) {
-    EXPECT_EQ(SevenTileWidth(381, 1.5), 262);
-    EXPECT_EQ(WidthForTiles(6, 1.5), 0);
-    EXPECT_EQ(WidthForTiles(7, 1.5), 262);
-    EXPECT_EQ(WidthForTiles(8, 1.5), 300);
-    EXPECT_EQ(WidthForTiles(21, 1.0), 525);
-}
-
 TEST(WindowRects, HeightChecksGrowShortWindowsAndKeepTheHumansOnTheScreen) {
     // Room enough: unchanged.
     EXPECT_EQ(CorrectHumanHeight({381, 630, 643, 758}, 93, 1.5, 768), (Rect{381, 630, 643, 758}));

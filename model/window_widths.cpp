@@ -1,0 +1,32 @@
+#include "model/window_widths.h"
+
+namespace pipwick {
+
+namespace {
+
+constexpr int32_t kSevenTileUnits = 175;
+constexpr int32_t kTileUnits = 25;
+
+}  // namespace
+
+int32_t SevenTileWidth(int32_t left, double scale) {
+    return static_cast<int32_t>(left + kSevenTileUnits * scale) - left;
+}
+
+int32_t WidthForTiles(int count, double scale) {
+    return count >= 7 ? static_cast<int32_t>(count * kTileUnits * scale) : 0;
+}
+
+int32_t HandWindowWidthAfterOpening(const GameState& state, int player, double scale,
+                                    int32_t currentWidth) {
+    const int count = HandCount(state, player);
+    if (count == kHandSlots) {
+        return currentWidth;
+    }
+    if (count < 7) {
+        return Scaled(kSevenTileUnits, scale);
+    }
+    return WidthForTiles(count, scale);
+}
+
+}  // namespace pipwick
