@@ -8,6 +8,7 @@
 #include "engine/game.h"
 
 #include "engine/board_layout.h"
+#include "engine/drop_areas.h"
 
 namespace pipwick {
 
@@ -48,8 +49,8 @@ void Game::PlaceFirstTile(int32_t tile) {
     root.OuterPip = HighPip(tile);
     LayOutTile(state_, geometry_.ScaleFactor, 0, root);
     view_->TileLands(root);
-    state_.ArmDropRect[2] = root.InnerHalf;
-    state_.ArmDropRect[0] = root.OuterHalf;
+    state_.ArmDropRect[2] = RootSideOf(root, 2);
+    state_.ArmDropRect[0] = OpenEndOf(root);
     state_.ArmOpenPip[0] = HighPip(tile);
     state_.ArmOpenPip[2] = LowPip(tile);
 }
@@ -64,8 +65,7 @@ void Game::PlaceOnArm(int arm, int32_t tile) {
     LayOutTile(state_, geometry_.ScaleFactor, arm, record);
     view_->TileLands(record);
     state_.ArmOpenPip[arm] = record.OuterPip;
-    state_.ArmDropRect[arm] =
-        IsDouble(tile) ? Union(record.InnerHalf, record.OuterHalf) : record.OuterHalf;
+    state_.ArmDropRect[arm] = OpenEndOf(record);
 }
 
 namespace {
@@ -114,6 +114,7 @@ void Game::RerootAtSpinner(int32_t tile) {
             RelayRecord(2, k, line[d - 1 - k]);
         }
     }
+    // Until the spinner settles after this play, its two halves are played against apart.
     state_.SpinnerState = kSpinnerJustLaid;
     if (ArmLength(state_, 2) == 0) {
         const PlacedTile& spinner = state_.Arm[0][0];
@@ -142,18 +143,17 @@ void Game::OpenSideArmsOrSettleSpinner() {
         ArmLength(state_, 0) >= 2) {
         state_.ArmOpenPip[1] = spinner.InnerPip;
         state_.ArmOpenPip[3] = spinner.InnerPip;
-        state_.ArmDropRect[1] = spinner.InnerHalf;
-        state_.ArmDropRect[3] = spinner.OuterHalf;
+        state_.ArmDropRect[1] = RootSideOf(spinner, 1);
+        state_.ArmDropRect[3] = RootSideOf(spinner, 3);
         state_.SpinnerState = kSideArmsOpen;
     } else if (state_.SpinnerState == kSpinnerJustLaid) {
         view_->RepaintTable();
         state_.SpinnerState = kSpinnerDown;
-        const Rect whole = Union(spinner.InnerHalf, spinner.OuterHalf);
         if (ArmLength(state_, 2) == 0) {
-            state_.ArmDropRect[2] = whole;
+            state_.ArmDropRect[2] = RootSideOf(spinner, 2);
         }
         if (ArmLength(state_, 0) == 1) {
-            state_.ArmDropRect[0] = whole;
+            state_.ArmDropRect[0] = OpenEndOf(spinner);
         }
     }
 }

@@ -17,8 +17,4 @@ namespace pipwick {
 SavedGameError OpenSavedGame(std::span<const uint8_t> bytes, const Geometry& geometry,
                              GameState& state);
 
-// Every arm's drop area from the laid-out records: the last tile's OuterHalf, or the whole tile
-// when it is a double; an empty open arm takes the side of the root tile it grows from.
-void RebuildDropAreas(GameState& state);
-
 }  // namespace pipwick
