@@ -111,6 +111,10 @@ int32_t RoundPips(int32_t pips);
 // computer players the lowest-numbered of those with the highest score wins.
 int GameWinner(const GameState& state);
 
+// Whether the human may act: a game is under way and it is his turn. Every command of his
+// windows asks this first.
+bool HumansTurn(const GameState& state);
+
 // The arm index (0..3) whose drop area contains the point, tested in the order 0, 2, 1, 3; -1 when
 // none does.
 int DropArmAt(const GameState& state, int32_t x, int32_t y);

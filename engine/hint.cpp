@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/computer_choice.h"
+#include "engine/game.h"
 #include "engine/trial_play.h"
 
 namespace pipwick {
@@ -46,7 +47,7 @@ GameState VisibleToHuman(const GameState& state) {
 }
 
 Hint HintForHuman(const GameState& state, const Geometry& geometry) {
-    if (state.GameInProgress != 1 || state.CurrentPlayer != kHumanSeat) {
+    if (!HumansTurn(state)) {
         return {};
     }
     const GameState seen = VisibleToHuman(state);

@@ -6,10 +6,6 @@ namespace pipwick {
 
 namespace {
 
-bool HumansTurn(const GameState& state) {
-    return state.GameInProgress == 1 && state.CurrentPlayer == 1;
-}
-
 int SlotOf(const GameState& state, int32_t tile) {
     for (int slot = 0; slot < kHandSlots; ++slot) {
         if (state.Hand[1][slot] == tile) {
@@ -62,7 +58,7 @@ void Game::HumanPlaysOnArm(int armIndex) {
 }
 
 void Game::HumanDrawsOrPasses() {
-    if (state_.CurrentPlayer == 1) {
+    if (HumansTurn(state_)) {
         DrawOrPass(1);
     }
 }
@@ -98,6 +94,10 @@ void MakeHumanPlay(Game& game, const Play& play) {
     if (!leads) {
         game.HumanPlaysOnArm(play.arm);
     }
+}
+
+bool HumansTurn(const GameState& state) {
+    return state.GameInProgress == 1 && state.CurrentPlayer == kHumanSeat;
 }
 
 int DropArmAt(const GameState& state, int32_t x, int32_t y) {

@@ -8,6 +8,7 @@
 #include <QShortcut>
 #include <algorithm>
 
+#include "engine/game.h"
 #include "engine/pauses.h"
 #include "shell/accessible_views.h"
 #include "texts/spoken_texts.h"
@@ -283,7 +284,7 @@ void HumanWindow::SetHandPainter(std::function<void(SurfaceWidget&)> painter) {
 }
 
 void HumanWindow::HandPressed(const QPoint& point) {
-    if (state_.CurrentPlayer != kHumanSeat || state_.GameInProgress != 1) {
+    if (!HumansTurn(state_)) {
         return;
     }
     for (int slot = 0; slot < kHandSlots; ++slot) {

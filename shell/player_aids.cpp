@@ -39,8 +39,7 @@ QString HintText(const Hint& hint) {
 }
 
 bool HumanHoldsATile(const GameState& state) {
-    return state.GameInProgress == 1 && state.CurrentPlayer == kHumanSeat &&
-           state.SelectedTile >= 1 && state.SelectedTile <= kTileCount;
+    return HumansTurn(state) && state.SelectedTile >= 1 && state.SelectedTile <= kTileCount;
 }
 
 }  // namespace

@@ -113,8 +113,7 @@ void TableWindow::ReloadSoon() {
 }
 
 int TableWindow::DropTarget(const QPoint& point) const {
-    if (state_.CurrentPlayer != kHumanSeat || state_.GameInProgress != 1 ||
-        state_.SelectedTile == kNoSelection) {
+    if (!HumansTurn(state_) || state_.SelectedTile == kNoSelection) {
         return -1;
     }
     return DropArmAt(state_, point.x(), point.y());

@@ -24,8 +24,4 @@ inline void MakeFirstFittingMove(TestTable& table) {
     table.game.HumanDrawsOrPasses();
 }
 
-inline bool HumansTurn(const GameState& s) {
-    return s.GameInProgress == 1 && s.CurrentPlayer == kHumanSeat;
-}
-
 }  // namespace pipwick

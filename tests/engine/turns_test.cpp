@@ -87,6 +87,12 @@ TEST_F(Turns, DrawPassDoesNothingOutsideTheHumansTurn) {
         EXPECT_EQ(s.BonePileNext, before.BonePileNext);
         EXPECT_EQ(HandCount(s, 1), 1);
     }
+    // His seat, but the game is over: no draw either, as for every other command of his.
+    s.CurrentPlayer = kHumanSeat;
+    s.GameInProgress = 0;
+    table.game.HumanDrawsOrPasses();
+    EXPECT_EQ(s.BonePileNext, kDeckSize - 1);
+    EXPECT_EQ(HandCount(s, 1), 1);
 }
 
 TEST_F(Turns, AHandWhereNobodyCanPlayEndsOnTheComputersPassThatCompletesTheRound) {
