@@ -74,6 +74,7 @@ class Game {
     bool SomeoneWentOut() const;
     void CloseUpHand(int player);
     void RunComputerTurns();
+    bool HumanPlays(int slot, int armIndex);
     void HumanPasses();
     void Draw(int player);
     void ComputerPasses(int player);

@@ -8,7 +8,7 @@ namespace {
 
 int SlotOf(const GameState& state, int32_t tile) {
     for (int slot = 0; slot < kHandSlots; ++slot) {
-        if (state.Hand[1][slot] == tile) {
+        if (state.Hand[kHumanSeat][slot] == tile) {
             return slot;
         }
     }
@@ -18,22 +18,15 @@ int SlotOf(const GameState& state, int32_t tile) {
 }  // namespace
 
 void Game::HumanClicksHandTile(int slot) {
-    if (!HumansTurn(state_) || slot < 0 || slot >= kHandSlots || state_.Hand[1][slot] == kNoTile) {
+    if (!HumansTurn(state_) || slot < 0 || slot >= kHandSlots ||
+        state_.Hand[kHumanSeat][slot] == kNoTile) {
         return;
     }
     if (!TableIsEmpty(state_)) {
         SelectHandTile(slot);
         return;
     }
-    if (PlaceTile(1, geometry_.HandSlotRect[slot], state_.Hand[1][slot], 1) == 0) {
-        return;
-    }
-    state_.Hand[1][slot] = kNoTile;
-    state_.CurrentPlayer = NextPlayer(state_, 1);
-    if (AfterPlay(1) == 0) {
-        return;
-    }
-    RunComputerTurns();
+    HumanPlays(slot, 0);
 }
 
 void Game::HumanPlaysOnArm(int armIndex) {
@@ -43,23 +36,29 @@ void Game::HumanPlaysOnArm(int armIndex) {
     const int found = SlotOf(state_, state_.SelectedTile);
     const int slot = found == kEmptySlot ? 0 : found;
     state_.SelectedTile = kNoSelection;
-    if (PlaceTile(1, geometry_.HandSlotRect[slot], state_.Hand[1][slot], armIndex + 1) == 0) {
+    if (!HumanPlays(slot, armIndex)) {
         view_->SelectionChanged();
-        return;
     }
-    state_.Hand[1][slot] = kNoTile;
-    state_.CurrentPlayer = NextPlayer(state_, 1);
-    if (AfterPlay(1) == 0) {
-        return;
+}
+
+// A lead (on arm 0) or a play of the tile in slot. Once it lies on the table the computer players
+// take their turns, unless it ended the hand or the game. False when the game refused the tile.
+bool Game::HumanPlays(int slot, int armIndex) {
+    int32_t& tile = state_.Hand[kHumanSeat][slot];
+    if (!PlaceTile(kHumanSeat, geometry_.HandSlotRect[slot], tile, armIndex + 1)) {
+        return false;
     }
-    while (state_.CurrentPlayer > 1 && state_.GameInProgress == 1) {
-        ComputerTurn(state_.CurrentPlayer);
+    tile = kNoTile;
+    state_.CurrentPlayer = NextPlayer(state_, kHumanSeat);
+    if (AfterPlay(kHumanSeat)) {
+        RunComputerTurns();
     }
+    return true;
 }
 
 void Game::HumanDrawsOrPasses() {
     if (HumansTurn(state_)) {
-        DrawOrPass(1);
+        DrawOrPass(kHumanSeat);
     }
 }
 
@@ -69,7 +68,7 @@ void Game::SelectHandTile(int slot) {
         view_->SelectionChanged();
     }
     if (slot < kDropSelection) {
-        state_.SelectedTile = state_.Hand[1][slot];
+        state_.SelectedTile = state_.Hand[kHumanSeat][slot];
         view_->SelectionChanged();
     }
 }

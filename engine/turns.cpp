@@ -7,8 +7,10 @@
 
 namespace pipwick {
 
+// The computer players sit in the seats after the human's. The end of the game hands the turn to
+// nobody (player 0), so the turns stop there too without asking whether the game goes on.
 void Game::RunComputerTurns() {
-    while (state_.CurrentPlayer > 1) {
+    while (state_.CurrentPlayer > kHumanSeat) {
         ComputerTurn(state_.CurrentPlayer);
     }
 }
