@@ -13,15 +13,12 @@ inline void MakeFirstFittingMove(TestTable& table) {
     for (int slot = 0; slot < HandCount(s, kHumanSeat); ++slot) {
         for (int arm = 0; arm < kArmCount; ++arm) {
             if (TryHumanPlay(s, table.geometry, s.Hand[kHumanSeat][slot], arm).accepted) {
-                table.game.HumanClicksHandTile(slot);
-                if (!TableIsEmpty(s) && s.SelectedTile != kNoSelection) {
-                    table.game.HumanPlaysOnArm(arm);
-                }
+                MakeHumanPlay(table.game, {slot, arm});
                 return;
             }
         }
     }
-    table.game.HumanDrawsOrPasses();
+    MakeHumanPlay(table.game, Play{});
 }
 
 }  // namespace pipwick
