@@ -12,7 +12,7 @@ void Game::NewGame() {
     }
     log_->GameStarted();
     view_->Announce({AnnouncementKind::kShuffling});
-    state_.NextLeader = 1;
+    state_.NextLeader = kHumanSeat;
     StartHand();
 }
 

@@ -25,11 +25,11 @@ class Game {
     void StartHand();
     void ShuffleAndDeal();
 
-    // Laying tiles. arm is 1..4 (arm index + 1). Returns 1 when placed, 0 when refused.
-    int PlaceTile(int player, const Rect& source, int32_t tile, int arm);
+    // Laying tiles. arm is 1..4 (arm index + 1). False when the tile was refused.
+    bool PlaceTile(int player, const Rect& source, int32_t tile, int arm);
     void RerootAtSpinner(int32_t tile);
-    // Returns 1 while play goes on, 0 when the hand or the game has ended.
-    int AfterPlay(int player);
+    // True while play goes on, false when the hand or the game has ended.
+    bool AfterPlay(int player);
 
     // Turns.
     void DrawOrPass(int player);

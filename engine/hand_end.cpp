@@ -98,8 +98,9 @@ void Game::AwardHand(int32_t points, const int32_t (&pips)[5]) {
 
 int GameWinner(const GameState& state) {
     const int32_t* scores = state.Scores;
-    if (scores[1] > scores[2] && scores[1] > scores[3] && scores[1] > scores[4]) {
-        return 1;
+    const int32_t human = scores[kHumanSeat];
+    if (human > scores[2] && human > scores[3] && human > scores[4]) {
+        return kHumanSeat;
     }
     int winner = 2;
     for (int player = 3; player <= 4; ++player) {
@@ -114,7 +115,7 @@ void Game::GameOver() {
     view_->Announce({AnnouncementKind::kGameOver});
     const int winner = GameWinner(state_);
     log_->GameEnded(winner);
-    if (winner == 1) {
+    if (winner == kHumanSeat) {
         view_->ShowMessage(Message::kHumanWins, nullptr);
     } else {
         view_->ShowMessage(Message::kComputerWins, Name(winner));

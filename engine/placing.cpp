@@ -12,17 +12,18 @@
 
 namespace pipwick {
 
-int Game::PlaceTile(int player, const Rect& source, int32_t tile, int arm) {
+bool Game::PlaceTile(int player, const Rect& source, int32_t tile, int arm) {
     const int index = arm - 1;
     const bool empty = TableIsEmpty(state_);
     // An arm of 28 tiles holds the whole set and has no record left: a play onto it can only come
     // from a broken state.
     const bool full = !empty && ArmLength(state_, index) == kArmLength;
-    if (full || (player == 1 && !empty && !Shows(tile, state_.ArmOpenPip[index]))) {
-        if (player == 1) {
+    const bool human = player == kHumanSeat;
+    if (full || (human && !empty && !Shows(tile, state_.ArmOpenPip[index]))) {
+        if (human) {
             view_->ShowMessage(Message::kWontPlayThere, nullptr);
         }
-        return 0;
+        return false;
     }
     RememberHandEvent(state_, HandEventKind::kPlay, player, tile);
     view_->TileLeavesHand(player, source, tile);
@@ -39,7 +40,7 @@ int Game::PlaceTile(int player, const Rect& source, int32_t tile, int arm) {
     } else {
         log_->TilePlayed(player, armIndex, state_.Arm[armIndex][recordIndex]);
     }
-    return 1;
+    return true;
 }
 
 void Game::PlaceFirstTile(int32_t tile) {

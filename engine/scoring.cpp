@@ -39,7 +39,7 @@ int32_t OpenEndScore(const GameState& state) {
     return sum >= 1 && sum % 5 == 0 ? sum : 0;
 }
 
-int Game::AfterPlay(int player) {
+bool Game::AfterPlay(int player) {
     state_.ConsecutivePasses = 0;
     CloseUpHand(player);
     const int32_t points = OpenEndScore(state_);
@@ -50,7 +50,7 @@ int Game::AfterPlay(int player) {
         for (int p = 1; p <= 4; ++p) {
             if (state_.Scores[p] >= kWinningScore) {
                 GameOver();
-                return 0;
+                return false;
             }
         }
     } else {
@@ -58,13 +58,13 @@ int Game::AfterPlay(int player) {
     }
     OpenSideArmsOrSettleSpinner();
     if (!SomeoneWentOut()) {
-        return 1;
+        return true;
     }
-    if (settings_.SoundOn == 1 && player > 1 && state_.Hand[player][0] == kNoTile) {
+    if (settings_.SoundOn == 1 && player != kHumanSeat && state_.Hand[player][0] == kNoTile) {
         view_->PlaySound(sound::kGoingOutCall[settings_.PlayerGender[player] == 0 ? 0 : 1][player]);
     }
     EndHand(points);
-    return 0;
+    return false;
 }
 
 // The played tile left a gap; the tiles after it move down one slot each.

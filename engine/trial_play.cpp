@@ -16,7 +16,7 @@ TrialPlay TryHumanPlay(const GameState& state, const Geometry& geometry, int32_t
     InstantClock clock;
     NoDeals deals;
     Game game(trial, quiet, geometry, view, clock, deals);
-    if (game.PlaceTile(kHumanSeat, Rect{}, tile, armIndex + 1) == 0) {
+    if (!game.PlaceTile(kHumanSeat, Rect{}, tile, armIndex + 1)) {
         return {};
     }
     return {true, OpenEndScore(trial)};

@@ -16,7 +16,7 @@ void Game::RunComputerTurns() {
 }
 
 void Game::DrawOrPass(int player) {
-    if (player == 1 && BonePileEmpty(state_)) {
+    if (player == kHumanSeat && BonePileEmpty(state_)) {
         HumanPasses();
     } else {
         Draw(player);
@@ -25,11 +25,11 @@ void Game::DrawOrPass(int player) {
 
 // The human's pass is counted but does not end a blocked hand: the next computer pass does.
 void Game::HumanPasses() {
-    RememberHandEvent(state_, HandEventKind::kPass, 1, kNoTile);
-    state_.CurrentPlayer = NextPlayer(state_, 1);
+    RememberHandEvent(state_, HandEventKind::kPass, kHumanSeat, kNoTile);
+    state_.CurrentPlayer = NextPlayer(state_, kHumanSeat);
     view_->Announce({AnnouncementKind::kHumanPassed, kHumanSeat, state_.CurrentPlayer});
     ++state_.ConsecutivePasses;
-    log_->Passed(1);
+    log_->Passed(kHumanSeat);
     RunComputerTurns();
 }
 

@@ -67,7 +67,7 @@ inline void ResetGameState(GameState& state) {
     }
     state.SelectedTile = kNoSelection;
     state.PlayerCount = 2;
-    state.NextLeader = 1;
+    state.NextLeader = kHumanSeat;
 }
 
 // The small operations every part of the game uses in the same way.

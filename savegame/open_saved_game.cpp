@@ -20,7 +20,7 @@ SavedGameError OpenSavedGame(std::span<const uint8_t> bytes, const Geometry& geo
     RebuildLayout(opened, geometry);
     RebuildDropAreas(opened);
     opened.SelectedTile = kNoSelection;
-    opened.CurrentPlayer = 1;
+    opened.CurrentPlayer = kHumanSeat;
     state = opened;
     return SavedGameError::kNone;
 }

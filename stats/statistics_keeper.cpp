@@ -59,7 +59,7 @@ void StatisticsKeeper::HandStarted() {
 }
 
 void StatisticsKeeper::PlayScored(int player, int32_t points) {
-    if (player == 1) {
+    if (player == kHumanSeat) {
         CountPlay(statistics_, points);
     }
 }
@@ -74,7 +74,7 @@ void StatisticsKeeper::HandEnded(int32_t /*points*/, int /*winner*/, int32_t /*g
 
 void StatisticsKeeper::GameEnded(int winner) {
     if (underWay_) {
-        CountFinishedGame(statistics_, kind_, winner == 1, state_.Scores[1]);
+        CountFinishedGame(statistics_, kind_, winner == kHumanSeat, state_.Scores[kHumanSeat]);
         underWay_ = false;
     }
     DropKeptGame();

@@ -28,7 +28,7 @@ struct Placing : ::testing::Test {
 };
 
 TEST_F(Placing, TheFirstTileOpensBothEndsOfTheMainLine) {
-    ASSERT_EQ(table.game.PlaceTile(1, Rect{}, T(6, 4), 1), 1);
+    ASSERT_TRUE(table.game.PlaceTile(1, Rect{}, T(6, 4), 1));
     EXPECT_EQ(s.ArmOpenPip[0], 6);
     EXPECT_EQ(s.ArmOpenPip[2], 4);
     EXPECT_EQ(s.ArmOpenPip[1], kNoPip);
@@ -43,17 +43,17 @@ TEST_F(Placing, TheHumansTileMustMatchTheArm) {
     table.game.PlaceTile(1, Rect{}, T(6, 4), 1);
     const GameState before = s;
     table.view.events.clear();
-    EXPECT_EQ(table.game.PlaceTile(1, Rect{}, T(4, 1), 1), 0);
-    EXPECT_EQ(table.game.PlaceTile(1, Rect{}, T(6, 1), 3), 0);
-    EXPECT_EQ(table.game.PlaceTile(1, Rect{}, T(4, 1), 2), 0);  // a closed side arm
+    EXPECT_FALSE(table.game.PlaceTile(1, Rect{}, T(4, 1), 1));
+    EXPECT_FALSE(table.game.PlaceTile(1, Rect{}, T(6, 1), 3));
+    EXPECT_FALSE(table.game.PlaceTile(1, Rect{}, T(4, 1), 2));  // a closed side arm
     EXPECT_TRUE(SameState(before, s));
     EXPECT_EQ(table.view.events, std::vector<std::string>(3, "message 0"));
 
-    EXPECT_EQ(table.game.PlaceTile(1, Rect{}, T(4, 1), 3), 1);
+    EXPECT_TRUE(table.game.PlaceTile(1, Rect{}, T(4, 1), 3));
     EXPECT_EQ(s.Arm[2][0].InnerPip, 4);
     EXPECT_EQ(s.Arm[2][0].OuterPip, 1);
     EXPECT_EQ(s.ArmOpenPip[2], 1);
-    EXPECT_EQ(table.game.PlaceTile(1, Rect{}, T(6, 1), 1), 1);
+    EXPECT_TRUE(table.game.PlaceTile(1, Rect{}, T(6, 1), 1));
     EXPECT_EQ(s.ArmOpenPip[0], 1);
 }
 
@@ -160,7 +160,7 @@ TEST_F(Placing, ADoubleOffTheMainLineLeavesTheLineAlone) {
     Play(2, T(3, 1));
     s.ArmOpenPip[1] = 5;
     const GameState before = s;
-    ASSERT_EQ(table.game.PlaceTile(1, Rect{}, T(5, 5), 2), 1);
+    ASSERT_TRUE(table.game.PlaceTile(1, Rect{}, T(5, 5), 2));
     EXPECT_EQ(s.Arm[1][0].Tile, T(5, 5));
     EXPECT_EQ(s.SpinnerState, kNoSpinner);
     for (int arm : {0, 2}) {
@@ -181,7 +181,7 @@ TEST_F(Placing, APlayOntoAFullArmIsRefused) {
     for (const int player : {1, 3}) {
         const GameState before = s;
         table.view.events.clear();
-        EXPECT_EQ(table.game.PlaceTile(player, Rect{}, T(5, 2), 1), 0) << player;
+        EXPECT_FALSE(table.game.PlaceTile(player, Rect{}, T(5, 2), 1)) << player;
         EXPECT_TRUE(SameState(before, s)) << player;
         EXPECT_EQ(table.view.events, std::vector<std::string>(player == 1 ? 1 : 0, "message 0"))
             << player;

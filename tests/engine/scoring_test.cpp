@@ -17,7 +17,7 @@ struct Scoring : ::testing::Test {
             table.Hand(player, {T(0, 0), T(0, 1)});
         }
     }
-    int Play(int player, int arm, int32_t tile) {
+    bool Play(int player, int arm, int32_t tile) {
         table.game.PlaceTile(player, Rect{}, tile, arm + 1);
         return table.game.AfterPlay(player);
     }
@@ -61,7 +61,7 @@ TEST_F(Scoring, ADoubleAtTheEndOfASideArmCountsTwice) {
 
 TEST_F(Scoring, ReachingTheWinningScoreByAPlayEndsTheGameAtOnce) {
     s.Scores[2] = 245;
-    EXPECT_EQ(Play(2, 0, T(6, 4)), 0);
+    EXPECT_FALSE(Play(2, 0, T(6, 4)));
     EXPECT_EQ(s.Scores[2], 255);
     EXPECT_EQ(s.GameInProgress, 0);
     EXPECT_EQ(s.CurrentPlayer, 0);
@@ -74,7 +74,7 @@ TEST_F(Scoring, GoingOutPassesThePlaysPointsToTheEndOfTheHand) {
     table.Hand(1, {T(3, 3), T(1, 0)});  // 7 pips
     table.Hand(2, {T(2, 0)});           // 2 pips
     table.Hand(4, {T(6, 5)});           // 11 pips
-    EXPECT_EQ(Play(3, 0, T(6, 4)), 0);
+    EXPECT_FALSE(Play(3, 0, T(6, 4)));
     EXPECT_EQ(s.Scores[3], 10 + 20);
     const std::vector<std::string> announcements = table.view.Only("announce");
     EXPECT_NE(std::find(announcements.begin(), announcements.end(),
@@ -84,7 +84,7 @@ TEST_F(Scoring, GoingOutPassesThePlaysPointsToTheEndOfTheHand) {
 
 TEST_F(Scoring, TheFirstDoubleAsTheLastTileGoesOutAtOnce) {
     table.Hand(2, {});
-    EXPECT_EQ(Play(2, 0, T(5, 5)), 0);
+    EXPECT_FALSE(Play(2, 0, T(5, 5)));
     EXPECT_EQ(table.view.Only("face up").size(), 3u);
 }
 
