@@ -12,32 +12,22 @@
 
 namespace pipwick {
 
+struct TrialPlay;
+
 // The rules of the game as operations on the one GameState, named after the rules and keeping
 // their steps in order. Every window effect goes through the GameView and every pause through the
 // Clock, so the same code runs behind the windows, in the simulator and in the tests.
+//
+// A front end gives the commands below and reads the queries; the rule steps they run are
+// private. A trial play on a copy of the state lays its tile through the placing step, and tests
+// take single steps through GameSteps.
 class Game {
   public:
     Game(GameState& state, const Settings& settings, const Geometry& geometry, GameView& view,
          Clock& clock, SeedSource& seeds);
 
-    // New game, the deal and the start of each hand.
+    // A new game: scores back to 0 and the first hand dealt, the human leading.
     void NewGame();
-    void StartHand();
-    void ShuffleAndDeal();
-
-    // Laying tiles. arm is 1..4 (arm index + 1). False when the tile was refused.
-    bool PlaceTile(int player, const Rect& source, int32_t tile, int arm);
-    void RerootAtSpinner(int32_t tile);
-    // True while play goes on, false when the hand or the game has ended.
-    bool AfterPlay(int player);
-
-    // Turns.
-    void DrawOrPass(int player);
-    void ComputerTurn(int player);
-    // What the computer player in player's seat, at that seat's level, plays now. It only looks.
-    Play ChooseComputerMove(int player) const;
-    void EndHand(int32_t points);
-    void GameOver();
 
     // The human's actions, as his windows deliver them.
     // A click on the tile in hand slot: leads it on an empty table, else picks it up.
@@ -60,27 +50,51 @@ class Game {
     // Shows the game through view from now on.
     void ShowOn(GameView& view) { view_ = &view; }
 
-    GameState& State() { return state_; }
+    // What the computer player in player's seat, at that seat's level, plays now. It only looks.
+    Play ChooseComputerMove(int player) const;
+
+    const GameState& State() const { return state_; }
     const Settings& Preferences() const { return settings_; }
     const Geometry& Layout() const { return geometry_; }
 
   private:
-    void DealCycles();
+    friend class GameSteps;
+    friend TrialPlay TryHumanPlay(const GameState& state, const Geometry& geometry, int32_t tile,
+                                  int armIndex);
+
+    // The deal and the start of each hand.
+    void StartHand();
+    void ShuffleAndDeal();
     void FillDeckByRejection(uint32_t seed);
+    void DealCycles();
+
+    // Laying tiles. arm is 1..4 (arm index + 1). False when the tile was refused.
+    bool PlaceTile(int player, const Rect& source, int32_t tile, int arm);
     void PlaceFirstTile(int32_t tile);
     void PlaceOnArm(int arm, int32_t tile);
+    void RerootAtSpinner(int32_t tile);
     void RelayRecord(int arm, int index, const PlacedTile& copy);
+    // True while play goes on, false when the hand or the game has ended.
+    bool AfterPlay(int player);
+    void CloseUpHand(int player);
     void OpenSideArmsOrSettleSpinner();
     bool SomeoneWentOut() const;
-    void CloseUpHand(int player);
-    void RunComputerTurns();
+
+    // Turns.
     bool HumanPlays(int slot, int armIndex);
+    void RunComputerTurns();
+    void DrawOrPass(int player);
     void HumanPasses();
     void Draw(int player);
-    void ComputerPasses(int player);
+    void ComputerTurn(int player);
     void ComputerPlays(int player, const Play& play);
+    void ComputerPasses(int player);
+
+    // The end of a hand and of the game.
+    void EndHand(int32_t points);
     void AwardTwoPlayerHand(int32_t points, const int32_t (&pips)[5]);
     void AwardHand(int32_t points, const int32_t (&pips)[5]);
+    void GameOver();
     const char* Name(int player) const;
 
     GameState& state_;

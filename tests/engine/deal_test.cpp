@@ -13,7 +13,7 @@ TEST(Deal, DealsSevenEachInTheOrderThreeOneTwoFour) {
     };
     for (const Case& c : {Case{2, {3, 1}, 15}, Case{3, {3, 1, 2}, 22}, Case{4, {3, 1, 2, 4}, 29}}) {
         TestTable table(c.players);
-        table.game.ShuffleAndDeal();
+        table.steps.ShuffleAndDeal();
         const GameState& s = table.state;
         int k = 1;
         for (int i = 0; i < 7; ++i) {
@@ -31,10 +31,10 @@ TEST(Deal, DealsSevenEachInTheOrderThreeOneTwoFour) {
 TEST(Deal, ShufflesAudiblyOnlyWithSoundOn) {
     TestTable table;
     table.settings.SoundOn = 1;
-    table.game.ShuffleAndDeal();
+    table.steps.ShuffleAndDeal();
     EXPECT_EQ(table.view.Only("sound"), std::vector<std::string>{"sound and wait 138"});
     TestTable silent;
-    silent.game.ShuffleAndDeal();
+    silent.steps.ShuffleAndDeal();
     EXPECT_TRUE(silent.view.Only("sound").empty());
 }
 
@@ -63,7 +63,7 @@ TEST(StartHand, ClearsTheTableAndResetsTheHandState) {
     table.Lay(0, table.state.Hand[1][0]);
     table.state.ConsecutivePasses = 1;
     table.state.NextLeader = 1;
-    table.game.StartHand();
+    table.steps.StartHand();
     const GameState& s = table.state;
     EXPECT_TRUE(TableIsEmpty(s));
     EXPECT_EQ(s.SpinnerState, kNoSpinner);

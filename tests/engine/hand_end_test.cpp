@@ -35,7 +35,7 @@ TEST_P(EndOfHand, AwardsThePipsLeftToTheWinnerOfTheHand) {
             table.state.Hand[player][slot++] = tile;
         }
     }
-    table.game.EndHand(a.points);
+    table.steps.EndHand(a.points);
     for (int player = 1; player <= 4; ++player) {
         EXPECT_EQ(table.state.Scores[player], a.gains[player]) << player;
     }
@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(EndOfHandTest, TurnsTheComputersTilesFaceUpInSeatOrderThreeTwoFour) {
     TestTable table(4);
     table.StartEmptyHand();
-    table.game.EndHand(0);
+    table.steps.EndHand(0);
     EXPECT_EQ(table.view.Only("face up"),
               (std::vector<std::string>{"face up 3", "face up 2", "face up 4"}));
 }
@@ -108,7 +108,7 @@ TEST(EndOfHandTest, AnAwardReachingTheWinningScoreEndsTheGameWithoutTheHandMessa
     table.StartEmptyHand();
     table.state.Scores[1] = 240;
     table.Hand(3, {T(5, 6)});
-    table.game.EndHand(0);
+    table.steps.EndHand(0);
     EXPECT_EQ(table.state.Scores[1], 250);
     EXPECT_TRUE(table.view.Only("message 3").empty());
     EXPECT_EQ(table.view.Only("message"), std::vector<std::string>{"message 5"});

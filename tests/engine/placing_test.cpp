@@ -23,12 +23,12 @@ struct Placing : ::testing::Test {
     // A play by a computer player followed by the rest of its play.
     void Play(int arm, int32_t tile) {
         table.Lay(arm, tile);
-        table.game.AfterPlay(3);
+        table.steps.AfterPlay(3);
     }
 };
 
 TEST_F(Placing, TheFirstTileOpensBothEndsOfTheMainLine) {
-    ASSERT_TRUE(table.game.PlaceTile(1, Rect{}, T(6, 4), 1));
+    ASSERT_TRUE(table.steps.PlaceTile(1, Rect{}, T(6, 4), 1));
     EXPECT_EQ(s.ArmOpenPip[0], 6);
     EXPECT_EQ(s.ArmOpenPip[2], 4);
     EXPECT_EQ(s.ArmOpenPip[1], kNoPip);
@@ -40,20 +40,20 @@ TEST_F(Placing, TheFirstTileOpensBothEndsOfTheMainLine) {
 }
 
 TEST_F(Placing, TheHumansTileMustMatchTheArm) {
-    table.game.PlaceTile(1, Rect{}, T(6, 4), 1);
+    table.steps.PlaceTile(1, Rect{}, T(6, 4), 1);
     const GameState before = s;
     table.view.events.clear();
-    EXPECT_FALSE(table.game.PlaceTile(1, Rect{}, T(4, 1), 1));
-    EXPECT_FALSE(table.game.PlaceTile(1, Rect{}, T(6, 1), 3));
-    EXPECT_FALSE(table.game.PlaceTile(1, Rect{}, T(4, 1), 2));  // a closed side arm
+    EXPECT_FALSE(table.steps.PlaceTile(1, Rect{}, T(4, 1), 1));
+    EXPECT_FALSE(table.steps.PlaceTile(1, Rect{}, T(6, 1), 3));
+    EXPECT_FALSE(table.steps.PlaceTile(1, Rect{}, T(4, 1), 2));  // a closed side arm
     EXPECT_TRUE(SameState(before, s));
     EXPECT_EQ(table.view.events, std::vector<std::string>(3, "message 0"));
 
-    EXPECT_TRUE(table.game.PlaceTile(1, Rect{}, T(4, 1), 3));
+    EXPECT_TRUE(table.steps.PlaceTile(1, Rect{}, T(4, 1), 3));
     EXPECT_EQ(s.Arm[2][0].InnerPip, 4);
     EXPECT_EQ(s.Arm[2][0].OuterPip, 1);
     EXPECT_EQ(s.ArmOpenPip[2], 1);
-    EXPECT_TRUE(table.game.PlaceTile(1, Rect{}, T(6, 1), 1));
+    EXPECT_TRUE(table.steps.PlaceTile(1, Rect{}, T(6, 1), 1));
     EXPECT_EQ(s.ArmOpenPip[0], 1);
 }
 
@@ -101,7 +101,7 @@ TEST_F(Placing, ADoubleOnArmTwoBecomesTheRootAndTheLineRunsThroughIt) {
     EXPECT_EQ(s.Arm[0][0].InnerHalf, (Rect{309, 207, 331, 229}));
     EXPECT_EQ(s.Arm[0][0].OuterHalf, (Rect{309, 228, 331, 250}));
 
-    table.game.AfterPlay(3);
+    table.steps.AfterPlay(3);
     EXPECT_EQ(s.SpinnerState, kSpinnerDown);
     EXPECT_EQ(s.ArmDropRect[2], Union(s.Arm[0][0].InnerHalf, s.Arm[0][0].OuterHalf));
     Play(2, T(3, 0));
@@ -125,7 +125,7 @@ TEST_F(Placing, ADoubleOnArmZeroLeavesTheRestOfTheLineOnArmTwo) {
     EXPECT_EQ(s.ArmOpenPip[2], 1);
     EXPECT_EQ(s.ArmDropRect[2], s.Arm[2][1].OuterHalf);
 
-    table.game.AfterPlay(3);
+    table.steps.AfterPlay(3);
     EXPECT_EQ(s.ArmDropRect[0], Union(s.Arm[0][0].InnerHalf, s.Arm[0][0].OuterHalf));
     // A play on arm 2 leaves arm 0 with the spinner alone: the side arms stay closed.
     Play(2, T(1, 6));
@@ -160,7 +160,7 @@ TEST_F(Placing, ADoubleOffTheMainLineLeavesTheLineAlone) {
     Play(2, T(3, 1));
     s.ArmOpenPip[1] = 5;
     const GameState before = s;
-    ASSERT_TRUE(table.game.PlaceTile(1, Rect{}, T(5, 5), 2));
+    ASSERT_TRUE(table.steps.PlaceTile(1, Rect{}, T(5, 5), 2));
     EXPECT_EQ(s.Arm[1][0].Tile, T(5, 5));
     EXPECT_EQ(s.SpinnerState, kNoSpinner);
     for (int arm : {0, 2}) {
@@ -181,7 +181,7 @@ TEST_F(Placing, APlayOntoAFullArmIsRefused) {
     for (const int player : {1, 3}) {
         const GameState before = s;
         table.view.events.clear();
-        EXPECT_FALSE(table.game.PlaceTile(player, Rect{}, T(5, 2), 1)) << player;
+        EXPECT_FALSE(table.steps.PlaceTile(player, Rect{}, T(5, 2), 1)) << player;
         EXPECT_TRUE(SameState(before, s)) << player;
         EXPECT_EQ(table.view.events, std::vector<std::string>(player == 1 ? 1 : 0, "message 0"))
             << player;

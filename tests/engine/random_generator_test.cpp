@@ -68,7 +68,7 @@ TEST(RandomGenerator, NextUnitIsInTheHalfOpenUnitInterval) {
 TEST(ShuffleAndDeal, FillsTheDeckByRejectionFromTheSeed) {
     TestTable table;
     table.seeds.seed = 7;
-    table.game.ShuffleAndDeal();
+    table.steps.ShuffleAndDeal();
     const int32_t expected[] = {7, 13, 24, 28, 12, 14, 25, 23, 17, 2, 5,  21, 15, 22,
                                 6, 27, 18, 26, 20, 16, 3,  10, 19, 4, 11, 9,  8,  1};
     EXPECT_EQ(table.state.Deck[0], 0);
@@ -77,7 +77,7 @@ TEST(ShuffleAndDeal, FillsTheDeckByRejectionFromTheSeed) {
     }
     // Another seed, another order.
     table.seeds.seed = 8;
-    table.game.ShuffleAndDeal();
+    table.steps.ShuffleAndDeal();
     EXPECT_FALSE(std::equal(std::begin(expected), std::end(expected), table.state.Deck + 1));
 }
 

@@ -18,8 +18,8 @@ struct Scoring : ::testing::Test {
         }
     }
     bool Play(int player, int arm, int32_t tile) {
-        table.game.PlaceTile(player, Rect{}, tile, arm + 1);
-        return table.game.AfterPlay(player);
+        table.steps.PlaceTile(player, Rect{}, tile, arm + 1);
+        return table.steps.AfterPlay(player);
     }
 };
 
@@ -102,8 +102,8 @@ TEST_F(Scoring, AComputerGoingOutCallsInItsOwnVoice) {
         fresh.state.NextLeader = 1;
         fresh.settings.SoundOn = 1;
         fresh.settings.PlayerGender[c.player] = c.gender;
-        fresh.game.PlaceTile(c.player, Rect{}, T(6, 2), 1);
-        fresh.game.AfterPlay(c.player);
+        fresh.steps.PlaceTile(c.player, Rect{}, T(6, 2), 1);
+        fresh.steps.AfterPlay(c.player);
         const std::vector<std::string> sounds = fresh.view.Only("sound");
         ASSERT_FALSE(sounds.empty());
         EXPECT_EQ(sounds.front(), "sound " + std::to_string(c.wave));

@@ -7,6 +7,7 @@
 
 #include "engine/board_layout.h"
 #include "engine/game.h"
+#include "tests/engine/game_steps.h"
 #include "tests/support/recording_clock.h"
 #include "texts/announcement_texts.h"
 
@@ -85,6 +86,7 @@ struct TestTable {
     RecordingClock clock;
     FixedSeed seeds;
     Game game{state, settings, geometry, view, clock, seeds};
+    GameSteps steps{game};
 
     explicit TestTable(int players = 2) {
         view.settings = &settings;
@@ -114,7 +116,7 @@ struct TestTable {
     }
 
     // Plays tile on arm (0..3) as a computer player would, without the rule check.
-    void Lay(int arm, int32_t tile) { game.PlaceTile(2, Rect{}, tile, arm + 1); }
+    void Lay(int arm, int32_t tile) { steps.PlaceTile(2, Rect{}, tile, arm + 1); }
 };
 
 inline int32_t T(int a, int b) {

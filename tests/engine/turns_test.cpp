@@ -17,7 +17,7 @@ struct Turns : ::testing::Test {
             table.Hand(player, {T(0, 0)});
         }
         table.Lay(0, T(6, 6));
-        table.game.AfterPlay(2);
+        table.steps.AfterPlay(2);
         s.NextLeader = 1;
         table.view.events.clear();
         table.clock.waits.clear();
@@ -39,7 +39,7 @@ TEST_F(Turns, AComputerDrawsUntilATileFitsPausingAfterEachDraw) {
     table.Hand(3, {T(0, 2), T(1, 2)});
     BonePile({T(0, 3), T(1, 3), T(3, 6), T(2, 2)});
     s.CurrentPlayer = 3;
-    table.game.ComputerTurn(3);
+    table.steps.ComputerTurn(3);
     EXPECT_EQ(table.clock.waits, (std::vector<uint32_t>{2000, 500, 500, 500}));
     EXPECT_EQ(table.view.Only("sound"),
               (std::vector<std::string>{"sound 140", "sound 140", "sound 140"}));
@@ -56,7 +56,7 @@ TEST_F(Turns, TheLastDrawTurnsTheCommandIntoPass) {
     table.Hand(3, {T(0, 2)});
     BonePile({T(0, 3)});
     s.CurrentPlayer = 3;
-    table.game.ComputerTurn(3);
+    table.steps.ComputerTurn(3);
     EXPECT_EQ(table.view.Only("label"), std::vector<std::string>{"label P&ass"});
     EXPECT_EQ(s.ConsecutivePasses, 1);
     EXPECT_EQ(s.CurrentPlayer, 1);
@@ -103,8 +103,8 @@ TEST_F(Turns, AHandWhereNobodyCanPlayEndsOnTheComputersPassThatCompletesTheRound
     table.Hand(2, {T(0, 2)});
     table.Hand(3, {T(0, 3)});
     s.CurrentPlayer = 2;
-    table.game.ComputerTurn(2);
-    table.game.ComputerTurn(3);
+    table.steps.ComputerTurn(2);
+    table.steps.ComputerTurn(3);
     EXPECT_EQ(s.CurrentPlayer, 1);
     table.game.HumanDrawsOrPasses();
     std::vector<std::string> expected = {
@@ -130,7 +130,7 @@ TEST_F(Turns, WithFourPlayersAComputerThatCannotPlayPassesAtOnce) {
         table.Hand(player, {T(0, player)});
     }
     s.CurrentPlayer = 4;
-    table.game.ComputerTurn(4);
+    table.steps.ComputerTurn(4);
     EXPECT_EQ(table.view.events,
               (std::vector<std::string>{"sound 150", "announce RightStuff passes"}));
     EXPECT_EQ(table.clock.waits, std::vector<uint32_t>{0});
@@ -141,13 +141,13 @@ TEST_F(Turns, AComputerPlayAnnouncesTheNextPlayerThenScores) {
     table.Hand(1, {T(0, 1)});
     table.Hand(3, {T(6, 2), T(0, 2)});
     s.CurrentPlayer = 3;
-    table.game.ComputerTurn(3);
+    table.steps.ComputerTurn(3);
     EXPECT_EQ(table.view.Only("announce"),
               (std::vector<std::string>{"announce Player's turn", "announce Player's turn"}));
     table.Hand(3, {T(2, 3), T(0, 2)});
     s.CurrentPlayer = 3;
     table.view.events.clear();
-    table.game.ComputerTurn(3);  // 6 + 6 + 3 on the table after 2-3: 15
+    table.steps.ComputerTurn(3);  // 6 + 6 + 3 on the table after 2-3: 15
     EXPECT_EQ(table.view.Only("announce"),
               (std::vector<std::string>{"announce Player's turn", "announce TopGun scores 15"}));
 }

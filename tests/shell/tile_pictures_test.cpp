@@ -78,8 +78,8 @@ TEST_F(Pictures, ComputersShowTheirBacksUntilTheHandEnds) {
     program.app->View().ShowTilesFaceUp(3);
     EXPECT_EQ(Area(top.Surface().Pixels(), slot),
               Composed(program, slot, state.Hand[3][2], top.BackgroundColour()));
-    // The next hand deals them face down again.
-    program.app->CurrentGame().StartHand();
+    // The next deal turns them face down again.
+    program.app->CurrentGame().NewGame();
     EXPECT_EQ(Area(top.Surface().Pixels(), slot), back);
 }
 
