@@ -16,7 +16,9 @@ int32_t EndOfArm(const GameState& state, int arm) {
     return IsDouble(last.Tile) ? 2 * last.OuterPip : last.OuterPip;
 }
 
-// While arm 2 is empty the root supplies its end; a lone double counts once, through arm 0.
+// While arm 2 is empty the root supplies its end; a lone double counts once, through arm 0. This
+// is the score. The computer players reckon a lone spinner from both sides when they choose
+// (EndCount in ai/computer_player.cpp); both stay as they are, on purpose.
 int32_t EndOfArm2(const GameState& state) {
     if (ArmLength(state, 2) > 0) {
         return EndOfArm(state, 2);
