@@ -3,15 +3,12 @@
 #include <Qt>
 #include <algorithm>
 
+#include "engine/game.h"
 #include "engine/trial_play.h"
 
 namespace pipwick {
 
 namespace {
-
-bool HumansTurn(const GameState& state) {
-    return state.GameInProgress == 1 && state.CurrentPlayer == kHumanSeat;
-}
 
 bool PlayKey(int key) {
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
