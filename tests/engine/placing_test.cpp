@@ -1,15 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "tests/engine/test_table.h"
+#include "tests/support/same_state.h"
 
 namespace pipwick {
 namespace {
-
-bool SameState(const GameState& a, const GameState& b) {
-    return std::memcmp(&a, &b, sizeof(GameState)) == 0;
-}
 
 struct Placing : ::testing::Test {
     TestTable table{2};

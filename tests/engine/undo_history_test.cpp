@@ -2,17 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <vector>
 
 #include "tests/engine/human_seat.h"
+#include "tests/support/same_state.h"
 
 namespace pipwick {
 namespace {
-
-bool SameState(const GameState& a, const GameState& b) {
-    return std::memcmp(&a, &b, sizeof(GameState)) == 0;
-}
 
 struct UndoTable {
     TestTable table;

@@ -30,7 +30,6 @@ namespace {
 using testing::MatchGeometry;
 using testing::Moment;
 using testing::PlaySampledGame;
-using testing::SameState;
 
 uint64_t FromEnvironment(const char* name, uint64_t fallback) {
     const char* value = std::getenv(name);

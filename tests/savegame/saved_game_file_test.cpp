@@ -17,11 +17,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::MatchGeometry;
-using testing::Moment;
-using testing::PlaySampledGame;
-using testing::SameState;
 
-// Two moments of one simulated game: the one saved and the one running when a file is opened.
+// A folder of its own, and two moments of one simulated game: the one saved and the one running
+// when a file is opened.
 struct SavedGameFile : ::testing::Test {
     fs::path folder;
     GameState saved;
@@ -34,13 +32,10 @@ struct SavedGameFile : ::testing::Test {
                   "-" + std::to_string(std::random_device{}()));
         fs::remove_all(folder);
         fs::create_directories(folder);
-        int seen = 0;
-        PlaySampledGame(3, 1.0, 5, 3, [&](const GameState& state, Moment moment) {
-            if (moment == Moment::kTileDrawn && !TableIsEmpty(state)) {
-                (seen++ % 2 == 0 ? saved : running) = state;
-            }
-        });
-        ASSERT_GE(seen, 2);
+        const testing::TwoGames games = testing::SimulatedStates();
+        ASSERT_FALSE(SameState(games.saved, games.running));
+        saved = games.saved;
+        running = games.running;
     }
     void TearDown() override {
         fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);

@@ -13,9 +13,8 @@ namespace pipwick {
 namespace {
 
 using testing::MatchGeometry;
-using testing::Moment;
-using testing::PlaySampledGame;
-using testing::SameState;
+using testing::SimulatedStates;
+using testing::TwoGames;
 
 // Four players, a spinner with open side arms, a tile on every arm and different values in every
 // stored variable, so that a byte in the wrong place shows. The whole set is out: seven tiles on
@@ -133,25 +132,6 @@ TEST(SavedGameImage, FromBeforeTheFirstDealIsRefused) {
     GameState read = start;
     EXPECT_EQ(ReadSavedGameImage(BuildSavedGameImage(start), read),
               SavedGameError::kBonePileOutOfRange);
-}
-
-// Two mid-game states of a simulated game with tiles left in the bone pile: one to save, one
-// that stands for the game running when the file is opened.
-struct TwoGames {
-    GameState saved;
-    GameState running;
-};
-
-TwoGames SimulatedStates() {
-    TwoGames games{};
-    int seen = 0;
-    PlaySampledGame(3, 1.0, 77, 1, [&](const GameState& state, Moment moment) {
-        if (moment == Moment::kTileDrawn && state.SpinnerState == kSideArmsOpen &&
-            !BonePileEmpty(state)) {
-            (seen++ == 0 ? games.saved : games.running) = state;
-        }
-    });
-    return games;
 }
 
 struct BrokenRule {

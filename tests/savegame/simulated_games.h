@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 #include <functional>
 #include <ostream>
 #include <random>
@@ -12,6 +11,7 @@
 #include "model/game_state.h"
 #include "model/geometry.h"
 #include "sim/match.h"
+#include "tests/support/same_state.h"
 
 namespace pipwick {
 
@@ -20,11 +20,6 @@ inline void PrintTo(const Rect& r, std::ostream* os) {
 }
 
 namespace testing {
-
-// Byte for byte: a refused file must leave every field of the running game untouched.
-inline bool SameState(const GameState& a, const GameState& b) {
-    return std::memcmp(&a, &b, sizeof(GameState)) == 0;
-}
 
 // The moments of a game at which a simulated game hands its state out.
 enum class Moment { kHandStarted, kTilePlayed, kTileDrawn, kPassed, kHandEnded, kGameEnded };
@@ -70,6 +65,25 @@ inline void PlaySampledGame(int32_t players, double scale, uint64_t seed, int on
     Match match(players, levels, scale, seed);
     MomentSampler log(match, seed * 7919 + 1, oneIn, visit);
     ASSERT_TRUE(match.PlayGame(log)) << "game " << seed << " did not end";
+}
+
+// Two mid-game states of a simulated game with the side arms open and tiles left in the bone
+// pile: one to save, one that stands for the game running when the file is opened.
+struct TwoGames {
+    GameState saved;
+    GameState running;
+};
+
+inline TwoGames SimulatedStates() {
+    TwoGames games{};
+    int seen = 0;
+    PlaySampledGame(3, 1.0, 77, 1, [&](const GameState& state, Moment moment) {
+        if (moment == Moment::kTileDrawn && state.SpinnerState == kSideArmsOpen &&
+            !BonePileEmpty(state)) {
+            (seen++ == 0 ? games.saved : games.running) = state;
+        }
+    });
+    return games;
 }
 
 }  // namespace testing

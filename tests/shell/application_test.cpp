@@ -20,8 +20,6 @@ TEST(StartUp, WithoutASettingsFileEverythingHasItsDefault) {
     EXPECT_EQ(app.State().PlayerCount, 2);
     EXPECT_EQ(app.State().GameInProgress, 0);
     EXPECT_EQ(app.State().CurrentPlayer, 0);
-    EXPECT_EQ(app.Preferences().DominoSet, 2);
-    EXPECT_EQ(app.Preferences().PlayerGender[3], 1);
     // Two players: only the top window of player 3 is shown.
     EXPECT_TRUE(app.Table().isVisible());
     EXPECT_TRUE(app.Human().isVisible());
@@ -291,8 +289,7 @@ TEST(Ending, ACloseDuringTheComputersMovesWaitsUntilTheyAreDone) {
         endedAtClose = app.Ended();
         playerAtClose = app.State().CurrentPlayer;
     };
-    QTest::mouseClick(&app.Human().Hand(), Qt::LeftButton, {},
-                      Centre(app.Layout().HandSlotRect[0]));
+    ClickHandSlot(app, 0);
     ASSERT_TRUE(closed);
     EXPECT_FALSE(endedAtClose);
     EXPECT_EQ(playerAtClose, 3);

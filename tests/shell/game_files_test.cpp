@@ -6,21 +6,17 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cstring>
 
 #include "savegame/saved_game.h"
 #include "shell/outer_geometry.h"
 #include "shell/settings_file.h"
 #include "tests/savegame/crafted_games.h"
 #include "tests/shell/shell_test_support.h"
+#include "tests/support/same_state.h"
 #include "texts/texts.h"
 
 namespace pipwick {
 namespace {
-
-bool SameGame(const GameState& a, const GameState& b) {
-    return std::memcmp(&a, &b, sizeof(GameState)) == 0;
-}
 
 // A game in its second round: the human led and the computer answered.
 void PlaySome(TestProgram& program) {
@@ -106,7 +102,7 @@ TEST(GameFiles, AFileThatFailsAnyCheckChangesNothing) {
         out.write(b.content);
         out.close();
         EXPECT_FALSE(program.app->OpenGameFile(path, true)) << b.name;
-        EXPECT_TRUE(SameGame(before, program.app->State())) << b.name;
+        EXPECT_TRUE(SameState(before, program.app->State())) << b.name;
     }
     EXPECT_FALSE(program.app->OpenGameFile(folder.filePath(QStringLiteral("none.dom")), true));
     EXPECT_EQ(program.prompts.warnings,

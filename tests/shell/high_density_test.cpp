@@ -11,16 +11,6 @@
 namespace pipwick {
 namespace {
 
-std::vector<uint32_t> Area(const Canvas& canvas, const Rect& area) {
-    std::vector<uint32_t> pixels;
-    for (int32_t y = area.top; y < area.bottom; ++y) {
-        for (int32_t x = area.left; x < area.right; ++x) {
-            pixels.push_back(canvas.Pixel(x, y));
-        }
-    }
-    return pixels;
-}
-
 Rect Doubled(const Rect& r) {
     return {2 * r.left, 2 * r.top, 2 * r.right, 2 * r.bottom};
 }
@@ -47,7 +37,7 @@ struct LargeDrawing {
         record.InnerHalf = {area.left, area.top, 0, 0};
         record.OuterHalf = {area.left, area.top + 42, 0, 0};
         drawer.DrawTile(alone, 0, 0, record);
-        return Area(alone.Pixels(), area);
+        return AreaPixels(alone.Pixels(), area);
     }
 };
 
@@ -55,29 +45,6 @@ struct HighDensity : ::testing::Test {
     TestProgram program{{"sound=0", "delay=0"}, ScreenSize{800, 600}};
     Application& app = *program.app;
     GameState& s = app.State();
-
-    // A tile of the human's hand and an open arm it fits.
-    bool FindPlay(int& slot, int& arm) const {
-        for (slot = 0; slot < HandCount(s, 1); ++slot) {
-            for (arm = 0; arm < kArmCount; ++arm) {
-                if (!s.ArmDropRect[arm].IsEmpty() && s.ArmOpenPip[arm] != kNoPip &&
-                    Shows(s.Hand[1][slot], s.ArmOpenPip[arm])) {
-                    return true;
-                }
-            }
-        }
-        return false;
-    }
-    bool OnTable(int32_t tile) const {
-        for (const auto& arm : s.Arm) {
-            for (const PlacedTile& record : arm) {
-                if (record.Tile == tile) {
-                    return true;
-                }
-            }
-        }
-        return false;
-    }
 
     void SetUp() override {
         ASSERT_EQ(app.Table().devicePixelRatioF(), 2.0);
@@ -105,7 +72,7 @@ TEST_F(HighDensity, HandTilesAreTheLargeArtworkShownPixelForPixel) {
     LargeDrawing large(app, hand.BackgroundColour());
     for (int slot = 0; slot < HandCount(s, 1); ++slot) {
         const Rect& r = app.Layout().HandSlotRect[slot];
-        EXPECT_EQ(Area(hand.Surface().Pixels(), Doubled(r)),
+        EXPECT_EQ(AreaPixels(hand.Surface().Pixels(), Doubled(r)),
                   large.HandTile(r, s.Hand[1][slot], hand.BackgroundColour()))
             << slot;
     }
@@ -130,8 +97,7 @@ TEST_F(HighDensity, ClicksPlayInWindowPixels) {
     app.Human().Action(Command::kNew).trigger();
     ASSERT_EQ(s.CurrentPlayer, 1);
     const int32_t lead = s.Hand[1][0];
-    QTest::mouseClick(&app.Human().Hand(), Qt::LeftButton, {},
-                      Centre(app.Layout().HandSlotRect[0]));
+    ClickHandSlot(app, 0);
     ASSERT_EQ(s.Arm[0][0].Tile, lead);
     // The lead lies on the table where the layout put it, twice as far into the table picture.
     LargeDrawing large(app, app.Human().Hand().BackgroundColour());
@@ -145,21 +111,21 @@ TEST_F(HighDensity, ClicksPlayInWindowPixels) {
     const Rect& outer = s.Arm[0][0].OuterHalf;
     const Rect tileArea = Doubled(Union(inner, outer));
     app.Table().repaint();
-    EXPECT_EQ(Area(app.Table().Surface().Pixels(), tileArea), Area(table.Pixels(), tileArea));
+    EXPECT_EQ(AreaPixels(app.Table().Surface().Pixels(), tileArea),
+              AreaPixels(table.Pixels(), tileArea));
 
     // Picked up in the hand and dropped on an arm's end, a tile plays there.
     for (int turn = 0; turn < 30 && s.CurrentPlayer == 1 && s.GameInProgress == 1; ++turn) {
         int slot = 0, arm = 0;
-        if (!FindPlay(slot, arm)) {
+        if (!FindHumanPlay(app, slot, arm)) {
             app.DrawOrPass();
             continue;
         }
         const int32_t tile = s.Hand[1][slot];
-        QTest::mouseClick(&app.Human().Hand(), Qt::LeftButton, {},
-                          Centre(app.Layout().HandSlotRect[slot]));
+        ClickHandSlot(app, slot);
         ASSERT_EQ(s.SelectedTile, tile);
-        QTest::mouseClick(&app.Table(), Qt::LeftButton, {}, Centre(s.ArmDropRect[arm]));
-        EXPECT_TRUE(OnTable(tile));
+        ClickTable(app, Centre(s.ArmDropRect[arm]));
+        EXPECT_TRUE(IsOnTable(s, tile));
         return;
     }
     FAIL() << "the human never had a tile to play";
@@ -174,7 +140,7 @@ TEST_F(HighDensity, MarksLieOnTheEndsInTheSurfacesOwnPixels) {
     QTest::mouseClick(&hand, Qt::LeftButton, {}, Centre(app.Layout().HandSlotRect[0]));
     for (int turn = 0; turn < 30 && s.CurrentPlayer == 1 && s.GameInProgress == 1; ++turn) {
         int slot = 0, arm = 0;
-        if (!FindPlay(slot, arm)) {
+        if (!FindHumanPlay(app, slot, arm)) {
             app.DrawOrPass();
             continue;
         }

@@ -16,21 +16,6 @@ struct HintWindows : ::testing::Test {
     Application& app = *program.app;
     GameState& s = app.State();
 
-    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        app.Human().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&app.Human()));
-        QTest::keyClick(&app.Human(), key, modifiers);
-    }
-    bool OnTable(int32_t tile) const {
-        for (const auto& arm : s.Arm) {
-            for (const PlacedTile& record : arm) {
-                if (record.Tile == tile) {
-                    return true;
-                }
-            }
-        }
-        return false;
-    }
     QString Name(int32_t tile) const {
         return QStringLiteral("%1-%2").arg(HighPip(tile)).arg(LowPip(tile));
     }
@@ -42,14 +27,13 @@ TEST_F(HintWindows, ShowsTheStrongestPlayAndOneClickTakesIt) {
     ASSERT_TRUE(TableIsEmpty(s));
 
     // The lead: the tile is picked up and one click on it leads it.
-    Press(Qt::Key_H);
+    PressKey(app, Qt::Key_H);
     const Hint lead = HintForHuman(s, app.Layout());
     ASSERT_EQ(lead.kind, Hint::Kind::kLead);
     EXPECT_EQ(s.SelectedTile, lead.tile);
     EXPECT_TRUE(app.Human().Status().startsWith(QStringLiteral("Lead ") + Name(lead.tile)));
     EXPECT_TRUE(app.Table().Marks().empty());
-    QTest::mouseClick(&app.Human().Hand(), Qt::LeftButton, {},
-                      Centre(app.Layout().HandSlotRect[lead.slot]));
+    ClickHandSlot(app, lead.slot);
     EXPECT_EQ(s.Arm[0][0].Tile, lead.tile);
     EXPECT_EQ(s.SelectedTile, kNoSelection);
 
@@ -60,7 +44,7 @@ TEST_F(HintWindows, ShowsTheStrongestPlayAndOneClickTakesIt) {
                        program.prompts.popups.empty();
          ++turn) {
         const Hint hint = HintForHuman(s, app.Layout());
-        Press(Qt::Key_H, turn % 2 == 0 ? Qt::ControlModifier : Qt::NoModifier);
+        PressKey(app, Qt::Key_H, turn % 2 == 0 ? Qt::ControlModifier : Qt::NoModifier);
         if (hint.kind == Hint::Kind::kDraw || hint.kind == Hint::Kind::kPass) {
             EXPECT_EQ(app.Human().Status(),
                       hint.kind == Hint::Kind::kDraw ? "Draw from the bone pile" : "Pass");
@@ -82,10 +66,10 @@ TEST_F(HintWindows, ShowsTheStrongestPlayAndOneClickTakesIt) {
         const Rect end = s.ArmDropRect[hint.arm];
         EXPECT_EQ(app.Table().Marks(), std::vector<Rect>{end});
         const int32_t score = s.Scores[1];
-        QTest::mouseClick(&app.Table(), Qt::LeftButton, {}, Centre(end));
+        ClickTable(app, Centre(end));
         EXPECT_TRUE(app.Table().Marks().empty());
         if (program.prompts.popups.empty()) {
-            EXPECT_TRUE(OnTable(hint.tile));
+            EXPECT_TRUE(IsOnTable(s, hint.tile));
             EXPECT_EQ(s.Scores[1] - score, hint.score);
         }
         ++plays;
@@ -96,7 +80,7 @@ TEST_F(HintWindows, ShowsTheStrongestPlayAndOneClickTakesIt) {
 
 TEST_F(HintWindows, OutsideAGameNothingHappens) {
     const QString status = app.Human().Status();
-    Press(Qt::Key_H);
+    PressKey(app, Qt::Key_H);
     EXPECT_EQ(app.Human().Status(), status);
     EXPECT_EQ(s.SelectedTile, kNoSelection);
 }

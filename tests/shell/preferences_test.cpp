@@ -230,7 +230,7 @@ TEST_F(GeneralPreferences, ANewSetRedrawsEveryTileInPlace) {
     // The first paint of the table loads the artwork.
     QCoreApplication::processEvents();
     app.Human().Action(Command::kNew).trigger();
-    ClickFirstTile(app);
+    ClickHandSlot(app, 0);
     ASSERT_NE(app.State().Arm[0][0].Tile, kNoTile);
     QCoreApplication::processEvents();
     SurfaceWidget* windows[] = {&app.Table(), &app.Human().Hand(), &app.Opponent(3)};

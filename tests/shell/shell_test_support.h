@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -7,6 +9,8 @@
 #include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,6 +18,7 @@
 #include <vector>
 
 #include "engine/clock.h"
+#include "engine/trial_play.h"
 #include "shell/application.h"
 #include "shell/prompts.h"
 
@@ -50,6 +55,14 @@ class FakePrompts : public Prompts {
     std::vector<FileDialog> fileDialogs;
     QString chosenFile;
 };
+
+// Whether a pop-up has told the end of a hand or of the game.
+inline bool HandOverShown(const FakePrompts& prompts) {
+    return std::any_of(prompts.popups.begin(), prompts.popups.end(), [](const QString& text) {
+        return text.contains(QStringLiteral("over")) ||
+               text.startsWith(QStringLiteral("Congratulations"));
+    });
+}
 
 class FixedSeeds : public SeedSource {
   public:
@@ -136,6 +149,59 @@ inline QPoint Centre(const Rect& r) {
 
 inline Rect ToRect(const QRect& r) {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+// A person's click on a slot of the human's hand.
+inline void ClickHandSlot(Application& app, int slot) {
+    QTest::mouseClick(&app.Human().Hand(), Qt::LeftButton, {},
+                      Centre(app.Layout().HandSlotRect[slot]));
+}
+
+inline void ClickTable(Application& app, const QPoint& point) {
+    QTest::mouseClick(&app.Table(), Qt::LeftButton, {}, point);
+}
+
+// A key pressed in the human's window once that window has the focus.
+inline void PressKey(Application& app, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    app.Human().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&app.Human()));
+    QTest::keyClick(&app.Human(), key, modifiers);
+}
+
+// The first tile of the human's hand that the rules let him play now, and the first arm it fits.
+inline bool FindHumanPlay(Application& app, int& slot, int& arm) {
+    const GameState& s = app.State();
+    for (slot = 0; slot < HandCount(s, 1); ++slot) {
+        for (arm = 0; arm < kArmCount; ++arm) {
+            if (!s.ArmDropRect[arm].IsEmpty() &&
+                TryHumanPlay(s, app.Layout(), s.Hand[1][slot], arm).accepted) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+inline bool IsOnTable(const GameState& s, int32_t tile) {
+    for (const auto& arm : s.Arm) {
+        for (const PlacedTile& record : arm) {
+            if (record.Tile == tile) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The pixels of area in a canvas, row by row.
+inline std::vector<uint32_t> AreaPixels(const Canvas& canvas, const Rect& area) {
+    std::vector<uint32_t> pixels;
+    for (int32_t y = area.top; y < area.bottom; ++y) {
+        for (int32_t x = area.left; x < area.right; ++x) {
+            pixels.push_back(canvas.Pixel(x, y));
+        }
+    }
+    return pixels;
 }
 
 }  // namespace pipwick

@@ -227,7 +227,7 @@ TEST(ProgramSounds, TheDealWaitsForTheShuffleAndTilesClickAsTheyLand) {
 
     // The human leads: his tile flies to the table and clicks as it lands.
     const size_t before = program.sounds.events.size();
-    ClickFirstTile(app);
+    ClickHandSlot(app, 0);
     ASSERT_GT(program.sounds.events.size(), before);
     EXPECT_EQ(program.sounds.events[before], "start 140");
 }
@@ -237,7 +237,7 @@ TEST(ProgramSounds, SoundOffPlaysNothingAndTheDealDoesNotWait) {
     Application& app = *program.app;
     QCoreApplication::processEvents();
     app.Human().Action(Command::kNew).trigger();
-    ClickFirstTile(app);
+    ClickHandSlot(app, 0);
     ASSERT_NE(app.State().Arm[0][0].Tile, kNoTile);
     EXPECT_TRUE(program.sounds.events.empty());
     for (uint32_t wait : program.clock.waits) {

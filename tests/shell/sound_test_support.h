@@ -69,12 +69,6 @@ struct PreferencesProgram {
     std::unique_ptr<Application> app;
 };
 
-// The human clicks the first tile of his hand, as a person at the window would.
-inline void ClickFirstTile(Application& app) {
-    QTest::mouseClick(&app.Human().Hand(), Qt::LeftButton, {},
-                      Centre(app.Layout().HandSlotRect[0]));
-}
-
 inline void Press(QDialog& dialog, QDialogButtonBox::StandardButton button) {
     dialog.findChild<QDialogButtonBox*>()->button(button)->click();
 }

@@ -10,17 +10,6 @@
 namespace pipwick {
 namespace {
 
-// The pixels of area in a canvas, row by row.
-std::vector<uint32_t> Area(const Canvas& canvas, const Rect& area) {
-    std::vector<uint32_t> pixels;
-    for (int32_t y = area.top; y < area.bottom; ++y) {
-        for (int32_t x = area.left; x < area.right; ++x) {
-            pixels.push_back(canvas.Pixel(x, y));
-        }
-    }
-    return pixels;
-}
-
 // A tile as the drawing composes it at the slot, on a surface of the window's own colour.
 std::vector<uint32_t> Composed(TestProgram& program, const Rect& slot, int32_t tile,
                                uint32_t background) {
@@ -30,7 +19,7 @@ std::vector<uint32_t> Composed(TestProgram& program, const Rect& slot, int32_t t
     record.InnerHalf = {slot.left, slot.top, 0, 0};
     record.OuterHalf = {slot.left, slot.top + Scaled(21, program.app->Layout().ScaleFactor), 0, 0};
     program.app->Pictures().Drawer().DrawTile(alone, 0, 0, record);
-    return Area(alone.Pixels(), slot);
+    return AreaPixels(alone.Pixels(), slot);
 }
 
 struct Pictures : ::testing::Test {
@@ -49,7 +38,7 @@ TEST_F(Pictures, TheHumansWindowShowsEachTileOfHisHandAtItsSlot) {
     const Geometry& g = program.app->Layout();
     for (int slot = 0; slot < HandCount(state, 1); ++slot) {
         const Rect& r = g.HandSlotRect[slot];
-        EXPECT_EQ(Area(hand.Surface().Pixels(), r),
+        EXPECT_EQ(AreaPixels(hand.Surface().Pixels(), r),
                   Composed(program, r, state.Hand[1][slot], hand.BackgroundColour()))
             << slot;
     }
@@ -64,7 +53,7 @@ TEST_F(Pictures, TheHumansWindowShowsEachTileOfHisHandAtItsSlot) {
     program.app->HandSlotClicked(0);
     ASSERT_EQ(HandCount(state, 1), 6);
     const Rect& empty = g.HandSlotRect[6];
-    for (uint32_t pixel : Area(hand.Surface().Pixels(), empty)) {
+    for (uint32_t pixel : AreaPixels(hand.Surface().Pixels(), empty)) {
         ASSERT_EQ(pixel, hand.BackgroundColour());
     }
 }
@@ -74,13 +63,13 @@ TEST_F(Pictures, ComputersShowTheirBacksUntilTheHandEnds) {
     OpponentWindow& top = program.app->Opponent(3);
     const Rect& slot = program.app->Layout().OpponentSlotRect[2];
     const std::vector<uint32_t> back = Composed(program, slot, kNoTile, top.BackgroundColour());
-    EXPECT_EQ(Area(top.Surface().Pixels(), slot), back);
+    EXPECT_EQ(AreaPixels(top.Surface().Pixels(), slot), back);
     program.app->View().ShowTilesFaceUp(3);
-    EXPECT_EQ(Area(top.Surface().Pixels(), slot),
+    EXPECT_EQ(AreaPixels(top.Surface().Pixels(), slot),
               Composed(program, slot, state.Hand[3][2], top.BackgroundColour()));
     // The next deal turns them face down again.
     program.app->CurrentGame().NewGame();
-    EXPECT_EQ(Area(top.Surface().Pixels(), slot), back);
+    EXPECT_EQ(AreaPixels(top.Surface().Pixels(), slot), back);
 }
 
 // A hand that ended with the computers' tiles turned up, then a saved game opened: the opened
@@ -101,7 +90,7 @@ TEST_F(Pictures, OpeningAGameTurnsEveryComputerTileFaceDown) {
         }
         ++checked;
         OpponentWindow& window = program.app->Opponent(player);
-        EXPECT_EQ(Area(window.Surface().Pixels(), slot),
+        EXPECT_EQ(AreaPixels(window.Surface().Pixels(), slot),
                   Composed(program, slot, kNoTile, window.BackgroundColour()))
             << player;
     }

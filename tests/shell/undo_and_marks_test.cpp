@@ -2,20 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <QtTest/QTest>
-#include <cstring>
 #include <vector>
 
 #include "engine/trial_play.h"
 #include "shell/application.h"
 #include "table/end_marks.h"
 #include "tests/shell/shell_test_support.h"
+#include "tests/support/same_state.h"
 
 namespace pipwick {
 namespace {
-
-bool SameState(const GameState& a, const GameState& b) {
-    return std::memcmp(&a, &b, sizeof(GameState)) == 0;
-}
 
 // What the player sees of a moment of the game.
 struct Seen {
@@ -32,18 +28,6 @@ struct Aids : ::testing::Test {
     Application& app = *program.app;
     GameState& s = app.State();
 
-    void ClickHandSlot(int slot) {
-        QTest::mouseClick(&app.Human().Hand(), Qt::LeftButton, {},
-                          Centre(app.Layout().HandSlotRect[slot]));
-    }
-    void ClickTable(const QPoint& point) {
-        QTest::mouseClick(&app.Table(), Qt::LeftButton, {}, point);
-    }
-    void PressKeys(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        app.Human().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&app.Human()));
-        QTest::keyClick(&app.Human(), key, modifiers);
-    }
     Canvas TableShown() {
         app.Table().repaint();
         return app.Table().Surface().Pixels();
@@ -74,17 +58,17 @@ struct Aids : ::testing::Test {
             if (seen != nullptr) {
                 seen->push_back(Now());
             }
-            ClickHandSlot(0);
+            ClickHandSlot(app, 0);
             return;
         }
         for (int slot = 0; slot < HandCount(s, 1); ++slot) {
             const std::vector<int> arms = FittingArms(slot);
             if (!arms.empty()) {
-                ClickHandSlot(slot);
+                ClickHandSlot(app, slot);
                 if (seen != nullptr) {
                     seen->push_back(Now());
                 }
-                ClickTable(Centre(s.ArmDropRect[arms.front()]));
+                ClickTable(app, Centre(s.ArmDropRect[arms.front()]));
                 return;
             }
         }
@@ -120,12 +104,12 @@ TEST_F(Aids, CtrlZTakesTheMovesOfTheHandBackOneByOne) {
     const Seen reached = Now();
     const std::vector<Seen> moves = before;
     while (!before.empty()) {
-        PressKeys(Qt::Key_Z, Qt::ControlModifier);
+        PressKey(app, Qt::Key_Z, Qt::ControlModifier);
         ExpectSeen(before.back());
         before.pop_back();
     }
     EXPECT_FALSE(undo.isEnabled());
-    PressKeys(Qt::Key_Z, Qt::ControlModifier);  // nothing left: nothing changes
+    PressKey(app, Qt::Key_Z, Qt::ControlModifier);  // nothing left: nothing changes
     ExpectSeen(moves.front());
 
     // The same moves again give the same game: the computers answer as they did.
@@ -181,31 +165,21 @@ TEST(UndoDuringASequence, IsGreyedAndRefused) {
     app.Human().Action(Command::kNew).trigger();
     ASSERT_TRUE(TableIsEmpty(s));
     const GameState beforeLead = s;
-    QTest::mouseClick(&app.Human().Hand(), Qt::LeftButton, {},
-                      Centre(app.Layout().HandSlotRect[0]));
+    ClickHandSlot(app, 0);
     ASSERT_EQ(s.CurrentPlayer, 1);
     std::vector<GameState> before;
     clock.app = &app;
     while (clock.tries == 0 && s.CurrentPlayer == 1 && before.size() < 20) {
         before.push_back(s);
         int slot = 0;
-        int arm = -1;
-        for (; slot < HandCount(s, 1) && arm < 0; ++slot) {
-            for (int a = 0; a < kArmCount && arm < 0; ++a) {
-                if (!s.ArmDropRect[a].IsEmpty() &&
-                    TryHumanPlay(s, app.Layout(), s.Hand[1][slot], a).accepted) {
-                    arm = a;
-                }
-            }
-        }
-        if (arm < 0) {
+        int arm = 0;
+        if (!FindHumanPlay(app, slot, arm)) {
             app.Human().Action(Command::kDrawPass).trigger();
             continue;
         }
-        QTest::mouseClick(&app.Human().Hand(), Qt::LeftButton, {},
-                          Centre(app.Layout().HandSlotRect[slot - 1]));
+        ClickHandSlot(app, slot);
         before.back() = s;
-        QTest::mouseClick(&app.Table(), Qt::LeftButton, {}, Centre(s.ArmDropRect[arm]));
+        ClickTable(app, Centre(s.ArmDropRect[arm]));
     }
     ASSERT_EQ(s.CurrentPlayer, 1);
     clock.app = nullptr;
@@ -228,7 +202,7 @@ TEST_F(Aids, PickingATileUpMarksTheEndsItFitsAndPuttingItDownLeavesNoPixel) {
     const Canvas plain = TableShown();
     int marked = 0;
     for (int slot = 0; slot < HandCount(s, 1); ++slot) {
-        ClickHandSlot(slot);
+        ClickHandSlot(app, slot);
         std::vector<Rect> expected;
         for (int arm : FittingArms(slot)) {
             expected.push_back(s.ArmDropRect[arm]);
@@ -240,7 +214,7 @@ TEST_F(Aids, PickingATileUpMarksTheEndsItFitsAndPuttingItDownLeavesNoPixel) {
             EXPECT_EQ(shown.Pixel(end.right - 2, end.bottom - 2), kEndMarkBright);
         }
         marked += static_cast<int>(expected.size());
-        PressKeys(Qt::Key_Escape);
+        PressKey(app, Qt::Key_Escape);
         EXPECT_TRUE(app.Table().Marks().empty());
         EXPECT_TRUE(TableShown() == plain) << "slot " << slot;
     }
@@ -262,7 +236,7 @@ TEST_F(Aids, OverAMarkedEndTheStatusLineTellsTheScoreThePlayThenMakes) {
             Move();
             continue;
         }
-        ClickHandSlot(slot);
+        ClickHandSlot(app, slot);
         const QString status = app.Human().Status();
         const QPoint end = Centre(s.ArmDropRect[arms.back()]);
         QTest::mouseMove(&app.Table(), end);
@@ -275,7 +249,7 @@ TEST_F(Aids, OverAMarkedEndTheStatusLineTellsTheScoreThePlayThenMakes) {
         EXPECT_EQ(app.Human().Status(), status);
         QTest::mouseMove(&app.Table(), end);
         const int32_t score = s.Scores[1];
-        ClickTable(end);
+        ClickTable(app, end);
         if (!program.prompts.popups.empty()) {
             break;
         }
@@ -298,7 +272,7 @@ TEST_F(AidsWithoutMarks, APickedUpTileMarksNothing) {
     Move();
     const Canvas plain = TableShown();
     for (int slot = 0; slot < HandCount(s, 1); ++slot) {
-        ClickHandSlot(slot);
+        ClickHandSlot(app, slot);
         EXPECT_TRUE(app.Table().Marks().empty());
         EXPECT_TRUE(TableShown() == plain);
     }

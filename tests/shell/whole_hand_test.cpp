@@ -15,21 +15,6 @@ struct WholeHand : ::testing::Test {
     Application& app = *program.app;
     GameState& s = app.State();
 
-    void ClickHandSlot(int slot) {
-        QTest::mouseClick(&app.Human().Hand(), Qt::LeftButton, {},
-                          Centre(app.Layout().HandSlotRect[slot]));
-    }
-    void ClickTable(const QPoint& point) {
-        QTest::mouseClick(&app.Table(), Qt::LeftButton, {}, point);
-    }
-    bool HandOver() const {
-        for (const QString& text : program.prompts.popups) {
-            if (text.contains(QStringLiteral("over")) || text.startsWith("Congratulations")) {
-                return true;
-            }
-        }
-        return false;
-    }
     // A tile of the human's hand and an open arm it does not match, if there is one.
     bool FindIllegalDrop(int& slot, int& arm) const {
         for (slot = 0; slot < HandCount(s, 1); ++slot) {
@@ -52,21 +37,22 @@ TEST_F(WholeHand, IsPlayedThroughTheWindows) {
 
     // The human leads with one click; the computer answers before the click returns.
     const int32_t lead = s.Hand[1][0];
-    ClickHandSlot(0);
+    ClickHandSlot(app, 0);
     EXPECT_EQ(s.Arm[0][0].Tile, lead);
     EXPECT_EQ(s.SelectedTile, kNoSelection);
 
     bool refused = false;
     bool dragged = false;
-    for (int move = 0; move < 200 && !HandOver() && s.CurrentPlayer == 1; ++move) {
+    for (int move = 0; move < 200 && !HandOverShown(program.prompts) && s.CurrentPlayer == 1;
+         ++move) {
         int slot = 0;
         int arm = 0;
         if (!refused && FindIllegalDrop(slot, arm)) {
             // A tile dropped where it does not fit stays in the hand, put down.
             const int32_t tile = s.Hand[1][slot];
-            ClickHandSlot(slot);
+            ClickHandSlot(app, slot);
             EXPECT_EQ(s.SelectedTile, tile);
-            ClickTable(Centre(s.ArmDropRect[arm]));
+            ClickTable(app, Centre(s.ArmDropRect[arm]));
             ASSERT_FALSE(program.prompts.popups.empty());
             EXPECT_EQ(program.prompts.popups.back(), "That domino won't play there!");
             EXPECT_EQ(program.prompts.popupPlaces.back(),
@@ -78,7 +64,7 @@ TEST_F(WholeHand, IsPlayedThroughTheWindows) {
         }
         if (!dragged) {
             // With a tile picked up, a press outside every drop area drags the table.
-            ClickHandSlot(0);
+            ClickHandSlot(app, 0);
             const QPoint start = app.Table().pos();
             QTest::mousePress(&app.Table(), Qt::LeftButton, {}, QPoint(2, 2));
             EXPECT_TRUE(app.Table().Dragging());
@@ -97,24 +83,25 @@ TEST_F(WholeHand, IsPlayedThroughTheWindows) {
             continue;
         }
         const int before = HandCount(s, 1);
-        ClickHandSlot(slot);
-        ClickTable(Centre(s.ArmDropRect[play.arm]));
-        EXPECT_TRUE(HandOver() || HandCount(s, 1) < before || s.CurrentPlayer != 1);
+        ClickHandSlot(app, slot);
+        ClickTable(app, Centre(s.ArmDropRect[play.arm]));
+        EXPECT_TRUE(HandOverShown(program.prompts) || HandCount(s, 1) < before ||
+                    s.CurrentPlayer != 1);
     }
-    EXPECT_TRUE(HandOver());
+    EXPECT_TRUE(HandOverShown(program.prompts));
     EXPECT_TRUE(dragged);
 }
 
 TEST_F(WholeHand, PressesOutsideTheHumansTurnOnlyDragTheTable) {
-    ClickHandSlot(0);  // no game yet
+    ClickHandSlot(app, 0);  // no game yet
     EXPECT_TRUE(TableIsEmpty(s));
     app.Human().Action(Command::kNew).trigger();
-    ClickHandSlot(0);
+    ClickHandSlot(app, 0);
     ASSERT_FALSE(TableIsEmpty(s));
     ASSERT_EQ(s.CurrentPlayer, 1);
     s.CurrentPlayer = 3;  // as while the computers move
     const int32_t length = ArmLength(s, 0);
-    ClickHandSlot(1);
+    ClickHandSlot(app, 1);
     EXPECT_EQ(s.SelectedTile, kNoSelection);
     QTest::mousePress(&app.Table(), Qt::LeftButton, {}, Centre(s.ArmDropRect[0]));
     EXPECT_TRUE(app.Table().Dragging());
@@ -124,14 +111,12 @@ TEST_F(WholeHand, PressesOutsideTheHumansTurnOnlyDragTheTable) {
 
 TEST_F(WholeHand, EscapeAndDoubleClicksActOnTheHand) {
     app.Human().Action(Command::kNew).trigger();
-    ClickHandSlot(0);
+    ClickHandSlot(app, 0);
     ASSERT_EQ(s.CurrentPlayer, 1);
-    ClickHandSlot(1);
+    ClickHandSlot(app, 1);
     const int32_t picked = s.Hand[1][1];
     EXPECT_EQ(s.SelectedTile, picked);
-    app.Human().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&app.Human()));
-    QTest::keyClick(&app.Human(), Qt::Key_Escape);
+    PressKey(app, Qt::Key_Escape);
     EXPECT_EQ(s.SelectedTile, kNoSelection);
     EXPECT_EQ(s.Hand[1][1], picked);
 
