@@ -144,24 +144,6 @@ TEST_P(WholeGames, ExpertsKeepTheGameConsistent) {
     EXPECT_EQ(log.games_, 3);
 }
 
-std::string Summary(uint64_t seed, bool json) {
-    const int32_t levels[5] = {0, 1, 1, 0, 1};
-    Match match(3, levels, 1.5, seed);
-    MatchLog log(match, nullptr);
-    for (int game = 1; game <= 50; ++game) {
-        log.StartGame(game);
-        match.PlayGame(log);
-    }
-    std::ostringstream out;
-    PrintSummary(out, log.Summary(), 3, json);
-    return out.str();
-}
-
-TEST(Simulator, TheSameSeedPlaysTheSameGames) {
-    EXPECT_EQ(Summary(7, true), Summary(7, true));
-    EXPECT_NE(Summary(7, false), Summary(8, false));
-}
-
 TEST(Simulator, TracesEveryMoveAsOneJsonObjectPerLine) {
     const int32_t levels[5] = {0, 1, 1, 1, 1};
     Match match(2, levels, 1.0, 3);
