@@ -20,7 +20,8 @@ import time
 
 from screen_pixels import ScreenPixels, background_of, ink_columns
 from title_bar import blank_title_bar, caption_of, set_caption, settled, visible_caption
-from x_session import StepTimeout, XSession, outer_rect, wait_for, window_info
+from x_session import (StepTimeout, XSession, check, outer_rect, run_on_program, wait_for,
+                       window_info)
 
 NAMES = {1: "WWWWWWWWWWWWWW", 2: "Christopherson", 3: "Abcdefghijklmn", 4: "mmmmmmmmmmmmmm"}
 # A short name whose caption the boxes beside the human's caption cut by a few pixels only.
@@ -29,13 +30,6 @@ NEAR_THE_EDGE = {1: "WWWW", 2: "Lefty", 3: "TopGun", 4: "RightStuff"}
 CONFIGURATIONS = ((800, 600, 1, 1.0), (1024, 768, 1, 1.0), (1024, 768, 2, 1.5),
                   (1920, 1080, 1, 1.0), (1920, 1080, 2, 1.5), (1920, 1080, 3, 2.0))
 COLOUR_TOLERANCE = 8
-failures = []
-
-
-def check(condition, message):
-    if not condition:
-        failures.append(message)
-    return condition
 
 
 class Reference:
@@ -229,15 +223,5 @@ def run(program):
                     game.end()
 
 
-def main():
-    if len(sys.argv) != 2:
-        print(__doc__)
-        return 2
-    run(sys.argv[1])
-    for failure in failures:
-        print("FAILED:", failure)
-    return 1 if failures else 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_on_program(__doc__, run))

@@ -15,7 +15,7 @@ import sys
 import time
 import wave
 
-from x_session import StepTimeout, XSession, wait_for, window_info
+from x_session import StepTimeout, XSession, report, wait_for, window_info
 
 SKIP = 77
 RATE = 22050
@@ -162,9 +162,7 @@ def main():
                         "one-second pause" % (clicks[1][0] - clicks[0][0]))
     if output.strip():
         print("the game said:", output)
-    for failure in failures:
-        print("FAILED:", failure)
-    return 1 if failures else 0
+    return report(failures)
 
 
 if __name__ == "__main__":

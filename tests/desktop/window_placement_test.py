@@ -10,18 +10,12 @@ import sys
 import time
 
 from title_bar import blank_title_bar
-from x_session import StepTimeout, XSession, outer_rect, wait_for, window_info
+from x_session import (StepTimeout, XSession, check, outer_rect, run_on_program, wait_for,
+                       window_info)
 
 SCREENS = ((800, 600), (1024, 768), (1920, 1080))
 NAMES = {1: "Player", 2: "Lefty", 3: "TopGun", 4: "RightStuff"}
 SIZING = {"MAXIMIZE_HORZ", "MAXIMIZE_VERT", "RESIZE", "FULLSCREEN"}
-failures = []
-
-
-def check(condition, message):
-    if not condition:
-        failures.append(message)
-    return condition
 
 
 def scale_for(width):
@@ -252,15 +246,5 @@ def run(program):
                 print("checked", where, flush=True)
 
 
-def main():
-    if len(sys.argv) != 2:
-        print(__doc__)
-        return 2
-    run(sys.argv[1])
-    for failure in failures:
-        print("FAILED:", failure)
-    return 1 if failures else 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_on_program(__doc__, run))

@@ -8,6 +8,7 @@ import re
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -21,6 +22,32 @@ def _die_with_parent():
 
 class StepTimeout(Exception):
     pass
+
+
+# The faults met so far: a check notes its own and the test goes on, so one run reports them all.
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+    return condition
+
+
+def report(found):
+    """Prints each fault found; the exit code says whether there was any."""
+    for failure in found:
+        print("FAILED:", failure)
+    return 1 if found else 0
+
+
+def run_on_program(usage, run):
+    """Runs run(program) on the program named on the command line and reports its faults."""
+    if len(sys.argv) != 2:
+        print(usage)
+        return 2
+    run(sys.argv[1])
+    return report(failures)
 
 
 def wait_for(what, check, timeout=10.0, interval=0.05):
