@@ -29,8 +29,9 @@ def set_caption(session, wid, caption):
              lambda: visible_caption(session, wid) == caption)
 
 
-def settled(read, timeout=5):
-    """Reads until two reads a little apart agree: the window manager has drawn."""
+def settled(read, timeout=20):
+    """Reads until two reads a little apart agree: the window manager has drawn. One read grabs
+    the screen and asks about every window, which takes a second or more on a busy machine."""
     last = [None]
 
     def same():
