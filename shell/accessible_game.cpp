@@ -1,9 +1,7 @@
-// What assistive technologies are told of the game: every tile of every hand by its pips (a
-// computer player's as "face down" until the end of the hand turns it up), the open ends of the
-// line of play and the tiles on the table, and the status line as a live region.
+#include "shell/accessible_game.h"
+
 #include "engine/trial_play.h"
 #include "shell/accessible_views.h"
-#include "shell/application.h"
 #include "texts/spoken_texts.h"
 
 namespace pipwick {
@@ -49,11 +47,21 @@ int OpenEndIndex(const GameState& state, int arm) {
     return -1;
 }
 
-void Application::DescribeWindows() {
-    spokenMoves_ = std::make_unique<SpokenMoves>(
-        Preferences(), [this](const QString& news) { windows_.human->Tell(news); });
-    logs_.Add(*spokenMoves_);
+AccessibleGame::AccessibleGame(const GameState& state, const Geometry& geometry,
+                               const Settings& settings, const Windows& windows,
+                               const TilePictures& pictures, const HandKeys& keys)
+    : state_(state),
+      geometry_(geometry),
+      windows_(windows),
+      pictures_(pictures),
+      keys_(keys),
+      spokenMoves_(settings, [this](const QString& news) { windows_.human->Tell(news); }) {
+    DescribeHumanHand();
+    DescribeOpponentHands();
+    DescribeTable();
+}
 
+void AccessibleGame::DescribeHumanHand() {
     ProvideAccessibleView(
         windows_.human->Hand(),
         {QAccessible::List,
@@ -62,8 +70,9 @@ void Application::DescribeWindows() {
          [this] {
              std::vector<AccessibleItem> items;
              const bool focusShown = windows_.human->Hand().hasFocus();
-             for (int slot = 0; slot < HandCount(state_, 1) && state_.GameInProgress == 1; ++slot) {
-                 const int32_t tile = state_.Hand[1][slot];
+             for (int slot = 0; slot < HandCount(state_, kHumanSeat) && state_.GameInProgress == 1;
+                  ++slot) {
+                 const int32_t tile = state_.Hand[kHumanSeat][slot];
                  items.push_back({Words(text::TileWords(tile)),
                                   ToQRect(geometry_.HandSlotRect[slot]), QAccessible::ListItem,
                                   focusShown && keys_.FocusSlot() == slot,
@@ -71,7 +80,9 @@ void Application::DescribeWindows() {
              }
              return items;
          }});
+}
 
+void AccessibleGame::DescribeOpponentHands() {
     for (int player = 2; player <= 4; ++player) {
         OpponentWindow& window = windows_.Opponent(player);
         ProvideAccessibleView(
@@ -80,7 +91,7 @@ void Application::DescribeWindows() {
                          const int count = std::min(HandCount(state_, player), window.SlotCount());
                          for (int slot = 0; slot < count && state_.GameInProgress == 1; ++slot) {
                              const int32_t tile = state_.Hand[player][slot];
-                             const QString name = pictures_->FaceUp(player)
+                             const QString name = pictures_.FaceUp(player)
                                                       ? Words(text::TileWords(tile))
                                                       : QString::fromLatin1(text::kFaceDown);
                              items.push_back({name, ToQRect(geometry_.OpponentSlotRect[slot])});
@@ -88,36 +99,39 @@ void Application::DescribeWindows() {
                          return items;
                      }});
     }
+}
 
+void AccessibleGame::DescribeTable() {
     ProvideAccessibleView(
-        *table_, {QAccessible::Pane,
-                  [] { return QString::fromLatin1(text::kTableName); },
-                  {},
-                  [this] {
-                      std::vector<AccessibleItem> items;
-                      const bool holding = keys_.Holding();
-                      const int chosen = keys_.ChosenArm();
-                      for (const int arm : OpenEnds(state_)) {
-                          std::string name = text::EndWords(arm, state_.ArmOpenPip[arm],
-                                                            IsDouble(EndTile(state_, arm)));
-                          if (holding) {
-                              const TrialPlay play =
-                                  TryHumanPlay(state_, geometry_, state_.SelectedTile, arm);
-                              name += text::EndPlayWords(play.accepted, play.score);
-                          }
-                          items.push_back({Words(name), ToQRect(state_.ArmDropRect[arm]),
-                                           QAccessible::ListItem, false, arm == chosen});
-                      }
-                      for (int arm = 0; arm < kArmCount && state_.GameInProgress == 1; ++arm) {
-                          for (int i = 0; i < ArmLength(state_, arm); ++i) {
-                              const PlacedTile& placed = state_.Arm[arm][i];
-                              items.push_back({Words(text::TileWords(placed.Tile)),
-                                               ToQRect(Union(placed.InnerHalf, placed.OuterHalf)),
-                                               QAccessible::Graphic});
-                          }
-                      }
-                      return items;
-                  }});
+        *windows_.table,
+        {QAccessible::Pane,
+         [] { return QString::fromLatin1(text::kTableName); },
+         {},
+         [this] {
+             std::vector<AccessibleItem> items;
+             const bool holding = keys_.Holding();
+             const int chosen = keys_.ChosenArm();
+             for (const int arm : OpenEnds(state_)) {
+                 std::string name =
+                     text::EndWords(arm, state_.ArmOpenPip[arm], IsDouble(EndTile(state_, arm)));
+                 if (holding) {
+                     const TrialPlay play =
+                         TryHumanPlay(state_, geometry_, state_.SelectedTile, arm);
+                     name += text::EndPlayWords(play.accepted, play.score);
+                 }
+                 items.push_back({Words(name), ToQRect(state_.ArmDropRect[arm]),
+                                  QAccessible::ListItem, false, arm == chosen});
+             }
+             for (int arm = 0; arm < kArmCount && state_.GameInProgress == 1; ++arm) {
+                 for (int i = 0; i < ArmLength(state_, arm); ++i) {
+                     const PlacedTile& placed = state_.Arm[arm][i];
+                     items.push_back({Words(text::TileWords(placed.Tile)),
+                                      ToQRect(Union(placed.InnerHalf, placed.OuterHalf)),
+                                      QAccessible::Graphic});
+                 }
+             }
+             return items;
+         }});
 }
 
 }  // namespace pipwick

@@ -1,12 +1,26 @@
 #include "shell/application.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "shell/table_scale.h"
 #include "texts/texts.h"
+#include "update/program_start.h"
 
 namespace pipwick {
+
+namespace {
+
+GameState FreshState(int32_t playerCount) {
+    GameState state;
+    ResetGameState(state);
+    state.PlayerCount = playerCount;
+    return state;
+}
+
+}  // namespace
 
 ScreenSize PrimaryScreenSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -16,15 +30,29 @@ ScreenSize PrimaryScreenSize() {
     return {screen->size().width(), screen->size().height()};
 }
 
-// The start-up: settings, scale and rectangles, then the windows, each placed at its edge. No game
-// runs until the player starts one.
+// The start-up: settings, scale and rectangles, then the windows, each placed at its edge, the
+// game behind them and the parts around it. No game runs until the player starts one.
 Application::Application(StartupOptions options)
-    : options_(std::move(options)), store_(options_.settingsPath), screen_(options_.screen) {
-    ResetGameState(state_);
-    state_.PlayerCount = store_.PlayerCount();
-    ReadScale(screen_.width);
-    CreateWindows();
+    : options_(std::move(options)),
+      store_(options_.settingsPath),
+      screen_(options_.screen),
+      geometry_(ReadScale()),
+      state_(FreshState(store_.PlayerCount())),
+      windows_(state_, Preferences(), geometry_, screen_, *this) {
+    ConnectTable();
     prompts_ = options_.prompts != nullptr ? options_.prompts : &windowPrompts_;
+    CreateGame();
+    CreateParts();
+    InstallCommands();
+    WatchDesktopSession();
+    WatchScreenWidth();
+    windows_.table->update();
+    if (!options_.gamePath.isEmpty()) {
+        OpenGameFile(options_.gamePath, false);
+    }
+}
+
+void Application::CreateGame() {
     Clock& clock = options_.clock != nullptr ? *options_.clock : qtClock_;
     pictures_ = std::make_unique<TilePictures>(state_, Preferences(), geometry_, clock,
                                                [this] { view_->PlaySound(sound::kTileClick); });
@@ -42,30 +70,54 @@ Application::Application(StartupOptions options)
         qtSounds_.Prepare(sound::kShuffle);
         qtSounds_.Prepare(sound::kTileClick);
     }
-    InstallCommands();
-    InstallRecords();
-    DescribeWindows();
-    WatchScreenWidth();
-    table_->update();
-    gamePath_ = options_.gamePath;
-    if (!gamePath_.isEmpty()) {
-        OpenGameFile(gamePath_, false);
-    }
+}
+
+// The parts that serve the player around the game. Its record of moves goes to Undo's history
+// first, as it was when that was the game's only record, then to the score sheet, the statistics,
+// the kept game and what assistive technologies are told.
+void Application::CreateParts() {
+    sequences_.OnEachStart([this] { aids_->ForgetHint(); });
+    sequences_.OnOutermostEnd([this] { AfterSequences(); });
+    files_ = std::make_unique<GameFiles>(state_, geometry_, *prompts_, windows_);
+    aids_ = std::make_unique<PlayerAids>(state_, geometry_, Preferences(), *game_, *view_, windows_,
+                                         sequences_);
+    keyboard_ = std::make_unique<KeyboardPlay>(
+        state_, geometry_, windows_, sequences_,
+        KeyboardPlay::Commands{[this](int slot) { LeadOrPickUp(slot); },
+                               [this](int arm) { PlayOnArm(arm); },
+                               [this](int arm) { aids_->PreviewArm(arm); }});
+    aids_->OnMarksShown([this](int hintedArm) { keyboard_->FollowMarks(hintedArm); });
+    records_ = std::make_unique<GameRecords>(options_.dataFolder, state_, Preferences(), windows_,
+                                             *prompts_, options_.runDialog, *files_,
+                                             [this](const QString& path, const char* announcement) {
+                                                 return OpenAndShow(path, announcement);
+                                             });
+    accessible_ = std::make_unique<AccessibleGame>(state_, geometry_, Preferences(), windows_,
+                                                   *pictures_, keyboard_->Keys());
+    logs_.Add(aids_->History());
+    records_->FollowMoves(logs_);
+    logs_.Add(accessible_->Moves());
+    game_->RecordTo(logs_);
 }
 
 Application::~Application() = default;
 
-// The menu commands that other parts of the program carry out: saved games, the preference
-// dialogs and the Help menu. A Help command runs as a sequence, so a close that arrives during a
-// download waits for it.
+// The menu commands that other parts of the program carry out: saved games, the aids, the
+// preference dialogs and the Help menu. A Help command runs as a sequence, so a close that
+// arrives during a download waits for it.
 void Application::InstallCommands() {
-    windows_.human->SetCommandHandler(Command::kOpen, [this] { OpenCommand(); });
-    windows_.human->SetCommandHandler(Command::kSave, [this] { SaveCommand(); });
-    windows_.human->SetCommandHandler(Command::kUndo, [this] { Undo(); });
-    windows_.human->SetCommandHandler(Command::kHint, [this] { ShowHint(); });
-    ShowUndoAvailable();
-    view_->OnSelectionChanged([this] { ShowMarks(); });
-    table_->OnHover([this](const QPoint& point) { PreviewAt(point); });
+    windows_.human->SetCommandHandler(Command::kOpen, [this] {
+        const QString path = files_->ChooseGameToOpen();
+        if (!path.isEmpty()) {
+            OpenGameFile(path, true);
+        }
+    });
+    windows_.human->SetCommandHandler(Command::kSave, [this] { files_->SaveCommand(); });
+    windows_.human->SetCommandHandler(Command::kUndo, [this] { aids_->Undo(); });
+    windows_.human->SetCommandHandler(Command::kHint, [this] { aids_->ShowHint(); });
+    aids_->ShowUndoAvailable();
+    view_->OnSelectionChanged([this] { aids_->ShowMarks(); });
+    windows_.table->OnHover([this](const QPoint& point) { aids_->PreviewAt(point); });
     preferences_ = std::make_unique<PreferenceCommands>(store_, screen_, windows_, *prompts_,
                                                         EmbeddedResource, options_.runDialog);
     HelpServices helpServices;
@@ -74,71 +126,50 @@ void Application::InstallCommands() {
     helpServices.quit = [this] { Close(); };
     help_ = std::make_unique<HelpCommands>(state_, windows_.human, std::move(helpServices));
     help_->Register([this](Command command, std::function<void()> handler) {
-        windows_.human->SetCommandHandler(command, [this, handler] { RunSequence(handler); });
+        windows_.human->SetCommandHandler(command, [this, handler] { sequences_.Run(handler); });
     });
 }
 
 // A table size the screen cannot hold is written back as Auto at once.
-void Application::ReadScale(int32_t screenWidth) {
-    const ScaleChoice choice = ChooseScale(screenWidth, Preferences().TableSizeSetting);
+Geometry Application::ReadScale() {
+    const ScaleChoice choice = ChooseScale(screen_.width, Preferences().TableSizeSetting);
     if (choice.rewriteAsAuto) {
         store_.Set(IntSetting::kTableSize, 0);
     }
-    geometry_ = MakeGeometry(choice.scale, screen_.width, screen_.height);
+    return MakeGeometry(choice.scale, screen_.width, screen_.height);
 }
 
-void Application::CreateWindows() {
-    table_ = std::make_unique<TableWindow>(state_, geometry_.TableRect, geometry_.ScaleFactor);
-    table_->SetBackgroundColour(BackgroundColorOf(BackgroundOf(Preferences())));
-    table_->OnDrop([this](int arm) { TableDrop(arm); });
-    table_->OnReload([this] { Reload(); });
-    table_->OnRestored([this] { RestoreWindows(); });
-    table_->OnKey([this](int key) { return HandKey(key); });
-    table_->show();
-    windows_.table = table_.get();
-
-    // The player windows belong to the table window: as its dialogs they stay above it even when
-    // a press on the table raises it, and they go with it when it is minimised.
-    windows_.human =
-        new HumanWindow(table_.get(), state_, Preferences(), geometry_, screen_, *this);
-    windows_.human->CheckPlayerCount(state_.PlayerCount);
-    windows_.human->Place();
-    for (int player = 2; player <= 4; ++player) {
-        auto* window = new OpponentWindow(table_.get(), OpponentIndex(player), geometry_, screen_);
-        window->SetCaption(QString::fromStdString(Preferences().PlayerNames[player]));
-        windows_.opponents[OpponentIndex(player) - 1] = window;
-        window->Place(state_.PlayerCount);
-    }
+// The table tells the program of drops, keys, a change of set and its return from being
+// minimised.
+void Application::ConnectTable() {
+    windows_.table->OnDrop([this](int arm) {
+        keyboard_->MouseUsed();
+        PlayOnArm(arm);
+    });
+    windows_.table->OnReload([this] { Reload(); });
+    windows_.table->OnRestored([this] { windows_.Restore(state_.PlayerCount); });
+    windows_.table->OnKey([this](int key) { return HandKey(key); });
 }
 
-void Application::ArrangeOpponents(int32_t playerCount) {
-    for (OpponentWindow* window : windows_.opponents) {
-        window->ShowFor(playerCount);
-    }
-}
-
-void Application::RunSequence(const std::function<void()>& sequence) {
-    hint_ = {};
-    ++sequenceDepth_;
-    sequence();
-    --sequenceDepth_;
-    if (sequenceDepth_ == 0 && closePending_) {
+// A close or a restart that came during a sequence is carried out once it is over.
+void Application::AfterSequences() {
+    if (closePending_) {
         EndProgram();
-    } else if (sequenceDepth_ == 0 && restartPending_) {
+    } else if (restartPending_) {
         Restart();
     }
 }
 
 // A click on a tile: the keys stop showing their focus until they are used again.
 void Application::HandSlotClicked(int slot) {
-    keys_.MouseUsed();
+    keyboard_->MouseUsed();
     LeadOrPickUp(slot);
 }
 
 // A tile picked up by a hint on an empty table is led by its click like any other: it is put
 // down first, so that no picked-up tile outlives the lead.
 void Application::LeadOrPickUp(int slot) {
-    RunHumanAction([this, slot] {
+    aids_->RunHumanAction([this, slot] {
         if (TableIsEmpty(state_) && state_.SelectedTile != kNoSelection) {
             game_->SelectHandTile(kDropSelection);
         }
@@ -146,21 +177,16 @@ void Application::LeadOrPickUp(int slot) {
     });
 }
 
-void Application::TableDrop(int armIndex) {
-    keys_.MouseUsed();
-    PlayOnArm(armIndex);
-}
-
 void Application::PlayOnArm(int armIndex) {
-    RunHumanAction([this, armIndex] { game_->HumanPlaysOnArm(armIndex); });
+    aids_->RunHumanAction([this, armIndex] { game_->HumanPlaysOnArm(armIndex); });
 }
 
 void Application::DrawOrPass() {
-    RunHumanAction([this] { game_->HumanDrawsOrPasses(); });
+    aids_->RunHumanAction([this] { game_->HumanDrawsOrPasses(); });
 }
 
 void Application::NewGame() {
-    RunSequence([this] { game_->NewGame(); });
+    sequences_.Run([this] { game_->NewGame(); });
 }
 
 // A running game is given up only when the player agrees; the check mark always ends on the
@@ -177,8 +203,8 @@ void Application::ChoosePlayers(int count) {
     }
     store_.SetPlayerCount(count);
     windows_.human->CheckPlayerCount(count);
-    ArrangeOpponents(count);
-    RunSequence([this, count] { game_->ChangePlayerCount(count); });
+    windows_.ArrangeOpponents(count);
+    sequences_.Run([this, count] { game_->ChangePlayerCount(count); });
 }
 
 void Application::DropSelection() {
@@ -186,41 +212,20 @@ void Application::DropSelection() {
 }
 
 void Application::Close() {
-    if (sequenceDepth_ > 0) {
+    if (sequences_.Running()) {
         closePending_ = true;
         return;
     }
     EndProgram();
 }
 
-// The window manager takes the windows the table owns along with it; without one they are
-// minimised here.
 void Application::Minimise() {
-    if (!table_->isMinimized()) {
-        table_->showMinimized();
-    }
-    for (QWidget* window : PlayerWindows()) {
-        if (window->isVisible() && !window->isMinimized()) {
-            window->showMinimized();
-        }
-    }
+    windows_.Minimise();
 }
 
 void Application::Restore() {
-    table_->showNormal();
-    RestoreWindows();
-}
-
-// The table is back: so is every window of a player taking part, where it was.
-void Application::RestoreWindows() {
-    if (windows_.human->isMinimized()) {
-        windows_.human->showNormal();
-    }
-    ArrangeOpponents(state_.PlayerCount);
-}
-
-std::array<QWidget*, 4> Application::PlayerWindows() const {
-    return {windows_.human, windows_.opponents[0], windows_.opponents[1], windows_.opponents[2]};
+    windows_.table->showNormal();
+    windows_.Restore(state_.PlayerCount);
 }
 
 void Application::EndProgram(bool keepGame) {
@@ -229,18 +234,12 @@ void Application::EndProgram(bool keepGame) {
     }
     ended_ = true;
     closePending_ = false;
-    if (keepGame && !KeepGameUnderWay()) {
+    if (keepGame && !records_->KeepGameUnderWay()) {
         prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantSaveGame));
     }
-    SaveStatistics(false);
-    if (sheetWindow_ != nullptr) {
-        sheetWindow_->hide();
-    }
-    for (OpponentWindow* window : windows_.opponents) {
-        window->hide();
-    }
-    windows_.human->hide();
-    table_->hide();
+    records_->SaveStatistics(false);
+    records_->HideSheet();
+    windows_.HideAll();
     if (options_.endProgram) {
         options_.endProgram(0);
     } else {
@@ -253,10 +252,10 @@ void Application::EndProgram(bool keepGame) {
 // pixels.
 void Application::UseScreenPixels() {
     const ScaleChoice window{geometry_.ScaleFactor, geometry_.SizeClass, false};
-    const ScaleChoice artwork = ArtworkForScreen(window, table_->devicePixelRatioF());
+    const ScaleChoice artwork = ArtworkForScreen(window, windows_.table->devicePixelRatioF());
     pictures_->UseArtworkSize(artwork.sizeClass);
     const double ratio = artwork.scale / window.scale;
-    table_->SetPixelRatio(ratio);
+    windows_.table->SetPixelRatio(ratio);
     windows_.human->Hand().SetPixelRatio(ratio);
     for (OpponentWindow* opponent : windows_.opponents) {
         opponent->SetPixelRatio(ratio);
@@ -266,10 +265,10 @@ void Application::UseScreenPixels() {
 // The table shows its picture, built from the artwork at the first paint; the hands are drawn
 // from the same artwork.
 void Application::ConnectPictures() {
-    table_->OnFirstPaint([this] { LoadDominoSet(); });
-    table_->OnPaintArea([this](const Rect& area) {
+    windows_.table->OnFirstPaint([this] { LoadDominoSet(); });
+    windows_.table->OnPaintArea([this](const Rect& area) {
         if (pictures_->Loaded()) {
-            pictures_->ShowPicture(table_->Surface(), area);
+            pictures_->ShowPicture(windows_.table->Surface(), area);
         }
     });
     windows_.human->SetHandPainter(
@@ -285,9 +284,9 @@ void Application::ConnectPictures() {
 // A change of the screen's width is noticed when the table is painted and when the screen says
 // so.
 void Application::WatchScreenWidth() {
-    table_->OnPaintCheck([this] { ScreenWidthMayHaveChanged(); });
+    windows_.table->OnPaintCheck([this] { ScreenWidthMayHaveChanged(); });
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QObject::connect(screen, &QScreen::geometryChanged, table_.get(),
+        QObject::connect(screen, &QScreen::geometryChanged, windows_.table,
                          [this] { ScreenWidthMayHaveChanged(); });
     }
 }
@@ -299,7 +298,7 @@ void Application::LoadDominoSet() {
         prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantLoadDominoes));
         return;
     }
-    table_->update();
+    windows_.table->update();
     for (int player = 1; player <= 4; ++player) {
         view_->RedrawHand(player);
     }
@@ -313,6 +312,91 @@ void Application::Reload() {
     for (int player = 1; player <= 4; ++player) {
         view_->RedrawHand(player);
     }
+}
+
+// Everything is checked before anything changes; a file that fails leaves the running game, the
+// windows and the settings as they were.
+bool Application::OpenGameFile(const QString& path, bool announce) {
+    if (!OpenAndShow(path, announce ? text::kGameOpened : nullptr)) {
+        return false;
+    }
+    records_->GameOpened();
+    return true;
+}
+
+// The player count of a game read from a file becomes the setting; the announcement, if any, goes
+// after the whole state is shown, so that it is not overwritten.
+bool Application::OpenAndShow(const QString& path, const char* announcement) {
+    if (!files_->Read(path)) {
+        return false;
+    }
+    store_.SetPlayerCount(state_.PlayerCount);
+    aids_->ForgetHistory();
+    view_->ShowWholeState();
+    aids_->ShowMarks();
+    if (announcement != nullptr) {
+        view_->ShowStatus(announcement);
+    }
+    return true;
+}
+
+void Application::ScreenWidthMayHaveChanged() {
+    const int32_t width =
+        options_.currentScreenWidth ? options_.currentScreenWidth() : PrimaryScreenSize().width;
+    if (width == screen_.width || ended_) {
+        return;
+    }
+    if (sequences_.Running()) {
+        restartPending_ = true;
+        return;
+    }
+    Restart();
+}
+
+// The scale and every window's place follow the screen's width, so a new width means a new start;
+// a running game goes along in "temp.dom". If it cannot be saved the program goes on as it is
+// rather than lose the game.
+void Application::Restart() {
+    restartPending_ = false;
+    QStringList arguments;
+    if (state_.GameInProgress == 1) {
+        const QString saved = QDir(ProgramFolder()).filePath(QStringLiteral("temp.dom"));
+        if (!files_->Write(saved)) {
+            prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantSaveGame));
+            return;
+        }
+        arguments << saved;
+    }
+    const QString program = QCoreApplication::applicationFilePath();
+    if (options_.startProgram) {
+        options_.startProgram(program, arguments);
+    } else {
+        StartProgramDetached(program, arguments, {});
+    }
+    EndProgram(false);
+}
+
+// A desktop that logs out asks first for the data to be saved, and may end the program without a
+// close of the human's window.
+void Application::WatchDesktopSession() {
+    auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (application == nullptr) {
+        return;
+    }
+#ifndef QT_NO_SESSIONMANAGER
+    QObject::connect(application, &QGuiApplication::commitDataRequest, windows_.table,
+                     [this](QSessionManager&) { records_->SaveForLogOut(); });
+#endif
+    QObject::connect(application, &QCoreApplication::aboutToQuit, windows_.table,
+                     [this] { ProgramEnding(); });
+}
+
+void Application::ProgramEnding() {
+    if (ended_) {
+        return;
+    }
+    records_->KeepGameUnderWay();
+    records_->SaveStatistics(false);
 }
 
 }  // namespace pipwick

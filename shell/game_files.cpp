@@ -1,5 +1,5 @@
-// Saved games in the windows: the Open and Save commands, the game named on the command line, and
-// the save that carries a running game across a restart after the screen's width changed.
+#include "shell/game_files.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -8,9 +8,7 @@
 #include "savegame/open_saved_game.h"
 #include "savegame/saved_game.h"
 #include "savegame/saved_game_file.h"
-#include "shell/application.h"
 #include "texts/texts.h"
-#include "update/program_start.h"
 
 namespace pipwick {
 
@@ -56,102 +54,41 @@ std::filesystem::path ToPath(const QString& path) {
 
 }  // namespace
 
-void Application::OpenCommand() {
-    const QString path = prompts_->ChooseGameFile(
-        table_.get(), QString::fromLatin1(text::kOpenTitle), false, DialogFolder());
-    if (!path.isEmpty()) {
-        OpenGameFile(path, true);
-    }
+GameFiles::GameFiles(GameState& state, const Geometry& geometry, Prompts& prompts,
+                     const Windows& windows)
+    : state_(state), geometry_(geometry), prompts_(prompts), windows_(windows) {}
+
+QString GameFiles::ChooseGameToOpen() {
+    return prompts_.ChooseGameFile(windows_.table, QString::fromLatin1(text::kOpenTitle), false,
+                                   DialogFolder());
 }
 
-// A game that cannot be saved is refused before the player picks a file.
-void Application::SaveCommand() {
+void GameFiles::SaveCommand() {
     if (!GameCanBeSaved(state_)) {
-        prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantSaveGame));
+        prompts_.Warn(windows_.human, QString::fromLatin1(text::kCantSaveGame));
         return;
     }
     const QString path =
-        prompts_->ChooseGameFile(table_.get(), QString::fromLatin1(text::kSaveTitle), true,
-                                 ProposedSavePath(DialogFolder()));
-    if (!path.isEmpty() && !SaveGameFile(path)) {
-        prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantSaveGame));
+        prompts_.ChooseGameFile(windows_.table, QString::fromLatin1(text::kSaveTitle), true,
+                                ProposedSavePath(DialogFolder()));
+    if (!path.isEmpty() && !Write(path)) {
+        prompts_.Warn(windows_.human, QString::fromLatin1(text::kCantSaveGame));
     }
 }
 
-// Everything is checked before anything changes; a file that fails leaves the running game, the
-// windows and the settings as they were.
-bool Application::OpenGameFile(const QString& path, bool announce) {
-    if (!ReadGameFile(path)) {
-        return false;
-    }
-    ShowOpenedGame(announce ? text::kGameOpened : nullptr);
-    keeper_->GameOpened();
-    sheet_->StartFrom();
-    return true;
-}
-
-bool Application::ReadGameFile(const QString& path) {
+bool GameFiles::Read(const QString& path) {
     if (OpenSavedGameFile(ToPath(path), geometry_, state_) != SavedGameError::kNone) {
-        prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantOpenGame));
+        prompts_.Warn(windows_.human, QString::fromLatin1(text::kCantOpenGame));
         return false;
     }
     return true;
 }
 
-// The player count of a game read from a file becomes the setting; the announcement, if any, goes
-// after the whole state is shown, so that it is not overwritten.
-void Application::ShowOpenedGame(const char* announcement) {
-    store_.SetPlayerCount(state_.PlayerCount);
-    history_.Clear();
-    ShowUndoAvailable();
-    view_->ShowWholeState();
-    ShowMarks();
-    if (announcement != nullptr) {
-        view_->ShowStatus(announcement);
-    }
-}
-
-bool Application::SaveGameFile(const QString& path) {
+bool GameFiles::Write(const QString& path) const {
     if (!GameCanBeSaved(state_)) {
         return false;
     }
     return !WriteSavedGameFile(ToPath(path), state_).has_value();
-}
-
-void Application::ScreenWidthMayHaveChanged() {
-    const int32_t width =
-        options_.currentScreenWidth ? options_.currentScreenWidth() : PrimaryScreenSize().width;
-    if (width == screen_.width || ended_) {
-        return;
-    }
-    if (sequenceDepth_ > 0) {
-        restartPending_ = true;
-        return;
-    }
-    Restart();
-}
-
-// The scale and every window's place follow the screen's width, so a new width means a new start;
-// a running game goes along in "temp.dom". If it cannot be saved the program goes on as it is
-// rather than lose the game.
-void Application::Restart() {
-    restartPending_ = false;
-    QStringList arguments;
-    if (state_.GameInProgress == 1) {
-        const QString saved = QDir(ProgramFolder()).filePath(QStringLiteral("temp.dom"));
-        if (!SaveGameFile(saved)) {
-            prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantSaveGame));
-            return;
-        }
-        arguments << saved;
-    }
-    const QString program = QCoreApplication::applicationFilePath();
-    if (options_.startProgram) {
-        options_.startProgram(program, arguments);
-    } else {
-        StartProgramDetached(program, arguments, {});
-    }
-    EndProgram(false);
 }
 
 }  // namespace pipwick

@@ -1,14 +1,22 @@
-// Play from the keyboard: the keys move a focus over the human's hand and choose among the ends a
-// picked-up tile fits, and then give the same commands a click on the tile or on the end gives.
+#include "shell/keyboard_play.h"
+
+#include "shell/accessible_game.h"
 #include "shell/accessible_views.h"
-#include "shell/application.h"
 
 namespace pipwick {
 
+KeyboardPlay::KeyboardPlay(const GameState& state, const Geometry& geometry, const Windows& windows,
+                           const SequenceRunner& sequences, Commands commands)
+    : state_(state),
+      windows_(windows),
+      sequences_(sequences),
+      commands_(std::move(commands)),
+      keys_(state, geometry) {}
+
 // Keys held back while the computer players move arrive once they are done; a key that comes in
 // the middle of a sequence (only a test can send one) is not the hand's.
-bool Application::HandKey(int key) {
-    if (sequenceDepth_ > 0) {
+bool KeyboardPlay::HandKey(int key) {
+    if (sequences_.Running()) {
         return false;
     }
     const HandKeys::Move move = keys_.KeyPressed(key);
@@ -18,31 +26,36 @@ bool Application::HandKey(int key) {
         case HandKeys::Move::Kind::kShown:
             break;
         case HandKeys::Move::Kind::kClickTile:
-            LeadOrPickUp(move.value);
+            commands_.leadOrPickUp(move.value);
             break;
         case HandKeys::Move::Kind::kPlayOnArm:
-            PlayOnArm(move.value);
+            commands_.playOnArm(move.value);
             break;
     }
-    ShowKeyboardView();
+    ShowView();
     return true;
 }
 
-void Application::ShowKeyboardView() {
-    const bool shown = keys_.InUse() && sequenceDepth_ == 0 && state_.GameInProgress == 1;
+void KeyboardPlay::FollowMarks(int hintedArm) {
+    keys_.Follow(hintedArm);
+    ShowView();
+}
+
+void KeyboardPlay::ShowView() {
+    const bool shown = keys_.InUse() && !sequences_.Running() && state_.GameInProgress == 1;
     const int focus = shown ? keys_.FocusSlot() : -1;
     const int arm = shown ? keys_.ChosenArm() : -1;
     windows_.human->ShowHandFocus(focus);
-    table_->ShowChosenEnd(arm >= 0 ? state_.ArmDropRect[arm] : Rect{});
+    windows_.table->ShowChosenEnd(arm >= 0 ? state_.ArmDropRect[arm] : Rect{});
     if (shown && keys_.Holding()) {
-        PreviewArm(arm);
+        commands_.previewArm(arm);
     }
     if (focus >= 0 && focus != toldFocus_) {
         AnnounceItemFocus(windows_.human->Hand(), focus);
     }
     toldFocus_ = focus;
     if (arm >= 0 && arm != toldEnd_) {
-        AnnounceItemSelected(*table_, OpenEndIndex(state_, arm));
+        AnnounceItemSelected(*windows_.table, OpenEndIndex(state_, arm));
     }
     toldEnd_ = arm;
 }

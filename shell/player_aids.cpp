@@ -1,9 +1,6 @@
-// The aids beyond the rules: Undo, the hint, and the marks of where a picked-up tile can go with
-// the score each play would make. They change nothing in the game: Undo puts back a state the game
-// was in, and the marks and their scores come from trying the play on a copy with the game's own
-// rules.
+#include "shell/player_aids.h"
+
 #include "engine/trial_play.h"
-#include "shell/application.h"
 #include "texts/spoken_texts.h"
 #include "texts/texts.h"
 
@@ -44,43 +41,59 @@ bool HumanHoldsATile(const GameState& state) {
 
 }  // namespace
 
+PlayerAids::PlayerAids(GameState& state, const Geometry& geometry, const Settings& settings,
+                       Game& game, QtGameView& view, const Windows& windows,
+                       SequenceRunner& sequences)
+    : state_(state),
+      geometry_(geometry),
+      settings_(settings),
+      game_(game),
+      view_(view),
+      windows_(windows),
+      sequences_(sequences) {}
+
 // Only an action that starts a sequence of its own becomes a point to go back to; one that
 // arrives while another runs is part of that one.
-void Application::RunHumanAction(const std::function<void()>& action) {
-    if (sequenceDepth_ > 0) {
-        RunSequence(action);
+void PlayerAids::RunHumanAction(const std::function<void()>& action) {
+    if (sequences_.Running()) {
+        sequences_.Run(action);
         return;
     }
     history_.BeginAction(state_, GameStatus().toStdString());
     windows_.human->Action(Command::kUndo).setEnabled(false);
     // A tile about to fly leaves no mark behind it.
     HideMarks();
-    RunSequence(action);
+    sequences_.Run(action);
     history_.EndAction();
     ShowUndoAvailable();
     ShowMarks();
 }
 
-void Application::ShowUndoAvailable() {
-    windows_.human->Action(Command::kUndo).setEnabled(history_.CanUndo() && sequenceDepth_ == 0);
+void PlayerAids::ShowUndoAvailable() {
+    windows_.human->Action(Command::kUndo).setEnabled(history_.CanUndo() && !sequences_.Running());
 }
 
-void Application::Undo() {
-    if (sequenceDepth_ > 0 || !history_.CanUndo()) {
+void PlayerAids::ForgetHistory() {
+    history_.Clear();
+    ShowUndoAvailable();
+}
+
+void PlayerAids::Undo() {
+    if (sequences_.Running() || !history_.CanUndo()) {
         return;
     }
     const UndoHistory::Point point = history_.TakeLast();
     previewing_ = false;
     hint_ = {};
     state_ = point.state;
-    view_->ShowWholeState(TableRedraw::kAtOnce);
+    view_.ShowWholeState(TableRedraw::kAtOnce);
     windows_.human->SetStatus(QString::fromStdString(point.status));
     ShowMarks();
     ShowUndoAvailable();
 }
 
-void Application::ShowHint() {
-    if (sequenceDepth_ > 0) {
+void PlayerAids::ShowHint() {
+    if (sequences_.Running()) {
         return;
     }
     const Hint hint = HintForHuman(state_, geometry_);
@@ -89,56 +102,57 @@ void Application::ShowHint() {
     }
     hint_ = hint;
     const bool withTile = hint.kind == Hint::Kind::kLead || hint.kind == Hint::Kind::kPlay;
-    game_->SelectHandTile(withTile ? hint.slot : kDropSelection);
+    game_.SelectHandTile(withTile ? hint.slot : kDropSelection);
     ShowMarks();
     EndPreview();
     windows_.human->SetStatus(HintText(hint));
 }
 
-void Application::HideMarks() {
+void PlayerAids::HideMarks() {
     for (bool& marked : marked_) {
         marked = false;
     }
-    table_->ShowMarks({});
-    table_->ShowChosenEnd({});
+    windows_.table->ShowMarks({});
+    windows_.table->ShowChosenEnd({});
     EndPreview();
 }
 
 // While the hinted tile is picked up only its end is marked, whatever the settings say.
-void Application::ShowMarks() {
+void PlayerAids::ShowMarks() {
     const bool hinted = hint_.kind == Hint::Kind::kPlay && state_.SelectedTile == hint_.tile;
     std::vector<Rect> ends;
     for (int arm = 0; arm < kArmCount; ++arm) {
         const Rect& end = state_.ArmDropRect[arm];
         const bool fits =
             hinted ? arm == hint_.arm
-                   : Preferences().ShowWhereTilesGo == 1 &&
+                   : settings_.ShowWhereTilesGo == 1 &&
                          TryHumanPlay(state_, geometry_, state_.SelectedTile, arm).accepted;
         marked_[arm] = HumanHoldsATile(state_) && !TableIsEmpty(state_) && !end.IsEmpty() && fits;
         if (marked_[arm]) {
             ends.push_back(end);
         }
     }
-    table_->ShowMarks(ends);
+    windows_.table->ShowMarks(ends);
     if (ends.empty()) {
         EndPreview();
     }
-    keys_.Follow(hinted ? hint_.arm : -1);
-    ShowKeyboardView();
+    if (marksShown_) {
+        marksShown_(hinted ? hint_.arm : -1);
+    }
 }
 
 // A press there plays on the first arm whose drop area holds the point, so that is the play
 // previewed.
-void Application::PreviewAt(const QPoint& point) {
+void PlayerAids::PreviewAt(const QPoint& point) {
     const int arm = DropArmAt(state_, point.x(), point.y());
-    if (arm < 0 || !marked_[arm] || !HumanHoldsATile(state_) || sequenceDepth_ > 0) {
+    if (arm < 0 || !marked_[arm] || !HumanHoldsATile(state_) || sequences_.Running()) {
         EndPreview();
         return;
     }
     PreviewArm(arm);
 }
 
-void Application::PreviewArm(int arm) {
+void PlayerAids::PreviewArm(int arm) {
     const QString tile = TileName(state_.SelectedTile);
     if (!previewing_) {
         statusBeforePreview_ = windows_.human->Status();
@@ -154,14 +168,14 @@ void Application::PreviewArm(int arm) {
                                   : QString::fromLatin1(text::kPreview).arg(tile));
 }
 
-void Application::EndPreview() {
+void PlayerAids::EndPreview() {
     if (previewing_) {
         previewing_ = false;
         windows_.human->SetStatus(statusBeforePreview_);
     }
 }
 
-QString Application::GameStatus() const {
+QString PlayerAids::GameStatus() const {
     return previewing_ ? statusBeforePreview_ : windows_.human->Status();
 }
 

@@ -94,7 +94,8 @@ int main(int argc, char* argv[]) {
     app.NewGame();
     PlayUntil(app, 180);
     app.Human().Action(Command::kScoreSheet).trigger();
-    grabbed &= Grab(*app.SheetWindow(), QDir(docs).filePath(QStringLiteral("score-sheet.png")));
+    grabbed &=
+        Grab(*app.Records().SheetWindow(), QDir(docs).filePath(QStringLiteral("score-sheet.png")));
     app.Human().Action(Command::kStatistics).trigger();
     return grabbed ? 0 : 1;
 }

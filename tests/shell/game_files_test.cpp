@@ -62,7 +62,7 @@ TEST(GameFiles, OpeningAThreePlayerGameMakesThreePlayersTheSetting) {
     const QString path = folder.filePath(QStringLiteral("three.dom"));
     TestProgram three({"nump=3"});
     PlaySome(three);
-    ASSERT_TRUE(three.app->SaveGameFile(path));
+    ASSERT_TRUE(three.app->Files().Write(path));
 
     TestProgram two({"nump=2"});
     ASSERT_TRUE(two.app->OpenGameFile(path, true));
@@ -79,7 +79,7 @@ TEST(GameFiles, AFileThatFailsAnyCheckChangesNothing) {
     const QString good = folder.filePath(QStringLiteral("good.dom"));
     TestProgram program;
     PlaySome(program);
-    ASSERT_TRUE(program.app->SaveGameFile(good));
+    ASSERT_TRUE(program.app->Files().Write(good));
     QFile file(good);
     file.open(QIODevice::ReadOnly);
     const QByteArray bytes = file.readAll();
@@ -166,7 +166,7 @@ TEST(GameFiles, AGameNamedOnTheCommandLineOpensWithoutAnnouncement) {
     {
         TestProgram program;
         PlaySome(program);
-        ASSERT_TRUE(program.app->SaveGameFile(path));
+        ASSERT_TRUE(program.app->Files().Write(path));
     }
     TestProgram opened({}, {1024, 768}, nullptr, path);
     EXPECT_EQ(opened.app->State().GameInProgress, 1);

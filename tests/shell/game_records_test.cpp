@@ -68,7 +68,7 @@ TEST(KeptGame, AGameUnderWayAtExitResumesAsItWasLeft) {
     EXPECT_EQ(second.app->State().GameInProgress, 0);
     QAction& resume = second.app->Human().Action(Command::kResumeLastGame);
     ASSERT_TRUE(resume.isEnabled());
-    EXPECT_TRUE(second.app->StatisticsStore().Counts().keptGame);
+    EXPECT_TRUE(second.app->Records().StatisticsStore().Counts().keptGame);
     resume.trigger();
     const GameState resumed = second.app->State();
     // What was seen happen in the hand is not kept in a game file: the resumed hand starts with
@@ -80,8 +80,8 @@ TEST(KeptGame, AGameUnderWayAtExitResumesAsItWasLeft) {
     EXPECT_EQ(second.app->Human().Status(), QString::fromLatin1(text::kGameResumed));
     EXPECT_FALSE(QFile::exists(FileIn(data, "last-game.dom")));
     EXPECT_FALSE(resume.isEnabled());
-    EXPECT_FALSE(second.app->StatisticsStore().Counts().keptGame);
-    EXPECT_EQ(Total(second.app->StatisticsStore().Counts()).abandoned, 0);
+    EXPECT_FALSE(second.app->Records().StatisticsStore().Counts().keptGame);
+    EXPECT_EQ(Total(second.app->Records().StatisticsStore().Counts()).abandoned, 0);
     // The game goes on from there.
     second.app->HandSlotClicked(0);
     EXPECT_TRUE(second.prompts.warnings.empty());
@@ -94,7 +94,7 @@ TEST(KeptGame, AQuitFromTheDesktopKeepsItAndANewGameGivesItUp) {
     // What the application says as the desktop ends it.
     ASSERT_TRUE(QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit"));
     ASSERT_TRUE(QFile::exists(kept));
-    Statistics& counts = program.app->StatisticsStore().Counts();
+    Statistics& counts = program.app->Records().StatisticsStore().Counts();
     EXPECT_TRUE(counts.keptGame);
 
     program.app->NewGame();
@@ -102,7 +102,7 @@ TEST(KeptGame, AQuitFromTheDesktopKeepsItAndANewGameGivesItUp) {
     EXPECT_FALSE(program.app->Human().Action(Command::kResumeLastGame).isEnabled());
     EXPECT_EQ(counts.byPlayers[0].abandoned, 1);
     const std::optional<Statistics> onDisk =
-        StatisticsOnDisk(program.app->StatisticsStore().Path());
+        StatisticsOnDisk(program.app->Records().StatisticsStore().Path());
     ASSERT_TRUE(onDisk.has_value());
     EXPECT_EQ(*onDisk, counts);
 }
@@ -128,14 +128,14 @@ TEST(GameRecords, AFinishedGameIsOnTheSheetInTheStatisticsAndEndsTheKeptGame) {
     {
         TestProgram first(kQuick, {1024, 768}, nullptr, {}, data.path());
         PlaySome(first);
-        ASSERT_TRUE(first.app->SaveGameFile(other));
+        ASSERT_TRUE(first.app->Files().Write(other));
         first.app->Close();
     }
     TestProgram program(kQuick, {1024, 768}, nullptr, {}, data.path());
     Application& app = *program.app;
     ASSERT_TRUE(app.OpenGameFile(other, true));
     app.Human().Action(Command::kScoreSheet).trigger();
-    ScoreSheetWindow* window = app.SheetWindow();
+    ScoreSheetWindow* window = app.Records().SheetWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->Table().rowCount(), 1);
@@ -143,18 +143,19 @@ TEST(GameRecords, AFinishedGameIsOnTheSheetInTheStatisticsAndEndsTheKeptGame) {
     PlayToTheEnd(program);
     // The kept game was not resumed and is given up once another game is over.
     EXPECT_FALSE(QFile::exists(FileIn(data, "last-game.dom")));
-    const Statistics& counts = app.StatisticsStore().Counts();
+    const Statistics& counts = app.Records().StatisticsStore().Counts();
     EXPECT_EQ(Total(counts).Played(), 1);
     EXPECT_EQ(Total(counts).abandoned, 1);
     EXPECT_EQ(counts.byPlayers[0].Played(), 1);
     EXPECT_EQ(counts.bestFinalScore, app.State().Scores[1]);
-    const std::optional<Statistics> onDisk = StatisticsOnDisk(app.StatisticsStore().Path());
+    const std::optional<Statistics> onDisk =
+        StatisticsOnDisk(app.Records().StatisticsStore().Path());
     ASSERT_TRUE(onDisk.has_value());
     EXPECT_EQ(*onDisk, counts);
 
     // The sheet followed the game and is still open at its end.
     EXPECT_TRUE(window->isVisible());
-    const std::vector<SheetRow>& rows = app.Sheet().Rows();
+    const std::vector<SheetRow>& rows = app.Records().Sheet().Rows();
     ASSERT_GT(rows.size(), 1u);
     const QTableWidget& table = window->Table();
     ASSERT_EQ(table.rowCount(), static_cast<int>(rows.size()));
@@ -169,8 +170,8 @@ TEST(GameRecords, AFinishedGameIsOnTheSheetInTheStatisticsAndEndsTheKeptGame) {
     EXPECT_EQ(table.item(table.rowCount() - 1, 4)->text(), QString::number(app.State().Scores[1]));
     const std::vector<ScoreLine>& lines = window->Chart().Lines();
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].scores, app.Sheet().ScoreLine(1));
-    EXPECT_EQ(lines[1].scores, app.Sheet().ScoreLine(3));
+    EXPECT_EQ(lines[0].scores, app.Records().Sheet().ScoreLine(1));
+    EXPECT_EQ(lines[1].scores, app.Records().Sheet().ScoreLine(3));
     EXPECT_GE(window->Chart().TopScore(), kWinningScore);
 
     // A new game starts the sheet afresh.
@@ -185,7 +186,7 @@ TEST(GameRecords, AGameAgainstAnExpertCountsUnderItsName) {
     Application& app = *program.app;
     app.NewGame();
     PlayToTheEnd(program);
-    const Statistics& counts = app.StatisticsStore().Counts();
+    const Statistics& counts = app.Records().StatisticsStore().Counts();
     EXPECT_EQ(Total(counts).Played(), 1);
     EXPECT_EQ(counts.byLevel[static_cast<int>(Level::Expert)].Played(), 1);
 
@@ -208,7 +209,7 @@ TEST(GameRecords, AGameAgainstAnExpertCountsUnderItsName) {
 TEST(GameRecords, ResetClearsTheStatisticsOnlyWhenThePlayerAgrees) {
     TestProgram program(kQuick);
     Application& app = *program.app;
-    StatisticsFile& store = app.StatisticsStore();
+    StatisticsFile& store = app.Records().StatisticsStore();
     CountFinishedGame(store.Counts(), {2, 1}, true, 262);
     CountHand(store.Counts(), true);
     ASSERT_TRUE(store.Save());
@@ -245,10 +246,10 @@ TEST(GameRecords, ADamagedStatisticsFileIsSetAsideWithANotice) {
     file.write("{\"format\": \"pipwick statistics\", \"version\": 1, \"handsPlayed\": -4}");
     file.close();
     TestProgram program(kQuick, {1024, 768}, nullptr, {}, data.path());
-    const QString notice = program.app->StatisticsStore().Notice();
+    const QString notice = program.app->Records().StatisticsStore().Notice();
     EXPECT_TRUE(notice.contains(QStringLiteral("statistics.json.damaged")));
     EXPECT_EQ(program.app->Human().Status(), notice);
-    EXPECT_EQ(program.app->StatisticsStore().Counts(), Statistics{});
+    EXPECT_EQ(program.app->Records().StatisticsStore().Counts(), Statistics{});
     EXPECT_TRUE(QFile::exists(path + QStringLiteral(".damaged")));
     EXPECT_FALSE(QFile::exists(path));
     program.fillIn = [&notice](QDialog& dialog) {

@@ -77,7 +77,7 @@ TEST_F(Pictures, ComputersShowTheirBacksUntilTheHandEnds) {
 TEST_F(Pictures, OpeningAGameTurnsEveryComputerTileFaceDown) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("face down.dom"));
-    ASSERT_TRUE(program.app->SaveGameFile(path));
+    ASSERT_TRUE(program.app->Files().Write(path));
     for (int player = 2; player <= 4; ++player) {
         program.app->View().ShowTilesFaceUp(player);
     }

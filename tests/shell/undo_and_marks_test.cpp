@@ -124,13 +124,13 @@ TEST_F(Aids, CtrlZTakesTheMovesOfTheHandBackOneByOne) {
 TEST_F(Aids, AnOpenedGameHasNothingToUndo) {
     StartWithHumanToLead();
     Move();
-    ASSERT_TRUE(app.CanUndo());
+    ASSERT_TRUE(app.Aids().CanUndo());
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("game.dom"));
-    ASSERT_TRUE(app.SaveGameFile(path));
+    ASSERT_TRUE(app.Files().Write(path));
     Move();
     ASSERT_TRUE(app.OpenGameFile(path, true));
-    EXPECT_FALSE(app.CanUndo());
+    EXPECT_FALSE(app.Aids().CanUndo());
     EXPECT_FALSE(app.Human().Action(Command::kUndo).isEnabled());
 }
 
@@ -147,7 +147,7 @@ class UndoEveryWait : public Clock {
         if (app != nullptr && app->State().CurrentPlayer != kHumanSeat) {
             ++tries;
             enabled += app->Human().Action(Command::kUndo).isEnabled() ? 1 : 0;
-            app->Undo();
+            app->Aids().Undo();
         }
     }
 
@@ -188,10 +188,10 @@ TEST(UndoDuringASequence, IsGreyedAndRefused) {
     EXPECT_EQ(clock.enabled, 0);
     for (auto it = before.rbegin(); it != before.rend(); ++it) {
         ASSERT_TRUE(app.Human().Action(Command::kUndo).isEnabled());
-        app.Undo();
+        app.Aids().Undo();
         EXPECT_TRUE(SameState(s, *it));
     }
-    app.Undo();
+    app.Aids().Undo();
     EXPECT_TRUE(SameState(s, beforeLead));
 }
 
