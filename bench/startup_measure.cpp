@@ -11,7 +11,7 @@
 #include <fstream>
 #include <string>
 
-#include "shell/application.h"
+#include "shell/app/application.h"
 
 namespace {
 

@@ -14,15 +14,15 @@
 #include <vector>
 
 #include "ai/computer_player.h"
-#include "shell/application.h"
-#include "shell/general_preferences_dialog.h"
-#include "shell/player_preferences_dialog.h"
-#include "shell/score_sheet_window.h"
-#include "shell/statistics_window.h"
-#include "shell/status_popup.h"
+#include "shell/app/application.h"
+#include "shell/dialogs/about_box.h"
+#include "shell/dialogs/general_preferences_dialog.h"
+#include "shell/dialogs/player_preferences_dialog.h"
+#include "shell/windows/score_sheet_window.h"
+#include "shell/windows/statistics_window.h"
+#include "shell/windows/status_popup.h"
 #include "tests/shell/shell_test_support.h"
 #include "texts/spoken_texts.h"
-#include "update/about_box.h"
 
 namespace pipwick {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/application.h"
+#include "shell/app/application.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <QtTest/QTest>
 #include <functional>
 
-#include "shell/outer_geometry.h"
+#include "shell/windows/outer_geometry.h"
 #include "tests/shell/shell_test_support.h"
 #include "tests/support/recording_clock.h"
 

@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "savegame/saved_game.h"
-#include "shell/outer_geometry.h"
-#include "shell/settings_file.h"
+#include "shell/storage/settings_file.h"
+#include "shell/windows/outer_geometry.h"
 #include "tests/savegame/crafted_games.h"
 #include "tests/shell/shell_test_support.h"
 #include "tests/support/same_state.h"

@@ -11,7 +11,7 @@
 
 #include "ai/computer_player.h"
 #include "engine/game.h"
-#include "shell/statistics_window.h"
+#include "shell/windows/statistics_window.h"
 #include "tests/shell/shell_test_support.h"
 #include "texts/texts.h"
 

@@ -5,7 +5,7 @@
 #include <QtTest/QTest>
 
 #include "engine/hint.h"
-#include "shell/application.h"
+#include "shell/app/application.h"
 #include "tests/shell/shell_test_support.h"
 
 namespace pipwick {

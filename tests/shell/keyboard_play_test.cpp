@@ -9,7 +9,7 @@
 
 #include "ai/computer_player.h"
 #include "engine/hint.h"
-#include "shell/application.h"
+#include "shell/app/application.h"
 #include "table/end_marks.h"
 #include "tests/shell/shell_test_support.h"
 

@@ -1,4 +1,4 @@
-#include "shell/platform_choice.h"
+#include "shell/app/platform_choice.h"
 
 #include <gtest/gtest.h>
 

@@ -5,10 +5,10 @@
 #include <QRadioButton>
 #include <QtTest/QTest>
 
-#include "shell/general_preferences_dialog.h"
-#include "shell/player_preferences_dialog.h"
-#include "shell/preference_commands.h"
-#include "shell/up_down_box.h"
+#include "shell/app/preference_commands.h"
+#include "shell/dialogs/general_preferences_dialog.h"
+#include "shell/dialogs/player_preferences_dialog.h"
+#include "shell/dialogs/up_down_box.h"
 #include "tests/shell/sound_test_support.h"
 
 namespace pipwick {

@@ -1,4 +1,4 @@
-#include "shell/qt_clock.h"
+#include "shell/app/qt_clock.h"
 
 #include <gtest/gtest.h>
 

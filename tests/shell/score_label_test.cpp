@@ -1,11 +1,11 @@
-#include "shell/score_label.h"
+#include "shell/windows/score_label.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QtTest/QTest>
 
-#include "shell/outer_geometry.h"
+#include "shell/windows/outer_geometry.h"
 #include "tests/shell/shell_test_support.h"
 
 namespace pipwick {

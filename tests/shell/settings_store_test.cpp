@@ -1,4 +1,4 @@
-#include "shell/settings_store.h"
+#include "shell/storage/settings_store.h"
 
 #include <gtest/gtest.h>
 

@@ -19,8 +19,8 @@
 
 #include "engine/clock.h"
 #include "engine/trial_play.h"
-#include "shell/application.h"
-#include "shell/prompts.h"
+#include "shell/app/application.h"
+#include "shell/dialogs/prompts.h"
 
 namespace pipwick {
 

@@ -1,4 +1,4 @@
-#include "shell/sound_player.h"
+#include "shell/sound/sound_player.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <QtTest/QTest>
 #include <cstring>
 
-#include "shell/qt_sound_output.h"
-#include "shell/wave_header.h"
+#include "shell/sound/qt_sound_output.h"
+#include "shell/sound/wave_header.h"
 #include "tests/shell/sound_test_support.h"
 
 namespace pipwick {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/application.h"
-#include "shell/sound_player.h"
+#include "shell/app/application.h"
+#include "shell/sound/sound_player.h"
 #include "tests/shell/shell_test_support.h"
 #include "tests/support/recording_clock.h"
 

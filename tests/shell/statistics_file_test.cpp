@@ -1,4 +1,4 @@
-#include "shell/statistics_file.h"
+#include "shell/storage/statistics_file.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

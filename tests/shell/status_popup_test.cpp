@@ -1,4 +1,4 @@
-#include "shell/status_popup.h"
+#include "shell/windows/status_popup.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QtTest/QTest>
 
-#include "shell/prompts.h"
+#include "shell/dialogs/prompts.h"
 #include "tests/shell/shell_test_support.h"
 
 namespace pipwick {

@@ -1,4 +1,4 @@
-#include "shell/table_scale.h"
+#include "shell/windows/table_scale.h"
 
 #include <gtest/gtest.h>
 

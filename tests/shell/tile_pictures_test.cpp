@@ -1,4 +1,4 @@
-#include "shell/tile_pictures.h"
+#include "shell/windows/tile_pictures.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/trial_play.h"
-#include "shell/application.h"
+#include "shell/app/application.h"
 #include "table/end_marks.h"
 #include "tests/shell/shell_test_support.h"
 #include "tests/support/same_state.h"

@@ -4,7 +4,7 @@
 #include <QtTest/QTest>
 
 #include "ai/computer_player.h"
-#include "shell/application.h"
+#include "shell/app/application.h"
 #include "tests/shell/shell_test_support.h"
 
 namespace pipwick {

@@ -1,4 +1,4 @@
-#include "shell/window_rects.h"
+#include "shell/windows/window_rects.h"
 
 #include <gtest/gtest.h>
 

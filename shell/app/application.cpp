@@ -1,0 +1,402 @@
+#include "shell/app/application.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "shell/windows/table_scale.h"
+#include "texts/texts.h"
+#include "update/program_start.h"
+
+namespace pipwick {
+
+namespace {
+
+GameState FreshState(int32_t playerCount) {
+    GameState state;
+    ResetGameState(state);
+    state.PlayerCount = playerCount;
+    return state;
+}
+
+}  // namespace
+
+ScreenSize PrimaryScreenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return {};
+    }
+    return {screen->size().width(), screen->size().height()};
+}
+
+// The start-up: settings, scale and rectangles, then the windows, each placed at its edge, the
+// game behind them and the parts around it. No game runs until the player starts one.
+Application::Application(StartupOptions options)
+    : options_(std::move(options)),
+      store_(options_.settingsPath),
+      screen_(options_.screen),
+      geometry_(ReadScale()),
+      state_(FreshState(store_.PlayerCount())),
+      windows_(state_, Preferences(), geometry_, screen_, *this) {
+    ConnectTable();
+    prompts_ = options_.prompts != nullptr ? options_.prompts : &windowPrompts_;
+    CreateGame();
+    CreateParts();
+    InstallCommands();
+    WatchDesktopSession();
+    WatchScreenWidth();
+    windows_.table->update();
+    if (!options_.gamePath.isEmpty()) {
+        OpenGameFile(options_.gamePath, false);
+    }
+}
+
+void Application::CreateGame() {
+    Clock& clock = options_.clock != nullptr ? *options_.clock : qtClock_;
+    pictures_ = std::make_unique<TilePictures>(state_, Preferences(), geometry_, clock,
+                                               [this] { view_->PlaySound(sound::kTileClick); });
+    view_ = std::make_unique<QtGameView>(state_, Preferences(), geometry_, windows_, *prompts_,
+                                         *pictures_);
+    UseScreenPixels();
+    ConnectPictures();
+    SeedSource& seeds = options_.seeds != nullptr ? *options_.seeds : calendarSeeds_;
+    game_ = std::make_unique<Game>(state_, Preferences(), geometry_, *view_, clock, seeds);
+    sounds_ = std::make_unique<SoundPlayer>(
+        options_.sounds != nullptr ? *options_.sounds : qtSounds_, clock, EmbeddedWave);
+    view_->UseSounds(*sounds_);
+    // The shuffle is waited for from the moment it is started, so it must not start late.
+    if (options_.sounds == nullptr && qtSounds_.HasDevice()) {
+        qtSounds_.Prepare(sound::kShuffle);
+        qtSounds_.Prepare(sound::kTileClick);
+    }
+}
+
+// The parts that serve the player around the game. Its record of moves goes to Undo's history
+// first, as it was when that was the game's only record, then to the score sheet, the statistics,
+// the kept game and what assistive technologies are told.
+void Application::CreateParts() {
+    sequences_.OnEachStart([this] { aids_->ForgetHint(); });
+    sequences_.OnOutermostEnd([this] { AfterSequences(); });
+    files_ = std::make_unique<GameFiles>(state_, geometry_, *prompts_, windows_);
+    aids_ = std::make_unique<PlayerAids>(state_, geometry_, Preferences(), *game_, *view_, windows_,
+                                         sequences_);
+    keyboard_ = std::make_unique<KeyboardPlay>(
+        state_, geometry_, windows_, sequences_,
+        KeyboardPlay::Commands{[this](int slot) { LeadOrPickUp(slot); },
+                               [this](int arm) { PlayOnArm(arm); },
+                               [this](int arm) { aids_->PreviewArm(arm); }});
+    aids_->OnMarksShown([this](int hintedArm) { keyboard_->FollowMarks(hintedArm); });
+    records_ = std::make_unique<GameRecords>(options_.dataFolder, state_, Preferences(), windows_,
+                                             *prompts_, options_.runDialog, *files_,
+                                             [this](const QString& path, const char* announcement) {
+                                                 return OpenAndShow(path, announcement);
+                                             });
+    accessible_ = std::make_unique<AccessibleGame>(state_, geometry_, Preferences(), windows_,
+                                                   *pictures_, keyboard_->Keys());
+    logs_.Add(aids_->History());
+    records_->FollowMoves(logs_);
+    logs_.Add(accessible_->Moves());
+    game_->RecordTo(logs_);
+}
+
+Application::~Application() = default;
+
+// The menu commands that other parts of the program carry out: saved games, the aids, the
+// preference dialogs and the Help menu. A Help command runs as a sequence, so a close that
+// arrives during a download waits for it.
+void Application::InstallCommands() {
+    windows_.human->SetCommandHandler(Command::kOpen, [this] {
+        const QString path = files_->ChooseGameToOpen();
+        if (!path.isEmpty()) {
+            OpenGameFile(path, true);
+        }
+    });
+    windows_.human->SetCommandHandler(Command::kSave, [this] { files_->SaveCommand(); });
+    windows_.human->SetCommandHandler(Command::kUndo, [this] { aids_->Undo(); });
+    windows_.human->SetCommandHandler(Command::kHint, [this] { aids_->ShowHint(); });
+    aids_->ShowUndoAvailable();
+    view_->OnSelectionChanged([this] { aids_->ShowMarks(); });
+    windows_.table->OnHover([this](const QPoint& point) { aids_->PreviewAt(point); });
+    preferences_ = std::make_unique<PreferenceCommands>(store_, screen_, windows_, *prompts_,
+                                                        EmbeddedResource, options_.runDialog);
+    HelpServices helpServices;
+    helpServices.minimiseTable = [this] { Minimise(); };
+    helpServices.restoreTable = [this] { Restore(); };
+    helpServices.quit = [this] { Close(); };
+    help_ = std::make_unique<HelpCommands>(state_, windows_.human, std::move(helpServices));
+    help_->Register([this](Command command, std::function<void()> handler) {
+        windows_.human->SetCommandHandler(command, [this, handler] { sequences_.Run(handler); });
+    });
+}
+
+// A table size the screen cannot hold is written back as Auto at once.
+Geometry Application::ReadScale() {
+    const ScaleChoice choice = ChooseScale(screen_.width, Preferences().TableSizeSetting);
+    if (choice.rewriteAsAuto) {
+        store_.Set(IntSetting::kTableSize, 0);
+    }
+    return MakeGeometry(choice.scale, screen_.width, screen_.height);
+}
+
+// The table tells the program of drops, keys, a change of set and its return from being
+// minimised.
+void Application::ConnectTable() {
+    windows_.table->OnDrop([this](int arm) {
+        keyboard_->MouseUsed();
+        PlayOnArm(arm);
+    });
+    windows_.table->OnReload([this] { Reload(); });
+    windows_.table->OnRestored([this] { windows_.Restore(state_.PlayerCount); });
+    windows_.table->OnKey([this](int key) { return HandKey(key); });
+}
+
+// A close or a restart that came during a sequence is carried out once it is over.
+void Application::AfterSequences() {
+    if (closePending_) {
+        EndProgram();
+    } else if (restartPending_) {
+        Restart();
+    }
+}
+
+// A click on a tile: the keys stop showing their focus until they are used again.
+void Application::HandSlotClicked(int slot) {
+    keyboard_->MouseUsed();
+    LeadOrPickUp(slot);
+}
+
+// A tile picked up by a hint on an empty table is led by its click like any other: it is put
+// down first, so that no picked-up tile outlives the lead.
+void Application::LeadOrPickUp(int slot) {
+    aids_->RunHumanAction([this, slot] {
+        if (TableIsEmpty(state_) && state_.SelectedTile != kNoSelection) {
+            game_->SelectHandTile(kDropSelection);
+        }
+        game_->HumanClicksHandTile(slot);
+    });
+}
+
+void Application::PlayOnArm(int armIndex) {
+    aids_->RunHumanAction([this, armIndex] { game_->HumanPlaysOnArm(armIndex); });
+}
+
+void Application::DrawOrPass() {
+    aids_->RunHumanAction([this] { game_->HumanDrawsOrPasses(); });
+}
+
+void Application::NewGame() {
+    sequences_.Run([this] { game_->NewGame(); });
+}
+
+// A running game is given up only when the player agrees; the check mark always ends on the
+// number of players in force.
+void Application::ChoosePlayers(int count) {
+    if (count == state_.PlayerCount) {
+        windows_.human->CheckPlayerCount(count);
+        return;
+    }
+    if (state_.GameInProgress == 1 &&
+        !prompts_->AskYesNo(windows_.human, QString::fromLatin1(text::kChangePlayersQuestion))) {
+        windows_.human->CheckPlayerCount(state_.PlayerCount);
+        return;
+    }
+    store_.SetPlayerCount(count);
+    windows_.human->CheckPlayerCount(count);
+    windows_.ArrangeOpponents(count);
+    sequences_.Run([this, count] { game_->ChangePlayerCount(count); });
+}
+
+void Application::DropSelection() {
+    game_->SelectHandTile(kDropSelection);
+}
+
+void Application::Close() {
+    if (sequences_.Running()) {
+        closePending_ = true;
+        return;
+    }
+    EndProgram();
+}
+
+void Application::Minimise() {
+    windows_.Minimise();
+}
+
+void Application::Restore() {
+    windows_.table->showNormal();
+    windows_.Restore(state_.PlayerCount);
+}
+
+void Application::EndProgram(bool keepGame) {
+    if (ended_) {
+        return;
+    }
+    ended_ = true;
+    closePending_ = false;
+    if (keepGame && !records_->KeepGameUnderWay()) {
+        prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantSaveGame));
+    }
+    records_->SaveStatistics(false);
+    records_->HideSheet();
+    windows_.HideAll();
+    if (options_.endProgram) {
+        options_.endProgram(0);
+    } else {
+        QCoreApplication::exit(0);
+    }
+}
+
+// On a high-density screen the table and the hands are composed from the larger artwork that
+// gives each pixel of a tile one pixel of the screen; clicks and window rectangles stay in window
+// pixels.
+void Application::UseScreenPixels() {
+    const ScaleChoice window{geometry_.ScaleFactor, geometry_.SizeClass, false};
+    const ScaleChoice artwork = ArtworkForScreen(window, windows_.table->devicePixelRatioF());
+    pictures_->UseArtworkSize(artwork.sizeClass);
+    const double ratio = artwork.scale / window.scale;
+    windows_.table->SetPixelRatio(ratio);
+    windows_.human->Hand().SetPixelRatio(ratio);
+    for (OpponentWindow* opponent : windows_.opponents) {
+        opponent->SetPixelRatio(ratio);
+    }
+}
+
+// The table shows its picture, built from the artwork at the first paint; the hands are drawn
+// from the same artwork.
+void Application::ConnectPictures() {
+    windows_.table->OnFirstPaint([this] { LoadDominoSet(); });
+    windows_.table->OnPaintArea([this](const Rect& area) {
+        if (pictures_->Loaded()) {
+            pictures_->ShowPicture(windows_.table->Surface(), area);
+        }
+    });
+    windows_.human->SetHandPainter(
+        [this](SurfaceWidget& hand) { pictures_->PaintHumanHand(hand.Surface()); });
+    for (int player = 2; player <= 4; ++player) {
+        OpponentWindow& window = windows_.Opponent(player);
+        window.SetHandPainter([this, player, &window](SurfaceWidget&) {
+            pictures_->PaintOpponentHand(player, window.SlotCount(), window.Surface());
+        });
+    }
+}
+
+// A change of the screen's width is noticed when the table is painted and when the screen says
+// so.
+void Application::WatchScreenWidth() {
+    windows_.table->OnPaintCheck([this] { ScreenWidthMayHaveChanged(); });
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QObject::connect(screen, &QScreen::geometryChanged, windows_.table,
+                         [this] { ScreenWidthMayHaveChanged(); });
+    }
+}
+
+// The player windows compose their tiles on their own background, which stands for the system's
+// button face.
+void Application::LoadDominoSet() {
+    if (auto error = pictures_->LoadDominoSet(windows_.human->Hand().BackgroundColour())) {
+        prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantLoadDominoes));
+        return;
+    }
+    windows_.table->update();
+    for (int player = 1; player <= 4; ++player) {
+        view_->RedrawHand(player);
+    }
+}
+
+// After a change of domino set every picture is drawn again from the new artwork.
+void Application::Reload() {
+    LoadDominoSet();
+    view_->RedrawAllTiles();
+    view_->RepaintTable();
+    for (int player = 1; player <= 4; ++player) {
+        view_->RedrawHand(player);
+    }
+}
+
+// Everything is checked before anything changes; a file that fails leaves the running game, the
+// windows and the settings as they were.
+bool Application::OpenGameFile(const QString& path, bool announce) {
+    if (!OpenAndShow(path, announce ? text::kGameOpened : nullptr)) {
+        return false;
+    }
+    records_->GameOpened();
+    return true;
+}
+
+// The player count of a game read from a file becomes the setting; the announcement, if any, goes
+// after the whole state is shown, so that it is not overwritten.
+bool Application::OpenAndShow(const QString& path, const char* announcement) {
+    if (!files_->Read(path)) {
+        return false;
+    }
+    store_.SetPlayerCount(state_.PlayerCount);
+    aids_->ForgetHistory();
+    view_->ShowWholeState();
+    aids_->ShowMarks();
+    if (announcement != nullptr) {
+        view_->ShowStatus(announcement);
+    }
+    return true;
+}
+
+void Application::ScreenWidthMayHaveChanged() {
+    const int32_t width =
+        options_.currentScreenWidth ? options_.currentScreenWidth() : PrimaryScreenSize().width;
+    if (width == screen_.width || ended_) {
+        return;
+    }
+    if (sequences_.Running()) {
+        restartPending_ = true;
+        return;
+    }
+    Restart();
+}
+
+// The scale and every window's place follow the screen's width, so a new width means a new start;
+// a running game goes along in "temp.dom". If it cannot be saved the program goes on as it is
+// rather than lose the game.
+void Application::Restart() {
+    restartPending_ = false;
+    QStringList arguments;
+    if (state_.GameInProgress == 1) {
+        const QString saved = QDir(ProgramFolder()).filePath(QStringLiteral("temp.dom"));
+        if (!files_->Write(saved)) {
+            prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantSaveGame));
+            return;
+        }
+        arguments << saved;
+    }
+    const QString program = QCoreApplication::applicationFilePath();
+    if (options_.startProgram) {
+        options_.startProgram(program, arguments);
+    } else {
+        StartProgramDetached(program, arguments, {});
+    }
+    EndProgram(false);
+}
+
+// A desktop that logs out asks first for the data to be saved, and may end the program without a
+// close of the human's window.
+void Application::WatchDesktopSession() {
+    auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (application == nullptr) {
+        return;
+    }
+#ifndef QT_NO_SESSIONMANAGER
+    QObject::connect(application, &QGuiApplication::commitDataRequest, windows_.table,
+                     [this](QSessionManager&) { records_->SaveForLogOut(); });
+#endif
+    QObject::connect(application, &QCoreApplication::aboutToQuit, windows_.table,
+                     [this] { ProgramEnding(); });
+}
+
+void Application::ProgramEnding() {
+    if (ended_) {
+        return;
+    }
+    records_->KeepGameUnderWay();
+    records_->SaveStatistics(false);
+}
+
+}  // namespace pipwick

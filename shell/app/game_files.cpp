@@ -1,0 +1,94 @@
+#include "shell/app/game_files.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "savegame/open_saved_game.h"
+#include "savegame/saved_game.h"
+#include "savegame/saved_game_file.h"
+#include "texts/texts.h"
+
+namespace pipwick {
+
+namespace {
+
+// The file dialogs open in the program's folder, or in the documents folder when the program's
+// folder cannot be written (an installed program), or in the home folder when there is no
+// documents folder to write to.
+QString DialogFolder() {
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    if (QFileInfo(executableFolder).isWritable()) {
+        return executableFolder;
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QFileInfo documentsInfo(documents);
+    if (!documents.isEmpty() && documentsInfo.isDir() && documentsInfo.isWritable()) {
+        return documents;
+    }
+    return QDir::homePath();
+}
+
+// The save dialog proposes a name no saved game has yet, so that accepting it never replaces an
+// earlier game.
+QString ProposedSavePath(const QString& folder) {
+    const QDir dir(folder);
+    QString path = dir.filePath(QStringLiteral("Pipwick game.dom"));
+    for (int number = 2; QFileInfo::exists(path); ++number) {
+        path = dir.filePath(QStringLiteral("Pipwick game %1.dom").arg(number));
+    }
+    return path;
+}
+
+// Only a game that could be opened again is written: before the first deal there is nothing to
+// save.
+bool GameCanBeSaved(const GameState& state) {
+    GameState readBack = state;
+    return ReadSavedGameImage(BuildSavedGameImage(state), readBack) == SavedGameError::kNone;
+}
+
+std::filesystem::path ToPath(const QString& path) {
+    return path.toStdU16String();
+}
+
+}  // namespace
+
+GameFiles::GameFiles(GameState& state, const Geometry& geometry, Prompts& prompts,
+                     const Windows& windows)
+    : state_(state), geometry_(geometry), prompts_(prompts), windows_(windows) {}
+
+QString GameFiles::ChooseGameToOpen() {
+    return prompts_.ChooseGameFile(windows_.table, QString::fromLatin1(text::kOpenTitle), false,
+                                   DialogFolder());
+}
+
+void GameFiles::SaveCommand() {
+    if (!GameCanBeSaved(state_)) {
+        prompts_.Warn(windows_.human, QString::fromLatin1(text::kCantSaveGame));
+        return;
+    }
+    const QString path =
+        prompts_.ChooseGameFile(windows_.table, QString::fromLatin1(text::kSaveTitle), true,
+                                ProposedSavePath(DialogFolder()));
+    if (!path.isEmpty() && !Write(path)) {
+        prompts_.Warn(windows_.human, QString::fromLatin1(text::kCantSaveGame));
+    }
+}
+
+bool GameFiles::Read(const QString& path) {
+    if (OpenSavedGameFile(ToPath(path), geometry_, state_) != SavedGameError::kNone) {
+        prompts_.Warn(windows_.human, QString::fromLatin1(text::kCantOpenGame));
+        return false;
+    }
+    return true;
+}
+
+bool GameFiles::Write(const QString& path) const {
+    if (!GameCanBeSaved(state_)) {
+        return false;
+    }
+    return !WriteSavedGameFile(ToPath(path), state_).has_value();
+}
+
+}  // namespace pipwick

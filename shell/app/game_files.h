@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include "model/game_state.h"
+#include "model/geometry.h"
+#include "shell/dialogs/prompts.h"
+#include "shell/windows/qt_game_view.h"
+
+namespace pipwick {
+
+// Saved games in the windows: the dialogs of the Open and Save commands, and reading and writing
+// the ".dom" file of the one game state.
+class GameFiles {
+  public:
+    GameFiles(GameState& state, const Geometry& geometry, Prompts& prompts, const Windows& windows);
+
+    // The Open dialog: the file the player chose, empty for none.
+    QString ChooseGameToOpen();
+    // A game that cannot be saved is refused before the player picks a file.
+    void SaveCommand();
+    // Everything is checked before anything changes; a file that fails any check is refused with
+    // "Can't open game!" and leaves the state as it was.
+    bool Read(const QString& path);
+    // A save that cannot be written, or of a game that could not be opened again, returns false.
+    bool Write(const QString& path) const;
+
+  private:
+    GameState& state_;
+    const Geometry& geometry_;
+    Prompts& prompts_;
+    const Windows& windows_;
+};
+
+}  // namespace pipwick

@@ -1,0 +1,140 @@
+#include "shell/app/game_records.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+#include "shell/windows/statistics_window.h"
+#include "texts/texts.h"
+
+namespace pipwick {
+
+namespace {
+
+QString DataFolder(const QString& chosen) {
+    return chosen.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                            : chosen;
+}
+
+QString DataFile(const QString& chosenFolder, const char* name) {
+    return QDir(DataFolder(chosenFolder)).filePath(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+GameRecords::GameRecords(const QString& dataFolder, const GameState& state,
+                         const Settings& settings, const Windows& windows, Prompts& prompts,
+                         DialogRunner runDialog, const GameFiles& files, GameOpener openGame)
+    : state_(state),
+      settings_(settings),
+      windows_(windows),
+      prompts_(prompts),
+      runDialog_(std::move(runDialog)),
+      files_(files),
+      openGame_(std::move(openGame)),
+      statistics_(DataFile(dataFolder, "statistics.json")),
+      keeper_(statistics_.Counts(), state, settings),
+      sheet_(state),
+      lastGame_(DataFile(dataFolder, "last-game.dom")) {
+    statistics_.Load();
+    if (!statistics_.Notice().isEmpty()) {
+        windows_.human->SetStatus(statistics_.Notice());
+    }
+    keeper_.OnGameCounted([this] { SaveStatistics(true); });
+    sheet_.OnChange([this] {
+        if (sheetWindow_ != nullptr && sheetWindow_->isVisible()) {
+            sheetWindow_->Refresh();
+        }
+    });
+    lastGame_.OnChange([this] { ShowResumeAvailable(); });
+    windows_.human->SetCommandHandler(Command::kScoreSheet, [this] { ScoreSheetCommand(); });
+    windows_.human->SetCommandHandler(Command::kStatistics, [this] { StatisticsCommand(); });
+    windows_.human->SetCommandHandler(Command::kResumeLastGame, [this] { ResumeCommand(); });
+    ShowResumeAvailable();
+}
+
+void GameRecords::FollowMoves(PlayLogs& logs) {
+    logs.Add(sheet_);
+    logs.Add(keeper_);
+    logs.Add(lastGame_);
+}
+
+void GameRecords::GameOpened() {
+    keeper_.GameOpened();
+    sheet_.StartFrom();
+}
+
+void GameRecords::ShowResumeAvailable() {
+    windows_.human->Action(Command::kResumeLastGame).setEnabled(lastGame_.Exists());
+}
+
+bool GameRecords::KeepGameUnderWay() {
+    if (state_.GameInProgress != 1 || gameKept_) {
+        return true;
+    }
+    if (!lastGame_.MakeFolder() || !files_.Write(lastGame_.Path())) {
+        return false;
+    }
+    gameKept_ = true;
+    keeper_.GameKept();
+    return true;
+}
+
+void GameRecords::SaveForLogOut() {
+    if (state_.GameInProgress == 1 && lastGame_.MakeFolder()) {
+        files_.Write(lastGame_.Path());
+    }
+}
+
+void GameRecords::SaveStatistics(bool warn) {
+    if (!statistics_.Save() && warn && !statisticsWarned_) {
+        statisticsWarned_ = true;
+        prompts_.Warn(windows_.human, QString::fromLatin1(text::kCantSaveStatistics));
+    }
+}
+
+void GameRecords::HideSheet() {
+    if (sheetWindow_ != nullptr) {
+        sheetWindow_->hide();
+    }
+}
+
+// The kept game comes back as it was left. A file that cannot be opened stays where it is.
+void GameRecords::ResumeCommand() {
+    if (!openGame_(lastGame_.Path(), text::kGameResumed)) {
+        return;
+    }
+    keeper_.GameResumed();
+    sheet_.StartFrom();
+    lastGame_.Remove();
+    SaveStatistics(true);
+}
+
+void GameRecords::ScoreSheetCommand() {
+    if (sheetWindow_ == nullptr) {
+        sheetWindow_ = new ScoreSheetWindow(windows_.table, sheet_, settings_);
+    }
+    sheetWindow_->Refresh();
+    sheetWindow_->show();
+    sheetWindow_->raise();
+}
+
+void GameRecords::StatisticsCommand() {
+    StatisticsWindow window(windows_.human, statistics_.Counts(), statistics_.Notice(),
+                            [this] { return ResetStatistics(); });
+    if (runDialog_) {
+        runDialog_(window);
+    } else {
+        window.exec();
+    }
+}
+
+bool GameRecords::ResetStatistics() {
+    if (!prompts_.AskYesNo(windows_.human, QString::fromLatin1(text::kResetStatisticsQuestion))) {
+        return false;
+    }
+    ResetCounts(statistics_.Counts());
+    SaveStatistics(true);
+    return true;
+}
+
+}  // namespace pipwick

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+#include "engine/settings.h"
+#include "shell/storage/settings_file.h"
+
+namespace pipwick {
+
+// The settings kept as whole numbers, each under its own key of the settings file.
+enum class IntSetting {
+    kDoubleClickDrawPass,
+    kSpeed,
+    kPlayDelay,
+    kDominoSet,
+    kTableSize,
+    kSound,
+    kBackgroundColour,
+    kBackgroundRed,
+    kBackgroundGreen,
+    kBackgroundBlue,
+    kGender2,
+    kGender3,
+    kGender4,
+    kLevel2,
+    kLevel3,
+    kLevel4,
+    kShowWhereTilesGo,
+};
+
+// The gender and level settings of a computer player, 2..4.
+IntSetting GenderSetting(int player);
+IntSetting LevelSetting(int player);
+
+// The highest level a computer player can be given: 0 Beginner, 1 Advanced, 2 Expert.
+constexpr int32_t kHighestLevel = 2;
+
+// The value a setting takes for a number read from the file or given by a dialog: held to what
+// the preference dialogs offer. Where a number outside that range already meant one choice to the
+// game (a sound setting of 5 is silent, a level of 7 Advanced), it keeps meaning that choice.
+int32_t Corrected(IntSetting setting, int32_t value);
+// The number of players, 2 when the file holds anything but 2, 3 or 4.
+int32_t CorrectedPlayerCount(int32_t count);
+
+// The settings file as typed fields. The settings are read once, when the store is made; each
+// change is corrected, kept and written to the file at once.
+class SettingsStore {
+  public:
+    explicit SettingsStore(const QString& path);
+
+    const Settings& Values() const { return values_; }
+    void Set(IntSetting setting, int32_t value);
+    // Keeps the first 14 characters of the name.
+    void SetName(int player, const QString& name);
+
+    int32_t PlayerCount() const;
+    void SetPlayerCount(int32_t count);
+
+    QString Path() const { return file_.Path(); }
+
+  private:
+    SettingsFile file_;
+    Settings values_;
+};
+
+}  // namespace pipwick

@@ -1,0 +1,237 @@
+#include "shell/storage/statistics_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <cmath>
+#include <iterator>
+
+#include "texts/texts.h"
+
+namespace pipwick {
+
+namespace {
+
+constexpr const char* kFormat = "pipwick statistics";
+constexpr int kVersion = 1;
+// The file is a few hundred bytes; anything far larger is not ours.
+constexpr qint64 kMostBytes = 64 * 1024;
+// Counts are whole numbers that a double holds exactly.
+constexpr double kMostCount = 1e12;
+constexpr const char* kPlayerKeys[3] = {"2", "3", "4"};
+// By Level's value. A file without the key of a level has no games at that level.
+constexpr const char* kLevelKeys[] = {"beginner", "advanced", "expert"};
+static_assert(std::size(kLevelKeys) == kStatisticsLevels, "a key for every level");
+constexpr const char* kCountKeys[3] = {"won", "lost", "abandoned"};
+constexpr int32_t GameTally::*kCounts[3] = {&GameTally::won, &GameTally::lost,
+                                            &GameTally::abandoned};
+
+QJsonObject TallyToJson(const GameTally& tally) {
+    QJsonObject object;
+    for (size_t i = 0; i < std::size(kCountKeys); ++i) {
+        object.insert(QLatin1String(kCountKeys[i]), tally.*kCounts[i]);
+    }
+    return object;
+}
+
+// Reads one count: missing is 0, anything but a whole number in range fails.
+bool ReadCount(const QJsonObject& object, const char* key, double most, double& out) {
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (value.isUndefined()) {
+        out = 0;
+        return true;
+    }
+    const double number = value.toDouble(-1);
+    if (!value.isDouble() || number < 0 || number > most || std::floor(number) != number) {
+        return false;
+    }
+    out = number;
+    return true;
+}
+
+bool ReadInt(const QJsonObject& object, const char* key, int32_t& out) {
+    double number = 0;
+    if (!ReadCount(object, key, 2e9, number)) {
+        return false;
+    }
+    out = static_cast<int32_t>(number);
+    return true;
+}
+
+bool ReadTally(const QJsonObject& parent, const char* key, GameTally& tally) {
+    const QJsonValue value = parent.value(QLatin1String(key));
+    if (value.isUndefined()) {
+        return true;
+    }
+    if (!value.isObject()) {
+        return false;
+    }
+    for (size_t i = 0; i < std::size(kCountKeys); ++i) {
+        if (!ReadInt(value.toObject(), kCountKeys[i], tally.*kCounts[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ReadTallies(const QJsonObject& root, const char* key, const char* const* names, size_t count,
+                 GameTally* tallies) {
+    const QJsonValue value = root.value(QLatin1String(key));
+    if (value.isUndefined()) {
+        return true;
+    }
+    if (!value.isObject()) {
+        return false;
+    }
+    for (size_t i = 0; i < count; ++i) {
+        if (!ReadTally(value.toObject(), names[i], tallies[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ReadKeptGame(const QJsonObject& root, Statistics& s) {
+    const QJsonValue value = root.value(QLatin1String("keptGame"));
+    if (value.isUndefined()) {
+        return true;
+    }
+    s.keptGame = true;
+    return value.isObject() && ReadInt(value.toObject(), "players", s.kept.players) &&
+           ReadInt(value.toObject(), "level", s.kept.level) && IsCountable(s.kept);
+}
+
+// The counts by players and by level are two views of the same games.
+bool CountsAgree(const Statistics& s) {
+    GameTally byLevel;
+    for (const GameTally& tally : s.byLevel) {
+        byLevel.won += tally.won;
+        byLevel.lost += tally.lost;
+        byLevel.abandoned += tally.abandoned;
+    }
+    const GameTally total = Total(s);
+    return byLevel == total && s.currentStreak <= s.longestStreak && s.longestStreak <= total.won &&
+           s.handsBlocked <= s.handsPlayed && s.bestFinalScore <= s.finalScoreTotal &&
+           (total.Played() > 0 || (s.finalScoreTotal == 0 && s.bestFinalScore == 0));
+}
+
+}  // namespace
+
+QByteArray StatisticsToJson(const Statistics& s) {
+    QJsonObject root;
+    root.insert(QStringLiteral("format"), QLatin1String(kFormat));
+    root.insert(QStringLiteral("version"), kVersion);
+    QJsonObject players;
+    for (size_t i = 0; i < std::size(kPlayerKeys); ++i) {
+        players.insert(QLatin1String(kPlayerKeys[i]), TallyToJson(s.byPlayers[i]));
+    }
+    root.insert(QStringLiteral("players"), players);
+    QJsonObject levels;
+    for (size_t i = 0; i < std::size(kLevelKeys); ++i) {
+        levels.insert(QLatin1String(kLevelKeys[i]), TallyToJson(s.byLevel[i]));
+    }
+    root.insert(QStringLiteral("levels"), levels);
+    root.insert(QStringLiteral("finalScoreTotal"), static_cast<double>(s.finalScoreTotal));
+    root.insert(QStringLiteral("bestFinalScore"), s.bestFinalScore);
+    root.insert(QStringLiteral("highestPlay"), s.highestPlay);
+    root.insert(QStringLiteral("currentStreak"), s.currentStreak);
+    root.insert(QStringLiteral("longestStreak"), s.longestStreak);
+    root.insert(QStringLiteral("handsPlayed"), s.handsPlayed);
+    root.insert(QStringLiteral("handsBlocked"), s.handsBlocked);
+    if (s.keptGame) {
+        QJsonObject kept;
+        kept.insert(QStringLiteral("players"), s.kept.players);
+        kept.insert(QStringLiteral("level"), s.kept.level);
+        root.insert(QStringLiteral("keptGame"), kept);
+    }
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+std::optional<Statistics> StatisticsFromJson(const QByteArray& json) {
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        return std::nullopt;
+    }
+    const QJsonObject root = document.object();
+    if (root.value(QStringLiteral("format")).toString() != QLatin1String(kFormat) ||
+        root.value(QStringLiteral("version")).toInt(-1) != kVersion) {
+        return std::nullopt;
+    }
+    Statistics s;
+    double finalScoreTotal = 0;
+    const bool read =
+        ReadTallies(root, "players", kPlayerKeys, std::size(kPlayerKeys), s.byPlayers) &&
+        ReadTallies(root, "levels", kLevelKeys, std::size(kLevelKeys), s.byLevel) &&
+        ReadCount(root, "finalScoreTotal", kMostCount, finalScoreTotal) &&
+        ReadInt(root, "bestFinalScore", s.bestFinalScore) &&
+        ReadInt(root, "highestPlay", s.highestPlay) &&
+        ReadInt(root, "currentStreak", s.currentStreak) &&
+        ReadInt(root, "longestStreak", s.longestStreak) &&
+        ReadInt(root, "handsPlayed", s.handsPlayed) &&
+        ReadInt(root, "handsBlocked", s.handsBlocked) && ReadKeptGame(root, s);
+    s.finalScoreTotal = static_cast<int64_t>(finalScoreTotal);
+    if (!read || !CountsAgree(s)) {
+        return std::nullopt;
+    }
+    return s;
+}
+
+void StatisticsFile::Load() {
+    statistics_ = Statistics{};
+    notice_.clear();
+    damagedInPlace_ = false;
+    QFile file(path_);
+    if (!file.exists()) {
+        return;
+    }
+    std::optional<Statistics> read;
+    if (file.open(QIODevice::ReadOnly) && file.size() <= kMostBytes) {
+        read = StatisticsFromJson(file.read(kMostBytes));
+    }
+    file.close();
+    if (read) {
+        statistics_ = *read;
+        return;
+    }
+    if (!SetAside()) {
+        damagedInPlace_ = true;
+        notice_ = QString::fromLatin1(text::kStatisticsNotSetAside).arg(path_);
+    }
+}
+
+// The first free name of PATH.damaged, PATH.damaged-2, ... takes the file.
+bool StatisticsFile::SetAside() {
+    for (int n = 1; n <= 100; ++n) {
+        const QString aside = path_ + QStringLiteral(".damaged") +
+                              (n == 1 ? QString() : QStringLiteral("-%1").arg(n));
+        if (QFileInfo::exists(aside)) {
+            continue;
+        }
+        if (!QFile::rename(path_, aside)) {
+            return false;
+        }
+        notice_ = QString::fromLatin1(text::kStatisticsSetAside).arg(aside);
+        return true;
+    }
+    return false;
+}
+
+bool StatisticsFile::Save() {
+    if (damagedInPlace_) {
+        return false;
+    }
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    file.write(StatisticsToJson(statistics_));
+    return file.commit();
+}
+
+}  // namespace pipwick

@@ -1,0 +1,103 @@
+#include "shell/windows/score_sheet_window.h"
+
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+#include "texts/texts.h"
+
+namespace pipwick {
+
+namespace {
+
+// The players' colours on the chart, by seat: the human blue.
+const QColor kPlayerColours[5] = {QColor(), QColor(0x1f, 0x5f, 0xbf), QColor(0xc0, 0x39, 0x2b),
+                                  QColor(0x22, 0x8b, 0x22), QColor(0xd3, 0x7a, 0x00)};
+
+// Hand, won by, last play, pips: then one column per player.
+constexpr int kFixedColumns = 4;
+
+QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignRight) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment | Qt::AlignVCenter);
+    item->setFlags(Qt::ItemIsEnabled);
+    return item;
+}
+
+}  // namespace
+
+ScoreSheetWindow::ScoreSheetWindow(QWidget* owner, const ScoreSheet& sheet,
+                                   const Settings& settings)
+    : QWidget(owner, Qt::Dialog | Qt::WindowStaysOnTopHint),
+      sheet_(sheet),
+      settings_(settings),
+      table_(new QTableWidget(this)),
+      chart_(new ScoreChart(this)) {
+    setWindowTitle(QString::fromLatin1(text::kScoreSheetTitle));
+    table_->verticalHeader()->hide();
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setFocusPolicy(Qt::NoFocus);
+    table_->setAccessibleName(QString::fromLatin1(text::kScoreSheetTitle));
+    chart_->setAccessibleName(QString::fromLatin1(text::kScoreChartName));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_, 1);
+    layout->addWidget(chart_, 1);
+    resize(580, 560);
+    Refresh();
+}
+
+QString ScoreSheetWindow::Name(int player) const {
+    return QString::fromStdString(settings_.PlayerNames[player]);
+}
+
+void ScoreSheetWindow::Refresh() {
+    const std::vector<int> players = sheet_.Players();
+    QStringList headers;
+    for (const char* header : text::kScoreSheetColumns) {
+        headers << QString::fromLatin1(header);
+    }
+    std::vector<ScoreLine> lines;
+    for (int player : players) {
+        headers << Name(player);
+        lines.push_back({Name(player), kPlayerColours[player], sheet_.ScoreLine(player)});
+    }
+    table_->setColumnCount(static_cast<int>(headers.size()));
+    table_->setHorizontalHeaderLabels(headers);
+    const std::vector<SheetRow>& rows = sheet_.Rows();
+    table_->setRowCount(static_cast<int>(rows.size()));
+    for (size_t i = 0; i < rows.size(); ++i) {
+        FillRow(static_cast<int>(i), rows[i]);
+        for (size_t column = 0; column < players.size(); ++column) {
+            table_->setItem(static_cast<int>(i), kFixedColumns + static_cast<int>(column),
+                            Cell(QString::number(rows[i].scores[players[column]])));
+        }
+    }
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->scrollToBottom();
+    chart_->SetLines(std::move(lines));
+}
+
+void ScoreSheetWindow::FillRow(int row, const SheetRow& hand) {
+    QString wonBy;
+    switch (hand.outcome) {
+        case HandOutcome::kInPlay:
+            wonBy = QString::fromLatin1(text::kSheetInPlay);
+            break;
+        case HandOutcome::kWon:
+            wonBy = Name(hand.winner);
+            break;
+        case HandOutcome::kNoWinner:
+            wonBy = QString::fromLatin1(text::kSheetNobody);
+            break;
+        case HandOutcome::kGameEnded:
+            wonBy = QString::fromLatin1(text::kSheetReached250).arg(Name(hand.winner));
+            break;
+    }
+    const bool over = hand.outcome != HandOutcome::kInPlay;
+    table_->setItem(row, 0, Cell(QString::number(hand.hand)));
+    table_->setItem(row, 1, Cell(wonBy, Qt::AlignLeft));
+    table_->setItem(row, 2, Cell(over ? QString::number(hand.lastPlayPoints) : QString()));
+    table_->setItem(row, 3, Cell(over ? QString::number(hand.pipsAwarded) : QString()));
+}
+
+}  // namespace pipwick

@@ -1,0 +1,77 @@
+#include "shell/windows/window_rects.h"
+
+#include "model/window_widths.h"
+
+namespace pipwick {
+
+namespace {
+
+Rect FromSize(int32_t x, int32_t y, int32_t width, int32_t height) {
+    return {x, y, x + width, y + height};
+}
+
+// Grows a window so that its client area is at least minimum high (the difference truncated).
+Rect Taller(const Rect& window, int32_t clientHeight, double minimum) {
+    Rect taller = window;
+    if (clientHeight < minimum) {
+        taller.bottom += static_cast<int32_t>(minimum - clientHeight);
+    }
+    return taller;
+}
+
+}  // namespace
+
+Rect HumanWindowRect(const ScreenSize& screen, double scale) {
+    const auto x = static_cast<int32_t>(screen.width / 2 - 87 * scale);
+    const auto y = static_cast<int32_t>(screen.height - 10 - 43 * scale - 63);
+    return FromSize(x, y, SevenTileWidth(x, scale), screen.height - 10 - y);
+}
+
+Rect OpponentWindowRect(int index, const ScreenSize& screen, double scale) {
+    if (index == 1) {
+        const double middle = screen.height / 2 - 25 * scale;
+        const auto bottom = static_cast<int32_t>(middle);
+        const auto y = static_cast<int32_t>(bottom - 43 * scale - 31);
+        return FromSize(3, y, static_cast<int32_t>(175 * scale + 3) - 3, bottom - y);
+    }
+    if (index == 2) {
+        const auto x = static_cast<int32_t>(screen.width / 2 - 87 * scale);
+        return FromSize(x, 3, SevenTileWidth(x, scale), static_cast<int32_t>(43 * scale + 34) - 3);
+    }
+    const auto x = static_cast<int32_t>(screen.width - 3 - 175 * scale);
+    const auto y = static_cast<int32_t>(screen.height / 2 + 25 * scale);
+    return FromSize(x, y, screen.width - 3 - x, static_cast<int32_t>(y + 43 * scale + 31) - y);
+}
+
+int OpponentSlotCount(int index) {
+    constexpr int kSlots[4] = {0, 14, 21, 7};
+    return index >= 1 && index <= 3 ? kSlots[index] : 0;
+}
+
+bool OpponentShown(int player, int32_t playerCount) {
+    return player == 3 || (player == 2 && playerCount >= 3) || (player == 4 && playerCount >= 4);
+}
+
+Rect PopupRect(const Rect& humanWindow) {
+    constexpr int32_t kWidth = 175;
+    constexpr int32_t kHeight = 90;
+    const int32_t y = humanWindow.top - kHeight;
+    return FromSize(humanWindow.left, y < 0 ? 0 : y, kWidth, kHeight);
+}
+
+Rect CorrectHumanHeight(const Rect& window, int32_t clientHeight, double scale,
+                        int32_t screenHeight) {
+    Rect corrected = Taller(window, clientHeight, 62 * scale);
+    if (corrected.bottom > screenHeight) {
+        const int32_t shift = corrected.bottom - (screenHeight - 10);
+        corrected.top -= shift;
+        corrected.bottom -= shift;
+    }
+    return corrected;
+}
+
+Rect CorrectOpponentHeight(const Rect& window, int32_t clientHeight, double scale) {
+    return Taller(window, clientHeight, 50 * scale);
+}
+
+}  // namespace pipwick
