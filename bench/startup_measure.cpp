@@ -1,6 +1,6 @@
 // What a player waits for at start-up: the time from the start of the process to the end of the
 // table window's first paint (which builds the table canvas from the artwork), and the peak memory
-// by then. Run it on the offscreen platform (see README).
+// by then. Run it on the offscreen platform (see docs/performance.md).
 #include <sys/resource.h>
 #include <time.h>
 #include <unistd.h>

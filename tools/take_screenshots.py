@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Takes the README's pictures of the windows (docs/screen-*.png) on a private X desktop with a
+"""Takes the pictures of the windows (docs/screen-*.png) on a private X desktop with a
 window manager: at start-up, during a hand and at the end of a hand, at 1024 x 768 and
 1920 x 1080 with four players, and the end of a hand at 800 x 600 with names of 14 characters,
 whose scores are written under the tiles. Needs what the desktop tests need, and ImageMagick's import.
