@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QStandardPaths>
+#include <QStringList>
 
 #include "shell/application.h"
 #include "shell/statistics_window.h"
@@ -25,8 +26,10 @@ void Application::InstallRecords() {
     statistics_ =
         std::make_unique<StatisticsFile>(folder.filePath(QStringLiteral("statistics.json")));
     statistics_->Load();
-    if (!statistics_->Notice().isEmpty()) {
-        windows_.human->SetStatus(statistics_->Notice());
+    QStringList notices = {store_.Notice(), statistics_->Notice()};
+    notices.removeAll(QString());
+    if (!notices.isEmpty()) {
+        windows_.human->SetStatus(notices.join(QLatin1Char(' ')));
     }
     keeper_ = std::make_unique<StatisticsKeeper>(statistics_->Counts(), state_, store_.Values());
     keeper_->OnGameCounted([this] { SaveStatistics(true); });
