@@ -138,4 +138,9 @@ constexpr const char* kStatisticsSetAside =
 constexpr const char* kStatisticsNotSetAside =
     "The statistics file %1 is damaged and could not be set aside: statistics are not kept.";
 
+// A settings file that is not a file of a sane size; it stays as it is.
+constexpr const char* kSettingsNotRead =
+    "The settings file %1 is not a readable file of at most 1 MB: it was left as it is and the "
+    "game starts with the default settings, which are not saved.";
+
 }  // namespace pipwick::text

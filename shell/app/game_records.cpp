@@ -36,9 +36,6 @@ GameRecords::GameRecords(const QString& dataFolder, const GameState& state,
       sheet_(state),
       lastGame_(DataFile(dataFolder, "last-game.dom")) {
     statistics_.Load();
-    if (!statistics_.Notice().isEmpty()) {
-        windows_.human->SetStatus(statistics_.Notice());
-    }
     keeper_.OnGameCounted([this] { SaveStatistics(true); });
     sheet_.OnChange([this] {
         if (sheetWindow_ != nullptr && sheetWindow_->isVisible()) {

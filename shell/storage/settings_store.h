@@ -58,6 +58,8 @@ class SettingsStore {
     void SetPlayerCount(int32_t count);
 
     QString Path() const { return file_.Path(); }
+    // Empty, or why the file was left alone and the defaults are used.
+    const QString& Notice() const { return file_.Notice(); }
 
   private:
     SettingsFile file_;

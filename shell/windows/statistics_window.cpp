@@ -34,7 +34,7 @@ QString Percent(double share) {
 }
 
 void SetTallyRow(QTableWidget& table, int row, const QString& label, const GameTally& tally) {
-    const int32_t played = tally.Played();
+    const int64_t played = tally.Played();
     table.setItem(row, 0, Cell(label, Qt::AlignLeft));
     table.setItem(row, 1, Cell(QString::number(played)));
     table.setItem(row, 2, Cell(QString::number(tally.won)));
