@@ -99,9 +99,13 @@ inline bool TableIsEmpty(const GameState& state) {
 }
 
 // Players 1 and 3 always play; player 2 joins with three players, player 4 with four.
+constexpr bool TakesPart(int32_t playerCount, int player) {
+    return player == 1 || player == 3 || (player == 2 && playerCount >= 3) ||
+           (player == 4 && playerCount == 4);
+}
+
 inline bool TakesPart(const GameState& state, int player) {
-    return player == 1 || player == 3 || (player == 2 && state.PlayerCount >= 3) ||
-           (player == 4 && state.PlayerCount == 4);
+    return TakesPart(state.PlayerCount, player);
 }
 
 // Seat order: 1, 3 with two players; 1, 2, 3 with three; 1, 2, 3, 4 with four.

@@ -50,10 +50,6 @@ int OpponentSlotCount(int index) {
     return index >= 1 && index <= 3 ? kSlots[index] : 0;
 }
 
-bool OpponentShown(int player, int32_t playerCount) {
-    return player == 3 || (player == 2 && playerCount >= 3) || (player == 4 && playerCount >= 4);
-}
-
 Rect PopupRect(const Rect& humanWindow) {
     constexpr int32_t kWidth = 175;
     constexpr int32_t kHeight = 90;
