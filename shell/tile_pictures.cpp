@@ -57,8 +57,8 @@ void TilePictures::PaintHumanHand(WindowSurface& hand) {
         return;
     }
     for (int slot = 0; slot < kHandSlots; ++slot) {
-        if (state_.Hand[1][slot] != kNoTile) {
-            PaintSlot(hand, geometry_.HandSlotRect[slot], state_.Hand[1][slot]);
+        if (state_.Hand[kHumanSeat][slot] != kNoTile) {
+            PaintSlot(hand, geometry_.HandSlotRect[slot], state_.Hand[kHumanSeat][slot]);
         }
     }
 }
