@@ -4,6 +4,8 @@
 // exactly, in one place. An '&' marks the mnemonic letter of a menu text; the part after a tab is
 // the shortcut the menu shows beside it.
 
+#include "texts/version.h"
+
 namespace pipwick::text {
 
 constexpr const char* kAppTitle = "Pipwick";
@@ -20,7 +22,7 @@ constexpr const char* kComputerWins = "This game is over.  %s is the winner.";
 constexpr const char* kHumanWins = "Congratulations!  You won the game!";
 
 // The command line.
-constexpr const char* kVersionLine = "Pipwick 3.1";
+constexpr const char* kVersionLine = "Pipwick " PIPWICK_VERSION;
 constexpr const char* kUsage =
     "usage: pipwick [SAVED-GAME.dom]\n"
     "       pipwick --help | --version\n"
@@ -98,7 +100,7 @@ constexpr const char* kNewVersionQuestion = "New version available!\nInstall new
 constexpr const char* kFileError = "File error!";
 constexpr const char* kCantOpenHelp = "Can't open the help page %1";
 constexpr const char* kAboutTitle = "About Pipwick";
-constexpr const char* kAboutVersion = "Pipwick   -  Version 3.1";
+constexpr const char* kAboutVersion = "Pipwick   -  Version " PIPWICK_VERSION;
 constexpr const char* kAboutNotice = "Copyright (C) 2026 Quellmoor";
 constexpr const char* kOk = "OK";
 

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <algorithm>
+#include <cstring>
 
 #include "model/regular_file.h"
 #include "texts/texts.h"
@@ -217,8 +218,9 @@ QString UpdateServerUrl() {
 }
 
 bool IsCurrentVersion(const QByteArray& versionFile) {
-    QByteArray text(3, ' ');
-    text.replace(0, std::min<qsizetype>(versionFile.size(), 3), versionFile.left(3));
+    const auto length = static_cast<qsizetype>(std::strlen(kOwnVersion));
+    QByteArray text(length, ' ');
+    text.replace(0, std::min(versionFile.size(), length), versionFile.left(length));
     return text == kOwnVersion;
 }
 

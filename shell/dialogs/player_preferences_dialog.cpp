@@ -50,7 +50,7 @@ void PlayerPreferencesDialog::OkStep() {
     }
     for (int player = 2; player <= 4; ++player) {
         int32_t level = 0;
-        for (int higher = 1; higher <= kHighestLevel; ++higher) {
+        for (int higher = 1; higher <= kStrongestLevelSetting; ++higher) {
             level = LevelButton(player, higher).isChecked() ? higher : level;
         }
         store_.Set(LevelSetting(player), level);

@@ -90,7 +90,7 @@ HumanWindow::HumanWindow(QWidget* owner, const GameState& state, const Settings&
       status_(new QLabel(hand_)),
       score_(new ScoreLabel(*hand_, CaptionBoxes::kMinimiseMaximiseClose)),
       placement_(new OuterPlacement(*this)) {
-    setWindowTitle(QString::fromStdString(settings.PlayerNames[1]));
+    setWindowTitle(QString::fromStdString(settings.PlayerNames[kHumanSeat]));
     hand_->SetBackgroundColour(WindowColour(*this));
     setCentralWidget(hand_);
     // The keys of the hand work as soon as the window is active.
@@ -289,7 +289,7 @@ void HumanWindow::HandPressed(const QPoint& point) {
     }
     for (int slot = 0; slot < kHandSlots; ++slot) {
         if (geometry_.HandSlotRect[slot].Contains(point.x(), point.y()) &&
-            state_.Hand[1][slot] != kNoTile) {
+            state_.Hand[kHumanSeat][slot] != kNoTile) {
             commands_.HandSlotClicked(slot);
             return;
         }
