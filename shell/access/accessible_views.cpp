@@ -5,7 +5,10 @@
 #include "shell/access/accessible_views.h"
 
 #include <QAccessibleWidget>
+#include <QStringList>
 #include <unordered_map>
+
+#include "texts/spoken_texts.h"
 
 namespace pipwick {
 
@@ -14,6 +17,12 @@ namespace {
 std::unordered_map<const QObject*, AccessibleView>& Views() {
     static std::unordered_map<const QObject*, AccessibleView> views;
     return views;
+}
+
+// The item names last told to assistive technologies, by widget.
+std::unordered_map<const QObject*, QStringList>& ToldItems() {
+    static std::unordered_map<const QObject*, QStringList> told;
+    return told;
 }
 
 const AccessibleView* ViewOf(const QObject* object) {
@@ -72,6 +81,13 @@ class WidgetWithItems : public QAccessibleWidget {
         }
         if (view != nullptr && t == QAccessible::Description && view->description) {
             return view->description();
+        }
+        if (view != nullptr && t == QAccessible::Description && view->items) {
+            QStringList names;
+            for (const AccessibleItem& item : view->items()) {
+                names << item.name;
+            }
+            return names.join(QString::fromLatin1(text::kItemSeparator));
         }
         return QAccessibleWidget::text(t);
     }
@@ -195,7 +211,10 @@ void ProvideAccessibleView(QWidget& widget, AccessibleView view) {
     }();
     (void)installed;
     Views()[&widget] = std::move(view);
-    QObject::connect(&widget, &QObject::destroyed, [object = &widget] { Views().erase(object); });
+    QObject::connect(&widget, &QObject::destroyed, [object = &widget] {
+        Views().erase(object);
+        ToldItems().erase(object);
+    });
     // An interface Qt made for the widget before it had its view gives way to the view's.
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&widget);
     if (face != nullptr && dynamic_cast<WidgetWithItems*>(face) == nullptr) {
@@ -215,18 +234,25 @@ void AnnounceItemSelected(QWidget& widget, int index) {
     }
 }
 
+// The whole list is said to have changed, once per change of its items, as a change of its
+// description, which names them all: Qt 6.4 sends a reordering of children as one signal per
+// child with a signature that libatspi refuses, and no signal for a reset list.
 void AnnounceItemsChanged(QWidget& widget) {
-    if (QAccessible::isActive()) {
-        QAccessibleEvent event(&widget, QAccessible::ObjectReorder);
-        QAccessible::updateAccessibility(&event);
+    const AccessibleView* view = ViewOf(&widget);
+    if (!QAccessible::isActive() || view == nullptr || !view->items) {
+        return;
     }
-}
-
-void AnnounceNameChanged(QWidget& widget) {
-    if (QAccessible::isActive()) {
-        QAccessibleEvent event(&widget, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
+    QStringList names;
+    for (const AccessibleItem& item : view->items()) {
+        names << item.name;
     }
+    QStringList& told = ToldItems()[&widget];
+    if (names == told) {
+        return;
+    }
+    told = names;
+    QAccessibleEvent event(&widget, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 }  // namespace pipwick
