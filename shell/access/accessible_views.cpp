@@ -6,6 +6,7 @@
 
 #include <QAccessibleWidget>
 #include <QStringList>
+#include <algorithm>
 #include <unordered_map>
 
 #include "texts/spoken_texts.h"
@@ -249,6 +250,13 @@ void AnnounceItemsChanged(QWidget& widget) {
     QStringList& told = ToldItems()[&widget];
     if (names == told) {
         return;
+    }
+    // An item keeps its place and its object, so a client that kept its old name hears it
+    // renamed; the items past the old end are new objects.
+    for (qsizetype i = 0; i < std::min(names.size(), told.size()); ++i) {
+        if (names[i] != told[i]) {
+            SendItemEvent(widget, QAccessible::NameChanged, static_cast<int>(i));
+        }
     }
     told = names;
     QAccessibleEvent event(&widget, QAccessible::DescriptionChanged);
