@@ -129,19 +129,50 @@ def press(session, *keys):
         session.x("xdotool", "key", "--clearmodifiers", key)
 
 
-def human_moves(reader, session, event, laid):
+def focused_tile(reader):
+    """The place in the human's list of the tile with the keyboard's focus, or None."""
+    tiles = [child for child in children(reader.hand()) if child.getRoleName() == "list item"]
+    for index, tile in enumerate(tiles):
+        if tile.getState().contains(reader.bus.pyatspi.STATE_FOCUSED):
+            return index
+    return None
+
+
+def focus_hand(reader, session, window):
+    """Brings the human's window to the front until his hand has the keyboard's focus."""
+    def focused():
+        if reader.hand().getState().contains(reader.bus.pyatspi.STATE_FOCUSED):
+            return True
+        session.x("xdotool", "windowactivate", window)
+        return False
+
+    reader.bus.wait_for("the keyboard's focus in the human's hand", focused, timeout=TIMEOUT,
+                        interval=0.5)
+
+
+def human_moves(reader, session, window, event, laid):
     """Makes the human's move of the trace with the keys: the tile found in his list, then the
-    end the simulator chose (for a double that became the spinner, the end of the line it fits)."""
+    end the simulator chose (for a double that became the spinner, the end of the line it fits).
+    Each key that moves the focus is waited for as the reader sees it."""
+    focus_hand(reader, session, window)
     if event["event"] in ("draw", "pass"):
         press(session, "ctrl+a")
         return
     words = tile_words(event["inner"], event["outer"])
+
     def place():
         tiles = names(reader.hand(), "list item")
         return words in tiles and tiles.index(words) + 1
 
     slot = reader.bus.wait_for("%s in the human's hand" % words, place, timeout=TIMEOUT) - 1
-    press(session, "Home", *(["Right"] * slot), "space")
+    press(session, "Home")
+    reader.bus.wait_for("the focus on the first tile", lambda: focused_tile(reader) == 0,
+                        timeout=TIMEOUT)
+    for step in range(1, slot + 1):
+        press(session, "Right")
+        reader.bus.wait_for("the focus on tile %d" % step,
+                            lambda: focused_tile(reader) == step, timeout=TIMEOUT)
+    press(session, "space")
     if laid == 0:
         return
     ends = reader.bus.wait_for("the ends to say what %s would do" % words, lambda: [
@@ -215,7 +246,6 @@ def run(program, simulator, dealer):
             human = bus.wait_for("the human's window", lambda: session.x(
                 "xdotool", "search", "--pid", str(game.process.pid), "--name",
                 " - Player$").split(), timeout=TIMEOUT)[0]
-            session.x("xdotool", "windowactivate", "--sync", human)
             laid = len([n for n in names(reader.table()) if n in ALL_TILES])
             expected = expected_news(trace, laid)
             for index, event in enumerate(trace):
@@ -224,7 +254,7 @@ def run(program, simulator, dealer):
                                  lambda: len(reader.moves()) >= index, timeout=TIMEOUT)
                     if index > 0 and laid > 0:
                         check_named(reader, "before move %d" % index)
-                    human_moves(reader, session, event, laid)
+                    human_moves(reader, session, human, event, laid)
                 if event["event"] == "play":
                     laid += 1
             bus.wait_for("the end of the game", lambda: len(reader.moves()) >= len(expected)
