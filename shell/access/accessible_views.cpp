@@ -31,6 +31,14 @@ const AccessibleView* ViewOf(const QObject* object) {
     return found == Views().end() ? nullptr : &found->second;
 }
 
+QStringList ItemNames(const AccessibleView& view) {
+    QStringList names;
+    for (const AccessibleItem& item : view.items()) {
+        names << item.name;
+    }
+    return names;
+}
+
 class WidgetWithItems;
 
 // One item of a widget, by its place among the widget's items now.
@@ -84,11 +92,7 @@ class WidgetWithItems : public QAccessibleWidget {
             return view->description();
         }
         if (view != nullptr && t == QAccessible::Description && view->items) {
-            QStringList names;
-            for (const AccessibleItem& item : view->items()) {
-                names << item.name;
-            }
-            return names.join(QString::fromLatin1(text::kItemSeparator));
+            return ItemNames(*view).join(QString::fromLatin1(text::kItemSeparator));
         }
         return QAccessibleWidget::text(t);
     }
@@ -243,10 +247,7 @@ void AnnounceItemsChanged(QWidget& widget) {
     if (!QAccessible::isActive() || view == nullptr || !view->items) {
         return;
     }
-    QStringList names;
-    for (const AccessibleItem& item : view->items()) {
-        names << item.name;
-    }
+    const QStringList names = ItemNames(*view);
     QStringList& told = ToldItems()[&widget];
     if (names == told) {
         return;
