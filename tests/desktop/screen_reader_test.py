@@ -231,6 +231,24 @@ def check_after_the_game(reader, laid):
           % (len(everything), len(set(everything))))
 
 
+def check_seats_left_out(bus, session):
+    """In a two-player game the windows of the players who sit out are not in the tree."""
+    game = session.start_game({"nump": 2, "sound": 0})
+    try:
+        reader = Reader(bus, game)
+        shown = ("Table", NAMES[1], NAMES[3])
+
+        def all_shown():
+            found = [child.name for child in children(reader.app)]
+            return all(name in found for name in shown) and found
+
+        windows = bus.wait_for("the windows of a two-player game", all_shown, timeout=TIMEOUT)
+        check(sorted(windows) == sorted(shown), "the windows of a two-player game are %r"
+              % windows)
+    finally:
+        game.end()
+
+
 def run(program, simulator, dealer):
     with XSession(1024, 768, program) as session:
         path = "%s/game.dom" % session.folder
@@ -285,6 +303,7 @@ def run(program, simulator, dealer):
             print("the program said:", game.output())
         finally:
             game.end()
+        check_seats_left_out(bus, session)
 
 
 def main():
