@@ -11,6 +11,7 @@
 #include "engine/game.h"
 #include "engine/pauses.h"
 #include "shell/access/accessible_views.h"
+#include "shell/access/live_status.h"
 #include "texts/spoken_texts.h"
 #include "texts/texts.h"
 
@@ -101,9 +102,7 @@ HumanWindow::HumanWindow(QWidget* owner, const GameState& state, const Settings&
     font.setPixelSize(std::min(Scaled(14, scale) - 3, 13));
     status_->setFont(font);
     status_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    ProvideAccessibleView(
-        *status_,
-        {QAccessible::StatusBar, [this] { return news_; }, [this] { return status_->text(); }, {}});
+    ProvideLiveStatus(*status_, QString::fromLatin1(text::kStatusName), [this] { return news_; });
     BuildMenu();
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::ApplicationShortcut);
@@ -234,14 +233,20 @@ void HumanWindow::SetScore(int32_t score) {
     score_->SetScore(score);
 }
 
-void HumanWindow::SetStatus(const QString& status) {
+void HumanWindow::SetStatus(const QString& status, bool tell) {
+    if (status == status_->text()) {
+        return;
+    }
     status_->setText(status);
-    Tell(status);
+    if (tell) {
+        Tell(status);
+    }
 }
 
 void HumanWindow::Tell(const QString& news) {
+    const QString before = news_;
     news_ = news;
-    AnnounceNameChanged(*status_);
+    AnnounceNews(*status_, before, news_);
 }
 
 QString HumanWindow::Status() const {

@@ -23,7 +23,8 @@ QTableWidget* PlainTable(QWidget* parent) {
     table->verticalHeader()->hide();
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setFocusPolicy(Qt::NoFocus);
+    // The arrow keys move over the cells, which a screen reader reads.
+    table->setFocusPolicy(Qt::StrongFocus);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
     return table;
