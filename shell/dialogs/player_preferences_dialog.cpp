@@ -55,7 +55,7 @@ QRadioButton& PlayerPreferencesDialog::LevelButton(int player, int level) const 
 // Each column of buttons looks alike; a screen reader says whose each one is: "Lefty: Advanced".
 void PlayerPreferencesDialog::NameButtons(int player) {
     std::vector<QRadioButton*> buttons{&GenderButton(player, false), &GenderButton(player, true)};
-    for (int level = 0; level <= kHighestLevel; ++level) {
+    for (int level = 0; level <= kStrongestLevelSetting; ++level) {
         buttons.push_back(&LevelButton(player, level));
     }
     for (QRadioButton* button : buttons) {
