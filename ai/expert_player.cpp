@@ -38,7 +38,6 @@ namespace pipwick {
 namespace {
 
 constexpr int kMaxCandidates = kHandSlots * kArmCount;
-constexpr double kGameWon = 1000.0;
 
 struct Candidates {
     Play plays[kMaxCandidates];
@@ -99,22 +98,6 @@ uint64_t ViewSeed(const ExpertView& view) {
     return hash;
 }
 
-double HandValue(const ExpertView& view, const PlayoutOutcome& outcome) {
-    if (outcome.Winner != 0) {
-        return outcome.Winner == view.Seat ? kGameWon : -kGameWon;
-    }
-    int others = 0;
-    int32_t othersGain = 0;
-    for (int player = 1; player <= 4; ++player) {
-        if (player != view.Seat && (player == 1 || player == 3 || player <= view.PlayerCount)) {
-            ++others;
-            othersGain += outcome.Scores[player] - view.Scores[player];
-        }
-    }
-    const int32_t mine = outcome.Scores[view.Seat] - view.Scores[view.Seat];
-    return mine - static_cast<double>(othersGain) / others;
-}
-
 void Deal(const ExpertView& view, const SampledDeal& deal, GameState& state) {
     FillPublicState(view, state);
     for (int player = 1; player <= 4; ++player) {
@@ -128,6 +111,28 @@ void Deal(const ExpertView& view, const SampledDeal& deal, GameState& state) {
 
 }  // namespace
 
+HandObjective::HandObjective(const ExpertView& view) : seat_(view.Seat) {
+    GameState seats{};
+    seats.PlayerCount = view.PlayerCount;
+    for (int player = 1; player <= 4; ++player) {
+        other_[player] = player != view.Seat && TakesPart(seats, player);
+        others_ += other_[player] ? 1 : 0;
+        before_[player] = view.Scores[player];
+    }
+}
+
+double HandObjective::Value(const PlayoutOutcome& outcome) const {
+    if (outcome.Winner != 0) {
+        return outcome.Winner == seat_ ? kGameWon : -kGameWon;
+    }
+    int32_t othersGain = 0;
+    for (int player = 1; player <= 4; ++player) {
+        othersGain += other_[player] ? outcome.Scores[player] - before_[player] : 0;
+    }
+    const int32_t mine = outcome.Scores[seat_] - before_[seat_];
+    return others_ == 0 ? mine : mine - static_cast<double>(othersGain) / others_;
+}
+
 Play ChooseExpertPlay(const ExpertView& view, HandPlayout& playout, const ExpertOptions& options) {
     const Candidates candidates = LegalPlays(view);
     if (candidates.count <= 1) {
@@ -138,12 +143,13 @@ Play ChooseExpertPlay(const ExpertView& view, HandPlayout& playout, const Expert
         return candidates.plays[0];
     }
     std::mt19937_64 random(ViewSeed(view) ^ options.Salt);
+    const HandObjective objective(view);
     double total[kMaxCandidates] = {};
     GameState state;
     for (int d = 0; d < options.Deals; ++d) {
         Deal(view, SampleDeal(hidden, random), state);
         for (int c = 0; c < candidates.count; ++c) {
-            total[c] += HandValue(view, playout.PlayOut(state, view.Seat, candidates.plays[c]));
+            total[c] += objective.Value(playout.PlayOut(state, view.Seat, candidates.plays[c]));
         }
     }
     int best = 0;

@@ -14,6 +14,21 @@ struct ExpertOptions {
     uint64_t Salt = 0;
 };
 
+// How a hand played out ends for the view's seat: its gain less the mean gain of the others who
+// take part, or a fixed large amount when the hand ended the game, won or lost.
+class HandObjective {
+  public:
+    static constexpr double kGameWon = 1000.0;
+    explicit HandObjective(const ExpertView& view);
+    double Value(const PlayoutOutcome& outcome) const;
+
+  private:
+    int seat_;
+    bool other_[5] = {};
+    int others_ = 0;
+    int32_t before_[5] = {};
+};
+
 // The Expert's play for view.Seat: a slot of view.Hand and an arm, or slot 21 when nothing fits.
 // The same view and options always give the same play.
 Play ChooseExpertPlay(const ExpertView& view, HandPlayout& playout,

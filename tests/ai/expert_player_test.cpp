@@ -63,6 +63,38 @@ Play ExpertMove(GameState state, int seat) {
     return game.ChooseComputerMove(seat);
 }
 
+// Seat 3 gains 10 in every row; the others who take part gain 20 (seat 1), 5 (seat 2) and 15
+// (seat 4). A seat outside the game scores nothing and must not dilute the others' mean.
+TEST(HandObjective, WeighsOnlyThePlayersWhoTakePart) {
+    struct Case {
+        int32_t players;
+        int32_t winner;
+        double value;
+    };
+    const Case cases[] = {
+        {2, 0, 10.0 - 20.0},
+        {3, 0, 10.0 - (20.0 + 5.0) / 2},
+        {4, 0, 10.0 - (20.0 + 5.0 + 15.0) / 3},
+        {2, 3, HandObjective::kGameWon},
+        {4, 1, -HandObjective::kGameWon},
+    };
+    for (const Case& c : cases) {
+        ExpertView view{};
+        view.Seat = 3;
+        view.PlayerCount = c.players;
+        const int32_t before[5] = {0, 100, 40, 200, 60};
+        std::copy(std::begin(before), std::end(before), view.Scores);
+        PlayoutOutcome outcome{{0, 120, 40, 210, 60}, c.winner};
+        if (c.players >= 3) {
+            outcome.Scores[2] += 5;
+        }
+        if (c.players == 4) {
+            outcome.Scores[4] += 15;
+        }
+        EXPECT_DOUBLE_EQ(HandObjective(view).Value(outcome), c.value) << c.players << " players";
+    }
+}
+
 TEST(ExpertPlayer, MovesTheSameWhateverTheTilesItCannotSee) {
     std::mt19937_64 random(9);
     int decisions = 0;
