@@ -11,8 +11,14 @@
 //
 // Dealing honestly is the heart of it. The Expert sees only an ExpertView: its own tiles, the
 // table, the counts and the hand's history. A player who drew or passed held no tile for the open
-// ends of that moment, and the deals respect that (hidden_tiles.cpp); everything else is spread
-// evenly. The playouts are the engine's own rules, reached through HandPlayout, so scoring, the
+// ends of that moment, and the deals respect that (hidden_tiles.cpp). What the others chose says
+// more. The levels of the computer players are on show, and an Advanced player's choice follows
+// from his hand without chance, so a deal under which he would have laid another tile than the
+// one he was seen to lay is one that did not happen (past_choices.cpp). Each deal searched is the
+// first of a few drawn that explains every such play, or the one that explains most. The human's
+// level is not known: his plays are held against the Advanced rules too, but a deal that fails to
+// explain one only counts for less, so that a player with other habits does not lead the Expert
+// astray. The playouts are the engine's own rules, reached through HandPlayout, so scoring, the
 // spinner and the end of the hand are never written twice.
 //
 // A hand's outcome is scored as the Expert's gain less the mean gain of the others. A hand that
@@ -27,17 +33,23 @@
 #include "ai/expert_player.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <random>
+#include <thread>
+#include <vector>
 
 #include "ai/computer_player.h"
 #include "ai/hidden_tiles.h"
+#include "ai/past_choices.h"
 
 namespace pipwick {
 
 namespace {
 
 constexpr int kMaxCandidates = kHandSlots * kArmCount;
+// How much less a deal counts for each play of a player of unknown level it leaves unexplained.
+constexpr double kGuessedMisfitWeight = 0.5;
 
 struct Candidates {
     Play plays[kMaxCandidates];
@@ -95,6 +107,9 @@ uint64_t ViewSeed(const ExpertView& view) {
         mix(event.Player);
         mix(event.Tile);
     }
+    for (int player = 1; player <= 4; ++player) {
+        mix(view.Levels.Known[player] ? static_cast<int32_t>(view.Levels.Of[player]) : -1);
+    }
     return hash;
 }
 
@@ -107,6 +122,90 @@ void Deal(const ExpertView& view, const SampledDeal& deal, GameState& state) {
         }
     }
     std::copy(deal.BonePile, deal.BonePile + deal.BonePileCount, state.Deck + state.BonePileNext);
+}
+
+struct WeighedDeal {
+    SampledDeal deal;
+    double weight;
+};
+
+// Fewer plays left unexplained by players whose rules are known, then by the others.
+bool FitsBetter(const Misfits& a, const Misfits& b) {
+    return a.Known != b.Known ? a.Known < b.Known : a.Guessed < b.Guessed;
+}
+
+// A deal that explains every play of the players whose rules are known, drawn by rejection; after
+// tries deals the one that explains most. The plays of players of unknown level only weigh it.
+WeighedDeal DrawDeal(const HiddenTiles& hidden, const PastChoices& past, int tries,
+                     std::mt19937_64& random) {
+    WeighedDeal best{SampleDeal(hidden, random), 0.0};
+    Misfits bestFit = past.Judge(best.deal);
+    for (int t = 1; t < tries && bestFit.Known > 0; ++t) {
+        const SampledDeal deal = SampleDeal(hidden, random);
+        const Misfits fit = past.Judge(deal);
+        if (FitsBetter(fit, bestFit)) {
+            best.deal = deal;
+            bestFit = fit;
+        }
+    }
+    best.weight = std::pow(kGuessedMisfitWeight, bestFit.Guessed);
+    return best;
+}
+
+// Deal d has a generator of its own, so the deals do not depend on which thread plays them.
+uint64_t DealSeed(uint64_t seed, int d) {
+    uint64_t z = seed + 0x9e3779b97f4a7c15ull * static_cast<uint64_t>(d + 1);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+    return z ^ (z >> 31);
+}
+
+// Everything one decision's deals share; OnDeal may run on any thread.
+struct Search {
+    const ExpertView& view;
+    const Candidates& candidates;
+    const HiddenTiles& hidden;
+    PastChoices past;
+    HandObjective objective;
+    const HandPlayout& playout;
+    uint64_t seed;
+    int tries;
+
+    // The weighed value of every candidate on deal d.
+    void OnDeal(int d, double* values) const {
+        std::mt19937_64 random(DealSeed(seed, d));
+        const WeighedDeal deal = DrawDeal(hidden, past, tries, random);
+        GameState state;
+        Deal(view, deal.deal, state);
+        for (int c = 0; c < candidates.count; ++c) {
+            values[c] = deal.weight *
+                        objective.Value(playout.PlayOut(state, view.Seat, candidates.plays[c]));
+        }
+    }
+};
+
+int ThreadCount(int asked, int deals) {
+    const int cores = static_cast<int>(std::thread::hardware_concurrency());
+    const int threads = asked > 0 ? asked : std::max(cores, 1);
+    return std::min(threads, deals);
+}
+
+// Deals are dealt out in turn, so that each thread gets early and late ones alike.
+template <typename OnDeal>
+void ForEachDealOnThreads(int deals, int threads, const OnDeal& onDeal) {
+    const auto share = [&](int first) {
+        for (int d = first; d < deals; d += threads) {
+            onDeal(d);
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (int t = 1; t < threads; ++t) {
+        helpers.emplace_back(share, t);
+    }
+    share(0);
+    for (std::thread& helper : helpers) {
+        helper.join();
+    }
 }
 
 }  // namespace
@@ -133,7 +232,8 @@ double HandObjective::Value(const PlayoutOutcome& outcome) const {
     return others_ == 0 ? mine : mine - static_cast<double>(othersGain) / others_;
 }
 
-Play ChooseExpertPlay(const ExpertView& view, HandPlayout& playout, const ExpertOptions& options) {
+Play ChooseExpertPlay(const ExpertView& view, const HandPlayout& playout,
+                      const ExpertOptions& options) {
     const Candidates candidates = LegalPlays(view);
     if (candidates.count <= 1) {
         return candidates.count == 0 ? Play{} : candidates.plays[0];
@@ -142,14 +242,22 @@ Play ChooseExpertPlay(const ExpertView& view, HandPlayout& playout, const Expert
     if (!hidden.Consistent) {
         return candidates.plays[0];
     }
-    std::mt19937_64 random(ViewSeed(view) ^ options.Salt);
-    const HandObjective objective(view);
+    const Search search{view,
+                        candidates,
+                        hidden,
+                        PastChoices(view),
+                        HandObjective(view),
+                        playout,
+                        ViewSeed(view) ^ options.Salt,
+                        options.Tries};
+    const int deals = std::max(options.Deals, 1);
+    std::vector<double> values(static_cast<size_t>(deals) * kMaxCandidates);
+    ForEachDealOnThreads(deals, ThreadCount(options.Threads, deals),
+                         [&](int d) { search.OnDeal(d, &values[d * kMaxCandidates]); });
     double total[kMaxCandidates] = {};
-    GameState state;
-    for (int d = 0; d < options.Deals; ++d) {
-        Deal(view, SampleDeal(hidden, random), state);
+    for (int d = 0; d < deals; ++d) {
         for (int c = 0; c < candidates.count; ++c) {
-            total[c] += objective.Value(playout.PlayOut(state, view.Seat, candidates.plays[c]));
+            total[c] += values[d * kMaxCandidates + c];
         }
     }
     int best = 0;

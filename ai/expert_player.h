@@ -10,6 +10,11 @@ namespace pipwick {
 struct ExpertOptions {
     // Deals sampled per decision; every candidate is played out on each of them.
     int Deals = 64;
+    // Deals drawn at most, for each deal searched, to find one that explains what the opponents
+    // of known level were seen to play.
+    int Tries = 16;
+    // Threads the deals are shared among; 0 is one per core. The play does not depend on it.
+    int Threads = 0;
     // Mixed into the seed the view gives, so tests can ask for other samples.
     uint64_t Salt = 0;
 };
@@ -31,7 +36,7 @@ class HandObjective {
 
 // The Expert's play for view.Seat: a slot of view.Hand and an arm, or slot 21 when nothing fits.
 // The same view and options always give the same play.
-Play ChooseExpertPlay(const ExpertView& view, HandPlayout& playout,
+Play ChooseExpertPlay(const ExpertView& view, const HandPlayout& playout,
                       const ExpertOptions& options = {});
 
 }  // namespace pipwick

@@ -119,6 +119,29 @@ TEST(ExpertPlayer, MovesTheSameWhateverTheTilesItCannotSee) {
     EXPECT_GT(decisions, 20);
 }
 
+// Each deal has its own generator, so sharing the deals among threads changes nothing.
+TEST(ExpertPlayer, PlaysTheSameOnAnyNumberOfThreads) {
+    const Geometry geometry = MakeGeometry(1.0, 640, 480);
+    const RulePlayout playout(geometry);
+    int decisions = 0;
+    for (const GameState& state : AdvancedGamePositions(4, 1, 23)) {
+        const int seat = state.CurrentPlayer;
+        if (LegalPlays(state, seat) < 2) {
+            continue;
+        }
+        const ExpertView view = MakeExpertView(state, seat);
+        ExpertOptions options;
+        options.Threads = 1;
+        const Play alone = ChooseExpertPlay(view, playout, options);
+        for (int threads : {2, 3, 7}) {
+            options.Threads = threads;
+            EXPECT_EQ(ChooseExpertPlay(view, playout, options), alone) << threads << " threads";
+        }
+        ++decisions;
+    }
+    EXPECT_GT(decisions, 10);
+}
+
 TEST(ExpertPlayer, PlaysOnlyWhatFitsAndPassesOnNothing) {
     for (const GameState& state : AdvancedGamePositions(3, 1, 17)) {
         const int seat = state.CurrentPlayer;
