@@ -50,6 +50,8 @@ namespace {
 constexpr int kMaxCandidates = kHandSlots * kArmCount;
 // How much less a deal counts for each play of a player of unknown level it leaves unexplained.
 constexpr double kGuessedMisfitWeight = 0.5;
+// Deals drawn at most to explain the plays of players of unknown level.
+constexpr int kGuessTries = 4;
 
 struct Candidates {
     Play plays[kMaxCandidates];
@@ -134,15 +136,22 @@ bool FitsBetter(const Misfits& a, const Misfits& b) {
     return a.Known != b.Known ? a.Known < b.Known : a.Guessed < b.Guessed;
 }
 
+// Whether the t-th deal drawn is worth drawing: until one explains every play of the players
+// whose rules are known, and for a few tries one that explains the others' plays too.
+bool DrawAnother(const Misfits& bestFit, int t) {
+    return bestFit.Known > 0 || (bestFit.Guessed > 0 && t < kGuessTries);
+}
+
 // A deal that explains every play of the players whose rules are known, drawn by rejection; after
-// tries deals the one that explains most. The plays of players of unknown level only weigh it.
+// tries deals the one that explains most. The plays of players of unknown level are looked for
+// only a little and otherwise weigh the deal.
 WeighedDeal DrawDeal(const HiddenTiles& hidden, const PastChoices& past, int tries,
                      std::mt19937_64& random) {
     WeighedDeal best{SampleDeal(hidden, random), 0.0};
     Misfits bestFit = past.Judge(best.deal);
-    for (int t = 1; t < tries && bestFit.Known > 0; ++t) {
+    for (int t = 1; t < tries && DrawAnother(bestFit, t); ++t) {
         const SampledDeal deal = SampleDeal(hidden, random);
-        const Misfits fit = past.Judge(deal);
+        const Misfits fit = past.Judge(deal, bestFit.Known);
         if (FitsBetter(fit, bestFit)) {
             best.deal = deal;
             bestFit = fit;

@@ -242,11 +242,14 @@ bool PastChoices::Misfit(const Choice& choice, const SampledDeal& deal) const {
     return play.slot == kEmptySlot || hand[play.slot] != choice.tile;
 }
 
-Misfits PastChoices::Judge(const SampledDeal& deal) const {
+Misfits PastChoices::Judge(const SampledDeal& deal, int knownLimit) const {
     Misfits misfits;
     for (const Choice& choice : choices_) {
         if (Misfit(choice, deal)) {
             ++(choice.known ? misfits.Known : misfits.Guessed);
+            if (misfits.Known > knownLimit) {
+                break;
+            }
         }
     }
     return misfits;

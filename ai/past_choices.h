@@ -24,7 +24,9 @@ struct Misfits {
 class PastChoices {
   public:
     explicit PastChoices(const ExpertView& view);
-    Misfits Judge(const SampledDeal& deal) const;
+    // Stops counting once more than knownLimit plays of players whose rules are known are left
+    // unexplained: the caller has a better deal already.
+    Misfits Judge(const SampledDeal& deal, int knownLimit = kMaxHandEvents) const;
 
   private:
     struct Choice {

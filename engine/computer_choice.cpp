@@ -10,7 +10,7 @@ Play ChooseAtLevel(const GameState& state, const Geometry& geometry, int seat, L
     if (level != Level::Expert) {
         return ChooseComputerPlay(state, state.Hand[seat], level);
     }
-    RulePlayout playout(geometry);
+    const RulePlayout playout(geometry, levels);
     return ChooseExpertPlay(MakeExpertView(state, seat, levels), playout);
 }
 

@@ -7,9 +7,12 @@
 
 namespace pipwick {
 
-RulePlayout::RulePlayout(const Geometry& geometry) : geometry_(geometry) {
-    std::fill(std::begin(settings_.PlayerLevel), std::end(settings_.PlayerLevel),
-              static_cast<int32_t>(Level::Advanced));
+RulePlayout::RulePlayout(const Geometry& geometry, const SeatLevels& levels) : geometry_(geometry) {
+    for (int player = 0; player <= 4; ++player) {
+        const bool beginner = levels.Known[player] && levels.Of[player] == Level::Beginner;
+        settings_.PlayerLevel[player] =
+            static_cast<int32_t>(beginner ? Level::Beginner : Level::Advanced);
+    }
     settings_.SoundOn = 0;
     settings_.PlayDelay = 0;
 }
