@@ -9,6 +9,12 @@
 // move whose hands end best on average is the one it plays. Every candidate meets the same deals,
 // so the luck of a deal falls alike on all of them and what differs is the move.
 //
+// Most of what the Expert still gets wrong is the luck of the sample, so it deals a few hundred
+// times. Not every candidate needs them all: after a first look, a move that trails the best by
+// far more than the sample's noise drops out, and the rest meet the remaining deals. Each deal has
+// a generator of its own, seeded from the view and its number, so the deals can be shared among
+// the machine's cores and the answer does not depend on how many there are.
+//
 // Dealing honestly is the heart of it. The Expert sees only an ExpertView: its own tiles, the
 // table, the counts and the hand's history. A player who drew or passed held no tile for the open
 // ends of that moment, and the deals respect that (hidden_tiles.cpp). What the others chose says
@@ -52,6 +58,10 @@ constexpr int kMaxCandidates = kHandSlots * kArmCount;
 constexpr double kGuessedMisfitWeight = 0.5;
 // Deals drawn at most to explain the plays of players of unknown level.
 constexpr int kGuessTries = 4;
+// Every candidate meets this many deals; those clearly worse than the best then drop out, and the
+// rest meet the other deals.
+constexpr int kFirstLook = 64;
+constexpr double kDropSigmas = 3.0;
 
 struct Candidates {
     Play plays[kMaxCandidates];
@@ -180,17 +190,23 @@ struct Search {
     uint64_t seed;
     int tries;
 
-    // The weighed value of every candidate on deal d.
-    void OnDeal(int d, double* values) const {
+    // The weighed value on deal d of every candidate still racing.
+    void OnDeal(int d, const bool* racing, double* values) const {
         std::mt19937_64 random(DealSeed(seed, d));
         const WeighedDeal deal = DrawDeal(hidden, past, tries, random);
         GameState state;
         Deal(view, deal.deal, state);
         for (int c = 0; c < candidates.count; ++c) {
-            values[c] = deal.weight *
-                        objective.Value(playout.PlayOut(state, view.Seat, candidates.plays[c]));
+            if (racing[c]) {
+                values[c] = deal.weight *
+                            objective.Value(playout.PlayOut(state, view.Seat, candidates.plays[c]));
+            }
         }
     }
+
+    // Deals first to last, shared among threads; the values go to row d of values.
+    void Run(int first, int last, const bool* racing, int threads,
+             std::vector<double>& values) const;
 };
 
 int ThreadCount(int asked, int deals) {
@@ -199,11 +215,12 @@ int ThreadCount(int asked, int deals) {
     return std::min(threads, deals);
 }
 
-// Deals are dealt out in turn, so that each thread gets early and late ones alike.
+// Deals first to last are dealt out in turn, so that each thread gets early and late ones alike.
 template <typename OnDeal>
-void ForEachDealOnThreads(int deals, int threads, const OnDeal& onDeal) {
-    const auto share = [&](int first) {
-        for (int d = first; d < deals; d += threads) {
+void ForEachDealOnThreads(int first, int last, int threads, const OnDeal& onDeal) {
+    threads = std::max(1, std::min(threads, last - first));
+    const auto share = [&](int start) {
+        for (int d = first + start; d < last; d += threads) {
             onDeal(d);
         }
     };
@@ -214,6 +231,58 @@ void ForEachDealOnThreads(int deals, int threads, const OnDeal& onDeal) {
     share(0);
     for (std::thread& helper : helpers) {
         helper.join();
+    }
+}
+
+void Search::Run(int first, int last, const bool* racing, int threads,
+                 std::vector<double>& values) const {
+    ForEachDealOnThreads(first, last, threads, [&](int d) {
+        OnDeal(d, racing, &values[static_cast<size_t>(d) * kMaxCandidates]);
+    });
+}
+
+double Total(const std::vector<double>& values, int deals, int c) {
+    double total = 0.0;
+    for (int d = 0; d < deals; ++d) {
+        total += values[static_cast<size_t>(d) * kMaxCandidates + c];
+    }
+    return total;
+}
+
+// The racing candidate with the best total over the first deals; the earliest on equal totals.
+int Leader(const std::vector<double>& values, int deals, int count, const bool* racing) {
+    int best = -1;
+    double bestTotal = 0.0;
+    for (int c = 0; c < count; ++c) {
+        const double total = racing[c] ? Total(values, deals, c) : 0.0;
+        if (racing[c] && (best < 0 || total > bestTotal)) {
+            best = c;
+            bestTotal = total;
+        }
+    }
+    return best;
+}
+
+// Drops every candidate that trails the leader over the first deals by more than kDropSigmas
+// standard errors of the difference, taken deal by deal: both met the same deals, so the luck of
+// each deal cancels and what is left is mostly the move.
+void DropClearlyWorse(const std::vector<double>& values, int deals, int count, bool* racing) {
+    const int leader = Leader(values, deals, count, racing);
+    for (int c = 0; c < count && deals > 1; ++c) {
+        if (c == leader) {
+            continue;
+        }
+        double sum = 0.0;
+        double squares = 0.0;
+        for (int d = 0; d < deals; ++d) {
+            const double* row = &values[static_cast<size_t>(d) * kMaxCandidates];
+            const double behind = row[leader] - row[c];
+            sum += behind;
+            squares += behind * behind;
+        }
+        const double mean = sum / deals;
+        const double variance = std::max(0.0, (squares - sum * mean) / (deals - 1));
+        racing[c] = mean <= kDropSigmas * std::sqrt(variance / deals);
     }
 }
 
@@ -260,21 +329,15 @@ Play ChooseExpertPlay(const ExpertView& view, const HandPlayout& playout,
                         ViewSeed(view) ^ options.Salt,
                         options.Tries};
     const int deals = std::max(options.Deals, 1);
+    const int threads = ThreadCount(options.Threads, deals);
     std::vector<double> values(static_cast<size_t>(deals) * kMaxCandidates);
-    ForEachDealOnThreads(deals, ThreadCount(options.Threads, deals),
-                         [&](int d) { search.OnDeal(d, &values[d * kMaxCandidates]); });
-    double total[kMaxCandidates] = {};
-    for (int d = 0; d < deals; ++d) {
-        for (int c = 0; c < candidates.count; ++c) {
-            total[c] += values[d * kMaxCandidates + c];
-        }
-    }
-    int best = 0;
-    for (int c = 1; c < candidates.count; ++c) {
-        if (total[c] > total[best]) {
-            best = c;
-        }
-    }
+    bool racing[kMaxCandidates] = {};
+    std::fill(racing, racing + candidates.count, true);
+    const int firstLook = std::min(deals, kFirstLook);
+    search.Run(0, firstLook, racing, threads, values);
+    DropClearlyWorse(values, firstLook, candidates.count, racing);
+    search.Run(firstLook, deals, racing, threads, values);
+    const int best = Leader(values, deals, candidates.count, racing);
     return candidates.plays[best];
 }
 

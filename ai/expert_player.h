@@ -8,11 +8,12 @@
 namespace pipwick {
 
 struct ExpertOptions {
-    // Deals sampled per decision; every candidate is played out on each of them.
-    int Deals = 64;
+    // Deals sampled per decision. Every candidate is played out on the first 64; those not clearly
+    // worse than the best, on all of them.
+    int Deals = 256;
     // Deals drawn at most, for each deal searched, to find one that explains what the opponents
     // of known level were seen to play.
-    int Tries = 16;
+    int Tries = 8;
     // Threads the deals are shared among; 0 is one per core. The play does not depend on it.
     int Threads = 0;
     // Mixed into the seed the view gives, so tests can ask for other samples.
