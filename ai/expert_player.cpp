@@ -42,6 +42,7 @@
 #include <cmath>
 #include <iterator>
 #include <random>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -209,10 +210,9 @@ struct Search {
              std::vector<double>& values) const;
 };
 
-int ThreadCount(int asked, int deals) {
+int ThreadCount(int asked) {
     const int cores = static_cast<int>(std::thread::hardware_concurrency());
-    const int threads = asked > 0 ? asked : std::max(cores, 1);
-    return std::min(threads, deals);
+    return asked > 0 ? asked : std::max(cores, 1);
 }
 
 // Deals first to last are dealt out in turn, so that each thread gets early and late ones alike.
@@ -224,11 +224,20 @@ void ForEachDealOnThreads(int first, int last, int threads, const OnDeal& onDeal
             onDeal(d);
         }
     };
+    // A share whose thread the system would not start is played here instead.
     std::vector<std::thread> helpers;
+    std::vector<int> unstarted;
     for (int t = 1; t < threads; ++t) {
-        helpers.emplace_back(share, t);
+        try {
+            helpers.emplace_back(share, t);
+        } catch (const std::system_error&) {
+            unstarted.push_back(t);
+        }
     }
     share(0);
+    for (int t : unstarted) {
+        share(t);
+    }
     for (std::thread& helper : helpers) {
         helper.join();
     }
@@ -329,7 +338,7 @@ Play ChooseExpertPlay(const ExpertView& view, const HandPlayout& playout,
                         ViewSeed(view) ^ options.Salt,
                         options.Tries};
     const int deals = std::max(options.Deals, 1);
-    const int threads = ThreadCount(options.Threads, deals);
+    const int threads = ThreadCount(options.Threads);
     std::vector<double> values(static_cast<size_t>(deals) * kMaxCandidates);
     bool racing[kMaxCandidates] = {};
     std::fill(racing, racing + candidates.count, true);
