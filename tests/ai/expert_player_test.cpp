@@ -6,6 +6,7 @@
 #include <cstring>
 #include <iterator>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "ai/computer_player.h"
@@ -140,6 +141,65 @@ TEST(ExpertPlayer, PlaysTheSameOnAnyNumberOfThreads) {
         ++decisions;
     }
     EXPECT_GT(decisions, 10);
+}
+
+// A playout that knows nothing of the rules: the seat gains what its play is worth, give or take
+// a few points that depend on the deal, and every play out is counted.
+class WorthPlayout final : public HandPlayout {
+  public:
+    explicit WorthPlayout(std::vector<std::pair<Play, int32_t>> worth) : worth_(std::move(worth)) {}
+    PlayoutOutcome PlayOut(const GameState& game, int seat, const Play& play) const override {
+        PlayoutOutcome outcome{};
+        std::copy(std::begin(game.Scores), std::end(game.Scores), outcome.Scores);
+        int32_t luck = 0;
+        for (int32_t tile : game.Deck) {
+            luck = (luck * 31 + tile) % 11;
+        }
+        for (const auto& [move, points] : worth_) {
+            outcome.Scores[seat] += move == play ? points + luck : 0;
+        }
+        ++calls[play.slot * kArmCount + play.arm];
+        return outcome;
+    }
+    int Calls(const Play& play) const { return calls[play.slot * kArmCount + play.arm]; }
+
+  private:
+    std::vector<std::pair<Play, int32_t>> worth_;
+    mutable int calls[kHandSlots * kArmCount] = {};
+};
+
+// Every move meets the first deals; one clearly worse than the best stops there, and moves close
+// to the best meet every deal.
+TEST(ExpertPlayer, SpendsTheDealsOnTheMovesThatMightBeBest) {
+    const std::vector<GameState> positions = AdvancedGamePositions(2, 1, 31);
+    const auto found = std::find_if(positions.begin(), positions.end(), [](const GameState& s) {
+        return !TableIsEmpty(s) && LegalPlays(s, s.CurrentPlayer) >= 3;
+    });
+    ASSERT_NE(found, positions.end());
+    const GameState& state = *found;
+    const int seat = state.CurrentPlayer;
+    std::vector<Play> plays;
+    for (int slot = 0; slot < HandCount(state, seat); ++slot) {
+        for (int arm = 0; arm < kArmCount; ++arm) {
+            if (Shows(state.Hand[seat][slot], state.ArmOpenPip[arm])) {
+                plays.push_back({slot, arm});
+            }
+        }
+    }
+    // The last two plays are worth the same and 30 more than the others.
+    std::vector<std::pair<Play, int32_t>> worth;
+    for (size_t i = 0; i < plays.size(); ++i) {
+        worth.emplace_back(plays[i], i + 2 >= plays.size() ? 30 : 0);
+    }
+    const WorthPlayout playout(worth);
+    ExpertOptions options;
+    options.Threads = 1;
+    const Play chosen = ChooseExpertPlay(MakeExpertView(state, seat), playout, options);
+    EXPECT_TRUE(chosen == plays[plays.size() - 1] || chosen == plays[plays.size() - 2]);
+    for (size_t i = 0; i < plays.size(); ++i) {
+        const bool best = i + 2 >= plays.size();
+        EXPECT_EQ(playout.Calls(plays[i]), best ? options.Deals : 64) << "play " << i;
+    }
 }
 
 TEST(ExpertPlayer, PlaysOnlyWhatFitsAndPassesOnNothing) {
