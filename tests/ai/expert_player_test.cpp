@@ -52,6 +52,8 @@ GameState WithHiddenTilesPermuted(const GameState& state, int seat, std::mt19937
     return permuted;
 }
 
+// The Expert at seat, as the game asks it: it knows the computer seats' levels (Advanced unless
+// it is one of them) and judges their past plays by them, and the human's level it does not know.
 Play ExpertMove(GameState state, int seat) {
     Settings settings;
     settings.SoundOn = 0;
