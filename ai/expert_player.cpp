@@ -63,6 +63,8 @@ constexpr int kGuessTries = 4;
 // rest meet the other deals.
 constexpr int kFirstLook = 64;
 constexpr double kDropSigmas = 3.0;
+// How far another move must lead the Advanced choice to be played instead.
+constexpr double kOvertakeSigmas = 1.0;
 
 struct Candidates {
     Play plays[kMaxCandidates];
@@ -272,27 +274,39 @@ int Leader(const std::vector<double>& values, int deals, int count, const bool* 
     return best;
 }
 
-// Drops every candidate that trails the leader over the first deals by more than kDropSigmas
-// standard errors of the difference, taken deal by deal: both met the same deals, so the luck of
-// each deal cancels and what is left is mostly the move.
+// Whether candidate a leads b over the first deals by more than sigmas standard errors of the
+// difference, taken deal by deal: both met the same deals, so the luck of each deal cancels and
+// what is left is mostly the move.
+bool LeadsBy(const std::vector<double>& values, int deals, int a, int b, double sigmas) {
+    if (deals < 2) {
+        return false;
+    }
+    double sum = 0.0;
+    double squares = 0.0;
+    for (int d = 0; d < deals; ++d) {
+        const double* row = &values[static_cast<size_t>(d) * kMaxCandidates];
+        const double ahead = row[a] - row[b];
+        sum += ahead;
+        squares += ahead * ahead;
+    }
+    const double mean = sum / deals;
+    const double variance = std::max(0.0, (squares - sum * mean) / (deals - 1));
+    return mean > sigmas * std::sqrt(variance / deals);
+}
+
 void DropClearlyWorse(const std::vector<double>& values, int deals, int count, bool* racing) {
     const int leader = Leader(values, deals, count, racing);
-    for (int c = 0; c < count && deals > 1; ++c) {
-        if (c == leader) {
-            continue;
-        }
-        double sum = 0.0;
-        double squares = 0.0;
-        for (int d = 0; d < deals; ++d) {
-            const double* row = &values[static_cast<size_t>(d) * kMaxCandidates];
-            const double behind = row[leader] - row[c];
-            sum += behind;
-            squares += behind * behind;
-        }
-        const double mean = sum / deals;
-        const double variance = std::max(0.0, (squares - sum * mean) / (deals - 1));
-        racing[c] = mean <= kDropSigmas * std::sqrt(variance / deals);
+    for (int c = 0; c < count; ++c) {
+        racing[c] = racing[c] && !LeadsBy(values, deals, leader, c, kDropSigmas);
     }
+}
+
+// The Advanced choice takes what the table offers now; another move must earn its place by more
+// than the sample's noise, or a close call would give points away on the luck of the deals.
+int Choose(const std::vector<double>& values, int deals, int count, const bool* racing) {
+    const int leader = Leader(values, deals, count, racing);
+    const bool advancedClose = racing[0] && !LeadsBy(values, deals, leader, 0, kOvertakeSigmas);
+    return advancedClose ? 0 : leader;
 }
 
 }  // namespace
@@ -346,7 +360,7 @@ Play ChooseExpertPlay(const ExpertView& view, const HandPlayout& playout,
     search.Run(0, firstLook, racing, threads, values);
     DropClearlyWorse(values, firstLook, candidates.count, racing);
     search.Run(firstLook, deals, racing, threads, values);
-    const int best = Leader(values, deals, candidates.count, racing);
+    const int best = Choose(values, deals, candidates.count, racing);
     return candidates.plays[best];
 }
 

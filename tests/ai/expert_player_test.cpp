@@ -146,17 +146,19 @@ TEST(ExpertPlayer, PlaysTheSameOnAnyNumberOfThreads) {
 }
 
 // A playout that knows nothing of the rules: the seat gains what its play is worth, give or take
-// a few points that depend on the deal, and every play out is counted.
+// up to luck points that depend on the deal and the play, and every play out is counted.
 class WorthPlayout final : public HandPlayout {
   public:
-    explicit WorthPlayout(std::vector<std::pair<Play, int32_t>> worth) : worth_(std::move(worth)) {}
+    explicit WorthPlayout(std::vector<std::pair<Play, int32_t>> worth, int32_t luck = 10)
+        : worth_(std::move(worth)), luck_(luck) {}
     PlayoutOutcome PlayOut(const GameState& game, int seat, const Play& play) const override {
         PlayoutOutcome outcome{};
         std::copy(std::begin(game.Scores), std::end(game.Scores), outcome.Scores);
-        int32_t luck = 0;
+        uint32_t hash = static_cast<uint32_t>(play.slot * kArmCount + play.arm);
         for (int32_t tile : game.Deck) {
-            luck = (luck * 31 + tile) % 11;
+            hash = hash * 2654435761u + static_cast<uint32_t>(tile);
         }
+        const int32_t luck = static_cast<int32_t>((hash >> 8) % static_cast<uint32_t>(luck_ + 1));
         for (const auto& [move, points] : worth_) {
             outcome.Scores[seat] += move == play ? points + luck : 0;
         }
@@ -167,6 +169,7 @@ class WorthPlayout final : public HandPlayout {
 
   private:
     std::vector<std::pair<Play, int32_t>> worth_;
+    int32_t luck_;
     mutable int calls[kHandSlots * kArmCount] = {};
 };
 
@@ -201,6 +204,39 @@ TEST(ExpertPlayer, SpendsTheDealsOnTheMovesThatMightBeBest) {
     for (size_t i = 0; i < plays.size(); ++i) {
         const bool best = i + 2 >= plays.size();
         EXPECT_EQ(playout.Calls(plays[i]), best ? options.Deals : 64) << "play " << i;
+    }
+}
+
+// The Advanced choice takes what the table offers now; another move that seems better by less
+// than the luck of the deals does not replace it, one better by far does.
+TEST(ExpertPlayer, KeepsTheAdvancedChoiceUnlessAnotherClearlyBeatsIt) {
+    const std::vector<GameState> positions = AdvancedGamePositions(2, 1, 31);
+    const auto found = std::find_if(positions.begin(), positions.end(), [](const GameState& s) {
+        return !TableIsEmpty(s) && LegalPlays(s, s.CurrentPlayer) >= 2;
+    });
+    ASSERT_NE(found, positions.end());
+    const GameState& state = *found;
+    const int seat = state.CurrentPlayer;
+    const Play advanced = ChooseComputerPlay(state, state.Hand[seat], Level::Advanced);
+    Play other;
+    for (int slot = 0; slot < HandCount(state, seat); ++slot) {
+        for (int arm = 0; arm < kArmCount; ++arm) {
+            const Play play{slot, arm};
+            if (play != advanced && Shows(state.Hand[seat][slot], state.ArmOpenPip[arm])) {
+                other = play;
+            }
+        }
+    }
+    struct Case {
+        int32_t ahead;
+        bool overtakes;
+    };
+    for (const Case& c : {Case{1, false}, Case{40, true}}) {
+        const WorthPlayout playout({{advanced, 0}, {other, c.ahead}}, 100);
+        ExpertOptions options;
+        options.Threads = 1;
+        const Play chosen = ChooseExpertPlay(MakeExpertView(state, seat), playout, options);
+        EXPECT_EQ(chosen, c.overtakes ? other : advanced) << "ahead by " << c.ahead;
     }
 }
 
