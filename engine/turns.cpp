@@ -67,8 +67,8 @@ void Game::ComputerTurn(int player) {
 }
 
 Play Game::ChooseComputerMove(int player) const {
-    return ChooseAtLevel(state_, geometry_, player,
-                         LevelFromSetting(settings_.PlayerLevel[player]));
+    return ChooseAtLevel(state_, geometry_, player, LevelFromSetting(settings_.PlayerLevel[player]),
+                         ComputerSeatLevels(state_, settings_.PlayerLevel));
 }
 
 void Game::PlayOutHand(int player, const Play& play) {
