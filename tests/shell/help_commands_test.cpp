@@ -17,6 +17,7 @@
 #include "shell/dialogs/about_box.h"
 #include "shell/storage/install_layout.h"
 #include "shell/storage/settings_file.h"
+#include "tests/shell/odd_files.h"
 #include "tests/shell/shell_test_support.h"
 #include "texts/texts.h"
 
@@ -155,15 +156,9 @@ TEST(HelpMenu, AnythingButAFileOfASaneSizeInThePagesPlaceIsNotOpened) {
         const char* what;
         void (*make)(const QString& path);
     } cases[] = {
-        {"a FIFO",
-         [](const QString& path) { ASSERT_EQ(::mkfifo(QFile::encodeName(path), 0600), 0); }},
-        {"a folder", [](const QString& path) { ASSERT_TRUE(QDir().mkpath(path)); }},
-        {"two gigabytes of nothing",
-         [](const QString& path) {
-             QFile file(path);
-             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-             ASSERT_TRUE(file.resize(qint64{2} << 30));
-         }},
+        {"a FIFO", MakeFifo},
+        {"a folder", MakeFolder},
+        {"two gigabytes of nothing", MakeTwoGigabytes},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

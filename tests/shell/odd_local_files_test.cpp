@@ -10,20 +10,12 @@
 #include <QTemporaryDir>
 
 #include "shell/app/application.h"
+#include "tests/shell/odd_files.h"
 #include "tests/shell/shell_test_support.h"
 #include "texts/texts.h"
 
 namespace pipwick {
 namespace {
-
-bool IsFifo(const QString& path) {
-    struct stat status {};
-    return ::lstat(QFile::encodeName(path), &status) == 0 && S_ISFIFO(status.st_mode);
-}
-
-void MakeFifo(const QString& path) {
-    ASSERT_EQ(::mkfifo(QFile::encodeName(path), 0600), 0) << path.toStdString();
-}
 
 TEST(OddLocalFiles, FifosInPlaceOfTheFilesAreNeitherWaitedOnNorEmptied) {
     QTemporaryDir folder;

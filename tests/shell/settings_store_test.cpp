@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "tests/shell/odd_files.h"
 #include "tests/shell/shell_test_support.h"
 
 namespace pipwick {
@@ -193,21 +194,9 @@ TEST(SettingsFile, AnythingButAFileOfASaneSizeIsLeftAloneAndTheDefaultsAreUsed) 
         // What is there afterwards must be what was made.
         bool (*kept)(const QString& path);
     } cases[] = {
-        {"a FIFO",
-         [](const QString& path) { ASSERT_EQ(::mkfifo(QFile::encodeName(path), 0600), 0); },
-         [](const QString& path) {
-             struct stat status {};
-             return ::lstat(QFile::encodeName(path), &status) == 0 && S_ISFIFO(status.st_mode);
-         }},
-        {"a folder", [](const QString& path) { ASSERT_TRUE(QDir().mkpath(path)); },
-         [](const QString& path) { return QFileInfo(path).isDir(); }},
-        {"two gigabytes of nothing",
-         [](const QString& path) {
-             QFile file(path);
-             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-             ASSERT_TRUE(file.resize(qint64{2} << 30));
-         },
-         [](const QString& path) { return QFileInfo(path).size() == qint64{2} << 30; }},
+        {"a FIFO", MakeFifo, IsFifo},
+        {"a folder", MakeFolder, [](const QString& path) { return QFileInfo(path).isDir(); }},
+        {"two gigabytes of nothing", MakeTwoGigabytes, HasTwoGigabytes},
         {"one byte over a megabyte",
          [](const QString& path) {
              QFile file(path);

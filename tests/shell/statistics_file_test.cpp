@@ -11,6 +11,8 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+#include "tests/shell/odd_files.h"
+
 namespace pipwick {
 namespace {
 
@@ -170,31 +172,19 @@ TEST(StatisticsFile, AFileFarTooLargeIsNotRead) {
 // What may stand in the file's place instead of a file: each is set aside as it is, without being
 // waited on, read or emptied, and the statistics start afresh.
 TEST(StatisticsFile, AnythingButARegularFileInItsPlaceIsSetAsideUnread) {
-    constexpr qint64 kTwoGigabytes = qint64{2} << 30;
     const struct {
         const char* what;
         void (*make)(const QString& path);
         bool (*kept)(const QString& path);
     } cases[] = {
-        {"a FIFO",
-         [](const QString& path) { ASSERT_EQ(::mkfifo(QFile::encodeName(path), 0600), 0); },
-         [](const QString& path) {
-             struct stat status {};
-             return ::lstat(QFile::encodeName(path), &status) == 0 && S_ISFIFO(status.st_mode);
-         }},
+        {"a FIFO", MakeFifo, IsFifo},
         {"a folder",
          [](const QString& path) {
              QDir().mkpath(path);
              WriteFile(QDir(path).filePath("inside"), "kept");
          },
          [](const QString& path) { return ReadFile(QDir(path).filePath("inside")) == "kept"; }},
-        {"two gigabytes of nothing",
-         [](const QString& path) {
-             QFile file(path);
-             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-             ASSERT_TRUE(file.resize(kTwoGigabytes));
-         },
-         [](const QString& path) { return QFileInfo(path).size() == kTwoGigabytes; }},
+        {"two gigabytes of nothing", MakeTwoGigabytes, HasTwoGigabytes},
         {"a link to a device",
          [](const QString& path) { ASSERT_TRUE(QFile::link("/dev/zero", path)); },
          [](const QString& path) { return QFileInfo(path).symLinkTarget() == "/dev/zero"; }},
