@@ -11,7 +11,6 @@ RulePlayout::RulePlayout(const Geometry& geometry) : geometry_(geometry) {
     ResetGameState(state_);
     std::fill(std::begin(settings_.PlayerLevel), std::end(settings_.PlayerLevel),
               static_cast<int32_t>(Level::Advanced));
-    settings_.SoundOn = 0;
     settings_.PlayDelay = 0;
 }
 

@@ -29,7 +29,6 @@ inline std::vector<GameState> AdvancedGamePositions(int32_t players, int games, 
     ResetGameState(state);
     state.PlayerCount = players;
     Settings settings;
-    settings.SoundOn = 0;
     settings.PlayDelay = 1;
     const Geometry geometry = MakeGeometry(1.0, 640, 480);
     SilentView view;
