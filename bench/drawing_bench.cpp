@@ -16,7 +16,7 @@ class NoClock : public Clock {
 struct Bench {
     TableCanvas table;
     GameState state;
-    Settings settings;
+    GameSettings settings;
     NoClock clock;
     TileDrawer drawer{table, state, settings, clock, nullptr};
     WindowSurface window;

@@ -100,7 +100,7 @@ class ExpertAtSeatOne {
     }
 
     GameState state_;
-    Settings settings_;
+    GameSettings settings_;
     Geometry geometry_;
     SilentView view_;
     InstantClock clock_;

@@ -78,8 +78,7 @@ void PlayOnHints(int32_t players, int positions, uint64_t seed, Tally& tally) {
     GameState state;
     ResetGameState(state);
     state.PlayerCount = players;
-    Settings settings;
-    settings.SoundOn = 0;
+    GameSettings settings;
     settings.PlayDelay = 0;
     const Geometry geometry = MakeGeometry(1.0, 640, 480);
     SilentView view;

@@ -1,4 +1,6 @@
 // New games, the start of each hand, and the shuffle and deal.
+#include <initializer_list>
+
 #include "engine/board_layout.h"
 #include "engine/game.h"
 #include "engine/random_generator.h"

@@ -2,7 +2,7 @@
 
 namespace pipwick {
 
-Game::Game(GameState& state, const Settings& settings, const Geometry& geometry, GameView& view,
+Game::Game(GameState& state, const GameSettings& settings, const Geometry& geometry, GameView& view,
            Clock& clock, SeedSource& seeds)
     : state_(state),
       settings_(settings),
@@ -10,9 +10,5 @@ Game::Game(GameState& state, const Settings& settings, const Geometry& geometry,
       view_(&view),
       clock_(clock),
       seeds_(seeds) {}
-
-const char* Game::Name(int player) const {
-    return settings_.PlayerNames[player].c_str();
-}
 
 }  // namespace pipwick

@@ -4,9 +4,9 @@
 
 #include "ai/computer_player.h"
 #include "engine/clock.h"
+#include "engine/game_settings.h"
 #include "engine/game_view.h"
 #include "engine/play_log.h"
-#include "engine/settings.h"
 #include "model/game_state.h"
 #include "model/geometry.h"
 
@@ -23,7 +23,7 @@ struct TrialPlay;
 // take single steps through GameSteps.
 class Game {
   public:
-    Game(GameState& state, const Settings& settings, const Geometry& geometry, GameView& view,
+    Game(GameState& state, const GameSettings& settings, const Geometry& geometry, GameView& view,
          Clock& clock, SeedSource& seeds);
 
     // A new game: scores back to 0 and the first hand dealt, the human leading.
@@ -54,7 +54,6 @@ class Game {
     Play ChooseComputerMove(int player) const;
 
     const GameState& State() const { return state_; }
-    const Settings& Preferences() const { return settings_; }
     const Geometry& Layout() const { return geometry_; }
 
   private:
@@ -94,10 +93,9 @@ class Game {
     void AwardTwoPlayerHand(int32_t points, const int32_t (&pips)[5]);
     void AwardHand(int32_t points, const int32_t (&pips)[5]);
     void GameOver();
-    const char* Name(int player) const;
 
     GameState& state_;
-    const Settings& settings_;
+    const GameSettings& settings_;
     const Geometry& geometry_;
     GameView* view_;
     Clock& clock_;

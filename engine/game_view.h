@@ -25,8 +25,9 @@ class GameView {
 
     // The captions show every player's score and name; the status line says what happened.
     virtual void Announce(const Announcement& announcement) = 0;
-    // Modal: returns when the pop-up has closed. winner names the winning computer player.
-    virtual void ShowMessage(Message message, const char* winner) = 0;
+    // Modal: returns when the pop-up has closed. winner is the winning computer player's seat,
+    // 0 for a message that names nobody.
+    virtual void ShowMessage(Message message, int32_t winner) = 0;
 
     // The start of a hand: table picture and player windows cleared.
     virtual void ClearTableAndHands() = 0;
@@ -62,7 +63,7 @@ class GameView {
 class SilentView : public GameView {
   public:
     void Announce(const Announcement&) override {}
-    void ShowMessage(Message, const char*) override {}
+    void ShowMessage(Message, int32_t) override {}
     void ClearTableAndHands() override {}
     void ResetHandWindows() override {}
     void HandChanged(int32_t) override {}

@@ -1,5 +1,7 @@
 // The end of a hand and of the game. The pips left in the hands, rounded to a multiple of 5, go
 // to the winner of the hand; the first score to reach 250 ends the game.
+#include <initializer_list>
+
 #include "engine/game.h"
 
 namespace pipwick {
@@ -35,7 +37,7 @@ void Game::EndHand(int32_t points) {
         handOver_ = true;
         return;
     }
-    view_->ShowMessage(Message::kHandOver, nullptr);
+    view_->ShowMessage(Message::kHandOver, 0);
     StartHand();
 }
 
@@ -112,9 +114,9 @@ void Game::GameOver() {
     const int winner = GameWinner(state_);
     log_->GameEnded(winner);
     if (winner == kHumanSeat) {
-        view_->ShowMessage(Message::kHumanWins, nullptr);
+        view_->ShowMessage(Message::kHumanWins, 0);
     } else {
-        view_->ShowMessage(Message::kComputerWins, Name(winner));
+        view_->ShowMessage(Message::kComputerWins, winner);
     }
     state_.CurrentPlayer = 0;
     state_.GameInProgress = 0;

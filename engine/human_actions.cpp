@@ -1,5 +1,7 @@
 // The human's actions as his windows deliver them: a click on a tile of his hand, a click on an
 // arm's drop area in the table window, the Draw/Pass command, a change of the number of players.
+#include <initializer_list>
+
 #include "engine/game.h"
 
 namespace pipwick {

@@ -4,7 +4,9 @@
 // equals the arm's open pip, and a closed arm holds 7, which no tile shows. The first double laid
 // becomes the spinner: the main line is re-rooted so that the double is record 0 of arm 0, and
 // once both of its sides carry tiles its two side arms open.
+#include <initializer_list>
 #include <utility>
+
 #include "engine/game.h"
 
 #include "engine/board_layout.h"
@@ -21,7 +23,7 @@ bool Game::PlaceTile(int player, const Rect& source, int32_t tile, int arm) {
     const bool human = player == kHumanSeat;
     if (full || (human && !empty && !Shows(tile, state_.ArmOpenPip[index]))) {
         if (human) {
-            view_->ShowMessage(Message::kWontPlayThere, nullptr);
+            view_->ShowMessage(Message::kWontPlayThere, 0);
         }
         return false;
     }

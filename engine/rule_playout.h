@@ -2,7 +2,7 @@
 
 #include "ai/expert_view.h"
 #include "ai/hand_playout.h"
-#include "engine/settings.h"
+#include "engine/game_settings.h"
 #include "model/game_state.h"
 #include "model/geometry.h"
 
@@ -18,7 +18,7 @@ class RulePlayout final : public HandPlayout {
     PlayoutOutcome PlayOut(const GameState& game, int seat, const Play& play) const override;
 
   private:
-    Settings settings_;
+    GameSettings settings_;
     const Geometry& geometry_;
 };
 

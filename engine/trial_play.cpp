@@ -10,7 +10,7 @@ TrialPlay TryHumanPlay(const GameState& state, const Geometry& geometry, int32_t
         return {};
     }
     GameState trial = state;
-    Settings settings;
+    GameSettings settings;
     SilentView view;
     InstantClock clock;
     NoDeals deals;

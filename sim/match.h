@@ -8,7 +8,7 @@
 #include <string>
 
 #include "engine/game.h"
-#include "engine/settings.h"
+#include "engine/game_settings.h"
 #include "model/game_state.h"
 #include "model/geometry.h"
 #include "savegame/saved_game.h"
@@ -52,7 +52,7 @@ class Match {
     void SeatOneMoves();
 
     GameState state_;
-    Settings settings_;
+    GameSettings settings_;
     Geometry geometry_;
     SilentView view_;
     std::unique_ptr<SnapshotView> drawing_;

@@ -26,7 +26,7 @@ Point WindowOrigin(int32_t player, double s) {
 
 }  // namespace
 
-SnapshotView::SnapshotView(const GameState& state, const Settings& settings,
+SnapshotView::SnapshotView(const GameState& state, const GameSettings& settings,
                            const Geometry& geometry, Clock& clock)
     : geometry_(geometry),
       drawer_(table_, state, settings, clock, nullptr),
@@ -46,7 +46,7 @@ Canvas SnapshotView::TablePicture() const {
     return picture;
 }
 
-void SnapshotView::ShowMessage(Message message, const char*) {
+void SnapshotView::ShowMessage(Message message, int32_t) {
     if (message != Message::kWontPlayThere && !FirstHandEnded()) {
         firstHandEnd_ = TablePicture();
     }

@@ -16,7 +16,7 @@ namespace pipwick {
 // players' windows, fly and land in the table picture.
 class SnapshotView : public SilentView {
   public:
-    SnapshotView(const GameState& state, const Settings& settings, const Geometry& geometry,
+    SnapshotView(const GameState& state, const GameSettings& settings, const Geometry& geometry,
                  Clock& clock);
 
     // Builds the table canvas from the artwork of a set; a message when it cannot be loaded.
@@ -28,7 +28,7 @@ class SnapshotView : public SilentView {
     const Canvas& FirstHandEnd() const { return firstHandEnd_; }
     bool FirstHandEnded() const { return firstHandEnd_.Width() > 0; }
 
-    void ShowMessage(Message message, const char* winner) override;
+    void ShowMessage(Message message, int32_t winner) override;
     void ClearTableAndHands() override;
     void TileLeavesHand(int32_t player, const Rect& source, int32_t tile) override;
     void TileLands(const PlacedTile& record) override;

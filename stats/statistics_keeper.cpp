@@ -4,7 +4,7 @@
 
 namespace pipwick {
 
-GameKind KindOfGame(const GameState& state, const Settings& settings) {
+GameKind KindOfGame(const GameState& state, const GameSettings& settings) {
     GameKind kind;
     kind.players = state.PlayerCount;
     for (int player = 2; player <= 4; ++player) {

@@ -2,8 +2,8 @@
 
 #include <functional>
 
+#include "engine/game_settings.h"
 #include "engine/play_log.h"
-#include "engine/settings.h"
 #include "model/game_state.h"
 #include "stats/statistics.h"
 
@@ -11,13 +11,13 @@ namespace pipwick {
 
 // The kind of game being played now: the number of players and the strongest computer player's
 // level.
-GameKind KindOfGame(const GameState& state, const Settings& settings);
+GameKind KindOfGame(const GameState& state, const GameSettings& settings);
 
 // Keeps the statistics as games are played, from the game's record of its moves, and from the
 // shell's word when a game is opened, kept at the end of the program or resumed.
 class StatisticsKeeper : public PlayLog {
   public:
-    StatisticsKeeper(Statistics& statistics, const GameState& state, const Settings& settings)
+    StatisticsKeeper(Statistics& statistics, const GameState& state, const GameSettings& settings)
         : statistics_(statistics), state_(state), settings_(settings) {}
 
     // Called after a game was counted, finished or abandoned: the moment to write them down.
@@ -46,7 +46,7 @@ class StatisticsKeeper : public PlayLog {
 
     Statistics& statistics_;
     const GameState& state_;
-    const Settings& settings_;
+    const GameSettings& settings_;
     bool underWay_ = false;
     GameKind kind_;
     std::function<void()> counted_;

@@ -43,7 +43,7 @@ Rect TileDrawer::OnSurface(const Rect& windowArea) const {
             OnSurface(windowArea.bottom)};
 }
 
-TileDrawer::TileDrawer(TableCanvas& table, const GameState& state, const Settings& settings,
+TileDrawer::TileDrawer(TableCanvas& table, const GameState& state, const GameSettings& settings,
                        Clock& clock, std::function<void()> landingSound)
     : table_(table),
       state_(state),

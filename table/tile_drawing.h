@@ -6,7 +6,7 @@
 
 #include "assets/domino_sets.h"
 #include "engine/clock.h"
-#include "engine/settings.h"
+#include "engine/game_settings.h"
 #include "model/game_state.h"
 #include "table/strip_geometry.h"
 #include "table/window_surface.h"
@@ -24,8 +24,8 @@ class TileDrawer {
   public:
     // landingSound is called when a flight has ended and before the tile is drawn in place: the
     // moment of the click of a tile landing.
-    TileDrawer(TableCanvas& table, const GameState& state, const Settings& settings, Clock& clock,
-               std::function<void()> landingSound);
+    TileDrawer(TableCanvas& table, const GameState& state, const GameSettings& settings,
+               Clock& clock, std::function<void()> landingSound);
 
     // Draws tile in window: upright when its halves share a left edge (face down when Tile is 0),
     // lying otherwise. A fromLeft other than 0 first flies the tile from (fromLeft, fromTop) in
@@ -75,7 +75,7 @@ class TileDrawer {
 
     TableCanvas& table_;
     const GameState& state_;
-    const Settings& settings_;
+    const GameSettings& settings_;
     Clock& clock_;
     std::function<void()> landingSound_;
     Point flightStart_;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "engine/settings.h"
 #include "model/game_state.h"
 #include "model/geometry.h"
 #include "shell/access/hand_keys.h"
 #include "shell/access/spoken_moves.h"
+#include "shell/storage/settings.h"
 #include "shell/windows/qt_game_view.h"
 #include "shell/windows/tile_pictures.h"
 

@@ -5,8 +5,8 @@
 
 #include "engine/announcement.h"
 #include "engine/play_log.h"
-#include "engine/settings.h"
 #include "model/game_state.h"
+#include "shell/storage/settings.h"
 
 namespace pipwick {
 

@@ -3,12 +3,12 @@
 #include <QString>
 #include <functional>
 
-#include "engine/settings.h"
 #include "model/game_state.h"
 #include "shell/app/game_files.h"
 #include "shell/app/preference_commands.h"
 #include "shell/dialogs/prompts.h"
 #include "shell/storage/last_game_file.h"
+#include "shell/storage/settings.h"
 #include "shell/storage/statistics_file.h"
 #include "shell/windows/qt_game_view.h"
 #include "shell/windows/score_sheet_window.h"

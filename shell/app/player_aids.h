@@ -6,11 +6,11 @@
 
 #include "engine/game.h"
 #include "engine/hint.h"
-#include "engine/settings.h"
 #include "engine/undo_history.h"
 #include "model/game_state.h"
 #include "model/geometry.h"
 #include "shell/app/sequence_runner.h"
+#include "shell/storage/settings.h"
 #include "shell/windows/qt_game_view.h"
 
 namespace pipwick {

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "engine/settings.h"
 #include "engine/sound_event.h"
 #include "shell/sound/sound_player.h"
+#include "shell/storage/settings.h"
 
 namespace pipwick {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "assets/domino_sets.h"
-#include "engine/settings.h"
+#include "shell/storage/settings.h"
 
 namespace pipwick {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "engine/settings.h"
+#include "shell/storage/settings.h"
 #include "shell/storage/settings_file.h"
 
 namespace pipwick {

@@ -3,10 +3,10 @@
 #include <array>
 #include <memory>
 
-#include "engine/settings.h"
 #include "model/game_state.h"
 #include "model/geometry.h"
 #include "shell/app/human_commands.h"
+#include "shell/storage/settings.h"
 #include "shell/windows/qt_game_view.h"
 #include "shell/windows/table_window.h"
 #include "shell/windows/window_rects.h"

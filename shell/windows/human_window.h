@@ -7,10 +7,10 @@
 #include <functional>
 #include <iterator>
 
-#include "engine/settings.h"
 #include "model/game_state.h"
 #include "model/geometry.h"
 #include "shell/app/human_commands.h"
+#include "shell/storage/settings.h"
 #include "shell/windows/outer_placement.h"
 #include "shell/windows/player_window.h"
 #include "shell/windows/score_label.h"

@@ -46,9 +46,10 @@ void QtGameView::ShowStatus(const char* status) {
     windows_.human->SetStatus(QString::fromUtf8(status));
 }
 
-void QtGameView::ShowMessage(Message message, const char* winner) {
+void QtGameView::ShowMessage(Message message, int32_t winner) {
     HumanWindow& human = *windows_.human;
-    prompts_.ShowPopup(&human, PopupText(message, winner), PopupRect(OuterRect(human)));
+    prompts_.ShowPopup(&human, PopupText(message, settings_.PlayerNames[winner].c_str()),
+                       PopupRect(OuterRect(human)));
 }
 
 void QtGameView::ClearTableAndHands() {

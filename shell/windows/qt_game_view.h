@@ -3,12 +3,12 @@
 #include <functional>
 
 #include "engine/game_view.h"
-#include "engine/settings.h"
 #include "model/game_state.h"
 #include "model/geometry.h"
 #include "shell/dialogs/prompts.h"
 #include "shell/sound/game_sounds.h"
 #include "shell/sound/sound_player.h"
+#include "shell/storage/settings.h"
 #include "shell/windows/human_window.h"
 #include "shell/windows/opponent_window.h"
 #include "shell/windows/table_window.h"
@@ -44,7 +44,7 @@ class QtGameView : public GameView {
                const Windows& windows, Prompts& prompts, TilePictures& pictures);
 
     void Announce(const Announcement& announcement) override;
-    void ShowMessage(Message message, const char* winner) override;
+    void ShowMessage(Message message, int32_t winner) override;
     void ClearTableAndHands() override;
     void ResetHandWindows() override;
     void HandChanged(int32_t player) override;

@@ -3,7 +3,7 @@
 #include <QTableWidget>
 #include <QWidget>
 
-#include "engine/settings.h"
+#include "shell/storage/settings.h"
 #include "shell/windows/score_chart.h"
 #include "stats/score_sheet.h"
 

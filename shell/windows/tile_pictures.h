@@ -8,9 +8,9 @@
 
 #include "assets/domino_sets.h"
 #include "engine/clock.h"
-#include "engine/settings.h"
 #include "model/game_state.h"
 #include "model/geometry.h"
+#include "shell/storage/settings.h"
 #include "table/tile_drawing.h"
 
 namespace pipwick {

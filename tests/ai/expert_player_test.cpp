@@ -55,7 +55,7 @@ GameState WithHiddenTilesPermuted(const GameState& state, int seat, std::mt19937
 // The Expert at seat, as the game asks it: it knows the computer seats' levels (Advanced unless
 // it is one of them) and judges their past plays by them, and the human's level it does not know.
 Play ExpertMove(GameState state, int seat) {
-    Settings settings;
+    GameSettings settings;
     settings.PlayerLevel[seat] = static_cast<int32_t>(Level::Expert);
     const Geometry geometry = MakeGeometry(1.0, 640, 480);
     SilentView view;
@@ -261,7 +261,7 @@ TEST(ExpertPlayer, PlaysOnlyWhatFitsAndPassesOnNothing) {
 TEST(RulePlayout, PlaysToTheEndOfTheHandOnACopy) {
     const Geometry geometry = MakeGeometry(1.0, 640, 480);
     RulePlayout playout(geometry);
-    Settings advanced;
+    GameSettings advanced;
     std::fill(std::begin(advanced.PlayerLevel), std::end(advanced.PlayerLevel),
               static_cast<int32_t>(Level::Advanced));
     SilentView view;

@@ -30,7 +30,7 @@ inline std::vector<GameState> AdvancedGamePositions(int32_t players, int games, 
     GameState state;
     ResetGameState(state);
     state.PlayerCount = players;
-    Settings settings;
+    GameSettings settings;
     settings.PlayDelay = 1;
     std::fill(std::begin(settings.PlayerLevel), std::end(settings.PlayerLevel),
               static_cast<int32_t>(Level::Advanced));

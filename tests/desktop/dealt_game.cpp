@@ -38,11 +38,10 @@ int main(int argc, char* argv[]) {
     GameState state;
     ResetGameState(state);
     state.PlayerCount = 4;
-    Settings settings;
+    GameSettings settings;
     for (int seat = 2; seat <= 4; ++seat) {
         settings.PlayerLevel[seat] = 1;
     }
-    settings.SoundOn = 0;
     settings.PlayDelay = 0;
     const Geometry geometry = MakeGeometry(1.0, 1024, 768);
     SilentView view;

@@ -18,16 +18,14 @@ class RecordingView : public GameView {
   public:
     std::vector<std::string> events;
 
-    // The status line as the windows would show it, with the names of the game's settings.
-    const Settings* settings = nullptr;
+    // The players' names, as the windows would show them in the status line and the pop-ups.
+    std::string names[5] = {"", "Player", "Lefty", "TopGun", "RightStuff"};
 
     void Announce(const Announcement& announcement) override {
-        static const Settings kDefaults;
-        Add("announce",
-            text::AnnouncementText(announcement, (settings ? *settings : kDefaults).PlayerNames));
+        Add("announce", text::AnnouncementText(announcement, names));
     }
-    void ShowMessage(Message message, const char* winner) override {
-        Add("message", std::to_string(static_cast<int>(message)), winner != nullptr ? winner : "");
+    void ShowMessage(Message message, int32_t winner) override {
+        Add("message", std::to_string(static_cast<int>(message)), names[winner]);
     }
     void ClearTableAndHands() override { Add("clear"); }
     void ResetHandWindows() override { Add("reset windows"); }
@@ -81,7 +79,7 @@ class FixedSeed : public SeedSource {
 // A game at scale 1.0 with recording view and clock, no delay unless a test sets one.
 struct TestTable {
     GameState state;
-    Settings settings;
+    GameSettings settings;
     Geometry geometry = MakeGeometry(1.0, 1024, 768);
     RecordingView view;
     RecordingClock clock;
@@ -90,7 +88,6 @@ struct TestTable {
     GameSteps steps{game};
 
     explicit TestTable(int players = 2) {
-        view.settings = &settings;
         ResetGameState(state);
         state.PlayerCount = players;
         settings.PlayDelay = 0;

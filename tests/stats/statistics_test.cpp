@@ -236,7 +236,7 @@ TEST(StatisticsKeeper, CountsSimulatedGames) {
             // Seat 1 plays Advanced, so the human wins a fair share.
             const int32_t levels[5] = {0, 1, 0, static_cast<int32_t>(seed % 2), 0};
             Match match(players, levels, 1.0, seed * 101);
-            Settings settings;
+            GameSettings settings;
             for (int seat = 2; seat <= 4; ++seat) {
                 settings.PlayerLevel[seat] = levels[seat];
             }
@@ -278,7 +278,7 @@ TEST(StatisticsKeeper, GivenUpKeptAndResumedGames) {
     GameState state;
     ResetGameState(state);
     state.PlayerCount = 3;
-    Settings settings;
+    GameSettings settings;
     settings.PlayerLevel[2] = 0;
     settings.PlayerLevel[3] = 0;
     Statistics s;
@@ -348,7 +348,7 @@ TEST(StatisticsKeeper, TheKindOfGameIsItsStrongestOpponentTakingPart) {
         GameState state;
         ResetGameState(state);
         state.PlayerCount = c.players;
-        Settings settings;
+        GameSettings settings;
         std::copy(std::begin(c.levels), std::end(c.levels), settings.PlayerLevel + 2);
         EXPECT_EQ(KindOfGame(state, settings), (GameKind{c.players, c.kind}));
     }
@@ -358,7 +358,7 @@ TEST(StatisticsKeeper, TheStrongestLevelDuringTheGameCounts) {
     GameState state;
     ResetGameState(state);
     state.PlayerCount = 2;
-    Settings settings;
+    GameSettings settings;
     settings.PlayerLevel[3] = 0;
     // Players who do not take part do not make the game stronger.
     settings.PlayerLevel[2] = 1;

@@ -73,7 +73,7 @@ struct Drawing {
     double s;
     TableCanvas table;
     GameState state;
-    Settings settings;
+    GameSettings settings;
     RecordingClock clock;
     int sounds = 0;
     TileDrawer drawer;
