@@ -34,7 +34,7 @@ void ScoreChart::SetLines(std::vector<ScoreLine> lines) {
 }
 
 int32_t ScoreChart::TopScore() const {
-    int32_t highest = kWinningScore;
+    int32_t highest = kAllFivesTarget;
     for (const ScoreLine& line : lines_) {
         for (int32_t score : line.scores) {
             highest = std::max(highest, score);
@@ -80,8 +80,8 @@ void ScoreChart::paintEvent(QPaintEvent* /*event*/) {
                          Qt::AlignHCenter | Qt::AlignTop, QString::number(hand));
     }
     painter.setPen(QPen(text, 1.5, Qt::DashLine));
-    painter.drawLine(QPointF(area.left(), y(kWinningScore)),
-                     QPointF(area.right(), y(kWinningScore)));
+    painter.drawLine(QPointF(area.left(), y(kAllFivesTarget)),
+                     QPointF(area.right(), y(kAllFivesTarget)));
 
     int legendX = area.left();
     for (const ScoreLine& line : lines_) {

@@ -116,8 +116,8 @@ TEST(UndoHistory, TheMoveThatEndsTheGameCannotBeTakenBack) {
     for (uint32_t seed = 1; seed <= 20; ++seed) {
         UndoTable t(2, seed);
         GameState& s = t.table.state;
-        s.Scores[1] = kWinningScore - 5;
-        s.Scores[3] = kWinningScore - 5;
+        s.Scores[1] = kAllFivesTarget - 5;
+        s.Scores[3] = kAllFivesTarget - 5;
         bool couldUndoBeforeTheEnd = false;
         while (HumansTurn(s)) {
             couldUndoBeforeTheEnd = t.history.CanUndo();

@@ -206,7 +206,7 @@ TEST(OpenedGame, PlaysOnToTheEnd) {
             const GameState& state = match.State();
             EXPECT_EQ(state.GameInProgress, 0);
             EXPECT_EQ(state.PlayerCount, players);
-            EXPECT_GE(*std::max_element(state.Scores + 1, state.Scores + 5), kWinningScore);
+            EXPECT_GE(*std::max_element(state.Scores + 1, state.Scores + 5), kAllFivesTarget);
             ++reopened;
         });
     }

@@ -33,7 +33,7 @@ class InvariantLog : public PlayLog {
         for (int player = 1; player <= 4; ++player) {
             top = std::max(top, s.Scores[player]);
         }
-        EXPECT_GE(top, kWinningScore);
+        EXPECT_GE(top, kAllFivesTarget);
         ++games_;
     }
 
