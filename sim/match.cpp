@@ -24,7 +24,7 @@ Match::Match(int32_t players, const int32_t (&levels)[5], double scale, uint64_t
         settings_.PlayerLevel[seat] = levels[seat];
     }
     settings_.PlayDelay = 0;
-    settings_.Game = rules.Game;
+    settings_.Game = static_cast<int32_t>(rules.Game);
     settings_.Partners = rules.Partners;
     settings_.PlayTo = rules.Target;
 }
