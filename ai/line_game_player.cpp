@@ -1,7 +1,9 @@
 // The Advanced player of Draw and Block. Nothing scores until the hand ends, and then the side
 // that went out, or holds the lightest hand, takes the others' pips: so the play that matters is
 // the one that keeps us playing while the others cannot. Each legal play gets one value from a
-// few plain terms, and the highest wins; ties go to the lower slot, then to arm 0 before arm 2.
+// few plain terms, and the highest wins. Ties go to the higher tile, then to arm 0 before arm 2:
+// never to a slot, so that what the player lays follows from which tiles he holds, whatever their
+// order, and the Expert can read his hand from his plays.
 #include "ai/line_game_player.h"
 
 #include <initializer_list>
@@ -98,13 +100,18 @@ int32_t OuterPipOf(int32_t tile, int32_t openPip) {
     return LowPip(tile) == openPip ? HighPip(tile) : LowPip(tile);
 }
 
+// Whether a play of tile worth value beats the best so far, bestTile worth bestValue.
+bool Better(int32_t value, int32_t tile, int32_t bestValue, int32_t bestTile) {
+    return value > bestValue || (value == bestValue && tile > bestTile);
+}
+
 Play ChooseLineLead(const Judge& judge) {
     Play best{0, 0};
     int32_t bestValue = 0;
     for (int slot = 0; slot < kHandSlots && judge.hand[slot] != kNoTile; ++slot) {
         const int32_t tile = judge.hand[slot];
         const int32_t value = ValueOf(judge, slot, LowPip(tile), HighPip(tile));
-        if (slot == 0 || value > bestValue) {
+        if (slot == 0 || Better(value, tile, bestValue, judge.hand[best.slot])) {
             best = {slot, 0};
             bestValue = value;
         }
@@ -131,7 +138,7 @@ Play ChooseLineGamePlay(const GameState& state, const HandSlots& hand) {
             }
             const int32_t value =
                 ValueOf(judge, slot, OuterPipOf(hand[slot], open), state.ArmOpenPip[2 - arm]);
-            if (best.slot == kEmptySlot || value > bestValue) {
+            if (best.slot == kEmptySlot || Better(value, hand[slot], bestValue, hand[best.slot])) {
                 best = {slot, arm};
                 bestValue = value;
             }
