@@ -46,13 +46,13 @@ TEST(NewGameRules, ComeFromTheSettingsAtNewAndOnlyThen) {
              Case{kBlock, 0, 75, 2, Rules(kBlock, 0, 100)},  // no such target: 100
          }) {
         TestTable table(c.players);
-        table.settings.Game = c.game;
+        table.settings.Game = static_cast<int32_t>(c.game);
         table.settings.Partners = c.partners;
         table.settings.PlayTo = c.playTo;
         table.game.NewGame();
         EXPECT_EQ(table.state.Rules, c.expected) << static_cast<int>(c.game) << " " << c.players;
         // A change of preferences during the game waits for the next New.
-        table.settings.Game = c.game == kFives ? kDraw : kFives;
+        table.settings.Game = static_cast<int32_t>(c.game == kFives ? kDraw : kFives);
         table.game.ChangePlayerCount(c.players);
         EXPECT_EQ(table.state.Rules, c.expected);
     }
@@ -158,7 +158,7 @@ TEST(Drawing, NobodyDrawsInBlock) {
 TEST(Drawing, BlockOffersPassFromTheDeal) {
     for (DominoGame game : {kFives, kDraw, kBlock}) {
         TestTable table(2);
-        table.settings.Game = game;
+        table.settings.Game = static_cast<int32_t>(game);
         table.state.NextLeader = 1;
         table.game.NewGame();
         EXPECT_EQ(table.view.Only("label"),

@@ -16,7 +16,7 @@ struct UndoTable {
 
     UndoTable(int players, uint32_t seed, DominoGame game = DominoGame::AllFives) : table(players) {
         table.seeds.seed = seed;
-        table.settings.Game = game;
+        table.settings.Game = static_cast<int32_t>(game);
         table.settings.Partners = 1;
         table.game.RecordTo(history);
         table.game.NewGame();
