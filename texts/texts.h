@@ -23,6 +23,8 @@ constexpr const char* kHumanWins = "Congratulations!  You won the game!";
 // The game's end with partners.
 constexpr const char* kHumanPairWins = "Congratulations!  You and %1 won the game!";
 constexpr const char* kPairWins = "This game is over.  %1 are the winners.";
+// The end of a hand or game of any game but All Fives alone: "Draw: This hand is over."
+constexpr const char* kPopupOfGame = "%1: %2";
 
 // The command line.
 constexpr const char* kVersionLine = "Pipwick " PIPWICK_VERSION;

@@ -65,7 +65,17 @@ void QtGameView::ShowStatus(const char* status) {
 
 void QtGameView::ShowMessage(Message message, int32_t winner) {
     HumanWindow& human = *windows_.human;
-    prompts_.ShowPopup(&human, PairPopupText(message, winner), PopupRect(OuterRect(human)));
+    prompts_.ShowPopup(&human, GamePopupText(message, winner), PopupRect(OuterRect(human)));
+}
+
+// The end of a hand or a game says which game it was, where that is not All Fives alone.
+QString QtGameView::GamePopupText(Message message, int32_t winner) const {
+    const QString text = PairPopupText(message, winner);
+    if (message == Message::kWontPlayThere || text::GameTitle(state_.Rules).empty()) {
+        return text;
+    }
+    const char* game = text::kGameNames[static_cast<int>(state_.Rules.Game)];
+    return QString::fromLatin1(text::kPopupOfGame).arg(QString::fromLatin1(game), text.trimmed());
 }
 
 // With partners the game's end is told of the winning pair, the human's pair by his partner.

@@ -27,11 +27,12 @@ TEST(Partners, CaptionsShowThePairsScoreAndTheEndNamesThePair) {
     app.View().ShowMessage(Message::kComputerWins, 3);
     app.View().ShowMessage(Message::kHumanWins, 0);
     app.View().ShowMessage(Message::kHandOver, 0);
-    EXPECT_EQ(program.prompts.popups,
-              (std::vector<QString>{"This game is over.  Lefty and RightStuff are the winners.",
-                                    "Congratulations!  You and TopGun won the game!",
-                                    "Congratulations!  You and TopGun won the game!",
-                                    "        This hand is over."}));
+    EXPECT_EQ(
+        program.prompts.popups,
+        (std::vector<QString>{"Draw: This game is over.  Lefty and RightStuff are the winners.",
+                              "Draw: Congratulations!  You and TopGun won the game!",
+                              "Draw: Congratulations!  You and TopGun won the game!",
+                              "Draw: This hand is over."}));
 }
 
 // Without partners the scores and the end of the game are each player's own, as always.
@@ -47,7 +48,7 @@ TEST(Partners, WithoutThemEveryoneKeepsHisOwnScore) {
     program.prompts.popups.clear();
     app.View().ShowMessage(Message::kComputerWins, 3);
     EXPECT_EQ(program.prompts.popups,
-              std::vector<QString>{"This game is over.  TopGun is the winner."});
+              std::vector<QString>{"Block: This game is over.  TopGun is the winner."});
 }
 
 }  // namespace
