@@ -6,6 +6,7 @@
 // order, and the Expert can read his hand from his plays.
 #include "ai/line_game_player.h"
 
+#include <cstdint>
 #include <initializer_list>
 
 #include "model/rules.h"
@@ -24,26 +25,41 @@ constexpr int32_t kLackedEnd = 8;         // an end the next opponent was seen t
 
 // Tiles of each pip nobody can see from this seat: not on the table and not in hand.
 struct Unseen {
-    int32_t ofPip[7] = {7, 7, 7, 7, 7, 7, 7};
+    int32_t ofPip[7];
 };
 
-void SeeTile(Unseen& unseen, int32_t tile) {
-    --unseen.ofPip[LowPip(tile)];
-    if (!IsDouble(tile)) {
-        --unseen.ofPip[HighPip(tile)];
+// Each pip counts the tiles showing it in a byte of its own, so seeing a tile is one addition.
+struct PipLanes {
+    uint64_t ofTile[kTileCount + 1];
+};
+
+constexpr PipLanes MakePipLanes() {
+    PipLanes lanes{};
+    for (int32_t tile = 1; tile <= kTileCount; ++tile) {
+        lanes.ofTile[tile] = uint64_t{1} << (8 * LowPip(tile));
+        if (!IsDouble(tile)) {
+            lanes.ofTile[tile] += uint64_t{1} << (8 * HighPip(tile));
+        }
     }
+    return lanes;
 }
 
+constexpr PipLanes kPipLanes = MakePipLanes();
+
 Unseen CountUnseen(const GameState& state, const HandSlots& hand) {
-    Unseen unseen;
+    uint64_t seen = 0;
     // Only the main line's two arms carry tiles in these games.
     for (int arm : {0, 2}) {
         for (int r = 0; r < kArmLength && state.Arm[arm][r].Tile != kNoTile; ++r) {
-            SeeTile(unseen, state.Arm[arm][r].Tile);
+            seen += kPipLanes.ofTile[state.Arm[arm][r].Tile];
         }
     }
     for (int slot = 0; slot < kHandSlots && hand[slot] != kNoTile; ++slot) {
-        SeeTile(unseen, hand[slot]);
+        seen += kPipLanes.ofTile[hand[slot]];
+    }
+    Unseen unseen;
+    for (int pip = 0; pip < 7; ++pip) {
+        unseen.ofPip[pip] = 7 - static_cast<int32_t>(seen >> (8 * pip) & 0xFF);
     }
     return unseen;
 }
