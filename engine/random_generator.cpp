@@ -20,17 +20,18 @@ uint32_t Twist(uint32_t upperFrom, uint32_t lowerFrom, uint32_t far) {
 // kSeedFactor^(i + 1) x seed - (kSeedFactor^i + ... + 1), so with both parts in a table each word
 // is made on its own, without waiting for the one before.
 constexpr uint32_t kSeedFactor = 29943829u;
+constexpr int kSeededWords = 351;
 
 struct SeedTable {
-    uint32_t factor[351];
-    uint32_t offset[351];
+    uint32_t factor[kSeededWords];
+    uint32_t offset[kSeededWords];
 };
 
 constexpr SeedTable MakeSeedTable() {
     SeedTable table{};
     uint32_t power = 1;
     uint32_t sum = 0;
-    for (int i = 0; i < 351; ++i) {
+    for (int i = 0; i < kSeededWords; ++i) {
         sum += power;
         power *= kSeedFactor;
         table.factor[i] = power;
