@@ -6,6 +6,7 @@
 // order, and the Expert can read his hand from his plays.
 #include "ai/line_game_player.h"
 
+#include <cstdint>
 #include <initializer_list>
 
 #include "model/rules.h"
@@ -24,25 +25,41 @@ constexpr int32_t kLackedEnd = 8;         // an end the next opponent was seen t
 
 // Tiles of each pip nobody can see from this seat: not on the table and not in hand.
 struct Unseen {
-    int32_t ofPip[7] = {7, 7, 7, 7, 7, 7, 7};
+    int32_t ofPip[7];
 };
 
-void SeeTile(Unseen& unseen, int32_t tile) {
-    --unseen.ofPip[LowPip(tile)];
-    if (!IsDouble(tile)) {
-        --unseen.ofPip[HighPip(tile)];
+// Each pip counts the tiles showing it in a byte of its own, so seeing a tile is one addition.
+struct PipLanes {
+    uint64_t ofTile[kTileCount + 1];
+};
+
+constexpr PipLanes MakePipLanes() {
+    PipLanes lanes{};
+    for (int32_t tile = 1; tile <= kTileCount; ++tile) {
+        lanes.ofTile[tile] = uint64_t{1} << (8 * LowPip(tile));
+        if (!IsDouble(tile)) {
+            lanes.ofTile[tile] += uint64_t{1} << (8 * HighPip(tile));
+        }
     }
+    return lanes;
 }
 
+constexpr PipLanes kPipLanes = MakePipLanes();
+
 Unseen CountUnseen(const GameState& state, const HandSlots& hand) {
-    Unseen unseen;
-    for (int arm = 0; arm < kArmCount; ++arm) {
-        for (int r = 0; r < ArmLength(state, arm); ++r) {
-            SeeTile(unseen, state.Arm[arm][r].Tile);
+    uint64_t seen = 0;
+    // Only the main line's two arms carry tiles in these games.
+    for (int arm : {0, 2}) {
+        for (int r = 0; r < kArmLength && state.Arm[arm][r].Tile != kNoTile; ++r) {
+            seen += kPipLanes.ofTile[state.Arm[arm][r].Tile];
         }
     }
     for (int slot = 0; slot < kHandSlots && hand[slot] != kNoTile; ++slot) {
-        SeeTile(unseen, hand[slot]);
+        seen += kPipLanes.ofTile[hand[slot]];
+    }
+    Unseen unseen;
+    for (int pip = 0; pip < 7; ++pip) {
+        unseen.ofPip[pip] = 7 - static_cast<int32_t>(seen >> (8 * pip) & 0xFF);
     }
     return unseen;
 }
@@ -69,18 +86,37 @@ int32_t LackedPips(const GameState& state, int seat) {
     return lacked;
 }
 
+int32_t PipsShown(int32_t tile) {
+    return 1 << LowPip(tile) | 1 << HighPip(tile);
+}
+
 struct Judge {
     const HandSlots& hand;
+    int held;
+    int32_t shows[kHandSlots];  // the pips each tile in hand shows, one bit each
     Unseen unseen;
     int32_t lacked;
 };
+
+Judge JudgeFor(const GameState& state, const HandSlots& hand) {
+    Judge judge{hand,
+                TilesHeld(hand),
+                {},
+                CountUnseen(state, hand),
+                LackedPips(state, NextOpponent(state, state.CurrentPlayer))};
+    for (int slot = 0; slot < judge.held; ++slot) {
+        judge.shows[slot] = PipsShown(hand[slot]);
+    }
+    return judge;
+}
 
 // The value of laying hand[slot], leaving the ends a and b open.
 int32_t ValueOf(const Judge& judge, int slot, int32_t a, int32_t b) {
     const int32_t tile = judge.hand[slot];
     int32_t value = kPerPip * PipTotal(tile) + (IsDouble(tile) ? kDoubleBonus : 0);
-    for (int s = 0; s < kHandSlots && judge.hand[s] != kNoTile; ++s) {
-        if (s != slot && (Shows(judge.hand[s], a) || Shows(judge.hand[s], b))) {
+    const int32_t ends = 1 << a | 1 << b;
+    for (int s = 0; s < judge.held; ++s) {
+        if (s != slot && (judge.shows[s] & ends) != 0) {
             value += kPerFollowingTile;
         }
     }
@@ -108,7 +144,7 @@ bool Better(int32_t value, int32_t tile, int32_t bestValue, int32_t bestTile) {
 Play ChooseLineLead(const Judge& judge) {
     Play best{0, 0};
     int32_t bestValue = 0;
-    for (int slot = 0; slot < kHandSlots && judge.hand[slot] != kNoTile; ++slot) {
+    for (int slot = 0; slot < judge.held; ++slot) {
         const int32_t tile = judge.hand[slot];
         const int32_t value = ValueOf(judge, slot, LowPip(tile), HighPip(tile));
         if (slot == 0 || Better(value, tile, bestValue, judge.hand[best.slot])) {
@@ -122,15 +158,26 @@ Play ChooseLineLead(const Judge& judge) {
 }  // namespace
 
 Play ChooseLineGamePlay(const GameState& state, const HandSlots& hand) {
-    const int player = state.CurrentPlayer;
-    const Judge judge{hand, CountUnseen(state, hand),
-                      LackedPips(state, NextOpponent(state, player))};
     if (TableIsEmpty(state)) {
-        return ChooseLineLead(judge);
+        return ChooseLineLead(JudgeFor(state, hand));
     }
-    Play best;
-    int32_t bestValue = 0;
+    // Most turns offer one play or none; only a choice needs judging.
+    Play first;
+    int count = 0;
     for (int slot = 0; slot < kHandSlots && hand[slot] != kNoTile; ++slot) {
+        for (int arm : {0, 2}) {
+            if (Shows(hand[slot], state.ArmOpenPip[arm]) && count++ == 0) {
+                first = {slot, arm};
+            }
+        }
+    }
+    if (count <= 1) {
+        return first;
+    }
+    const Judge judge = JudgeFor(state, hand);
+    Play best = first;
+    int32_t bestValue = 0;
+    for (int slot = first.slot; slot < judge.held; ++slot) {
         for (int arm : {0, 2}) {
             const int32_t open = state.ArmOpenPip[arm];
             if (!Shows(hand[slot], open)) {
@@ -138,7 +185,8 @@ Play ChooseLineGamePlay(const GameState& state, const HandSlots& hand) {
             }
             const int32_t value =
                 ValueOf(judge, slot, OuterPipOf(hand[slot], open), state.ArmOpenPip[2 - arm]);
-            if (best.slot == kEmptySlot || Better(value, hand[slot], bestValue, hand[best.slot])) {
+            const bool isFirst = slot == first.slot && arm == first.arm;
+            if (isFirst || Better(value, hand[slot], bestValue, hand[best.slot])) {
                 best = {slot, arm};
                 bestValue = value;
             }
