@@ -6,11 +6,14 @@
 // is the highest positive multiple of 5; when no play scores anywhere it sheds its heaviest fitting
 // tile. Ties go to arm 0, then 2, 1 and 3, and within an arm to the lowest slot. Both levels lead a
 // hand the same way: a double backed by several tiles of its suit, else a tile that counts 5 or 10
-// on its own.
+// on its own. Where nothing scores during play (Draw and Block) the Beginner plays as ever and the
+// Advanced player has rules of its own (line_game_player.cpp).
 #include "ai/computer_player.h"
 
 #include <initializer_list>
 
+#include "ai/line_game_player.h"
+#include "model/rules.h"
 #include "model/tile_set.h"
 
 namespace pipwick {
@@ -199,6 +202,10 @@ Play ChooseLead(const HandSlots& hand) {
 }
 
 Play ChooseComputerPlay(const GameState& state, const HandSlots& hand, Level level) {
+    const bool lineGame = !ScoresDuringPlay(state.Rules);
+    if (lineGame && level != Level::Beginner) {
+        return ChooseLineGamePlay(state, hand);
+    }
     if (TableIsEmpty(state)) {
         return ChooseLead(hand);
     }

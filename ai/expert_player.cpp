@@ -27,9 +27,10 @@
 // astray. The playouts are the engine's own rules, reached through HandPlayout, so scoring, the
 // spinner and the end of the hand are never written twice.
 //
-// A hand's outcome is scored as the Expert's gain less the mean gain of the others. A hand that
-// ends the game outweighs any points: winning it is worth more than a bigger play that does not,
-// and letting another player reach 250 is the worst result there is. Playing out to the end of the
+// A hand's outcome is scored as the Expert's gain less the mean gain of the others; with partners
+// the gain is the pair's and the others are the other pair. A hand that ends the game outweighs
+// any points: winning it is worth more than a bigger play that does not, and letting another side
+// reach the target is the worst result there is. Playing out to the end of the
 // hand, rather than a few moves, matters because the hand's pips go to whoever goes out.
 //
 // Nothing here draws by choice: a computer player draws only when nothing fits, and then there is
@@ -49,6 +50,7 @@
 #include "ai/computer_player.h"
 #include "ai/hidden_tiles.h"
 #include "ai/past_choices.h"
+#include "model/rules.h"
 
 namespace pipwick {
 
@@ -102,6 +104,12 @@ uint64_t ViewSeed(const ExpertView& view) {
     };
     mix(view.Seat);
     mix(view.PlayerCount);
+    // All Fives alone mixes nothing more, so that its games stay as they have always been.
+    if (view.Rules != GameRules{}) {
+        mix(static_cast<int32_t>(view.Rules.Game));
+        mix(view.Rules.Partners);
+        mix(view.Rules.Target);
+    }
     for (int32_t tile : view.Hand) {
         mix(tile);
     }
@@ -311,11 +319,11 @@ int Choose(const std::vector<double>& values, int deals, int count, const bool* 
 
 }  // namespace
 
-HandObjective::HandObjective(const ExpertView& view) : seat_(view.Seat) {
+HandObjective::HandObjective(const ExpertView& view) : seat_(view.Seat), rules_(view.Rules) {
     GameState seats{};
     seats.PlayerCount = view.PlayerCount;
     for (int player = 1; player <= 4; ++player) {
-        other_[player] = player != view.Seat && TakesPart(seats, player);
+        other_[player] = !ShareScore(rules_, player, view.Seat) && TakesPart(seats, player);
         others_ += other_[player] ? 1 : 0;
         before_[player] = view.Scores[player];
     }
@@ -323,7 +331,7 @@ HandObjective::HandObjective(const ExpertView& view) : seat_(view.Seat) {
 
 double HandObjective::Value(const PlayoutOutcome& outcome) const {
     if (outcome.Winner != 0) {
-        return outcome.Winner == seat_ ? kGameWon : -kGameWon;
+        return ShareScore(rules_, outcome.Winner, seat_) ? kGameWon : -kGameWon;
     }
     int32_t othersGain = 0;
     for (int player = 1; player <= 4; ++player) {

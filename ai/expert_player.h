@@ -20,8 +20,9 @@ struct ExpertOptions {
     uint64_t Salt = 0;
 };
 
-// How a hand played out ends for the view's seat: its gain less the mean gain of the others who
-// take part, or a fixed large amount when the hand ended the game, won or lost.
+// How a hand played out ends for the view's seat: its side's gain less the mean gain of the others
+// who take part (with partners, the other pair's gain), or a fixed large amount when the hand
+// ended the game, won or lost.
 class HandObjective {
   public:
     static constexpr double kGameWon = 1000.0;
@@ -30,6 +31,7 @@ class HandObjective {
 
   private:
     int seat_;
+    GameRules rules_;
     bool other_[5] = {};
     int others_ = 0;
     int32_t before_[5] = {};

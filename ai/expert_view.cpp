@@ -9,6 +9,7 @@ ExpertView MakeExpertView(const GameState& state, int seat, const SeatLevels& le
     ExpertView view{};
     view.Seat = seat;
     view.PlayerCount = state.PlayerCount;
+    view.Rules = state.Rules;
     std::copy(std::begin(state.Hand[seat]), std::end(state.Hand[seat]), view.Hand);
     for (int player = 1; player <= 4; ++player) {
         view.HandCount[player] = TakesPart(state, player) ? HandCount(state, player) : 0;
@@ -41,6 +42,7 @@ void FillPublicState(const ExpertView& view, GameState& state) {
     std::copy(std::begin(view.Hand), std::end(view.Hand), state.Hand[view.Seat]);
     std::copy(std::begin(view.Scores), std::end(view.Scores), state.Scores);
     state.PlayerCount = view.PlayerCount;
+    state.Rules = view.Rules;
     state.BonePileNext = kDeckSize - view.BonePileCount;
     state.NextLeader = view.NextLeader;
     state.ConsecutivePasses = view.ConsecutivePasses;

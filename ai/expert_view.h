@@ -32,6 +32,7 @@ struct SeatLevels {
 struct ExpertView {
     int32_t Seat;
     int32_t PlayerCount;
+    GameRules Rules;
     int32_t Hand[kHandSlots];
     int32_t HandCount[5];
     int32_t BonePileCount;

@@ -170,6 +170,11 @@ void ReadLaidAt(const HandHistory& history, LaidAt& laidAt) {
 bool TableBefore(const ExpertView& view, const LaidAt& laidAt, int event, GameState& table) {
     ResetGameState(table);
     table.PlayerCount = view.PlayerCount;
+    table.Rules = view.Rules;
+    // The player who chose, and what he had seen happen by then.
+    table.CurrentPlayer = view.History.Events[event].Player;
+    table.History = view.History;
+    table.History.Count = event;
     int32_t first = kNoTile;
     for (int32_t tile = 1; tile <= kTileCount; ++tile) {
         if (laidAt[tile] < event && (first == kNoTile || laidAt[tile] < laidAt[first])) {

@@ -1,4 +1,6 @@
 // Whole games between computer players, as the simulator plays them: one iteration is one game.
+// Each game kind is played alone at two, three and four players and in pairs at four, so that one
+// run puts the games per second of every kind side by side.
 #include <benchmark/benchmark.h>
 
 #include "sim/match.h"
@@ -6,10 +8,19 @@
 namespace pipwick {
 namespace {
 
+GameRules RulesOf(int64_t game, int64_t partners) {
+    GameRules rules;
+    rules.Game = static_cast<DominoGame>(game);
+    rules.Partners = static_cast<int32_t>(partners);
+    rules.Target = rules.Game == DominoGame::AllFives ? kAllFivesTarget : kDefaultTarget;
+    return rules;
+}
+
+// Arguments: players, game (0 All Fives, 1 Draw, 2 Block), partners.
 void WholeGames(benchmark::State& run) {
     const int32_t players = static_cast<int32_t>(run.range(0));
     const int32_t levels[5] = {0, 1, 1, 1, 1};
-    Match match(players, levels, 1.0, 7);
+    Match match(players, levels, 1.0, 7, RulesOf(run.range(1), run.range(2)));
     PlayLog noLog;
     for (auto _ : run) {
         benchmark::DoNotOptimize(match.PlayGame(noLog));
@@ -17,7 +28,11 @@ void WholeGames(benchmark::State& run) {
     run.counters["games/s"] =
         benchmark::Counter(static_cast<double>(run.iterations()), benchmark::Counter::kIsRate);
 }
-BENCHMARK(WholeGames)->Arg(2)->Arg(3)->Arg(4)->Unit(benchmark::kMicrosecond);
+BENCHMARK(WholeGames)
+    ->ArgNames({"players", "game", "partners"})
+    ->ArgsProduct({{2, 3, 4}, {0, 1, 2}, {0}})
+    ->ArgsProduct({{4}, {0, 1, 2}, {1}})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace pipwick

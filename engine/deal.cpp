@@ -4,11 +4,13 @@
 #include "engine/board_layout.h"
 #include "engine/game.h"
 #include "engine/random_generator.h"
+#include "model/rules.h"
 
 namespace pipwick {
 
 void Game::NewGame() {
     state_.GameInProgress = 1;
+    state_.Rules = RulesForNewGame(settings_, state_.PlayerCount);
     for (int32_t& score : state_.Scores) {
         score = 0;
     }
@@ -45,8 +47,9 @@ void Game::StartHand() {
     }
     view_->RepaintTable();
     view_->ResetHandWindows();
-    // With four players the whole set is dealt and the bone pile is empty from the start.
-    view_->SetDrawPassLabel(state_.PlayerCount == 4);
+    // With four players the whole set is dealt and the bone pile is empty from the start; in Block
+    // nobody draws from it.
+    view_->SetDrawPassLabel(!MayDraw(state_));
     state_.CurrentPlayer = state_.NextLeader;
     state_.NextLeader = NextPlayer(state_, state_.NextLeader);
     view_->Announce({AnnouncementKind::kDown, state_.CurrentPlayer});

@@ -2,14 +2,36 @@
 
 #include <cstdint>
 
+#include "model/game_kind.h"
+
 namespace pipwick {
 
 // What the rules and the computer players read of the player's preferences: who plays at which
-// level, and how fast the game moves. Names, voices and looks are the windows' business.
+// level, how fast the game moves, and which game the next New starts. Names, voices and looks are
+// the windows' business.
 struct GameSettings {
     int32_t PlayerLevel[5] = {0, 0, 1, 1, 1};  // read through LevelFromSetting
     int32_t Speed = 8;                         // tile flight speed 1..10
     int32_t PlayDelay = 2;                     // seconds before a computer player moves
+    int32_t Game = 0;                          // the DominoGame the next New starts
+    int32_t Partners = 0;                      // 1: play in pairs when four play
+    int32_t PlayTo = kDefaultTarget;           // Draw's and Block's target, one of kTargetChoices
 };
+
+// The rules a new game of playerCount players takes from the settings. Partners need a table of
+// four; an unknown game is All Fives, which plays to 250 whatever PlayTo says, and a PlayTo that
+// is no choice plays to 100.
+constexpr GameRules RulesForNewGame(const GameSettings& settings, int32_t playerCount) {
+    GameRules rules;
+    rules.Game =
+        IsDominoGame(settings.Game) ? static_cast<DominoGame>(settings.Game) : DominoGame::AllFives;
+    rules.Partners = settings.Partners != 0 && playerCount == 4 ? 1 : 0;
+    if (rules.Game == DominoGame::AllFives) {
+        rules.Target = kAllFivesTarget;
+    } else {
+        rules.Target = IsTargetChoice(settings.PlayTo) ? settings.PlayTo : kDefaultTarget;
+    }
+    return rules;
+}
 
 }  // namespace pipwick

@@ -1,8 +1,10 @@
-// The end of a hand and of the game. The pips left in the hands, rounded to a multiple of 5, go
-// to the winner of the hand; the first score to reach 250 ends the game.
+// The end of a hand and of the game. The pips left in the other side's hands (rounded to a
+// multiple of 5 in All Fives) go to the winner of the hand; the first score to reach the target
+// ends the game.
 #include <initializer_list>
 
 #include "engine/game.h"
+#include "model/rules.h"
 
 namespace pipwick {
 
@@ -22,16 +24,14 @@ void Game::EndHand(int32_t points) {
             pips[player] += PipTotal(state_.Hand[player][slot]);
         }
     }
-    if (state_.PlayerCount == 2) {
+    if (state_.PlayerCount == 2 && state_.Rules.Game == DominoGame::AllFives) {
         AwardTwoPlayerHand(points, pips);
     } else {
         AwardHand(points, pips);
     }
-    for (int player = 1; player <= 4; ++player) {
-        if (state_.Scores[player] >= kWinningScore) {
-            GameOver();
-            return;
-        }
+    if (TargetReached(state_)) {
+        GameOver();
+        return;
     }
     if (playingOut_) {
         handOver_ = true;
@@ -41,7 +41,7 @@ void Game::EndHand(int32_t points) {
     StartHand();
 }
 
-// Two players: the lower count wins the other's pips; equal counts win nothing.
+// All Fives between two: the lower count wins the other's pips; equal counts win nothing, unheard.
 void Game::AwardTwoPlayerHand(int32_t points, const int32_t (&pips)[5]) {
     if (pips[1] == pips[3]) {
         log_->HandEnded(points, 0, 0);
@@ -49,43 +49,60 @@ void Game::AwardTwoPlayerHand(int32_t points, const int32_t (&pips)[5]) {
     }
     const int winner = pips[3] < pips[1] ? 3 : 1;
     const int32_t gain = RoundPips(pips[winner == 3 ? 1 : 3]);
-    state_.Scores[winner] += gain;
+    AddToScore(state_, winner, gain);
     log_->HandEnded(points, winner, gain);
     if (gain > 0 || points > 0) {
         view_->Announce({AnnouncementKind::kDominoesScores, winner, 0, gain + points});
     }
 }
 
-// Three or four players: the player who went out, or in a blocked hand the one strictly lowest,
-// wins the others' pips; a shared lowest count wins nothing.
-void Game::AwardHand(int32_t points, const int32_t (&pips)[5]) {
-    int winner = PlayerWhoWentOut(state_);
-    int32_t total = 0;
+namespace {
+
+// The player who went out wins the hand; in a blocked hand the one strictly lightest, or 0 when
+// players on different sides share the lightest count. Partners who share it win together.
+int HandWinner(const GameState& state, const int32_t (&pips)[5]) {
+    if (const int out = PlayerWhoWentOut(state); out != 0) {
+        return out;
+    }
+    int winner = 0;
+    bool shared = false;
     for (int player = 1; player <= 4; ++player) {
-        if (TakesPart(state_, player)) {
-            total += pips[player];
+        if (!TakesPart(state, player)) {
+            continue;
+        }
+        if (winner == 0 || pips[player] < pips[winner]) {
+            winner = player;
+            shared = false;
+        } else if (pips[player] == pips[winner] && !ShareScore(state.Rules, player, winner)) {
+            shared = true;
         }
     }
+    return shared ? 0 : winner;
+}
+
+// The winner gains the pips of every hand but his own side's, rounded in All Fives.
+int32_t HandAward(const GameState& state, int winner, const int32_t (&pips)[5]) {
+    int32_t against = 0;
+    for (int player = 1; player <= 4; ++player) {
+        if (TakesPart(state, player) && !ShareScore(state.Rules, player, winner)) {
+            against += pips[player];
+        }
+    }
+    return RoundsHandAward(state.Rules) ? RoundPips(against) : against;
+}
+
+}  // namespace
+
+// Every game but All Fives between two: the hand's winner gains the other side's pips, and a
+// blocked hand whose lightest count is shared across the sides wins nothing.
+void Game::AwardHand(int32_t points, const int32_t (&pips)[5]) {
+    const int winner = HandWinner(state_, pips);
     if (winner == 0) {
-        bool shared = false;
-        for (int player = 1; player <= 4; ++player) {
-            if (!TakesPart(state_, player)) {
-                continue;
-            }
-            if (winner == 0 || pips[player] < pips[winner]) {
-                winner = player;
-                shared = false;
-            } else if (pips[player] == pips[winner]) {
-                shared = true;
-            }
-        }
-        if (shared) {
-            log_->HandEnded(points, 0, 0);
-            return;
-        }
+        log_->HandEnded(points, 0, 0);
+        return;
     }
-    const int32_t gain = RoundPips(total - pips[winner]);
-    state_.Scores[winner] += gain;
+    const int32_t gain = HandAward(state_, winner, pips);
+    AddToScore(state_, winner, gain);
     log_->HandEnded(points, winner, gain);
     if (gain == 0 && points == 0) {
         view_->Announce({AnnouncementKind::kDominoes, winner});
@@ -94,8 +111,12 @@ void Game::AwardHand(int32_t points, const int32_t (&pips)[5]) {
     }
 }
 
+// With partners the pair ahead wins: the human's, or else the other, named by seat 2.
 int GameWinner(const GameState& state) {
     const int32_t* scores = state.Scores;
+    if (PlaysInPairs(state.Rules)) {
+        return scores[kHumanSeat] > scores[2] ? kHumanSeat : 2;
+    }
     const int32_t human = scores[kHumanSeat];
     if (human > scores[2] && human > scores[3] && human > scores[4]) {
         return kHumanSeat;

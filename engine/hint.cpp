@@ -5,6 +5,7 @@
 #include "engine/computer_choice.h"
 #include "engine/game.h"
 #include "engine/trial_play.h"
+#include "model/rules.h"
 
 namespace pipwick {
 
@@ -54,7 +55,7 @@ Hint HintForHuman(const GameState& state, const Geometry& geometry) {
     const Play play = ChooseAtLevel(seen, geometry, kHumanSeat, kStrongestLevel);
     Hint hint;
     if (play.slot == kEmptySlot) {
-        hint.kind = BonePileEmpty(seen) ? Hint::Kind::kPass : Hint::Kind::kDraw;
+        hint.kind = MayDraw(seen) ? Hint::Kind::kDraw : Hint::Kind::kPass;
         return hint;
     }
     hint.kind = TableIsEmpty(seen) ? Hint::Kind::kLead : Hint::Kind::kPlay;

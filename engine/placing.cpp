@@ -11,6 +11,7 @@
 
 #include "engine/board_layout.h"
 #include "engine/drop_areas.h"
+#include "model/rules.h"
 
 namespace pipwick {
 
@@ -36,7 +37,7 @@ bool Game::PlaceTile(int player, const Rect& source, int32_t tile, int arm) {
     } else {
         PlaceOnArm(index, tile);
     }
-    if (IsDouble(tile) && state_.SpinnerState == kNoSpinner) {
+    if (IsDouble(tile) && state_.SpinnerState == kNoSpinner && HasSpinner(state_.Rules)) {
         RerootAtSpinner(tile);
         log_->TilePlayed(player, 0, state_.Arm[0][0]);
     } else {

@@ -16,7 +16,7 @@ class RandomGenerator {
     int32_t Between(int32_t min, int32_t max);
 
   private:
-    void Regenerate();
+    void RegenerateWord(int k);
 
     static constexpr int kStateWords = 351;
     uint32_t state_[kStateWords] = {};

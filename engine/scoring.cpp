@@ -1,6 +1,7 @@
 // Scoring during play: after every tile that reaches the table the open ends are added up, and a
 // positive multiple of 5 is scored at once.
 #include "engine/game.h"
+#include "model/rules.h"
 
 namespace pipwick {
 
@@ -44,16 +45,14 @@ int32_t OpenEndScore(const GameState& state) {
 bool Game::AfterPlay(int player) {
     state_.ConsecutivePasses = 0;
     CloseUpHand(player);
-    const int32_t points = OpenEndScore(state_);
+    const int32_t points = ScoresDuringPlay(state_.Rules) ? OpenEndScore(state_) : 0;
     if (points > 0) {
-        state_.Scores[player] += points;
+        AddToScore(state_, player, points);
         log_->PlayScored(player, points);
         view_->Announce({AnnouncementKind::kScores, player, 0, points});
-        for (int p = 1; p <= 4; ++p) {
-            if (state_.Scores[p] >= kWinningScore) {
-                GameOver();
-                return false;
-            }
+        if (TargetReached(state_)) {
+            GameOver();
+            return false;
         }
     } else {
         view_->Announce({AnnouncementKind::kTurn, state_.CurrentPlayer});

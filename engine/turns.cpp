@@ -4,6 +4,7 @@
 #include "engine/computer_choice.h"
 #include "engine/game.h"
 #include "engine/pauses.h"
+#include "model/rules.h"
 
 namespace pipwick {
 
@@ -15,8 +16,9 @@ void Game::RunComputerTurns() {
     }
 }
 
+// Where nobody draws (Block) Draw/Pass always passes.
 void Game::DrawOrPass(int player) {
-    if (player == kHumanSeat && BonePileEmpty(state_)) {
+    if (player == kHumanSeat && !MayDraw(state_)) {
         HumanPasses();
     } else {
         Draw(player);
@@ -53,7 +55,7 @@ void Game::Draw(int player) {
 void Game::ComputerTurn(int player) {
     clock_.WaitMilliseconds(static_cast<uint32_t>(settings_.PlayDelay) * pause::kPerDelaySecond);
     Play play = ChooseComputerMove(player);
-    while (play.slot == kEmptySlot && !BonePileEmpty(state_)) {
+    while (play.slot == kEmptySlot && MayDraw(state_)) {
         DrawOrPass(player);
         clock_.WaitMilliseconds(pause::kAfterDraw);
         play = ChooseComputerMove(player);

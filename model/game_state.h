@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "model/game_kind.h"
 #include "model/geometry.h"
 #include "model/hand_history.h"
 #include "model/tile_set.h"
@@ -14,8 +15,7 @@ constexpr int kDeckSize = 29;       // Deck[0] is always 0
 constexpr int kEmptySlot = 21;      // "no slot" as a hand slot index
 constexpr int kNoSelection = 29;    // SelectedTile when nothing is picked up
 constexpr int kDropSelection = 22;  // SelectHandTile slot that only drops the selection
-constexpr int kWinningScore = 250;
-constexpr int kHumanSeat = 1;  // the other seats are the computer players'
+constexpr int kHumanSeat = 1;       // the other seats are the computer players'
 
 // One tile of the line of play. InnerPip touches the previous tile (toward the root), OuterPip is
 // at the arm's open end; the halves are where the layout put the squares showing them.
@@ -52,6 +52,8 @@ struct GameState {
     int32_t GameInProgress;
     int32_t SelectedTile;
     int32_t PlayerCount;
+    // The game, partners and target of the game under way (model/rules.h asks them).
+    GameRules Rules;
     // Layout state of each arm (board layout): where its next tile goes and which run it is on.
     Point ArmCursor[kArmCount];
     int32_t ArmRunState[kArmCount];

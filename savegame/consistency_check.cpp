@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/rules.h"
+
 namespace pipwick {
 
 namespace {
@@ -151,6 +153,23 @@ bool OpenEndsAreTheLineEnds(const GameState& s) {
     return true;
 }
 
+bool PartnersAtFour(const GameState& s) {
+    return !PlaysInPairs(s.Rules) || s.PlayerCount == 4;
+}
+
+// A pair's points are written to both partners' scores.
+bool PairsShareScores(const GameState& s) {
+    return !PlaysInPairs(s.Rules) || (s.Scores[1] == s.Scores[3] && s.Scores[2] == s.Scores[4]);
+}
+
+bool SpinnerOnlyWhereThereIsOne(const GameState& s) {
+    return HasSpinner(s.Rules) || s.SpinnerState == kNoSpinner;
+}
+
+bool BonePileUntouchedInBlock(const GameState& s) {
+    return DrawsFromPile(s.Rules) || s.BonePileNext == FirstUndealt(s);
+}
+
 struct Rule {
     bool (*holds)(const GameState&);
     SavedGameError error;
@@ -172,6 +191,10 @@ constexpr Rule kRules[] = {
     {SpinnerIsTheRoot, SavedGameError::kSpinnerNotTheRoot},
     {SideArmsOnlyWithSpinner, SavedGameError::kSideArmBeforeSpinner},
     {OpenEndsAreTheLineEnds, SavedGameError::kOpenEndNotTheLineEnd},
+    {PartnersAtFour, SavedGameError::kPartnersWithoutFour},
+    {PairsShareScores, SavedGameError::kPairScoresDiffer},
+    {SpinnerOnlyWhereThereIsOne, SavedGameError::kSpinnerWithoutOne},
+    {BonePileUntouchedInBlock, SavedGameError::kDrawnInBlock},
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/rules.h"
 #include "savegame/consistency_check.h"
 
 namespace pipwick {
@@ -143,6 +144,48 @@ void SettleHands(GameState& s) {
     }
 }
 
+constexpr uint8_t kRulesMark[3] = {'P', 'W', 'X'};
+
+void WriteRules(const GameRules& rules, std::span<uint8_t, kRulesExtensionSize> extension) {
+    namespace at = rules_extension_offset;
+    const auto byte = [&](std::size_t offset) -> uint8_t& {
+        return extension[offset - kSavedGameSize];
+    };
+    std::copy(std::begin(kRulesMark), std::end(kRulesMark), extension.begin());
+    byte(at::kVersion) = kRulesExtensionVersion;
+    byte(at::kGame) = static_cast<uint8_t>(rules.Game);
+    byte(at::kPartners) = static_cast<uint8_t>(rules.Partners);
+    byte(at::kTarget) = static_cast<uint8_t>(TargetScore(rules));
+}
+
+// The extension's own fields, each in its range; the rules it gives must need an extension.
+SavedGameError ReadRules(std::span<const uint8_t, kRulesExtensionSize> extension,
+                         GameRules& rules) {
+    namespace at = rules_extension_offset;
+    const auto byte = [&](std::size_t offset) { return extension[offset - kSavedGameSize]; };
+    if (!std::equal(std::begin(kRulesMark), std::end(kRulesMark), extension.begin()) ||
+        byte(at::kVersion) != kRulesExtensionVersion) {
+        return SavedGameError::kRulesMarkWrong;
+    }
+    if (!IsDominoGame(byte(at::kGame))) {
+        return SavedGameError::kGameOutOfRange;
+    }
+    rules.Game = static_cast<DominoGame>(byte(at::kGame));
+    if (byte(at::kPartners) > 1) {
+        return SavedGameError::kPartnersOutOfRange;
+    }
+    rules.Partners = byte(at::kPartners);
+    rules.Target = byte(at::kTarget);
+    const bool allFives = rules.Game == DominoGame::AllFives;
+    if (allFives ? rules.Target != kAllFivesTarget : !IsTargetChoice(rules.Target)) {
+        return SavedGameError::kTargetOutOfRange;
+    }
+    if (rules == GameRules{}) {
+        return SavedGameError::kRulesNeedNoExtension;
+    }
+    return SavedGameError::kNone;
+}
+
 }  // namespace
 
 const char* DescribeSavedGameError(SavedGameError error) {
@@ -152,7 +195,7 @@ const char* DescribeSavedGameError(SavedGameError error) {
         case SavedGameError::kCannotRead:
             return "the file cannot be read";
         case SavedGameError::kWrongLength:
-            return "the file is not 462 bytes long";
+            return "the file is neither 462 nor 469 bytes long";
         case SavedGameError::kTileOutOfRange:
             return "a tile number above 28";
         case SavedGameError::kDeckStartNotEmpty:
@@ -199,6 +242,24 @@ const char* DescribeSavedGameError(SavedGameError error) {
             return "a side arm open before the spinner's sides";
         case SavedGameError::kOpenEndNotTheLineEnd:
             return "an open end that is not where its arm ends";
+        case SavedGameError::kRulesMarkWrong:
+            return "the rules after the game are not marked PWX, version 1";
+        case SavedGameError::kGameOutOfRange:
+            return "the game is not 0..2";
+        case SavedGameError::kPartnersOutOfRange:
+            return "partners is not 0 or 1";
+        case SavedGameError::kTargetOutOfRange:
+            return "a target the game cannot be played to";
+        case SavedGameError::kRulesNeedNoExtension:
+            return "rules given for All Fives without partners, which is saved without them";
+        case SavedGameError::kPartnersWithoutFour:
+            return "partners at a table of fewer than four";
+        case SavedGameError::kPairScoresDiffer:
+            return "partners with different scores";
+        case SavedGameError::kSpinnerWithoutOne:
+            return "a spinner in a game without one";
+        case SavedGameError::kDrawnInBlock:
+            return "a tile drawn in a game where nobody draws";
     }
     return "unknown error";
 }
@@ -214,9 +275,29 @@ SavedGameImage BuildSavedGameImage(const GameState& state) {
     return image;
 }
 
+std::vector<uint8_t> BuildSavedGame(const GameState& state) {
+    const SavedGameImage image = BuildSavedGameImage(state);
+    const bool extended = state.Rules != GameRules{};
+    std::vector<uint8_t> bytes(extended ? kExtendedSavedGameSize : kSavedGameSize);
+    std::copy(image.begin(), image.end(), bytes.begin());
+    if (extended) {
+        WriteRules(state.Rules, std::span<uint8_t, kRulesExtensionSize>(
+                                    bytes.data() + kSavedGameSize, kRulesExtensionSize));
+    }
+    return bytes;
+}
+
 SavedGameError ReadSavedGameImage(std::span<const uint8_t> bytes, GameState& scratch) {
-    if (bytes.size() != kSavedGameSize) {
+    if (bytes.size() != kSavedGameSize && bytes.size() != kExtendedSavedGameSize) {
         return SavedGameError::kWrongLength;
+    }
+    scratch.Rules = GameRules{};
+    if (bytes.size() == kExtendedSavedGameSize) {
+        const SavedGameError error =
+            ReadRules(bytes.subspan<kSavedGameSize, kRulesExtensionSize>(), scratch.Rules);
+        if (error != SavedGameError::kNone) {
+            return error;
+        }
     }
     std::size_t at = 0;
     ForEachStoredVariable(scratch, [&](int32_t& value) { value = bytes[at++]; });

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "model/game_state.h"
 
@@ -28,6 +29,23 @@ constexpr std::size_t kArmOpenPip = 456;  // arms 0..3
 constexpr std::size_t kBonePileNext = 460;
 constexpr std::size_t kPlayerCount = 461;
 }  // namespace saved_game_offset
+
+// A game other than All Fives without partners adds its rules after the image, in an extension of
+// 7 bytes: the letters "PWX", the extension's version (1), the game (0 All Fives, 1 Draw, 2 Block),
+// partners (0 or 1) and the target score (50, 100, 150, 200 or 250; always 250 in All Fives). An
+// All Fives game without partners has no extension, so its file is the bare image as it has always
+// been, and a file whose extension describes one is refused.
+constexpr std::size_t kRulesExtensionSize = 7;
+constexpr std::size_t kExtendedSavedGameSize = kSavedGameSize + kRulesExtensionSize;
+constexpr uint8_t kRulesExtensionVersion = 1;
+
+namespace rules_extension_offset {
+constexpr std::size_t kMark = kSavedGameSize;  // "PWX"
+constexpr std::size_t kVersion = kSavedGameSize + 3;
+constexpr std::size_t kGame = kSavedGameSize + 4;
+constexpr std::size_t kPartners = kSavedGameSize + 5;
+constexpr std::size_t kTarget = kSavedGameSize + 6;
+}  // namespace rules_extension_offset
 
 // Why a saved game was refused: the file could not be read, had the wrong length, or broke one
 // of the checks every image must pass. The player sees one message for all of them.
@@ -59,23 +77,39 @@ enum class SavedGameError {
     kSpinnerNotTheRoot,      // a spinner state with no double at the root
     kSideArmBeforeSpinner,   // a side arm open or played on before the spinner's sides opened
     kOpenEndNotTheLineEnd,   // an ArmOpenPip that is not where its arm ends
+    // The rules extension.
+    kRulesMarkWrong,        // the extension does not start with "PWX" and version 1
+    kGameOutOfRange,        // not 0..2
+    kPartnersOutOfRange,    // not 0 or 1
+    kTargetOutOfRange,      // not a target the game may be played to
+    kRulesNeedNoExtension,  // All Fives without partners, which is saved without one
+    // Variables that disagree with the rules.
+    kPartnersWithoutFour,  // partners at a table of fewer than four
+    kPairScoresDiffer,     // partners whose scores are not their pair's one score
+    kSpinnerWithoutOne,    // a spinner state in a game that has no spinner
+    kDrawnInBlock,         // a bone pile drawn from in a game where nobody draws
 };
 
 // A short English description of the error, for logs and test output.
 const char* DescribeSavedGameError(SavedGameError error);
 
-// The image of the state's stored variables. A value that does not fit its byte is saved as the
-// nearest one that does: a score above 255 (possible once a game has ended) is saved as 255. A
-// tile caught flying to the table, already laid but still in its hand, is saved as played: out
-// of the hand, the hand closed up. So an image built at any moment of a game as it is played opens
-// again. One built before the first deal has no bone pile (BonePileNext 0), and one of a finished
-// game whose number of players was changed afterwards has hands that no longer fit the count:
-// both are refused.
+// The bytes of a saved game of state: the image alone for All Fives without partners, the image
+// and the rules extension for any other game. This is what a file holds.
+std::vector<uint8_t> BuildSavedGame(const GameState& state);
+
+// The image of the state's stored variables, without the rules. A value that does not fit its byte
+// is saved as the nearest one that does: a score above 255 (possible once a game has ended) is
+// saved as 255. A tile caught flying to the table, already laid but still in its hand, is saved as
+// played: out of the hand, the hand closed up. So an image built at any moment of a game as it is
+// played opens again. One built before the first deal has no bone pile (BonePileNext 0), and one of
+// a finished game whose number of players was changed afterwards has hands that no longer fit the
+// count: both are refused.
 SavedGameImage BuildSavedGameImage(const GameState& state);
 
-// Restores every stored variable of scratch from bytes and checks the result; the other fields of
-// scratch are left alone. On an error scratch holds a half-restored state that must be dropped,
-// which is why the caller passes a copy and keeps its own state until this succeeds.
+// Restores every stored variable of scratch, and its rules, from bytes (an image, with or without
+// the rules extension) and checks the result; the other fields of scratch are left alone. On an
+// error scratch holds a half-restored state that must be dropped, which is why the caller passes a
+// copy and keeps its own state until this succeeds.
 SavedGameError ReadSavedGameImage(std::span<const uint8_t> bytes, GameState& scratch);
 
 // The checks an opened image must pass, on the restored variables, in a fixed order: first that

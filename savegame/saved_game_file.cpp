@@ -44,7 +44,7 @@ std::optional<TemporaryFile> CreateTemporaryBeside(const std::filesystem::path& 
     return std::nullopt;
 }
 
-bool WriteAll(int descriptor, const SavedGameImage& image) {
+bool WriteAll(int descriptor, const std::vector<uint8_t>& image) {
     std::size_t written = 0;
     while (written < image.size()) {
         const ssize_t count = ::write(descriptor, image.data() + written, image.size() - written);
@@ -72,7 +72,7 @@ bool KeepPermissionsOf(const std::filesystem::path& path, int descriptor) {
 // The bytes are on the disk before the rename makes them the file, so a crash leaves the earlier
 // file or the new one, never an empty one.
 bool FillTemporary(const TemporaryFile& temporary, const std::filesystem::path& path,
-                   const SavedGameImage& image) {
+                   const std::vector<uint8_t>& image) {
     const bool filled = KeepPermissionsOf(path, temporary.descriptor) &&
                         WriteAll(temporary.descriptor, image) && ::fsync(temporary.descriptor) == 0;
     return ::close(temporary.descriptor) == 0 && filled;
@@ -82,15 +82,12 @@ bool FillTemporary(const TemporaryFile& temporary, const std::filesystem::path& 
 
 SavedGameError OpenSavedGameFile(const std::filesystem::path& path, const Geometry& geometry,
                                  GameState& state) {
-    const FileContent file = ReadRegularFile(path, kSavedGameSize);
+    const FileContent file = ReadRegularFile(path, kExtendedSavedGameSize);
     if (file.refusal == FileRefusal::kTooLarge) {
         return SavedGameError::kWrongLength;
     }
     if (file.refusal) {
         return SavedGameError::kCannotRead;
-    }
-    if (file.bytes.size() != kSavedGameSize) {
-        return SavedGameError::kWrongLength;
     }
     return OpenSavedGame(file.bytes, geometry, state);
 }
@@ -105,7 +102,7 @@ std::optional<std::string> WriteSavedGameFile(const std::filesystem::path& path,
     if (!temporary) {
         return "cannot create a file beside " + path.string() + ": " + std::strerror(errno);
     }
-    if (!FillTemporary(*temporary, path, BuildSavedGameImage(state))) {
+    if (!FillTemporary(*temporary, path, BuildSavedGame(state))) {
         std::filesystem::remove(temporary->path, error);
         return "cannot write " + temporary->path.string();
     }

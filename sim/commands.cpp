@@ -24,7 +24,7 @@ bool OutputFailed(std::ostream& out, std::ostream& err) {
 }
 
 int PlayGames(const SimOptions& options, std::ostream& out, std::ostream& err) {
-    Match match(options.players, options.levels, options.scale, options.seed);
+    Match match(options.players, options.levels, options.scale, options.seed, options.rules);
     MatchLog log(match, options.trace ? &out : nullptr);
     const auto start = std::chrono::steady_clock::now();
     for (int64_t game = 1; game <= options.games; ++game) {
@@ -38,7 +38,8 @@ int PlayGames(const SimOptions& options, std::ostream& out, std::ostream& err) {
         }
     }
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    PrintSummary(SummaryStream(options, out, err), log.Summary(), options.players, options.json);
+    PrintSummary(SummaryStream(options, out, err), log.Summary(), options.players, options.rules,
+                 options.json);
     if (OutputFailed(out, err)) {
         return 1;
     }
@@ -61,7 +62,7 @@ int ContinueSavedGame(const SimOptions& options, std::ostream& out, std::ostream
         return 1;
     }
     PrintSummary(SummaryStream(options, out, err), log.Summary(), match.State().PlayerCount,
-                 options.json);
+                 match.State().Rules, options.json);
     return OutputFailed(out, err) ? 1 : 0;
 }
 

@@ -15,7 +15,7 @@ using namespace pipwick;
 
 // One hand drawn as the table window would show it, written as a picture.
 int WriteSnapshot(const SimOptions& options) {
-    Match match(options.players, options.levels, options.scale, options.seed);
+    Match match(options.players, options.levels, options.scale, options.seed, options.rules);
     const std::string folder =
         options.resources.empty() ? PIPWICK_BUILT_RESOURCES : options.resources;
     if (auto error = match.DrawTable(options.dominoSet, ResourcesInFolder(folder))) {

@@ -13,7 +13,8 @@ constexpr int kMaxHumanMoves = 100000;
 
 }  // namespace
 
-Match::Match(int32_t players, const int32_t (&levels)[5], double scale, uint64_t seed)
+Match::Match(int32_t players, const int32_t (&levels)[5], double scale, uint64_t seed,
+             const GameRules& rules)
     : geometry_(MakeGeometry(scale, Scaled(640, scale), Scaled(480, scale))),
       seeds_(seed),
       game_(state_, settings_, geometry_, view_, clock_, seeds_) {
@@ -23,6 +24,9 @@ Match::Match(int32_t players, const int32_t (&levels)[5], double scale, uint64_t
         settings_.PlayerLevel[seat] = levels[seat];
     }
     settings_.PlayDelay = 0;
+    settings_.Game = static_cast<int32_t>(rules.Game);
+    settings_.Partners = rules.Partners;
+    settings_.PlayTo = rules.Target;
 }
 
 std::optional<std::string> Match::DrawTable(int32_t dominoSet, const ResourceSource& source) {

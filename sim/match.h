@@ -21,7 +21,9 @@ namespace pipwick {
 // through the human's own moves: it leads and plays by clicking, draws and passes with Draw/Pass.
 class Match {
   public:
-    Match(int32_t players, const int32_t (&levels)[5], double scale, uint64_t seed);
+    // Every game is played by rules: All Fives, every player for himself, unless told otherwise.
+    Match(int32_t players, const int32_t (&levels)[5], double scale, uint64_t seed,
+          const GameRules& rules = {});
 
     // Plays one whole game; every move goes to log. Returns false if the game did not end
     // within a sane number of the human's moves.

@@ -2,6 +2,9 @@
 
 #include <cstdio>
 
+#include "model/rules.h"
+#include "sim/options.h"
+
 namespace pipwick {
 
 namespace {
@@ -21,6 +24,21 @@ void MatchLog::StartGame(int64_t game) {
 void MatchLog::ContinueHand() {
     ++summary_.hands;
     ++hand_;
+    WriteRules();
+}
+
+void MatchLog::GameStarted() {
+    WriteRules();
+}
+
+// All Fives alone writes no record of its rules, so its traces read as they always have.
+void MatchLog::WriteRules() {
+    const GameRules& rules = match_.State().Rules;
+    if (!Tracing() || rules == GameRules{}) {
+        return;
+    }
+    *trace_ << R"({"event":"game","game":")" << SimGameName(rules.Game) << R"(","partners":)"
+            << rules.Partners << R"(,"target":)" << TargetScore(rules) << "}\n";
 }
 
 void MatchLog::HandStarted() {
@@ -49,8 +67,8 @@ void MatchLog::TilePlayed(int player, int armIndex, const PlacedTile& record) {
     WriteRect(*trace_, record.InnerHalf);
     *trace_ << R"(,"outerHalf":)";
     WriteRect(*trace_, record.OuterHalf);
-    *trace_ << R"(,"score":)" << OpenEndScore(state) << R"(,"spinner":)" << state.SpinnerState
-            << "}\n";
+    const int32_t score = ScoresDuringPlay(state.Rules) ? OpenEndScore(state) : 0;
+    *trace_ << R"(,"score":)" << score << R"(,"spinner":)" << state.SpinnerState << "}\n";
 }
 
 void MatchLog::TileDrawn(int player, int32_t tile) {
@@ -105,12 +123,13 @@ struct Figures {
     double blockedShare = 0;
 };
 
-Figures Derive(const MatchSummary& s) {
+// Partners' scores are their pair's, so a pair's points are counted once, at seats 1 and 2.
+Figures Derive(const MatchSummary& s, const GameRules& rules) {
     Figures f;
     int64_t points = 0;
     for (int player = 1; player <= 4; ++player) {
         f.averageScore[player] = s.games > 0 ? double(s.finalScoreTotal[player]) / s.games : 0;
-        points += s.finalScoreTotal[player];
+        points += player <= 2 || !PlaysInPairs(rules) ? s.finalScoreTotal[player] : 0;
     }
     f.pointsPerHand = s.hands > 0 ? double(points) / s.hands : 0;
     f.blockedShare = s.hands > 0 ? double(s.blockedHands) / s.hands : 0;
@@ -125,21 +144,40 @@ std::string Format(const char* format, double value) {
 
 }  // namespace
 
-void PrintSummary(std::ostream& out, const MatchSummary& s, int32_t players, bool json) {
-    const Figures f = Derive(s);
+void PrintSummary(std::ostream& out, const MatchSummary& s, int32_t players, const GameRules& rules,
+                  bool json) {
+    const Figures f = Derive(s, rules);
+    const bool plain = rules == GameRules{};
+    // With partners a game's winner is seat 1 for the pair of seats 1 and 3, seat 2 for the other.
+    const int64_t pairWins[2] = {s.wins[1] + s.wins[3], s.wins[2] + s.wins[4]};
     if (json) {
-        out << R"({"players":)" << players << R"(,"games":)" << s.games << R"(,"hands":)" << s.hands
-            << R"(,"plays":)" << s.plays << R"(,"wins":[)" << s.wins[1] << ',' << s.wins[2] << ','
-            << s.wins[3] << ',' << s.wins[4] << R"(],"averageScore":[)";
+        out << R"({"players":)" << players;
+        if (!plain) {
+            out << R"(,"game":")" << SimGameName(rules.Game) << R"(","partners":)"
+                << (rules.Partners != 0 ? "true" : "false") << R"(,"target":)"
+                << TargetScore(rules);
+        }
+        out << R"(,"games":)" << s.games << R"(,"hands":)" << s.hands << R"(,"plays":)" << s.plays
+            << R"(,"wins":[)" << s.wins[1] << ',' << s.wins[2] << ',' << s.wins[3] << ','
+            << s.wins[4] << R"(],"averageScore":[)";
         for (int player = 1; player <= 4; ++player) {
             out << Format("%.2f", f.averageScore[player]) << (player < 4 ? "," : "]");
         }
         out << R"(,"pointsPerHand":)" << Format("%.3f", f.pointsPerHand) << R"(,"blockedShare":)"
-            << Format("%.4f", f.blockedShare) << "}\n";
+            << Format("%.4f", f.blockedShare);
+        if (PlaysInPairs(rules)) {
+            out << R"(,"pairWins":[)" << pairWins[0] << ',' << pairWins[1] << ']';
+        }
+        out << "}\n";
         return;
     }
-    out << "players           " << players << "\n"
-        << "games             " << s.games << "\n"
+    out << "players           " << players << "\n";
+    if (!plain) {
+        out << "game              " << SimGameName(rules.Game) << "\n"
+            << "partners          " << (rules.Partners != 0 ? "yes" : "no") << "\n"
+            << "target            " << TargetScore(rules) << "\n";
+    }
+    out << "games             " << s.games << "\n"
         << "hands             " << s.hands << "\n"
         << "plays             " << s.plays << "\n";
     for (int player = 1; player <= 4; ++player) {
@@ -148,6 +186,10 @@ void PrintSummary(std::ostream& out, const MatchSummary& s, int32_t players, boo
     }
     out << "points per hand   " << Format("%.3f", f.pointsPerHand) << "\n"
         << "blocked hands     " << Format("%.2f", 100 * f.blockedShare) << "%\n";
+    if (PlaysInPairs(rules)) {
+        out << "pair of seats 1 and 3  wins " << pairWins[0] << "\n"
+            << "pair of seats 2 and 4  wins " << pairWins[1] << "\n";
+    }
 }
 
 }  // namespace pipwick

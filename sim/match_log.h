@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "engine/play_log.h"
+#include "model/game_kind.h"
 #include "sim/match.h"
 
 namespace pipwick {
@@ -30,6 +31,7 @@ class MatchLog : public PlayLog {
     void TraceHands(int64_t hands) { traceHands_ = hands; }
     const MatchSummary& Summary() const { return summary_; }
 
+    void GameStarted() override;
     void HandStarted() override;
     void TilePlayed(int player, int armIndex, const PlacedTile& record) override;
     void TileDrawn(int player, int32_t tile) override;
@@ -39,6 +41,7 @@ class MatchLog : public PlayLog {
 
   private:
     void WriteScores();
+    void WriteRules();
     bool Tracing() const {
         return trace_ != nullptr && (traceHands_ == 0 || handsEnded_ < traceHands_);
     }
@@ -52,7 +55,9 @@ class MatchLog : public PlayLog {
     int64_t handsEnded_ = 0;
 };
 
-// The summary depends only on the options and the seed, so two runs print the same text.
-void PrintSummary(std::ostream& out, const MatchSummary& summary, int32_t players, bool json);
+// The summary depends only on the options and the seed, so two runs print the same text. A game
+// other than All Fives alone adds its rules and, with partners, each pair's wins.
+void PrintSummary(std::ostream& out, const MatchSummary& summary, int32_t players,
+                  const GameRules& rules, bool json);
 
 }  // namespace pipwick

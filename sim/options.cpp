@@ -1,12 +1,14 @@
 #include "sim/options.h"
 
 #include <charconv>
+#include <initializer_list>
 #include <string_view>
 
 namespace pipwick {
 
 const char* const kSimUsage =
     "usage: pipwick-sim [--games N] [--players 2|3|4] [--levels L1,L2,L3,L4] [--seed S]\n"
+    "                   [--game fives|draw|block] [--partners] [--target N]\n"
     "                   [--scale 1|1.5|2] [--json] [--trace]\n"
     "       pipwick-sim --snapshot FILE.bmp [--set 1..7] [--scale 1|1.5|2] [--seed S]\n"
     "                   [--players 2|3|4] [--levels L1,L2,L3,L4] [--resources DIR] [--trace]\n"
@@ -17,6 +19,9 @@ const char* const kSimUsage =
     "standard output and the summary to standard error. The rate of play goes to standard error.\n"
     "--snapshot plays one hand and writes the table as it stood at the end of that hand as a\n"
     "24-bit bitmap, drawn with domino set N (default 2) from the built artwork in DIR.\n"
+    "--game chooses the game (default fives, All Fives); --partners pairs seats 1 and 3 against\n"
+    "2 and 4 (four players only); --target N ends draw and block at 50, 100 (default), 150, 200\n"
+    "or 250 points.\n"
     "--open plays a saved game on from where it was saved to the game's end, with as many\n"
     "players as it has; a file the game would not open prints \"Can't open game!\".\n";
 
@@ -60,11 +65,60 @@ bool ParseScale(std::string_view text, double& scale) {
     return true;
 }
 
+bool ParseGame(std::string_view text, DominoGame& game) {
+    for (DominoGame each : {DominoGame::AllFives, DominoGame::Draw, DominoGame::Block}) {
+        if (text == SimGameName(each)) {
+            game = each;
+            return true;
+        }
+    }
+    return false;
+}
+
+// The options that only make sense together, checked once every option is read.
+bool CheckGameOptions(SimOptions& options, bool targetGiven, std::string& error) {
+    GameRules& rules = options.rules;
+    if (!options.open.empty() && (rules != GameRules{} || targetGiven)) {
+        error =
+            "--open plays the saved game's own rules: it takes no --game, --partners or --target";
+        return false;
+    }
+    if (rules.Partners != 0 && options.players != 4) {
+        error = "--partners needs --players 4";
+        return false;
+    }
+    if (rules.Game == DominoGame::AllFives && targetGiven) {
+        error = "All Fives always plays to 250: --target is for draw and block";
+        return false;
+    }
+    if (rules.Game != DominoGame::AllFives && !targetGiven) {
+        rules.Target = kDefaultTarget;
+    }
+    return true;
+}
+
 }  // namespace
 
+const char* SimGameName(DominoGame game) {
+    switch (game) {
+        case DominoGame::Draw:
+            return "draw";
+        case DominoGame::Block:
+            return "block";
+        case DominoGame::AllFives:
+            break;
+    }
+    return "fives";
+}
+
 bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std::string& error) {
+    bool targetGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view name = argv[i];
+        if (name == "--partners") {
+            options.rules.Partners = 1;
+            continue;
+        }
         if (name == "--json") {
             options.json = true;
             continue;
@@ -103,6 +157,11 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std
         } else if (name == "--resources") {
             options.resources = value;
             ok = !value.empty();
+        } else if (name == "--game") {
+            ok = ParseGame(value, options.rules.Game);
+        } else if (name == "--target") {
+            ok = ParseNumber(value, options.rules.Target) && IsTargetChoice(options.rules.Target);
+            targetGiven = true;
         } else if (name == "--open") {
             options.open = value;
             ok = !value.empty();
@@ -119,7 +178,7 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std
         error = "--open plays the one saved game: it takes no --games or --snapshot";
         return false;
     }
-    return true;
+    return CheckGameOptions(options, targetGiven, error);
 }
 
 }  // namespace pipwick

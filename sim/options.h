@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/game_kind.h"
+
 namespace pipwick {
 
 struct SimOptions {
@@ -18,7 +20,11 @@ struct SimOptions {
     int32_t dominoSet = 2;
     std::string resources;  // the folder of the built artwork
     std::string open;       // a saved game to play on to its end
+    GameRules rules;        // the game, partners and target; All Fives alone unless told
 };
+
+// The simulator's name of each game, as --game takes it: fives, draw, block.
+const char* SimGameName(DominoGame game);
 
 // Reads the command line; on a bad option returns false and says why in error.
 bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std::string& error);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/rules.h"
+
 namespace pipwick {
 
 void ScoreSheet::Begin(const int32_t (&scores)[5]) {
@@ -36,11 +38,11 @@ void ScoreSheet::HandStarted() {
 }
 
 void ScoreSheet::PlayScored(int player, int32_t points) {
-    scores_[player] += points;
+    AddPoints(player, points);
     lastScorer_ = player;
     lastScore_ = points;
     if (SheetRow* row = HandInPlay()) {
-        row->scores[player] = scores_[player];
+        std::copy(std::begin(scores_), std::end(scores_), row->scores);
     }
     Changed();
 }
@@ -50,7 +52,7 @@ void ScoreSheet::HandEnded(int32_t points, int winner, int32_t gain) {
     if (row == nullptr) {
         return;
     }
-    scores_[winner] += gain;
+    AddPoints(winner, gain);
     row->outcome = winner == 0 ? HandOutcome::kNoWinner : HandOutcome::kWon;
     row->winner = winner;
     row->lastPlayPoints = points;
@@ -70,6 +72,15 @@ void ScoreSheet::GameEnded(int /*winner*/) {
     Changed();
 }
 
+// With partners a pair's points go to both partners' scores, as in the game.
+void ScoreSheet::AddPoints(int player, int32_t points) {
+    for (int seat = 1; seat <= 4; ++seat) {
+        if (player != 0 && ShareScore(state_.Rules, player, seat)) {
+            scores_[seat] += points;
+        }
+    }
+}
+
 SheetRow* ScoreSheet::HandInPlay() {
     if (rows_.empty() || rows_.back().outcome != HandOutcome::kInPlay) {
         return nullptr;
@@ -80,7 +91,7 @@ SheetRow* ScoreSheet::HandInPlay() {
 std::vector<int> ScoreSheet::Players() const {
     std::vector<int> players;
     for (int player = 1; player <= 4; ++player) {
-        if (TakesPart(playerCount_, player)) {
+        if (TakesPart(playerCount_, player) && PartnerOf(state_.Rules, player) >= player) {
             players.push_back(player);
         }
     }

@@ -16,7 +16,7 @@ enum class HandOutcome {
     kWon,
     // Nobody won the pips: equal counts in a blocked hand.
     kNoWinner,
-    // winner's play brought a score to 250 and ended the game before the hand was over.
+    // winner's play brought a score to the target and ended the game before the hand was over.
     kGameEnded,
 };
 
@@ -47,7 +47,10 @@ class ScoreSheet : public PlayLog {
 
     const std::vector<SheetRow>& Rows() const { return rows_; }
     int32_t PlayerCount() const { return playerCount_; }
-    // The seats taking part, in seat order.
+    // The rules of the game on the sheet: its target, and whether it speaks of pairs.
+    const GameRules& Rules() const { return state_.Rules; }
+    // The seats taking part, in seat order; with partners, the first seat of each pair, which
+    // stands for the pair.
     std::vector<int> Players() const;
     const int32_t (&StartingScores() const)[5] { return startingScores_; }
     // Every player's score at the start and after each hand on the sheet (the hand in play
@@ -61,6 +64,7 @@ class ScoreSheet : public PlayLog {
     void GameEnded(int winner) override;
 
   private:
+    void AddPoints(int player, int32_t points);
     SheetRow* HandInPlay();
     void Begin(const int32_t (&scores)[5]);
     void Changed();

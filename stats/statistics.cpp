@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "model/game_kind.h"
+
 namespace pipwick {
 
 namespace {
@@ -15,8 +17,24 @@ GameTally& ByLevel(Statistics& statistics, const GameKind& kind) {
     return statistics.byLevel[kind.level];
 }
 
+GameTally& ByGame(Statistics& statistics, const GameKind& kind) {
+    return statistics.byGame[GameRow(kind)];
+}
+
 bool BelowCap(int64_t count) {
     return count < kMostCount;
+}
+
+// A count may go up only if each of the three views of the games has room for it.
+bool RoomFor(Statistics& statistics, const GameKind& kind, int64_t GameTally::*count) {
+    return BelowCap(ByPlayers(statistics, kind).*count) &&
+           BelowCap(ByLevel(statistics, kind).*count) && BelowCap(ByGame(statistics, kind).*count);
+}
+
+void CountGame(Statistics& statistics, const GameKind& kind, int64_t GameTally::*count) {
+    ++(ByPlayers(statistics, kind).*count);
+    ++(ByLevel(statistics, kind).*count);
+    ++(ByGame(statistics, kind).*count);
 }
 
 bool WithinCap(int64_t count, int64_t most) {
@@ -30,15 +48,22 @@ bool WithinCaps(const GameTally& tally) {
 
 }  // namespace
 
+int GameRow(const GameKind& kind) {
+    return kind.game * 2 + kind.partners;
+}
+
 bool IsCountable(const GameKind& kind) {
     return kind.players >= 2 && kind.players <= 4 && kind.level >= 0 &&
-           kind.level < kStatisticsLevels;
+           kind.level < kStatisticsLevels && IsDominoGame(kind.game) &&
+           (kind.partners == 0 || (kind.partners == 1 && kind.players == 4));
 }
 
 bool WithinCaps(const Statistics& s) {
     return std::all_of(std::begin(s.byPlayers), std::end(s.byPlayers),
                        [](const GameTally& tally) { return WithinCaps(tally); }) &&
            std::all_of(std::begin(s.byLevel), std::end(s.byLevel),
+                       [](const GameTally& tally) { return WithinCaps(tally); }) &&
+           std::all_of(std::begin(s.byGame), std::end(s.byGame),
                        [](const GameTally& tally) { return WithinCaps(tally); }) &&
            WithinCap(s.finalScoreTotal, kMostFinalScoreTotal) &&
            WithinCap(s.currentStreak, kMostCount) && WithinCap(s.longestStreak, kMostCount) &&
@@ -71,14 +96,11 @@ void CountFinishedGame(Statistics& statistics, const GameKind& kind, bool humanW
         return;
     }
     int64_t GameTally::*outcome = humanWon ? &GameTally::won : &GameTally::lost;
-    if (!BelowCap(ByPlayers(statistics, kind).*outcome) ||
-        !BelowCap(ByLevel(statistics, kind).*outcome) ||
-        (humanWon && !BelowCap(statistics.currentStreak)) ||
+    if (!RoomFor(statistics, kind, outcome) || (humanWon && !BelowCap(statistics.currentStreak)) ||
         statistics.finalScoreTotal + finalScore > kMostFinalScoreTotal) {
         return;
     }
-    ++(ByPlayers(statistics, kind).*outcome);
-    ++(ByLevel(statistics, kind).*outcome);
+    CountGame(statistics, kind, outcome);
     statistics.finalScoreTotal += finalScore;
     statistics.bestFinalScore = std::max(statistics.bestFinalScore, finalScore);
     statistics.currentStreak = humanWon ? statistics.currentStreak + 1 : 0;
@@ -86,12 +108,10 @@ void CountFinishedGame(Statistics& statistics, const GameKind& kind, bool humanW
 }
 
 void CountAbandonedGame(Statistics& statistics, const GameKind& kind) {
-    if (!IsCountable(kind) || !BelowCap(ByPlayers(statistics, kind).abandoned) ||
-        !BelowCap(ByLevel(statistics, kind).abandoned)) {
+    if (!IsCountable(kind) || !RoomFor(statistics, kind, &GameTally::abandoned)) {
         return;
     }
-    ++ByPlayers(statistics, kind).abandoned;
-    ++ByLevel(statistics, kind).abandoned;
+    CountGame(statistics, kind, &GameTally::abandoned);
     statistics.currentStreak = 0;
 }
 

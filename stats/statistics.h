@@ -27,19 +27,29 @@ struct GameTally {
     bool operator==(const GameTally&) const = default;
 };
 
-// What kind of game it was: how many players, and the value of the strongest computer player's
-// Level.
+// A row for each game, alone and with partners: All Fives, All Fives with partners, Draw, ...
+constexpr int kStatisticsGames = 6;
+
+// What kind of game it was: how many players, the value of the strongest computer player's
+// Level, which game (a DominoGame value) and whether in pairs.
 struct GameKind {
     int32_t players = 2;
     int32_t level = 0;
+    int32_t game = 0;
+    int32_t partners = 0;
     bool operator==(const GameKind&) const = default;
 };
 
-// How the human has done over every game on this computer. A game counts as played once it ends at
-// 250; a game given up before that counts as abandoned. Scores are the human's.
+// The row of byGame that counts kind.
+int GameRow(const GameKind& kind);
+
+// How the human has done over every game on this computer. A game counts as played once it reaches
+// its target; a game given up before that counts as abandoned. Scores are the human's (with
+// partners, his pair's), and a game is won when he or his partner wins it.
 struct Statistics {
     GameTally byPlayers[3];  // two, three and four players
     GameTally byLevel[kStatisticsLevels];
+    GameTally byGame[kStatisticsGames];  // by GameRow
     int64_t finalScoreTotal = 0;
     int32_t bestFinalScore = 0;
     // The most one of the human's plays scored.
@@ -61,13 +71,14 @@ GameTally Total(const Statistics& statistics);
 double WinRate(const Statistics& statistics);
 double AverageFinalScore(const Statistics& statistics);
 
-// Whether kind names a number of players and a level the statistics keep.
+// Whether kind names a number of players, a level and a game the statistics keep; partners only
+// at a table of four.
 bool IsCountable(const GameKind& kind);
 // Whether every count is within its cap: none negative, none past kMostCount, the final scores
 // within kMostFinalScoreTotal.
 bool WithinCaps(const Statistics& statistics);
 
-// A game that ended at 250. Winning lengthens the streak; losing ends it.
+// A game that reached its target. Winning lengthens the streak; losing ends it.
 void CountFinishedGame(Statistics& statistics, const GameKind& kind, bool humanWon,
                        int32_t finalScore);
 // A game given up before the end. It ends a winning streak, so that giving up a game about to be

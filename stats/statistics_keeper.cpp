@@ -2,11 +2,15 @@
 
 #include <algorithm>
 
+#include "model/rules.h"
+
 namespace pipwick {
 
 GameKind KindOfGame(const GameState& state, const GameSettings& settings) {
     GameKind kind;
     kind.players = state.PlayerCount;
+    kind.game = static_cast<int32_t>(state.Rules.Game);
+    kind.partners = PlaysInPairs(state.Rules) ? 1 : 0;
     for (int player = 2; player <= 4; ++player) {
         if (TakesPart(state, player)) {
             const Level level = LevelFromSetting(settings.PlayerLevel[player]);
@@ -70,7 +74,8 @@ void StatisticsKeeper::HandEnded(int32_t /*points*/, int /*winner*/, int32_t /*g
 
 void StatisticsKeeper::GameEnded(int winner) {
     if (underWay_) {
-        CountFinishedGame(statistics_, kind_, winner == kHumanSeat, state_.Scores[kHumanSeat]);
+        const bool humanWon = winner != 0 && ShareScore(state_.Rules, winner, kHumanSeat);
+        CountFinishedGame(statistics_, kind_, humanWon, ShownScore(state_, kHumanSeat));
         underWay_ = false;
     }
     DropKeptGame();

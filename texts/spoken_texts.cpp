@@ -60,15 +60,15 @@ std::string PassNews(const std::string& player) {
     return player + " passes";
 }
 
-std::string HandOverNews(const std::string& winner, int32_t gain) {
+std::string HandOverNews(const std::string& winner, int32_t gain, bool pair) {
     if (winner.empty()) {
         return "The hand is over: nobody wins";
     }
-    return "The hand is over: " + winner + " wins " + std::to_string(gain);
+    return "The hand is over: " + winner + (pair ? " win " : " wins ") + std::to_string(gain);
 }
 
-std::string GameOverNews(const std::string& winner) {
-    return "The game is over: " + winner + " wins";
+std::string GameOverNews(const std::string& winner, bool pair) {
+    return "The game is over: " + winner + (pair ? " win" : " wins");
 }
 
 }  // namespace pipwick::text

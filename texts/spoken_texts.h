@@ -51,7 +51,8 @@ std::string PlayNews(const std::string& player, int32_t tile, int arm, int32_t s
 std::string DrawNews(const std::string& player, int32_t tile, bool shown);
 std::string PassNews(const std::string& player);
 // winner is empty when nobody won the hand's pips.
-std::string HandOverNews(const std::string& winner, int32_t gain);
-std::string GameOverNews(const std::string& winner);
+// pair: winner names two partners ("Lefty and RightStuff"), who win together.
+std::string HandOverNews(const std::string& winner, int32_t gain, bool pair = false);
+std::string GameOverNews(const std::string& winner, bool pair = false);
 
 }  // namespace pipwick::text

@@ -20,6 +20,11 @@ constexpr const char* kWontPlayThere = "That domino won't play there!";
 constexpr const char* kHandOver = "        This hand is over.";
 constexpr const char* kComputerWins = "This game is over.  %s is the winner.";
 constexpr const char* kHumanWins = "Congratulations!  You won the game!";
+// The game's end with partners.
+constexpr const char* kHumanPairWins = "Congratulations!  You and %1 won the game!";
+constexpr const char* kPairWins = "This game is over.  %1 are the winners.";
+// The end of a hand or game of any game but All Fives alone: "Draw: This hand is over."
+constexpr const char* kPopupOfGame = "%1: %2";
 
 // The command line.
 constexpr const char* kVersionLine = "Pipwick " PIPWICK_VERSION;
@@ -87,9 +92,18 @@ constexpr const char* kHintPass = "Pass";
 // The status line while the pointer is over an end the picked-up tile fits.
 constexpr const char* kPreview = "%1 here scores nothing";
 constexpr const char* kPreviewScoring = "%1 here scores %2";
+// ... in a game where nothing scores during play.
+constexpr const char* kPreviewNoScoring = "%1 goes here";
 
 // The General preferences.
 constexpr const char* kShowWhereTilesGo = "Show where tiles can go";
+
+// The games, in the order of their numbers in the settings and saved games, and the words that
+// name a game under way in the table window's title and the status line: "Draw to 100, partners".
+constexpr const char* kGameNames[] = {"All Fives", "Draw", "Block"};
+constexpr const char* kGameTarget = " to ";
+constexpr const char* kGamePartners = ", partners";
+constexpr const char* kTitleWithGame = "%1 - %2";
 
 // The Help menu: the version check, the help page and the About box.
 constexpr const char* kCheckDuringGame = "Cannot check for new version during game!";
@@ -109,7 +123,9 @@ constexpr const char* kScoreSheetTitle = "Score Sheet";
 constexpr const char* kScoreSheetColumns[] = {"Hand", "Won by", "Last play", "Pips"};
 constexpr const char* kSheetInPlay = "in play";
 constexpr const char* kSheetNobody = "nobody";
-constexpr const char* kSheetReached250 = "%1 reached 250";
+constexpr const char* kSheetReachedTarget = "%1 reached %2";
+// Two partners, as the score sheet and the pop-up name their pair.
+constexpr const char* kPairName = "%1 and %2";
 // What assistive technologies call the score sheet's chart and the statistics' two tables.
 constexpr const char* kScoreChartName = "Chart of the scores";
 constexpr const char* kStatisticsGamesName = "Games played, won and lost";

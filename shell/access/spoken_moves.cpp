@@ -1,6 +1,10 @@
 #include "shell/access/spoken_moves.h"
 
+#include <algorithm>
+
 #include "engine/game.h"
+#include "model/rules.h"
+#include "texts/game_title.h"
 #include "texts/spoken_texts.h"
 
 namespace pipwick {
@@ -20,7 +24,7 @@ void SpokenMoves::Tell(const std::string& news) const {
 
 // The play is complete here: the open ends score what it made, and a lead is the only tile down.
 void SpokenMoves::TilePlayed(int player, int armIndex, const PlacedTile& record) {
-    const int32_t score = OpenEndScore(state_);
+    const int32_t score = ScoresDuringPlay(state_.Rules) ? OpenEndScore(state_) : 0;
     int laid = 0;
     for (int arm = 0; arm < kArmCount; ++arm) {
         laid += ArmLength(state_, arm);
@@ -38,11 +42,20 @@ void SpokenMoves::Passed(int player) {
 }
 
 void SpokenMoves::HandEnded(int32_t, int winner, int32_t gain) {
-    Tell(text::HandOverNews(winner == 0 ? std::string() : Name(winner), gain));
+    Tell(text::HandOverNews(WinnerName(winner), gain, PlaysInPairs(state_.Rules)));
 }
 
 void SpokenMoves::GameEnded(int winner) {
-    Tell(text::GameOverNews(Name(winner)));
+    Tell(text::GameOverNews(WinnerName(winner), PlaysInPairs(state_.Rules)));
+}
+
+// With partners a hand or a game is won by a pair, named in seat order.
+std::string SpokenMoves::WinnerName(int winner) const {
+    const int partner = PartnerOf(state_.Rules, winner);
+    if (winner == 0 || partner == winner) {
+        return Name(winner);
+    }
+    return text::PairName(Name(std::min(winner, partner)), Name(std::max(winner, partner)));
 }
 
 bool MovesTellIt(const Announcement& announcement) {

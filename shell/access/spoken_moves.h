@@ -26,6 +26,7 @@ class SpokenMoves : public PlayLog {
 
   private:
     const std::string& Name(int player) const;
+    std::string WinnerName(int winner) const;
     void Tell(const std::string& news) const;
 
     const GameState& state_;

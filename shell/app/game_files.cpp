@@ -45,7 +45,7 @@ QString ProposedSavePath(const QString& folder) {
 // save.
 bool GameCanBeSaved(const GameState& state) {
     GameState readBack = state;
-    return ReadSavedGameImage(BuildSavedGameImage(state), readBack) == SavedGameError::kNone;
+    return ReadSavedGameImage(BuildSavedGame(state), readBack) == SavedGameError::kNone;
 }
 
 std::filesystem::path ToPath(const QString& path) {

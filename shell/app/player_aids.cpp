@@ -1,6 +1,7 @@
 #include "shell/app/player_aids.h"
 
 #include "engine/trial_play.h"
+#include "model/rules.h"
 #include "texts/spoken_texts.h"
 #include "texts/texts.h"
 
@@ -160,6 +161,10 @@ void PlayerAids::PreviewArm(int arm) {
     }
     if (arm < 0) {
         windows_.human->SetStatus(QString::fromLatin1(text::kFitsNoEnd).arg(tile));
+        return;
+    }
+    if (!ScoresDuringPlay(state_.Rules)) {
+        windows_.human->SetStatus(QString::fromLatin1(text::kPreviewNoScoring).arg(tile));
         return;
     }
     const int32_t score = TryHumanPlay(state_, geometry_, state_.SelectedTile, arm).score;

@@ -5,8 +5,10 @@
 #include <QPushButton>
 #include <algorithm>
 #include <functional>
+#include <iterator>
 
 #include "assets/domino_sets.h"
+#include "model/game_kind.h"
 #include "shell/dialogs/up_down_box.h"
 #include "texts/texts.h"
 #include "ui_general_preferences_dialog.h"
@@ -64,6 +66,12 @@ int32_t TypedColourValue(int32_t number) {
     return std::clamp(number, 0, 255);
 }
 
+int32_t TargetChoiceIndex(int32_t target) {
+    const auto* const choice = std::find(std::begin(kTargetChoices), std::end(kTargetChoices),
+                                         IsTargetChoice(target) ? target : kDefaultTarget);
+    return static_cast<int32_t>(choice - std::begin(kTargetChoices));
+}
+
 GeneralPreferencesDialog::GeneralPreferencesDialog(QWidget* owner, SettingsStore& store,
                                                    GeneralPreferenceValues& values,
                                                    ResourceSource sample, Prompts& prompts)
@@ -84,6 +92,7 @@ GeneralPreferencesDialog::GeneralPreferencesDialog(QWidget* owner, SettingsStore
     ui_->seconds->SetUpDownRange(2, 10);
     // The seconds are read as an unsigned number: a minus sign cannot be typed.
     ui_->seconds->setMinimum(0);
+    FillGameChoices();
     ReadColourAndSet();
     Connect();
     FillControls();
@@ -129,6 +138,10 @@ void GeneralPreferencesDialog::FillControls() {
     ui_->blue->setValue(values_.blue);
     ui_->doubleClick->setChecked(settings.DoubleClickDrawPass != 0);
     ui_->showMarks->setChecked(settings.ShowWhereTilesGo != 0);
+    ui_->gameChoice->setCurrentIndex(IsDominoGame(settings.Game) ? settings.Game : 0);
+    ui_->playTo->setCurrentIndex(TargetChoiceIndex(settings.PlayTo));
+    ui_->partners->setChecked(settings.Partners != 0);
+    EnablePlayTo();
     EnableCustom(custom);
     ui_->custom->setChecked(custom);
 }
@@ -146,6 +159,7 @@ void GeneralPreferencesDialog::Connect() {
             [this] { values_.blue = TypedColourValue(ui_->blue->Number()); });
     connect(ui_->custom, &QCheckBox::clicked, this, [this] { CustomClicked(); });
     connect(ui_->update, &QPushButton::clicked, this, [this] { repaint(); });
+    connect(ui_->gameChoice, &QComboBox::currentIndexChanged, this, [this] { EnablePlayTo(); });
     connect(ui_->buttons, &QDialogButtonBox::accepted, this, [this] { OkStep(); });
     connect(ui_->buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
@@ -158,6 +172,22 @@ void GeneralPreferencesDialog::EnableCustom(bool custom) {
                                          ui_->greenLabel, ui_->blueLabel, ui_->update}) {
         control->setEnabled(custom);
     }
+}
+
+void GeneralPreferencesDialog::FillGameChoices() {
+    for (const char* name : text::kGameNames) {
+        ui_->gameChoice->addItem(QString::fromLatin1(name));
+    }
+    for (const int32_t target : kTargetChoices) {
+        ui_->playTo->addItem(QString::number(target));
+    }
+}
+
+void GeneralPreferencesDialog::EnablePlayTo() {
+    const bool chosenTarget =
+        ui_->gameChoice->currentIndex() != static_cast<int>(DominoGame::AllFives);
+    ui_->playTo->setEnabled(chosenTarget);
+    ui_->playToLabel->setEnabled(chosenTarget);
 }
 
 void GeneralPreferencesDialog::SetNumberChanged() {
@@ -204,6 +234,9 @@ void GeneralPreferencesDialog::OkStep() {
     store_.Set(IntSetting::kPlayDelay, ui_->seconds->Number());
     store_.Set(IntSetting::kDoubleClickDrawPass, ui_->doubleClick->isChecked() ? 1 : 0);
     store_.Set(IntSetting::kShowWhereTilesGo, ui_->showMarks->isChecked() ? 1 : 0);
+    store_.Set(IntSetting::kGame, ui_->gameChoice->currentIndex());
+    store_.Set(IntSetting::kPlayTo, kTargetChoices[ui_->playTo->currentIndex()]);
+    store_.Set(IntSetting::kPartners, ui_->partners->isChecked() ? 1 : 0);
     const QRadioButton* sizes[] = {ui_->sizeAuto, ui_->sizeSmall, ui_->sizeMedium, ui_->sizeLarge};
     for (int32_t size = 0; size < 4; ++size) {
         if (sizes[size]->isChecked()) {

@@ -31,10 +31,10 @@ struct GeneralPreferenceValues {
 constexpr int32_t kCustomColour = 8;
 
 // The General preferences dialog: domino set with its sample, table colour with its swatch, sound,
-// speed, time between plays, Draw/Pass on double-click, the marks of where tiles can go and domino
-// size. Opening it fills the working values from the settings; OK sets and writes sound, delay,
-// double-click and the marks, and
-// leaves the rest in the working values for the command to apply.
+// speed, time between plays, Draw/Pass on double-click, the marks of where tiles can go, domino
+// size, and the game the next New starts. Opening it fills the working values from the settings;
+// OK sets and writes sound, delay, double-click, the marks and the game, and leaves the rest in
+// the working values for the command to apply.
 class GeneralPreferencesDialog : public QDialog {
   public:
     // sample gives bitmap 172; prompts says once when the sample cannot be drawn.
@@ -49,6 +49,9 @@ class GeneralPreferencesDialog : public QDialog {
     void FillControls();
     void Connect();
     void EnableCustom(bool custom);
+    void FillGameChoices();
+    // Play to means something only in the games that play to a chosen target.
+    void EnablePlayTo();
     void SetNumberChanged();
     void ColourNumberChanged();
     void CustomClicked();
@@ -74,5 +77,7 @@ int32_t TypedColour(int32_t number);
 // The speed and colour values as typed, held to their ranges 1..10 and 0..255.
 int32_t TypedSpeed(int32_t number);
 int32_t TypedColourValue(int32_t number);
+// Where a target stands among the choices of Play to; a target that is no choice shows 100.
+int32_t TargetChoiceIndex(int32_t target);
 
 }  // namespace pipwick

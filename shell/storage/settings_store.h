@@ -27,6 +27,9 @@ enum class IntSetting {
     kLevel3,
     kLevel4,
     kShowWhereTilesGo,
+    kGame,
+    kPlayTo,
+    kPartners,
 };
 
 // The gender and level settings of a computer player, 2..4.

@@ -27,6 +27,11 @@ constexpr const char* kPlayerKeys[3] = {"2", "3", "4"};
 // By Level's value. A file without the key of a level has no games at that level.
 constexpr const char* kLevelKeys[] = {"beginner", "advanced", "expert"};
 static_assert(std::size(kLevelKeys) == kStatisticsLevels, "a key for every level");
+// By GameRow. A file written before there were other games has no "games": its games were all
+// All Fives.
+constexpr const char* kGameKeys[] = {"allFives", "allFivesPartners", "draw", "drawPartners",
+                                     "block",    "blockPartners"};
+static_assert(std::size(kGameKeys) == kStatisticsGames, "a key for every game");
 constexpr const char* kCountKeys[3] = {"won", "lost", "abandoned"};
 constexpr int64_t GameTally::*kCounts[3] = {&GameTally::won, &GameTally::lost,
                                             &GameTally::abandoned};
@@ -112,24 +117,40 @@ bool ReadKeptGame(const QJsonObject& root, Statistics& s) {
     }
     s.keptGame = true;
     return value.isObject() && ReadInt(value.toObject(), "players", s.kept.players) &&
-           ReadInt(value.toObject(), "level", s.kept.level) && IsCountable(s.kept);
+           ReadInt(value.toObject(), "level", s.kept.level) &&
+           ReadInt(value.toObject(), "game", s.kept.game) &&
+           ReadInt(value.toObject(), "partners", s.kept.partners) && IsCountable(s.kept);
 }
 
-// The counts by players and by level are two views of the same games. Each count is held to its
-// cap first, so that no sum can overflow.
+bool ReadGames(const QJsonObject& root, Statistics& s) {
+    if (!root.contains(QLatin1String("games"))) {
+        s.byGame[0] = Total(s);
+        return true;
+    }
+    return ReadTallies(root, "games", kGameKeys, std::size(kGameKeys), s.byGame);
+}
+
+GameTally Sum(const GameTally* tallies, size_t count) {
+    GameTally sum;
+    for (size_t i = 0; i < count; ++i) {
+        sum.won += tallies[i].won;
+        sum.lost += tallies[i].lost;
+        sum.abandoned += tallies[i].abandoned;
+    }
+    return sum;
+}
+
+// The counts by players, by level and by game are three views of the same games. Each count is
+// held to its cap first, so that no sum can overflow.
 bool CountsAgree(const Statistics& s) {
     if (!WithinCaps(s)) {
         return false;
     }
-    GameTally byLevel;
-    for (const GameTally& tally : s.byLevel) {
-        byLevel.won += tally.won;
-        byLevel.lost += tally.lost;
-        byLevel.abandoned += tally.abandoned;
-    }
     const GameTally total = Total(s);
-    return byLevel == total && s.currentStreak <= s.longestStreak && s.longestStreak <= total.won &&
-           s.handsBlocked <= s.handsPlayed && s.bestFinalScore <= s.finalScoreTotal &&
+    return Sum(s.byLevel, std::size(s.byLevel)) == total &&
+           Sum(s.byGame, std::size(s.byGame)) == total && s.currentStreak <= s.longestStreak &&
+           s.longestStreak <= total.won && s.handsBlocked <= s.handsPlayed &&
+           s.bestFinalScore <= s.finalScoreTotal &&
            (total.Played() > 0 || (s.finalScoreTotal == 0 && s.bestFinalScore == 0));
 }
 
@@ -149,6 +170,11 @@ QByteArray StatisticsToJson(const Statistics& s) {
         levels.insert(QLatin1String(kLevelKeys[i]), TallyToJson(s.byLevel[i]));
     }
     root.insert(QStringLiteral("levels"), levels);
+    QJsonObject games;
+    for (size_t i = 0; i < std::size(kGameKeys); ++i) {
+        games.insert(QLatin1String(kGameKeys[i]), TallyToJson(s.byGame[i]));
+    }
+    root.insert(QStringLiteral("games"), games);
     root.insert(QStringLiteral("finalScoreTotal"), static_cast<double>(s.finalScoreTotal));
     root.insert(QStringLiteral("bestFinalScore"), s.bestFinalScore);
     root.insert(QStringLiteral("highestPlay"), s.highestPlay);
@@ -160,6 +186,8 @@ QByteArray StatisticsToJson(const Statistics& s) {
         QJsonObject kept;
         kept.insert(QStringLiteral("players"), s.kept.players);
         kept.insert(QStringLiteral("level"), s.kept.level);
+        kept.insert(QStringLiteral("game"), s.kept.game);
+        kept.insert(QStringLiteral("partners"), s.kept.partners);
         root.insert(QStringLiteral("keptGame"), kept);
     }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
@@ -180,7 +208,7 @@ std::optional<Statistics> StatisticsFromJson(const QByteArray& json) {
     const bool read =
         ReadTallies(root, "players", kPlayerKeys, std::size(kPlayerKeys), s.byPlayers) &&
         ReadTallies(root, "levels", kLevelKeys, std::size(kLevelKeys), s.byLevel) &&
-        ReadInt64(root, "finalScoreTotal", s.finalScoreTotal) &&
+        ReadGames(root, s) && ReadInt64(root, "finalScoreTotal", s.finalScoreTotal) &&
         ReadInt(root, "bestFinalScore", s.bestFinalScore) &&
         ReadInt(root, "highestPlay", s.highestPlay) &&
         ReadInt(root, "currentStreak", s.currentStreak) &&

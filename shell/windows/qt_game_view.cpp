@@ -1,5 +1,8 @@
 #include "shell/windows/qt_game_view.h"
 
+#include <algorithm>
+
+#include "model/rules.h"
 #include "model/window_widths.h"
 #include "shell/access/accessible_views.h"
 #include "shell/access/spoken_moves.h"
@@ -7,6 +10,7 @@
 #include "shell/windows/status_popup.h"
 #include "shell/windows/window_rects.h"
 #include "texts/announcement_texts.h"
+#include "texts/game_title.h"
 #include "texts/texts.h"
 
 namespace pipwick {
@@ -21,24 +25,37 @@ QtGameView::QtGameView(const GameState& state, const Settings& settings, const G
       pictures_(pictures),
       sounds_(settings) {}
 
+// With partners the score beside a name is his pair's.
 QString QtGameView::Caption(int player) const {
-    return QString::asprintf(text::kCaption, state_.Scores[player],
+    return QString::asprintf(text::kCaption, ShownScore(state_, player),
                              settings_.PlayerNames[player].c_str());
 }
 
+// The table window's title names any game but All Fives alone.
 void QtGameView::ShowCaptions() {
     for (int player = 1; player <= 4; ++player) {
         windows_.Player(player).SetCaption(Caption(player));
-        windows_.Player(player).SetScore(state_.Scores[player]);
+        windows_.Player(player).SetScore(ShownScore(state_, player));
     }
+    const std::string game = text::GameTitle(state_.Rules);
+    const QString title = QString::fromLatin1(text::kAppTitle);
+    windows_.table->setWindowTitle(
+        game.empty()
+            ? title
+            : QString::fromLatin1(text::kTitleWithGame).arg(title, QString::fromStdString(game)));
 }
 
-// What the moves tell already is shown only, so that a screen reader says it once.
+// What the moves tell already is shown only, so that a screen reader says it once. The shuffle
+// that starts each hand says which game is played, where it is not All Fives alone.
 void QtGameView::Announce(const Announcement& announcement) {
     ShowCaptions();
-    windows_.human->SetStatus(
-        QString::fromStdString(text::AnnouncementText(announcement, settings_.PlayerNames)),
-        !MovesTellIt(announcement));
+    QString status =
+        QString::fromStdString(text::AnnouncementText(announcement, settings_.PlayerNames));
+    const std::string game = text::GameTitle(state_.Rules);
+    if (announcement.kind == AnnouncementKind::kShuffling && !game.empty()) {
+        status += QLatin1Char(' ') + QString::fromStdString(game);
+    }
+    windows_.human->SetStatus(status, !MovesTellIt(announcement));
 }
 
 void QtGameView::ShowStatus(const char* status) {
@@ -48,8 +65,35 @@ void QtGameView::ShowStatus(const char* status) {
 
 void QtGameView::ShowMessage(Message message, int32_t winner) {
     HumanWindow& human = *windows_.human;
-    prompts_.ShowPopup(&human, PopupText(message, settings_.PlayerNames[winner].c_str()),
-                       PopupRect(OuterRect(human)));
+    prompts_.ShowPopup(&human, GamePopupText(message, winner), PopupRect(OuterRect(human)));
+}
+
+// The end of a hand or a game says which game it was, where that is not All Fives alone.
+QString QtGameView::GamePopupText(Message message, int32_t winner) const {
+    const QString text = PairPopupText(message, winner);
+    if (message == Message::kWontPlayThere || text::GameTitle(state_.Rules).empty()) {
+        return text;
+    }
+    const char* game = text::kGameNames[static_cast<int>(state_.Rules.Game)];
+    return QString::fromLatin1(text::kPopupOfGame).arg(QString::fromLatin1(game), text.trimmed());
+}
+
+// With partners the game's end is told of the winning pair, the human's pair by his partner.
+QString QtGameView::PairPopupText(Message message, int32_t winner) const {
+    const bool gameOver = message == Message::kHumanWins || message == Message::kComputerWins;
+    if (!gameOver || !PlaysInPairs(state_.Rules)) {
+        return PopupText(message, settings_.PlayerNames[winner].c_str());
+    }
+    const auto& names = settings_.PlayerNames;
+    const int seat = message == Message::kHumanWins ? kHumanSeat : winner;
+    const int partner = PartnerOf(state_.Rules, seat);
+    if (ShareScore(state_.Rules, seat, kHumanSeat)) {
+        return QString::fromLatin1(text::kHumanPairWins)
+            .arg(QString::fromStdString(names[PartnerOf(state_.Rules, kHumanSeat)]));
+    }
+    const std::string pair =
+        text::PairName(names[std::min(seat, partner)], names[std::max(seat, partner)]);
+    return QString::fromLatin1(text::kPairWins).arg(QString::fromStdString(pair));
 }
 
 void QtGameView::ClearTableAndHands() {

@@ -67,6 +67,8 @@ class QtGameView : public GameView {
 
     // "%d - %s" with the player's score and name.
     QString Caption(int player) const;
+    QString GamePopupText(Message message, int32_t winner) const;
+    QString PairPopupText(Message message, int32_t winner) const;
     // Every player window's caption with its player's score and name.
     void ShowCaptions();
     // The captions, and status as it is in the status line: for the shell's own reports.

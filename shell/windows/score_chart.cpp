@@ -4,8 +4,6 @@
 #include <QPainterPath>
 #include <algorithm>
 
-#include "model/game_state.h"
-
 namespace pipwick {
 
 namespace {
@@ -28,13 +26,14 @@ ScoreChart::ScoreChart(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
 }
 
-void ScoreChart::SetLines(std::vector<ScoreLine> lines) {
+void ScoreChart::SetLines(std::vector<ScoreLine> lines, int32_t target) {
     lines_ = std::move(lines);
+    target_ = target;
     update();
 }
 
 int32_t ScoreChart::TopScore() const {
-    int32_t highest = kWinningScore;
+    int32_t highest = target_;
     for (const ScoreLine& line : lines_) {
         for (int32_t score : line.scores) {
             highest = std::max(highest, score);
@@ -80,8 +79,7 @@ void ScoreChart::paintEvent(QPaintEvent* /*event*/) {
                          Qt::AlignHCenter | Qt::AlignTop, QString::number(hand));
     }
     painter.setPen(QPen(text, 1.5, Qt::DashLine));
-    painter.drawLine(QPointF(area.left(), y(kWinningScore)),
-                     QPointF(area.right(), y(kWinningScore)));
+    painter.drawLine(QPointF(area.left(), y(target_)), QPointF(area.right(), y(target_)));
 
     int legendX = area.left();
     for (const ScoreLine& line : lines_) {

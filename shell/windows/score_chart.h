@@ -15,15 +15,15 @@ struct ScoreLine {
     std::vector<int32_t> scores;
 };
 
-// A line chart of every player's score against the hands, with the winning score marked across
-// it. Drawn with QPainter in the widget's own font, so it reads at any scale.
+// A line chart of every player's (or pair's) score against the hands, with the game's target
+// marked across it. Drawn with QPainter in the widget's own font, so it reads at any scale.
 class ScoreChart : public QWidget {
   public:
     explicit ScoreChart(QWidget* parent = nullptr);
 
-    void SetLines(std::vector<ScoreLine> lines);
+    void SetLines(std::vector<ScoreLine> lines, int32_t target);
     const std::vector<ScoreLine>& Lines() const { return lines_; }
-    // The top of the score axis: 250 or the next 50 above the highest score.
+    // The top of the score axis: the target or the next 50 above the highest score.
     int32_t TopScore() const;
 
   protected:
@@ -31,6 +31,7 @@ class ScoreChart : public QWidget {
 
   private:
     std::vector<ScoreLine> lines_;
+    int32_t target_ = 0;
 };
 
 }  // namespace pipwick

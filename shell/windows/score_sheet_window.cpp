@@ -2,7 +2,10 @@
 
 #include <QHeaderView>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "model/rules.h"
+#include "texts/game_title.h"
 #include "texts/texts.h"
 
 namespace pipwick {
@@ -47,8 +50,14 @@ ScoreSheetWindow::ScoreSheetWindow(QWidget* owner, const ScoreSheet& sheet,
     Refresh();
 }
 
+// With partners the sheet speaks of pairs: "Player and TopGun".
 QString ScoreSheetWindow::Name(int player) const {
-    return QString::fromStdString(settings_.PlayerNames[player]);
+    const int partner = PartnerOf(sheet_.Rules(), player);
+    if (partner == player) {
+        return QString::fromStdString(settings_.PlayerNames[player]);
+    }
+    return QString::fromStdString(text::PairName(settings_.PlayerNames[std::min(player, partner)],
+                                                 settings_.PlayerNames[std::max(player, partner)]));
 }
 
 void ScoreSheetWindow::Refresh() {
@@ -75,7 +84,7 @@ void ScoreSheetWindow::Refresh() {
     }
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->scrollToBottom();
-    chart_->SetLines(std::move(lines));
+    chart_->SetLines(std::move(lines), TargetScore(sheet_.Rules()));
 }
 
 void ScoreSheetWindow::FillRow(int row, const SheetRow& hand) {
@@ -91,7 +100,9 @@ void ScoreSheetWindow::FillRow(int row, const SheetRow& hand) {
             wonBy = QString::fromLatin1(text::kSheetNobody);
             break;
         case HandOutcome::kGameEnded:
-            wonBy = QString::fromLatin1(text::kSheetReached250).arg(Name(hand.winner));
+            wonBy = QString::fromLatin1(text::kSheetReachedTarget)
+                        .arg(Name(hand.winner))
+                        .arg(TargetScore(sheet_.Rules()));
             break;
     }
     const bool over = hand.outcome != HandOutcome::kInPlay;

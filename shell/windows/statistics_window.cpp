@@ -46,6 +46,15 @@ void SetTallyRow(QTableWidget& table, int row, const QString& label, const GameT
     table.setItem(row, 5, Cell(QString::number(tally.abandoned)));
 }
 
+// The games' rows go by GameRow: each game alone, then with partners.
+QString GameRowName(int row) {
+    QString name = QString::fromLatin1(text::kGameNames[row / 2]);
+    if (row % 2 == 1) {
+        name += QString::fromLatin1(text::kGamePartners);
+    }
+    return name;
+}
+
 }  // namespace
 
 StatisticsWindow::StatisticsWindow(QWidget* owner, const Statistics& statistics,
@@ -94,7 +103,8 @@ static_assert(std::size(text::kStatisticsLevels) == kStatisticsLevels, "a row fo
 void StatisticsWindow::Refresh() {
     const Statistics& s = statistics_;
     const QString players = QString::fromLatin1(text::kStatisticsPlayers);
-    games_->setRowCount(1 + static_cast<int>(std::size(s.byPlayers)) + kStatisticsLevels);
+    games_->setRowCount(1 + static_cast<int>(std::size(s.byPlayers)) + kStatisticsLevels +
+                        kStatisticsGames);
     int row = 0;
     SetTallyRow(*games_, row++, QString::fromLatin1(text::kStatisticsAllGames), Total(s));
     for (size_t i = 0; i < std::size(s.byPlayers); ++i) {
@@ -103,6 +113,9 @@ void StatisticsWindow::Refresh() {
     for (int level = 0; level < kStatisticsLevels; ++level) {
         SetTallyRow(*games_, row++, QString::fromLatin1(text::kStatisticsLevels[level]),
                     s.byLevel[level]);
+    }
+    for (int game = 0; game < kStatisticsGames; ++game) {
+        SetTallyRow(*games_, row++, GameRowName(game), s.byGame[game]);
     }
     games_->resizeColumnsToContents();
 

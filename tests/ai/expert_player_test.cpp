@@ -97,6 +97,21 @@ TEST(HandObjective, WeighsOnlyThePlayersWhoTakePart) {
     }
 }
 
+// With partners both seats of a pair hold its score: seat 3's pair gains 20, the other pair 5, and
+// a game won by seat 1 is won by seat 3 too.
+TEST(HandObjective, WithPartnersSetsThePairsAgainstEachOther) {
+    ExpertView view{};
+    view.Seat = 3;
+    view.PlayerCount = 4;
+    view.Rules = {DominoGame::Draw, 1, kDefaultTarget};
+    const int32_t before[5] = {0, 50, 30, 50, 30};
+    std::copy(std::begin(before), std::end(before), view.Scores);
+    const HandObjective objective(view);
+    EXPECT_DOUBLE_EQ(objective.Value({{0, 70, 35, 70, 35}, 0}), 20.0 - 5.0);
+    EXPECT_DOUBLE_EQ(objective.Value({{0, 100, 35, 100, 35}, 1}), HandObjective::kGameWon);
+    EXPECT_DOUBLE_EQ(objective.Value({{0, 50, 100, 50, 100}, 2}), -HandObjective::kGameWon);
+}
+
 TEST(ExpertPlayer, MovesTheSameWhateverTheTilesItCannotSee) {
     std::mt19937_64 random(9);
     int decisions = 0;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/board_layout.h"
+#include "model/rules.h"
 #include "savegame/saved_game.h"
 #include "sim/match.h"
 #include "tests/savegame/crafted_games.h"
@@ -34,7 +35,7 @@ GameState SaveAndReopen(const GameState& played, const Geometry& geometry) {
     opened.Arm[1][0].Tile = 5;
     opened.Hand[2][3] = 9;
     opened.History.Count = 3;
-    EXPECT_EQ(OpenSavedGame(BuildSavedGameImage(played), geometry, opened), SavedGameError::kNone);
+    EXPECT_EQ(OpenSavedGame(BuildSavedGame(played), geometry, opened), SavedGameError::kNone);
     return opened;
 }
 
@@ -106,6 +107,7 @@ void ExpectReopensAsPlayed(const GameState& played, const Geometry& geometry, Mo
     EXPECT_EQ(opened.ConsecutivePasses, played.ConsecutivePasses);
     EXPECT_EQ(opened.SpinnerState, played.SpinnerState);
     EXPECT_EQ(opened.PlayerCount, played.PlayerCount);
+    EXPECT_EQ(opened.Rules, played.Rules);
     EXPECT_EQ(opened.CurrentPlayer, 1);
     EXPECT_EQ(opened.GameInProgress, 1);
     EXPECT_EQ(opened.SelectedTile, kNoSelection);
@@ -156,6 +158,55 @@ INSTANTIATE_TEST_SUITE_P(PlayersAndScales, RoundTripOverSimulatedGames,
                                            RoundTripCase{4, 2.0}, RoundTripCase{2, 1.5},
                                            RoundTripCase{3, 1.0}, RoundTripCase{4, 1.5}));
 
+struct RulesCase {
+    GameRules rules;
+    int32_t players;
+};
+
+void PrintTo(const RulesCase& c, std::ostream* os) {
+    *os << "game " << static_cast<int>(c.rules.Game) << " partners " << c.rules.Partners << " to "
+        << c.rules.Target << ", " << c.players << " players";
+}
+
+class RoundTripOfEveryGame : public ::testing::TestWithParam<RulesCase> {};
+
+// Draw and Block lay doubles in line, with no spinner; the file keeps their rules as well.
+TEST_P(RoundTripOfEveryGame, ReopensWithItsRules) {
+    const auto [rules, players] = GetParam();
+    const Geometry geometry = MatchGeometry(1.0);
+    Coverage seen;
+    int doublesInLine = 0;
+    for (uint64_t game = 1; game <= 8; ++game) {
+        PlaySampledGame(
+            players, 1.0, game * 31 + players, 2,
+            [&](const GameState& played, Moment moment) {
+                ExpectReopensAsPlayed(played, geometry, moment, seen);
+                for (int r = 1; r < ArmLength(played, 0); ++r) {
+                    doublesInLine += IsDouble(played.Arm[0][r].Tile);
+                }
+            },
+            rules);
+        if (HasFatalFailure()) {
+            return;
+        }
+    }
+    EXPECT_GT(seen.states, 300);
+    if (rules.Game == DominoGame::AllFives) {
+        EXPECT_GT(seen.sideArmsOpen, 100);
+    } else {
+        EXPECT_EQ(seen.sideArmsOpen, 0);
+        EXPECT_GT(doublesInLine, 20);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, RoundTripOfEveryGame,
+                         ::testing::Values(RulesCase{{DominoGame::Draw, 0, 100}, 2},
+                                           RulesCase{{DominoGame::Block, 0, 50}, 3},
+                                           RulesCase{{DominoGame::Draw, 0, 250}, 4},
+                                           RulesCase{{DominoGame::Block, 1, 150}, 4},
+                                           RulesCase{{DominoGame::AllFives, 1, kAllFivesTarget},
+                                                     4}));
+
 // A table laid out again record by record, as opening does, must lie as it did when played arm by
 // arm, however its arms were filled.
 struct LongArms {
@@ -194,23 +245,35 @@ INSTANTIATE_TEST_SUITE_P(Arms, LongArmsReopen,
                                            LongArms{{7, 7, 7, 7}}, LongArms{{10, 4, 9, 5}}));
 
 // Reopened at the human's turn, a game plays on to its end with the same rules.
-TEST(OpenedGame, PlaysOnToTheEnd) {
+// An opened game plays on by the rules in its file, whatever game the match was set up for.
+TEST(OpenedGame, PlaysOnToTheEndByItsOwnRules) {
     int reopened = 0;
-    for (int32_t players = 2; players <= 4; ++players) {
-        PlaySampledGame(players, 1.0, 40 + players, 25, [&](const GameState& played, Moment) {
-            const int32_t levels[5] = {0, 1, 1, 1, 1};
-            Match match(2, levels, 1.0, reopened);
-            ASSERT_EQ(match.OpenGame(BuildSavedGameImage(played)), SavedGameError::kNone);
-            PlayLog noLog;
-            ASSERT_TRUE(match.PlayOn(noLog));
-            const GameState& state = match.State();
-            EXPECT_EQ(state.GameInProgress, 0);
-            EXPECT_EQ(state.PlayerCount, players);
-            EXPECT_GE(*std::max_element(state.Scores + 1, state.Scores + 5), kWinningScore);
-            ++reopened;
-        });
+    const RulesCase cases[] = {{{}, 2},
+                               {{}, 3},
+                               {{}, 4},
+                               {{DominoGame::Draw, 0, 50}, 2},
+                               {{DominoGame::Block, 0, 150}, 3},
+                               {{DominoGame::Draw, 1, 100}, 4}};
+    for (const auto& [rules, players] : cases) {
+        PlaySampledGame(
+            players, 1.0, 40 + players, 25,
+            [&](const GameState& played, Moment) {
+                const int32_t levels[5] = {0, 1, 1, 1, 1};
+                Match match(2, levels, 1.0, reopened);
+                ASSERT_EQ(match.OpenGame(BuildSavedGame(played)), SavedGameError::kNone);
+                PlayLog noLog;
+                ASSERT_TRUE(match.PlayOn(noLog));
+                const GameState& state = match.State();
+                EXPECT_EQ(state.GameInProgress, 0);
+                EXPECT_EQ(state.PlayerCount, players);
+                EXPECT_EQ(state.Rules, rules);
+                EXPECT_GE(*std::max_element(state.Scores + 1, state.Scores + 5),
+                          TargetScore(rules));
+                ++reopened;
+            },
+            rules);
     }
-    EXPECT_GT(reopened, 20);
+    EXPECT_GT(reopened, 40);
 }
 
 // A lone double lies across the centre: both ends of the main line are the whole tile. A lone

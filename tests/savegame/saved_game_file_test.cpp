@@ -70,6 +70,26 @@ TEST_F(SavedGameFile, WrittenAndOpenedAgainInAnotherGame) {
     EXPECT_EQ(state.CurrentPlayer, 1);
 }
 
+TEST_F(SavedGameFile, OfAnotherGameKeepsItsRules) {
+    const fs::path path = folder / "block.dom";
+    const GameRules block{DominoGame::Block, 0, 200};
+    testing::PlaySampledGame(
+        2, 1.0, 5, 1,
+        [&](const GameState& state, testing::Moment moment) {
+            if (moment == testing::Moment::kTilePlayed && saved.Rules != block) {
+                saved = state;
+            }
+        },
+        block);
+    ASSERT_EQ(saved.Rules, block);
+    ASSERT_EQ(WriteSavedGameFile(path, saved), std::nullopt);
+    EXPECT_EQ(fs::file_size(path), kExtendedSavedGameSize);
+    GameState state = running;
+    ASSERT_EQ(OpenSavedGameFile(path, MatchGeometry(1.0), state), SavedGameError::kNone);
+    EXPECT_EQ(state.Rules, saved.Rules);
+    EXPECT_EQ(BuildSavedGame(state), Bytes(path));
+}
+
 TEST_F(SavedGameFile, ReplacesAnEarlierFile) {
     const fs::path path = folder / "game.dom";
     Write(path, std::vector<uint8_t>(1000, 7));

@@ -57,12 +57,12 @@ inline Geometry MatchGeometry(double scale) {
     return MakeGeometry(scale, Scaled(640, scale), Scaled(480, scale));
 }
 
-// Plays one whole game between computer players and visits some of its moments.
+// Plays one whole game between computer players, by rules, and visits some of its moments.
 inline void PlaySampledGame(int32_t players, double scale, uint64_t seed, int oneIn,
-                            const MomentVisit& visit) {
+                            const MomentVisit& visit, const GameRules& rules = {}) {
     const int32_t levels[5] = {0, static_cast<int32_t>(seed % 2), 1, static_cast<int32_t>(seed % 3),
                                1};
-    Match match(players, levels, scale, seed);
+    Match match(players, levels, scale, seed, rules);
     MomentSampler log(match, seed * 7919 + 1, oneIn, visit);
     ASSERT_TRUE(match.PlayGame(log)) << "game " << seed << " did not end";
 }

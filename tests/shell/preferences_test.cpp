@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QtTest/QTest>
@@ -61,6 +62,9 @@ TEST_F(GeneralPreferences, OkWithNoChangeWritesSoundDelayAndDoubleClickOnly) {
     EXPECT_EQ(program.settings.Read("sound"), "1");
     EXPECT_EQ(program.settings.Read("delay"), "2");
     EXPECT_EQ(program.settings.Read("dclk"), "0");
+    EXPECT_EQ(program.settings.Read("game"), "0");
+    EXPECT_EQ(program.settings.Read("playto"), "100");
+    EXPECT_EQ(program.settings.Read("partners"), "0");
     for (const char* key : {"bkcolor", "bkred", "domset", "speed", "tblsz"}) {
         EXPECT_EQ(program.settings.Read(key), "") << key;
     }
@@ -116,6 +120,33 @@ TEST_F(GeneralPreferences, OkAppliesWhatWasChosen) {
     EXPECT_EQ(program.settings.Read("dclk"), "1");
     EXPECT_EQ(program.settings.Read("bkcolor"), "");
     EXPECT_TRUE(ReloadStarted(program));
+}
+
+// The game chosen waits for the next New; from then on the table window's title names it.
+TEST_F(GeneralPreferences, TheGameChosenStartsWithTheNextNew) {
+    PreferencesProgram program({"nump=4", "playto=75"});
+    Open(program, [](QDialog& dialog) {
+        auto& game = Control<QComboBox>(dialog, "gameChoice");
+        auto& playTo = Control<QComboBox>(dialog, "playTo");
+        EXPECT_EQ(game.currentText(), "All Fives");
+        EXPECT_FALSE(playTo.isEnabled());
+        EXPECT_EQ(playTo.currentText(), "100");
+        game.setCurrentIndex(2);
+        EXPECT_EQ(game.currentText(), "Block");
+        EXPECT_TRUE(playTo.isEnabled());
+        playTo.setCurrentIndex(2);
+        Control<QCheckBox>(dialog, "partners").setChecked(true);
+        Press(dialog, QDialogButtonBox::Ok);
+    });
+    EXPECT_EQ(program.settings.Read("game"), "2");
+    EXPECT_EQ(program.settings.Read("playto"), "150");
+    EXPECT_EQ(program.settings.Read("partners"), "1");
+    EXPECT_EQ(program.app->State().Rules, GameRules{});
+    EXPECT_EQ(program.app->Table().windowTitle(), "Pipwick");
+
+    program.app->Human().Action(Command::kNew).trigger();
+    EXPECT_EQ(program.app->State().Rules, (GameRules{DominoGame::Block, 1, 150}));
+    EXPECT_EQ(program.app->Table().windowTitle(), "Pipwick - Block to 150, partners");
 }
 
 TEST_F(GeneralPreferences, ColourZeroIsColourFourWithItsPreset) {

@@ -92,6 +92,9 @@ TEST(SettingsStore, EveryNumberReadIsHeldToWhatTheDialogsOffer) {
     const Field gender4 = [](const Settings& s) { return s.PlayerGender[4]; };
     const Field level2 = [](const Settings& s) { return s.PlayerLevel[2]; };
     const Field level3 = [](const Settings& s) { return s.PlayerLevel[3]; };
+    const Field game = [](const Settings& s) { return s.Game; };
+    const Field playTo = [](const Settings& s) { return s.PlayTo; };
+    const Field partners = [](const Settings& s) { return s.Partners; };
     const struct {
         const char* line;
         Field field;
@@ -103,7 +106,10 @@ TEST(SettingsStore, EveryNumberReadIsHeldToWhatTheDialogsOffer) {
         {"bkcolor=0", colour, 0},    {"bkcolor=12", colour, 12},  {"bkred=300", red, 300},
         {"bkblue=-4", blue, -4},     {"pn4g=3", gender4, 1},      {"pn4g=-3", gender4, 1},
         {"pn2l=7", level2, 1},       {"pn3l=-1", level3, 1},      {"pn3l=0", level3, 0},
-        {"pn2l=2", level2, 2},       {"pn2l=3", level2, 1},
+        {"pn2l=2", level2, 2},       {"pn2l=3", level2, 1},       {"game=2", game, 2},
+        {"game=3", game, 0},         {"game=-1", game, 0},        {"playto=150", playTo, 150},
+        {"playto=40", playTo, 100},  {"playto=900", playTo, 100}, {"partners=1", partners, 1},
+        {"partners=2", partners, 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.field(Read({c.line})), c.expected) << c.line;

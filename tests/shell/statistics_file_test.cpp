@@ -133,6 +133,40 @@ TEST(StatisticsFile, AFileWithoutTheExpertsTallyReadsAsNoGamesAgainstOne) {
     EXPECT_EQ(StatisticsFromJson(QJsonDocument(root).toJson()), earlier);
 }
 
+// A file from before Draw, Block and partners has no tallies by game: every game in it was All
+// Fives, and so was a kept game.
+TEST(StatisticsFile, AFileFromBeforeOtherGamesCountsItsGamesAsAllFives) {
+    Statistics earlier = SomeStatistics();
+    QJsonObject root = QJsonDocument::fromJson(StatisticsToJson(earlier)).object();
+    ASSERT_TRUE(root.contains(QStringLiteral("games")));
+    root.remove(QStringLiteral("games"));
+    QJsonObject kept = root.value(QStringLiteral("keptGame")).toObject();
+    kept.remove(QStringLiteral("game"));
+    kept.remove(QStringLiteral("partners"));
+    root.insert(QStringLiteral("keptGame"), kept);
+    const std::optional<Statistics> read = StatisticsFromJson(QJsonDocument(root).toJson());
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(*read, earlier);
+    EXPECT_EQ(read->byGame[0], Total(earlier));
+}
+
+TEST(StatisticsFile, TalliesByGameMustAgreeWithTheOthers) {
+    Statistics s = SomeStatistics();
+    CountFinishedGame(s, {4, 1, 2, 1}, true, 100);
+    s.kept = {4, 2, 1, 1};
+    ASSERT_EQ(StatisticsFromJson(StatisticsToJson(s)), s);
+    QJsonObject root = QJsonDocument::fromJson(StatisticsToJson(s)).object();
+    QJsonObject games = root.value(QStringLiteral("games")).toObject();
+    QJsonObject draw = games.value(QStringLiteral("draw")).toObject();
+    draw.insert(QStringLiteral("won"), 1);
+    games.insert(QStringLiteral("draw"), draw);
+    root.insert(QStringLiteral("games"), games);
+    EXPECT_FALSE(StatisticsFromJson(QJsonDocument(root).toJson()).has_value());
+
+    s.kept = {3, 1, 0, 1};
+    EXPECT_FALSE(StatisticsFromJson(StatisticsToJson(s)).has_value()) << "partners at three";
+}
+
 TEST(StatisticsFile, ADamagedFileIsSetAsideUnderAFreeNameAndNothingIsLost) {
     QTemporaryDir folder;
     const QString path = QDir(folder.path()).filePath(QStringLiteral("statistics.json"));
@@ -209,7 +243,7 @@ TEST(StatisticsFile, AnythingButARegularFileInItsPlaceIsSetAsideUnread) {
 // file of counts whose sums would overflow 32 bits.
 TEST(StatisticsFile, CountsUpToTheirCapsAreReadAndOnePastIsDamaged) {
     Statistics atCaps;
-    for (GameTally* tallies : {atCaps.byPlayers, atCaps.byLevel}) {
+    for (GameTally* tallies : {atCaps.byPlayers, atCaps.byLevel, atCaps.byGame}) {
         for (int i = 0; i < 3; ++i) {
             tallies[i] = {kMostCount, kMostCount, kMostCount};
         }
@@ -228,10 +262,12 @@ TEST(StatisticsFile, CountsUpToTheirCapsAreReadAndOnePastIsDamaged) {
     EXPECT_FALSE(pastCap(atCaps, [](Statistics& s) {
         ++s.byPlayers[1].won;
         ++s.byLevel[1].won;
+        ++s.byGame[1].won;
     }));
     EXPECT_FALSE(pastCap(atCaps, [](Statistics& s) {
         ++s.byPlayers[2].abandoned;
         ++s.byLevel[0].abandoned;
+        ++s.byGame[5].abandoned;
     }));
     EXPECT_FALSE(pastCap(atCaps, [](Statistics& s) { ++s.finalScoreTotal; }));
     EXPECT_FALSE(pastCap(atCaps, [](Statistics& s) { ++s.handsPlayed; }));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <random>
 #include <sstream>
@@ -59,6 +60,35 @@ TEST(PlayGames, WritesTheSummaryAndTheRateWhenAllGoesWell) {
     ASSERT_EQ(PlayGames(Games(2, false), out, err), 0);
     EXPECT_EQ(out.str().rfind("players           2\ngames             2\n", 0), 0u) << out.str();
     EXPECT_EQ(err.str().rfind("games per second: ", 0), 0u) << err.str();
+}
+
+// Partners' summary names the game and counts each pair's wins; the trace starts each game with
+// its rules, and nothing scores during a play of Draw.
+TEST(PlayGames, SaysWhichGameWasPlayedAndWhichPairWon) {
+    SimOptions options = Games(3, true);
+    options.players = 4;
+    options.json = true;
+    options.rules = {DominoGame::Draw, 1, 50};
+    std::ostringstream out, err;
+    ASSERT_EQ(PlayGames(options, out, err), 0);
+    const std::string summary = err.str();
+    EXPECT_EQ(summary.rfind(R"({"players":4,"game":"draw","partners":true,"target":50,)", 0), 0u)
+        << summary;
+    const size_t pairs = summary.find(R"("pairWins":[)");
+    ASSERT_NE(pairs, std::string::npos) << summary;
+    int first = -1, second = -1;
+    ASSERT_EQ(std::sscanf(summary.c_str() + pairs, R"("pairWins":[%d,%d])", &first, &second), 2);
+    EXPECT_EQ(first + second, 3);
+    std::istringstream lines(out.str());
+    std::string line;
+    int games = 0;
+    while (std::getline(lines, line)) {
+        games += line == R"({"event":"game","game":"draw","partners":1,"target":50})";
+        if (line.rfind(R"({"event":"play",)", 0) == 0) {
+            EXPECT_NE(line.find(R"("score":0,"spinner":0})"), std::string::npos) << line;
+        }
+    }
+    EXPECT_EQ(games, 3);
 }
 
 struct ContinueSavedGameTest : ::testing::Test {

@@ -48,6 +48,27 @@ TEST(SimOptions, OpenTakesASavedGameAndNoGameCount) {
     EXPECT_EQ(o.levels[3], 0);
 }
 
+TEST(SimOptions, ChoosesTheGamePartnersAndTarget) {
+    struct Case {
+        std::vector<const char*> args;
+        GameRules rules;
+    };
+    const Case cases[] = {
+        {{}, {}},
+        {{"--game", "fives"}, {}},
+        {{"--game", "draw"}, {DominoGame::Draw, 0, 100}},
+        {{"--game", "block", "--target", "250"}, {DominoGame::Block, 0, 250}},
+        {{"--target", "50", "--game", "draw"}, {DominoGame::Draw, 0, 50}},
+        {{"--players", "4", "--partners"}, {DominoGame::AllFives, 1, 250}},
+        {{"--partners", "--game", "block", "--players", "4"}, {DominoGame::Block, 1, 100}},
+    };
+    for (const Case& c : cases) {
+        SimOptions o;
+        ASSERT_TRUE(Parse(c.args, o));
+        EXPECT_EQ(o.rules, c.rules) << (c.args.empty() ? "" : c.args.back());
+    }
+}
+
 TEST(SimOptions, RefusesBadValues) {
     const std::vector<std::vector<const char*>> bad = {
         {"--players", "5"},
@@ -65,6 +86,15 @@ TEST(SimOptions, RefusesBadValues) {
         {"--open", "a.dom", "--games", "3"},
         {"--open"},
         {"--snapshot", "t.bmp", "--open", "a.dom"},
+        {"--game", "dominoes"},
+        {"--game"},
+        {"--game", "draw", "--target", "120"},
+        {"--game", "draw", "--target", "-50"},
+        {"--target", "100"},  // All Fives plays to 250
+        {"--partners"},       // two players
+        {"--partners", "--players", "3"},
+        {"--open", "a.dom", "--game", "draw"},
+        {"--open", "a.dom", "--partners"},
     };
     for (const auto& args : bad) {
         SimOptions o;

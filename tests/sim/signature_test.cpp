@@ -34,6 +34,7 @@ struct Signature {
     int64_t hands;
     int64_t plays;
     uint64_t traceHash;
+    GameRules rules = {};  // All Fives, every player for himself, unless given
 };
 
 constexpr int kGames = 20;
@@ -43,7 +44,7 @@ class Signatures : public ::testing::TestWithParam<Signature> {};
 TEST_P(Signatures, FixedSeedsPlayThePinnedGames) {
     const Signature& pinned = GetParam();
     const int32_t levels[5] = {0, 1, 0, 1, 1};
-    Match match(pinned.players, levels, pinned.scale, pinned.seed);
+    Match match(pinned.players, levels, pinned.scale, pinned.seed, pinned.rules);
     std::ostringstream trace;
     MatchLog log(match, &trace);
     for (int game = 1; game <= kGames; ++game) {
@@ -61,6 +62,16 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Signature{2, 1.0, 2024, 147, 2194, 5817895992269340036ull},
                       Signature{3, 1.5, 77, 139, 2672, 11931077055012182818ull},
                       Signature{4, 2.0, 5, 136, 3029, 14619223282960833450ull}));
+
+// Every other game, and partners, pinned the same way.
+INSTANTIATE_TEST_SUITE_P(
+    Games, Signatures,
+    ::testing::Values(
+        Signature{2, 1.0, 31, 182, 3359, 10442139737369378823ull, {DominoGame::Draw, 0, 100}},
+        Signature{3, 1.5, 32, 308, 5074, 9942686983431279396ull, {DominoGame::Block, 0, 150}},
+        Signature{4, 1.0, 33, 159, 3454, 10080289035550459593ull, {DominoGame::Draw, 1, 100}},
+        Signature{4, 2.0, 34, 80, 1714, 10318282361972817599ull, {DominoGame::Block, 1, 50}},
+        Signature{4, 1.0, 35, 89, 1894, 17462216623349448160ull, {DominoGame::AllFives, 1, 250}}));
 
 }  // namespace
 }  // namespace pipwick

@@ -3,6 +3,7 @@
 #include <sstream>
 #include <string>
 
+#include "model/rules.h"
 #include "sim/match.h"
 #include "sim/match_log.h"
 
@@ -33,7 +34,7 @@ class InvariantLog : public PlayLog {
         for (int player = 1; player <= 4; ++player) {
             top = std::max(top, s.Scores[player]);
         }
-        EXPECT_GE(top, kWinningScore);
+        EXPECT_GE(top, TargetScore(s.Rules));
         ++games_;
     }
 
@@ -64,7 +65,15 @@ class InvariantLog : public PlayLog {
                 EXPECT_EQ(s.Scores[player], 0) << when;
             }
             EXPECT_GE(s.Scores[player], lastScores_[player]) << when;
+            // Where nothing scores during play, scores move only as a hand ends.
+            if (!ScoresDuringPlay(s.Rules) && std::string(when) != "hand end") {
+                EXPECT_EQ(s.Scores[player], lastScores_[player]) << when;
+            }
             lastScores_[player] = s.Scores[player];
+            EXPECT_EQ(s.Scores[player], s.Scores[PartnerOf(s.Rules, player)]) << when;
+        }
+        if (!DrawsFromPile(s.Rules)) {
+            EXPECT_EQ(s.BonePileNext, 1 + 7 * s.PlayerCount) << when;
         }
         for (int arm = 0; arm < kArmCount; ++arm) {
             for (int i = 0; i < ArmLength(s, arm); ++i) {
@@ -103,6 +112,7 @@ class InvariantLog : public PlayLog {
         }
         if (s.SpinnerState >= kSpinnerJustLaid) {
             EXPECT_TRUE(IsDouble(root.Tile));
+            EXPECT_TRUE(HasSpinner(s.Rules));
         }
         if (s.SpinnerState < kSideArmsOpen) {
             EXPECT_EQ(ArmLength(s, 1) + ArmLength(s, 3), 0);
@@ -113,29 +123,48 @@ class InvariantLog : public PlayLog {
     int32_t lastScores_[5] = {};
 };
 
-class WholeGames : public ::testing::TestWithParam<int> {};
+struct Table {
+    int32_t players;
+    GameRules rules;
+    int games;
+};
+
+void PrintTo(const Table& t, std::ostream* os) {
+    *os << t.players << " players, game " << static_cast<int>(t.rules.Game) << ", partners "
+        << t.rules.Partners;
+}
+
+class WholeGames : public ::testing::TestWithParam<Table> {};
 
 TEST_P(WholeGames, EveryMoveKeepsTheGameConsistent) {
-    const int players = GetParam();
+    const auto [players, rules, games] = GetParam();
     const int32_t levels[5] = {0, 1, 0, 1, 0};
-    Match match(players, levels, 1.0, 1000 + players);
+    Match match(players, levels, 1.0, 1000 + players, rules);
     InvariantLog log(match);
-    for (int game = 0; game < 1000; ++game) {
+    for (int game = 0; game < games; ++game) {
         log.StartGame();
         ASSERT_TRUE(match.PlayGame(log)) << "game " << game << " did not end";
         ASSERT_EQ(log.games_, game + 1);
+        ASSERT_EQ(match.State().Rules, rules);
     }
-    EXPECT_GT(log.plays_, 1000 * 10);
+    EXPECT_GT(log.plays_, games * 10);
 }
 
-INSTANTIATE_TEST_SUITE_P(Players, WholeGames, ::testing::Values(2, 3, 4));
+INSTANTIATE_TEST_SUITE_P(
+    Players, WholeGames,
+    ::testing::Values(
+        Table{2, {}, 1000}, Table{3, {}, 1000}, Table{4, {}, 1000},
+        Table{2, {DominoGame::Draw, 0, 100}, 300}, Table{3, {DominoGame::Draw, 0, 250}, 100},
+        Table{2, {DominoGame::Block, 0, 50}, 300}, Table{4, {DominoGame::Block, 0, 100}, 200},
+        Table{4, {DominoGame::Draw, 1, 150}, 200}, Table{4, {DominoGame::Block, 1, 100}, 200},
+        Table{4, {DominoGame::AllFives, 1, kAllFivesTarget}, 300}));
 
 // The Expert in seat 1 (through the human's moves) and in a computer seat: a few games each, as
 // every one of its decisions plays hands out.
 TEST_P(WholeGames, ExpertsKeepTheGameConsistent) {
-    const int players = GetParam();
+    const auto [players, rules, games] = GetParam();
     const int32_t levels[5] = {0, 2, 1, 2, 0};
-    Match match(players, levels, 1.0, 2000 + players);
+    Match match(players, levels, 1.0, 2000 + players, rules);
     InvariantLog log(match);
     for (int game = 0; game < 3; ++game) {
         log.StartGame();

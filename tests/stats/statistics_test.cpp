@@ -49,6 +49,29 @@ TEST(Statistics, StreaksAndTalliesFollowTheOutcomes) {
     }
 }
 
+// Each game, alone and with partners, has a row of its own beside the rows by players and level;
+// partners need a table of four.
+TEST(Statistics, EachGameAloneAndWithPartnersCountsInItsOwnRow) {
+    const struct {
+        GameKind kind;
+        int row;  // -1: not counted at all
+    } cases[] = {
+        {{2, 0, 0, 0}, 0},   {{4, 1, 0, 1}, 1},  {{3, 1, 1, 0}, 2},  {{4, 2, 1, 1}, 3},
+        {{2, 0, 2, 0}, 4},   {{4, 0, 2, 1}, 5},  {{3, 1, 1, 1}, -1}, {{2, 1, 3, 0}, -1},
+        {{4, 1, -1, 0}, -1}, {{4, 1, 0, 2}, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        Statistics s;
+        CountFinishedGame(s, c.kind, true, 120);
+        CountAbandonedGame(s, c.kind);
+        for (int row = 0; row < kStatisticsGames; ++row) {
+            EXPECT_EQ(s.byGame[row], row == c.row ? (GameTally{1, 0, 1}) : GameTally{});
+        }
+        EXPECT_EQ(Total(s), c.row < 0 ? GameTally{} : (GameTally{1, 0, 1}));
+    }
+}
+
 // Every count at its cap, by players and by level alike, as a player of a thousand million games
 // of each kind would have them.
 Statistics AtTheCaps() {
@@ -57,6 +80,9 @@ Statistics AtTheCaps() {
         tally = {kMostCount, kMostCount, kMostCount};
     }
     for (GameTally& tally : s.byLevel) {
+        tally = {kMostCount, kMostCount, kMostCount};
+    }
+    for (GameTally& tally : s.byGame) {
         tally = {kMostCount, kMostCount, kMostCount};
     }
     s.finalScoreTotal = kMostFinalScoreTotal;
@@ -119,8 +145,8 @@ TEST(StatisticsCaps, ACountPastItsCapOrBelowNothingIsOutOfBounds) {
     }
 }
 
-// At the cap a game or hand is no longer counted, so no count goes past it and the two views of
-// the games still agree.
+// At the cap a game or hand is no longer counted, so no count goes past it and the three views
+// of the games still agree.
 TEST(StatisticsCaps, NothingIsCountedPastTheCaps) {
     const GameKind kind{2, 0};
     Statistics s = AtTheCaps();
@@ -134,11 +160,13 @@ TEST(StatisticsCaps, NothingIsCountedPastTheCaps) {
     Statistics below = AtTheCaps();
     below.byPlayers[0].won = kMostCount - 1;
     below.byLevel[0].won = kMostCount - 1;
+    below.byGame[0].won = kMostCount - 1;
     below.currentStreak = 0;
     below.finalScoreTotal = 0;
     CountFinishedGame(below, kind, true, 250);
     EXPECT_EQ(below.byPlayers[0].won, kMostCount);
     EXPECT_EQ(below.byLevel[0].won, kMostCount);
+    EXPECT_EQ(below.byGame[0].won, kMostCount);
     EXPECT_EQ(below.finalScoreTotal, 250);
     CountFinishedGame(below, kind, true, 250);
     EXPECT_EQ(below.byPlayers[0].won, kMostCount);

@@ -1,0 +1,101 @@
+#include "ai/line_game_player.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "model/rules.h"
+
+namespace pipwick {
+namespace {
+
+int32_t T(int a, int b) {
+    return TileWithPips(a, b);
+}
+
+struct Hand {
+    int32_t slots[kHandSlots] = {};
+    Hand(std::initializer_list<int32_t> tiles) { std::copy(tiles.begin(), tiles.end(), slots); }
+    int32_t TileOf(const Play& play) const { return slots[play.slot]; }
+};
+
+// A Draw game between two with 3-4 on the table (ends 4 on arm 0 and 3 on arm 2), seat 1 to play.
+struct LineTable {
+    GameState state;
+    explicit LineTable(DominoGame game = DominoGame::Draw) {
+        ResetGameState(state);
+        state.Rules.Game = game;
+        state.Rules.Target = kDefaultTarget;
+        state.CurrentPlayer = 1;
+        state.Arm[0][0] = PlacedTile{T(3, 4), 3, 4, {}, {}};
+        state.ArmOpenPip[0] = 4;
+        state.ArmOpenPip[2] = 3;
+    }
+    void SeenToPass(int player, int32_t openPips) {
+        state.History.Events[state.History.Count++] = {HandEventKind::kPass, player, kNoTile,
+                                                       openPips};
+    }
+};
+
+TEST(LineGamePlayer, LeavesAnEndTheNextOpponentWasSeenToLack) {
+    const Hand hand{T(4, 1), T(4, 2)};
+    LineTable table;
+    EXPECT_EQ(hand.TileOf(ChooseLineGamePlay(table.state, hand.slots)), T(4, 2));
+    table.SeenToPass(3, 1 << 1);
+    EXPECT_EQ(hand.TileOf(ChooseLineGamePlay(table.state, hand.slots)), T(4, 1));
+    // A pass of one's own says nothing about the next player.
+    LineTable own;
+    own.SeenToPass(1, 1 << 1);
+    EXPECT_EQ(hand.TileOf(ChooseLineGamePlay(own.state, hand.slots)), T(4, 2));
+}
+
+// 4-1 leaves an end that 1-1 and 1-2 can follow; the heavier 4-5 leaves one nothing in hand can.
+TEST(LineGamePlayer, KeepsTilesForTheEndsItLeavesWhateverTheOrderOfTheHand) {
+    int32_t tiles[] = {T(1, 1), T(1, 2), T(4, 1), T(4, 5)};
+    int orders = 0;
+    do {
+        const Hand hand{tiles[0], tiles[1], tiles[2], tiles[3]};
+        for (DominoGame game : {DominoGame::Draw, DominoGame::Block}) {
+            const Play play = ChooseLineGamePlay(LineTable(game).state, hand.slots);
+            EXPECT_EQ(hand.TileOf(play), T(4, 1));
+            EXPECT_EQ(play.arm, 0);
+        }
+        ++orders;
+    } while (std::next_permutation(std::begin(tiles), std::end(tiles)));
+    EXPECT_EQ(orders, 24);
+}
+
+TEST(LineGamePlayer, PlaysOnlyWhatFitsAndNothingWhenNothingDoes) {
+    const LineTable table;
+    const Hand none{T(0, 0), T(5, 6), T(1, 2)};
+    EXPECT_EQ(ChooseLineGamePlay(table.state, none.slots).slot, kEmptySlot);
+    const Hand one{T(0, 0), T(3, 6), T(1, 2)};
+    EXPECT_EQ(ChooseLineGamePlay(table.state, one.slots), (Play{1, 2}));
+}
+
+TEST(LineGamePlayer, LeadsABackedHeavyDouble) {
+    LineTable table;
+    table.state.Arm[0][0] = PlacedTile{};
+    const Hand hand{T(0, 1), T(1, 6), T(5, 6), T(6, 6)};
+    EXPECT_EQ(ChooseLineGamePlay(table.state, hand.slots), (Play{3, 0}));
+}
+
+// The Beginner plays as in All Fives; the Advanced player turns to the line game's rules.
+TEST(LineGamePlayer, IsWhatAnAdvancedPlayerChoosesWhereNothingScoresDuringPlay) {
+    const Hand hand{T(1, 1), T(1, 2), T(4, 1), T(4, 5)};
+    for (DominoGame game : {DominoGame::AllFives, DominoGame::Draw, DominoGame::Block}) {
+        const LineTable table(game);
+        const Play advanced = ChooseComputerPlay(table.state, hand.slots, Level::Advanced);
+        const Play beginner = ChooseComputerPlay(table.state, hand.slots, Level::Beginner);
+        if (game == DominoGame::AllFives) {
+            EXPECT_EQ(hand.TileOf(advanced), T(4, 5));  // 5 + 3 does not score: the heaviest
+        } else {
+            EXPECT_EQ(advanced, ChooseLineGamePlay(table.state, hand.slots));
+        }
+        EXPECT_EQ(beginner, (Play{2, 0}));
+    }
+}
+
+}  // namespace
+}  // namespace pipwick
