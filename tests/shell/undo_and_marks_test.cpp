@@ -262,6 +262,43 @@ TEST_F(Aids, OverAMarkedEndTheStatusLineTellsTheScoreThePlayThenMakes) {
     EXPECT_GE(checked, 2);
 }
 
+// Where nothing scores during play the preview says only where the tile goes, and the play
+// scores nothing.
+struct AidsInDraw : Aids {
+    AidsInDraw() : Aids({"sound=0", "delay=0", "game=1"}) {}
+};
+
+TEST_F(AidsInDraw, OverAMarkedEndTheStatusLineTellsNoScore) {
+    StartWithHumanToLead();
+    int checked = 0;
+    for (int round = 0; round < 40 && s.GameInProgress == 1 && program.prompts.popups.empty();
+         ++round) {
+        int slot = 0;
+        std::vector<int> arms;
+        while (!TableIsEmpty(s) && slot < HandCount(s, 1) && (arms = FittingArms(slot)).empty()) {
+            ++slot;
+        }
+        if (arms.empty()) {
+            Move();
+            continue;
+        }
+        ClickHandSlot(app, slot);
+        const QPoint end = Centre(s.ArmDropRect[arms.back()]);
+        QTest::mouseMove(&app.Table(), end);
+        const QString tile =
+            QStringLiteral("%1-%2").arg(HighPip(s.SelectedTile)).arg(LowPip(s.SelectedTile));
+        EXPECT_EQ(app.Human().Status(), tile + QStringLiteral(" goes here"));
+        const int32_t score = s.Scores[1];
+        ClickTable(app, end);
+        if (!program.prompts.popups.empty()) {
+            break;
+        }
+        EXPECT_EQ(s.Scores[1], score);
+        ++checked;
+    }
+    EXPECT_GE(checked, 2);
+}
+
 struct AidsWithoutMarks : Aids {
     AidsWithoutMarks() : Aids({"sound=0", "delay=0", "marks=0"}) {}
 };
