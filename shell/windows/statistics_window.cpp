@@ -27,6 +27,8 @@ QTableWidget* PlainTable(QWidget* parent) {
     table->setFocusPolicy(Qt::StrongFocus);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
+    // Rows as high as their text, so that every game's row shows without scrolling.
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     return table;
 }
 
@@ -91,8 +93,9 @@ StatisticsWindow::StatisticsWindow(QWidget* owner, const Statistics& statistics,
     });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(notice_);
-    layout->addWidget(games_, 1);
-    layout->addWidget(records_, 1);
+    // Each table gets room by its number of rows: the games' thirteen, the records' eight.
+    layout->addWidget(games_, 13);
+    layout->addWidget(records_, 8);
     layout->addWidget(buttons);
     resize(540, 620);
     Refresh();
