@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QtTest/QTest>
+#include <utility>
 #include <vector>
 
 #include "engine/trial_play.h"
@@ -49,6 +50,16 @@ struct Aids : ::testing::Test {
             }
         }
         return arms;
+    }
+    // The first tile of the human's hand that fits an end, with the arms it fits; no arms when
+    // the table is empty or nothing fits.
+    std::pair<int, std::vector<int>> FirstFittingTile() const {
+        for (int slot = 0; slot < HandCount(s, 1) && !TableIsEmpty(s); ++slot) {
+            if (std::vector<int> arms = FittingArms(slot); !arms.empty()) {
+                return {slot, arms};
+            }
+        }
+        return {0, {}};
     }
     // The human's move through the windows: the first tile that fits, dropped on its first arm,
     // else Draw/Pass. When seen is given, what the player sees just before the move (with the
@@ -227,11 +238,7 @@ TEST_F(Aids, OverAMarkedEndTheStatusLineTellsTheScoreThePlayThenMakes) {
     int checked = 0;
     for (int round = 0; round < 40 && s.GameInProgress == 1 && program.prompts.popups.empty();
          ++round) {
-        int slot = 0;
-        std::vector<int> arms;
-        while (!TableIsEmpty(s) && slot < HandCount(s, 1) && (arms = FittingArms(slot)).empty()) {
-            ++slot;
-        }
+        const auto [slot, arms] = FirstFittingTile();
         if (arms.empty()) {
             Move();
             continue;
@@ -273,11 +280,7 @@ TEST_F(AidsInDraw, OverAMarkedEndTheStatusLineTellsNoScore) {
     int checked = 0;
     for (int round = 0; round < 40 && s.GameInProgress == 1 && program.prompts.popups.empty();
          ++round) {
-        int slot = 0;
-        std::vector<int> arms;
-        while (!TableIsEmpty(s) && slot < HandCount(s, 1) && (arms = FittingArms(slot)).empty()) {
-            ++slot;
-        }
+        const auto [slot, arms] = FirstFittingTile();
         if (arms.empty()) {
             Move();
             continue;
