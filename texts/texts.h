@@ -92,6 +92,8 @@ constexpr const char* kPreviewScoring = "%1 here scores %2";
 constexpr const char* kShowWhereTilesGo = "Show where tiles can go";
 
 // The Help menu: the version check, the help page and the About box.
+constexpr const char* kUpdatesFromPackageManager =
+    "Pipwick is kept up to date by your system's package manager.";
 constexpr const char* kCheckDuringGame = "Cannot check for new version during game!";
 constexpr const char* kCantConnect = "Can't connect!";
 constexpr const char* kSiteOpenError = "Site open error!";

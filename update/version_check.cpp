@@ -35,8 +35,8 @@ class WaitCursor {
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-QUrl ServerFile(const char* path) {
-    QString base = UpdateServerUrl();
+QUrl ServerFile(const QString& server, const char* path) {
+    QString base = server;
     while (base.endsWith(QLatin1Char('/'))) {
         base.chop(1);
     }
@@ -47,10 +47,10 @@ TransferTimes TimesOf(const VersionCheckServices& services) {
     return {services.timeoutMs, services.deadlineMs};
 }
 
-VersionAnswer FetchVersion(const TransferTimes& times) {
+VersionAnswer FetchVersion(const QString& server, const TransferTimes& times) {
     const WaitCursor cursor;
     QNetworkAccessManager network;
-    HttpGet get(network, ServerFile(kVersionFilePath), kVersionAgent, times);
+    HttpGet get(network, ServerFile(server, kVersionFilePath), kVersionAgent, times);
     if (!get.WaitForAnswer()) {
         return VersionAnswer::kCantConnect;
     }
@@ -138,7 +138,7 @@ Download DownloadSignedInstaller(const QString& folder, QWidget* owner,
                               : std::make_unique<ProgressDialog>(owner);
     const QString installer = QDir(folder).filePath(QString::fromLatin1(kInstallerName));
     const QString signature = installer + QString::fromLatin1(kSignatureSuffix);
-    const QUrl installerUrl = ServerFile(kInstallerPath);
+    const QUrl installerUrl = ServerFile(services.server, kInstallerPath);
     const QUrl signatureUrl(installerUrl.toString() + QString::fromLatin1(kSignatureSuffix));
     // The signature's few bytes are no progress worth showing.
     Download step = DownloadFile(signatureUrl, signature, static_cast<qint64>(sizeof(Signature)),
@@ -213,6 +213,9 @@ bool IsAllowedUpdateUrl(const QUrl& url) {
 }
 
 QString UpdateServerUrl() {
+    if (*kUpdateServer == '\0') {
+        return {};
+    }
     const QString chosen = qEnvironmentVariable("PIPWICK_UPDATE_URL");
     return chosen.isEmpty() ? QString::fromLatin1(kUpdateServer) : chosen;
 }
@@ -227,15 +230,19 @@ bool IsCurrentVersion(const QByteArray& versionFile) {
 void CheckForNewVersion(const GameState& state, QWidget* owner,
                         const VersionCheckServices& services) {
     UpdateMessages& messages = *services.messages;
+    if (services.server.isEmpty()) {
+        messages.Tell(owner, QString::fromLatin1(text::kUpdatesFromPackageManager));
+        return;
+    }
     if (state.GameInProgress == 1) {
         messages.Tell(owner, QString::fromLatin1(text::kCheckDuringGame));
         return;
     }
-    if (!IsAllowedUpdateUrl(ServerFile(kVersionFilePath))) {
+    if (!IsAllowedUpdateUrl(ServerFile(services.server, kVersionFilePath))) {
         messages.Stop(owner, QString::fromLatin1(text::kCantConnect));
         return;
     }
-    switch (FetchVersion(TimesOf(services))) {
+    switch (FetchVersion(services.server, TimesOf(services))) {
         case VersionAnswer::kCantConnect:
             messages.Stop(owner, QString::fromLatin1(text::kCantConnect));
             return;
