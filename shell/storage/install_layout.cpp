@@ -7,7 +7,7 @@ namespace pipwick {
 
 namespace {
 
-// Set by the build from the install folders, "../share/pipwick" unless they were changed.
+// Set by the build from the install folders, "../share/games/pipwick" unless they were changed.
 constexpr const char* kDataFromExecutable = PIPWICK_DATA_FROM_EXECUTABLE;
 constexpr const char* kHelpPage = "help/pipwick.html";
 

@@ -5,9 +5,9 @@
 namespace pipwick {
 
 // Where the program's files lie. In the build tree and in a portable copy the help page sits in a
-// folder "help" beside the executable. An installed program has its executable in <prefix>/bin and
-// its data, the help page among it, in <prefix>/share/pipwick; it keeps the user's settings in the
-// user's configuration folder, whoever may write to its own folder.
+// folder "help" beside the executable. An installed program has its executable in <prefix>/games
+// and its data, the help page among it, in <prefix>/share/games/pipwick; it keeps the user's
+// settings in the user's configuration folder, whoever may write to its own folder.
 
 // The data folder of an installed program whose executable lies in executableFolder; empty when
 // the program is not installed.
