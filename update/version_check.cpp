@@ -172,15 +172,15 @@ void InstallNewVersion(QWidget* owner, const VersionCheckServices& services) {
     UpdateMessages& messages = *services.messages;
     QTemporaryDir folder(QDir(services.downloadFolder).filePath(QStringLiteral("pipwick-XXXXXX")));
     if (!folder.isValid()) {
-        messages.Stop(owner, QString::fromLatin1(text::kFileError));
+        messages.Stop(owner, MessageText(text::kFileError));
         return;
     }
     switch (DownloadSignedInstaller(folder.path(), owner, services)) {
         case Download::kCantConnect:
-            messages.Stop(owner, QString::fromLatin1(text::kCantConnect));
+            messages.Stop(owner, MessageText(text::kCantConnect));
             return;
         case Download::kFileError:
-            messages.Stop(owner, QString::fromLatin1(text::kFileError));
+            messages.Stop(owner, MessageText(text::kFileError));
             return;
         case Download::kCancelled:
             return;
@@ -190,7 +190,7 @@ void InstallNewVersion(QWidget* owner, const VersionCheckServices& services) {
     // An installer that cannot run leaves the program running rather than ending it for nothing.
     const QString installer = folder.filePath(QString::fromLatin1(kInstallerName));
     if (!StartInstaller(installer, services)) {
-        messages.Stop(owner, QString::fromLatin1(text::kFileError));
+        messages.Stop(owner, MessageText(text::kFileError));
         return;
     }
     folder.setAutoRemove(false);
@@ -231,31 +231,31 @@ void CheckForNewVersion(const GameState& state, QWidget* owner,
                         const VersionCheckServices& services) {
     UpdateMessages& messages = *services.messages;
     if (services.server.isEmpty()) {
-        messages.Tell(owner, QString::fromLatin1(text::kUpdatesFromPackageManager));
+        messages.Tell(owner, MessageText(text::kUpdatesFromPackageManager));
         return;
     }
     if (state.GameInProgress == 1) {
-        messages.Tell(owner, QString::fromLatin1(text::kCheckDuringGame));
+        messages.Tell(owner, MessageText(text::kCheckDuringGame));
         return;
     }
     if (!IsAllowedUpdateUrl(ServerFile(services.server, kVersionFilePath))) {
-        messages.Stop(owner, QString::fromLatin1(text::kCantConnect));
+        messages.Stop(owner, MessageText(text::kCantConnect));
         return;
     }
     switch (FetchVersion(services.server, TimesOf(services))) {
         case VersionAnswer::kCantConnect:
-            messages.Stop(owner, QString::fromLatin1(text::kCantConnect));
+            messages.Stop(owner, MessageText(text::kCantConnect));
             return;
         case VersionAnswer::kSiteOpenError:
-            messages.Stop(owner, QString::fromLatin1(text::kSiteOpenError));
+            messages.Stop(owner, MessageText(text::kSiteOpenError));
             return;
         case VersionAnswer::kCurrent:
-            messages.Tell(owner, QString::fromLatin1(text::kNoNewVersion));
+            messages.Tell(owner, MessageText(text::kNoNewVersion));
             return;
         case VersionAnswer::kNewVersion:
             break;
     }
-    if (!messages.Ask(owner, QString::fromLatin1(text::kNewVersionQuestion))) {
+    if (!messages.Ask(owner, MessageText(text::kNewVersionQuestion))) {
         return;
     }
     InstallNewVersion(owner, services);

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "assets/domino_sets.h"
+#include "shell/app/translations.h"
 #include "shell/dialogs/up_down_box.h"
 #include "texts/texts.h"
 #include "ui_general_preferences_dialog.h"
@@ -241,7 +242,7 @@ void GeneralPreferencesDialog::WarnNoSample() {
     }
     warned_ = true;
     QMetaObject::invokeMethod(
-        this, [this] { prompts_.Warn(this, QString::fromLatin1(text::kCantLoadDominoes)); },
+        this, [this] { prompts_.Warn(this, Translated(text::kCantLoadDominoes)); },
         Qt::QueuedConnection);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 namespace pipwick {
@@ -14,8 +15,9 @@ namespace pipwick {
 QString InstalledDataFolder(const QString& executableFolder);
 bool IsInstalledProgram(const QString& executableFolder);
 
-// The help page: beside the executable when it is there, else in the installed data folder.
-// A page found in neither place is named by its place beside the executable.
-QString HelpPagePath(const QString& executableFolder);
+// The help page: beside the executable when it is there, else in the installed data folder; in
+// the language of locale when that page is there too ("pipwick.es.html"), else in English. A page
+// found in neither place is named by its place beside the executable.
+QString HelpPagePath(const QString& executableFolder, const QLocale& locale = QLocale());
 
 }  // namespace pipwick

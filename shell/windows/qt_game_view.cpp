@@ -3,6 +3,7 @@
 #include "model/window_widths.h"
 #include "shell/access/accessible_views.h"
 #include "shell/access/spoken_moves.h"
+#include "shell/app/translations.h"
 #include "shell/windows/outer_geometry.h"
 #include "shell/windows/status_popup.h"
 #include "shell/windows/window_rects.h"
@@ -42,7 +43,7 @@ void QtGameView::Announce(const Announcement& announcement) {
 
 void QtGameView::ShowStatus(const char* status) {
     ShowCaptions();
-    windows_.human->SetStatus(QString::fromUtf8(status));
+    windows_.human->SetStatus(Translated(status));
 }
 
 void QtGameView::ShowMessage(Message message, const char* winner) {
