@@ -291,24 +291,31 @@ TEST(InstallLayout, TheHelpPageIsInThePlayersLanguageWhereThereIsOne) {
     }
 }
 
-// Every picture and link of the help page leads to a file that is there, in the sources and in the
-// copy beside the built program.
+// Every picture and link of the help page, in each language, leads to a file that is there, in the
+// sources and in the copy beside the built program; every anchor a link names is on the page.
 TEST(HelpPage, EveryPictureAndLinkOfThePageIsThere) {
     for (const QString& folder :
          {QStringLiteral(PIPWICK_HELP_SOURCE), QStringLiteral(PIPWICK_EXECUTABLE_FOLDER "/help")}) {
-        SCOPED_TRACE(folder.toStdString());
-        QFile page(QDir(folder).filePath("pipwick.html"));
-        ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-        const QString html = QString::fromUtf8(page.readAll());
-        EXPECT_TRUE(html.contains("250"));
-        int pictures = 0;
-        const QRegularExpression reference(R"re((?:src|href)="([^"#:]+)")re");
-        for (const auto& match : reference.globalMatch(html)) {
-            const QString target = match.captured(1);
-            EXPECT_TRUE(QFile::exists(QDir(folder).filePath(target))) << target.toStdString();
-            pictures += target.endsWith(".png") ? 1 : 0;
+        for (const char* name : {"pipwick.html", "pipwick.es.html", "pipwick.pt_BR.html"}) {
+            SCOPED_TRACE((folder + "/" + name).toStdString());
+            QFile page(QDir(folder).filePath(name));
+            ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+            const QString html = QString::fromUtf8(page.readAll());
+            EXPECT_TRUE(html.contains("250"));
+            int pictures = 0;
+            const QRegularExpression reference(R"re((?:src|href)="([^"#:]+)")re");
+            for (const auto& match : reference.globalMatch(html)) {
+                const QString target = match.captured(1);
+                EXPECT_TRUE(QFile::exists(QDir(folder).filePath(target))) << target.toStdString();
+                pictures += target.endsWith(".png") ? 1 : 0;
+            }
+            EXPECT_GE(pictures, 3);
+            const QRegularExpression anchor(R"re(href="#([^"]+)")re");
+            for (const auto& match : anchor.globalMatch(html)) {
+                EXPECT_TRUE(html.contains("id=\"" + match.captured(1) + "\""))
+                    << match.captured(1).toStdString();
+            }
         }
-        EXPECT_GE(pictures, 3);
     }
 }
 
