@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Custom</source>
-        <translation>Personalizado</translation>
+        <translation>Propio</translation>
     </message>
     <message>
         <source>Background colour</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Auto</source>
-        <translation>Automático</translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Small</source>
@@ -522,7 +522,7 @@ Install new version?</source>
     </message>
     <message>
         <source>OK</source>
-        <translation>Aceptar</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -606,7 +606,7 @@ Install new version?</source>
     </message>
     <message>
         <source>Strongest opponent Beginner</source>
-        <translation>Rival más fuerte: Principiante</translation>
+        <translation>Rival más fuerte: Novato</translation>
     </message>
     <message>
         <source>Strongest opponent Advanced</source>
@@ -681,15 +681,15 @@ Install new version?</source>
     </message>
     <message>
         <source>Name:</source>
-        <translation>Nombre:</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Gender:</source>
-        <translation>Voz:</translation>
+        <translation>Voz</translation>
     </message>
     <message>
         <source>Level:</source>
-        <translation>Nivel:</translation>
+        <translation>Nivel</translation>
     </message>
     <message>
         <source>Left player&apos;s name</source>
@@ -697,15 +697,15 @@ Install new version?</source>
     </message>
     <message>
         <source>Male</source>
-        <translation>Hombre</translation>
+        <translation>Masc.</translation>
     </message>
     <message>
         <source>Female</source>
-        <translation>Mujer</translation>
+        <translation>Fem.</translation>
     </message>
     <message>
         <source>Beginner</source>
-        <translation>Principiante</translation>
+        <translation>Novato</translation>
     </message>
     <message>
         <source>Advanced</source>

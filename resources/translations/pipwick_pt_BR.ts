@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Custom</source>
-        <translation>Personalizada</translation>
+        <translation>Própria</translation>
     </message>
     <message>
         <source>Background colour</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Red:</source>
-        <translation>Vermelho:</translation>
+        <translation>Verm.:</translation>
     </message>
     <message>
         <source>Green:</source>
@@ -57,11 +57,11 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Ligado</translation>
+        <translation>Sim</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Desligado</translation>
+        <translation>Não</translation>
     </message>
     <message>
         <source>Speed</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Auto</source>
-        <translation>Automático</translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Small</source>
@@ -614,7 +614,7 @@ Instalar a versão nova?</translation>
     </message>
     <message>
         <source>Strongest opponent Expert</source>
-        <translation>Adversário mais forte: Especialista</translation>
+        <translation>Adversário mais forte: Mestre</translation>
     </message>
     <message>
         <source>Best final score</source>
@@ -697,11 +697,11 @@ Instalar a versão nova?</translation>
     </message>
     <message>
         <source>Male</source>
-        <translation>Homem</translation>
+        <translation>Masc.</translation>
     </message>
     <message>
         <source>Female</source>
-        <translation>Mulher</translation>
+        <translation>Fem.</translation>
     </message>
     <message>
         <source>Beginner</source>
@@ -713,7 +713,7 @@ Instalar a versão nova?</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation>Especialista</translation>
+        <translation>Mestre</translation>
     </message>
     <message>
         <source>Top player&apos;s name</source>
