@@ -594,7 +594,7 @@ Install new version?</source>
     </message>
     <message>
         <source>Abandoned</source>
-        <translation>Abandonadas</translation>
+        <translation>Abandonos</translation>
     </message>
     <message>
         <source>All games</source>

@@ -594,7 +594,7 @@ Instalar a versão nova?</translation>
     </message>
     <message>
         <source>Abandoned</source>
-        <translation>Abandonadas</translation>
+        <translation>Abandonos</translation>
     </message>
     <message>
         <source>All games</source>
@@ -606,15 +606,15 @@ Instalar a versão nova?</translation>
     </message>
     <message>
         <source>Strongest opponent Beginner</source>
-        <translation>Adversário mais forte: Iniciante</translation>
+        <translation>Rival mais forte: Iniciante</translation>
     </message>
     <message>
         <source>Strongest opponent Advanced</source>
-        <translation>Adversário mais forte: Avançado</translation>
+        <translation>Rival mais forte: Avançado</translation>
     </message>
     <message>
         <source>Strongest opponent Expert</source>
-        <translation>Adversário mais forte: Mestre</translation>
+        <translation>Rival mais forte: Mestre</translation>
     </message>
     <message>
         <source>Best final score</source>

@@ -4,13 +4,16 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTableView>
 #include <QTranslator>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -70,6 +73,20 @@ std::vector<std::string> CutShort(QWidget& window) {
         // The title sits on the frame with a little room on either side of it.
         note(group->title(), group->fontMetrics().horizontalAdvance(group->title()) + 16,
              group->width());
+    }
+    for (const QTableView* table : window.findChildren<QTableView*>()) {
+        const QHeaderView& header = *table->horizontalHeader();
+        // A column's heading has the header's margin on either side; the last column ends
+        // where the table's viewport does.
+        const int margin =
+            2 * header.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header);
+        for (int column = 0; column < header.count(); ++column) {
+            const QString words = table->model()->headerData(column, Qt::Horizontal).toString();
+            const int room =
+                std::min(header.sectionSize(column),
+                         table->viewport()->width() - header.sectionViewportPosition(column));
+            note(words, header.fontMetrics().horizontalAdvance(words) + margin, room);
+        }
     }
     note(window.windowTitle() + " (window)", window.frameGeometry().width(), kScreenWidth);
     window.hide();
