@@ -17,6 +17,9 @@ constexpr const char* kCaption = "%d - %s";
 // The score inside a player's window, where the caption is too narrow to show it whole.
 constexpr const char* kScoreInWindow = PIPWICK_TEXT("Score: %1");
 
+// The human's name until he gives one, the default of engine/settings.h in the player's language.
+constexpr const char* kHumanDefaultName = PIPWICK_TEXT("Player");
+
 // The status pop-up.
 constexpr const char* kWontPlayThere = PIPWICK_TEXT("That domino won't play there!");
 constexpr const char* kHandOver = PIPWICK_TEXT("        This hand is over.");

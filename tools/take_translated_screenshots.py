@@ -19,10 +19,10 @@ from x_session import XSession, wait_for, window_info  # noqa: E402
 LANGUAGES = {"es": "es_ES.UTF-8", "pt_BR": "pt_BR.UTF-8"}
 # The titles of the windows to take, as each translation has them.
 TITLES = {
-    "es": {"general": "Preferencias generales de Pipwick",
+    "es": {"you": "Jugador", "general": "Preferencias generales de Pipwick",
            "players": "Preferencias de jugadores de Pipwick",
            "statistics": "Estadísticas", "help": "Ayuda de Pipwick"},
-    "pt_BR": {"general": "Preferências gerais do Pipwick",
+    "pt_BR": {"you": "Jogador", "general": "Preferências gerais do Pipwick",
               "players": "Preferências de jogadores do Pipwick",
               "statistics": "Estatísticas", "help": "Ajuda do Pipwick"},
 }
@@ -88,7 +88,7 @@ def take(program, docs, language, locale):
         game = session.start_game({"nump": 4, "sound": 0, "delay": 0, "speed": 10},
                                   extra_env={"LANG": locale, "PATH": "/nonexistent"})
         try:
-            human = wait_for("your window", lambda: game.window("Player"), timeout=20)
+            human = wait_for("your window", lambda: game.window(titles["you"]), timeout=20)
             session.x("xdotool", "windowactivate", "--sync", human)
             session.x("xdotool", "key", "--window", human, "ctrl+n")
             time.sleep(3)

@@ -668,6 +668,10 @@ Install new version?</source>
         <source>The settings file %1 is not a readable file of at most 1 MB: it was left as it is and the game starts with the default settings, which are not saved.</source>
         <translation>El archivo de configuración %1 no es un archivo legible de 1 MB como máximo: se dejó como está y el juego empieza con la configuración predeterminada, que no se guarda.</translation>
     </message>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
 </context>
 <context>
     <name>PlayerPreferencesDialog</name>

@@ -668,6 +668,10 @@ Instalar a versão nova?</translation>
         <source>The settings file %1 is not a readable file of at most 1 MB: it was left as it is and the game starts with the default settings, which are not saved.</source>
         <translation>O arquivo de configurações %1 não é um arquivo legível de no máximo 1 MB: ele ficou como está e o jogo começa com as configurações padrão, que não são salvas.</translation>
     </message>
+    <message>
+        <source>Player</source>
+        <translation>Jogador</translation>
+    </message>
 </context>
 <context>
     <name>PlayerPreferencesDialog</name>

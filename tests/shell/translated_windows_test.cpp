@@ -19,6 +19,7 @@
 
 #include "shell/app/translations.h"
 #include "shell/dialogs/about_box.h"
+#include "shell/storage/settings_store.h"
 #include "shell_test_support.h"
 #include "texts/menu_commands.h"
 #include "texts/spoken_texts.h"
@@ -181,6 +182,19 @@ TEST(Translations, SpanishAndPortugueseReplaceTheEnglishAndOthersKeepIt) {
         qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>());
         text::UseTranslator(nullptr);
     }
+}
+
+// The human is called by a word of his language until he gives a name, which stays as he gave it.
+TEST(Translations, TheHumansDefaultNameIsInHisLanguage) {
+    ASSERT_TRUE(
+        InstallTranslations(*QCoreApplication::instance(), QLocale(QStringLiteral("pt_BR"))));
+    const SettingsFolder unnamed;
+    EXPECT_EQ(SettingsStore(unnamed.Path()).Values().PlayerNames[kHumanSeat], "Jogador");
+    const SettingsFolder named({"pnm1=Player"});
+    EXPECT_EQ(SettingsStore(named.Path()).Values().PlayerNames[kHumanSeat], "Player");
+    qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>());
+    text::UseTranslator(nullptr);
+    EXPECT_EQ(SettingsStore(unnamed.Path()).Values().PlayerNames[kHumanSeat], "Player");
 }
 
 }  // namespace
