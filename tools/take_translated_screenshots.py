@@ -2,9 +2,12 @@
 """Takes the pictures of the program in Spanish and Brazilian Portuguese (docs/translated-*.png) on
 a private X desktop at 800 x 600, the smallest screen the game supports: the whole screen during a
 hand, the two preferences dialogs, the statistics and the help page in the game's own window.
-Needs what the desktop tests need; writes the PNG files itself.
+With a help folder, also the help page's picture of your window in each language
+(HELP_FOLDER/images/LANGUAGE/hand.png); pipwick-records-screenshots takes its score sheet and
+statistics in the language of LANG. Needs what the desktop tests need; writes the PNG files
+itself.
 
-Usage: tools/take_translated_screenshots.py PROGRAM DOCS_FOLDER"""
+Usage: tools/take_translated_screenshots.py PROGRAM DOCS_FOLDER [HELP_FOLDER]"""
 
 import os
 import struct
@@ -113,12 +116,35 @@ def take(program, docs, language, locale):
             game.end()
 
 
+def take_help_pictures(program, help_folder, language, locale):
+    """The help page's picture of your window, as the English page has it: two players at
+    1024 x 768."""
+    titles = TITLES[language]
+    folder = os.path.join(help_folder, "images", language)
+    os.makedirs(folder, exist_ok=True)
+    with XSession(1024, 768, program) as session:
+        game = session.start_game({"nump": 2, "sound": 0, "delay": 0, "speed": 10},
+                                  extra_env={"LANG": locale})
+        try:
+            human = wait_for("your window", lambda: game.window(titles["you"]), timeout=20)
+            session.x("xdotool", "windowactivate", "--sync", human)
+            session.x("xdotool", "key", "--window", human, "ctrl+n")
+            time.sleep(3)
+            wid = wait_for("your window", lambda: find(session, game, "0 - " + titles["you"]),
+                           timeout=15)
+            shoot_window(session, wid, os.path.join(folder, "hand.png"))
+        finally:
+            game.end()
+
+
 def main():
-    if len(sys.argv) != 3:
+    if len(sys.argv) not in (3, 4):
         print(__doc__)
         return 2
     for language, locale in LANGUAGES.items():
         take(sys.argv[1], sys.argv[2], language, locale)
+        if len(sys.argv) == 4:
+            take_help_pictures(sys.argv[1], sys.argv[3], language, locale)
     return 0
 
 

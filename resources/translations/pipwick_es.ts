@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>%1&apos;s down</source>
-        <translation>Salió %1</translation>
+        <translation>Sale %1</translation>
     </message>
     <message>
         <source>%1&apos;s turn</source>
@@ -534,11 +534,11 @@ Install new version?</source>
     </message>
     <message>
         <source>Won by</source>
-        <translation>Ganada por</translation>
+        <translation>Ganó</translation>
     </message>
     <message>
         <source>Last play</source>
-        <translation>Última jugada</translation>
+        <translation>Últ. jugada</translation>
     </message>
     <message>
         <source>Pips</source>

@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>%1&apos;s down</source>
-        <translation>%1 saiu</translation>
+        <translation>%1 sai</translation>
     </message>
     <message>
         <source>%1&apos;s turn</source>
@@ -534,11 +534,11 @@ Instalar a versão nova?</translation>
     </message>
     <message>
         <source>Won by</source>
-        <translation>Ganha por</translation>
+        <translation>Ganhou</translation>
     </message>
     <message>
         <source>Last play</source>
-        <translation>Última jogada</translation>
+        <translation>Últ. jogada</translation>
     </message>
     <message>
         <source>Pips</source>

@@ -144,6 +144,11 @@ TEST_P(TranslatedWindows, EveryCaptionLabelButtonAndMenuFitsAt800By600) {
         EXPECT_EQ(DialogCutShort(program, command), std::vector<std::string>{})
             << static_cast<int>(command);
     }
+    // The score sheet has a column for each player once a game is under way.
+    program.app->NewGame();
+    program.app->Human().Action(Command::kScoreSheet).trigger();
+    ASSERT_NE(program.app->Records().SheetWindow(), nullptr);
+    EXPECT_EQ(CutShort(*program.app->Records().SheetWindow()), std::vector<std::string>{});
     AboutBox about(nullptr);
     EXPECT_EQ(CutShort(about), std::vector<std::string>{});
     QMenuBar& bar = *program.app->Human().menuBar();
