@@ -12,6 +12,8 @@ packages=(
   python3 xvfb xauth openbox xdotool x11-utils x11-apps
   pulseaudio pulseaudio-utils
   dbus at-spi2-core python3-pyatspi
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  dpkg-dev lintian appstream desktop-file-utils
 )
 
 missing=()

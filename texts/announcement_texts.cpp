@@ -1,30 +1,44 @@
 #include "texts/announcement_texts.h"
 
+#include "texts/translatable.h"
+#include "texts/translation.h"
+
 namespace pipwick::text {
 
 namespace {
 
-// "%s" marks where the names go: the announced player first, then the other.
+// %1 is the announced player's name, %2 the other's. When the announcement carries a number,
+// it follows the words after a blank.
+constexpr const char* kShuffling = PIPWICK_TEXT("Shuffling...");
+constexpr const char* kDown = PIPWICK_TEXT("%1's down");
+constexpr const char* kTurn = PIPWICK_TEXT("%1's turn");
+constexpr const char* kScores = PIPWICK_TEXT("%1 scores");
+constexpr const char* kDominoes = PIPWICK_TEXT("%1 dominoes.");
+constexpr const char* kDominoesScores = PIPWICK_TEXT("%1 dominoes, scores");
+constexpr const char* kPasses = PIPWICK_TEXT("%1 passes");
+constexpr const char* kHumanPassed = PIPWICK_TEXT("%1 passed.  %2's turn");
+constexpr const char* kGameOver = PIPWICK_TEXT("Game over");
+
 const char* Format(AnnouncementKind kind) {
     switch (kind) {
         case AnnouncementKind::kShuffling:
-            return "Shuffling...";
+            return kShuffling;
         case AnnouncementKind::kDown:
-            return "%s's down";
+            return kDown;
         case AnnouncementKind::kTurn:
-            return "%s's turn";
+            return kTurn;
         case AnnouncementKind::kScores:
-            return "%s scores";
+            return kScores;
         case AnnouncementKind::kDominoes:
-            return "%s dominoes.";
+            return kDominoes;
         case AnnouncementKind::kDominoesScores:
-            return "%s dominoes, scores";
+            return kDominoesScores;
         case AnnouncementKind::kPasses:
-            return "%s passes";
+            return kPasses;
         case AnnouncementKind::kHumanPassed:
-            return "%s passed.  %s's turn";
+            return kHumanPassed;
         case AnnouncementKind::kGameOver:
-            return "Game over";
+            return kGameOver;
     }
     return "";
 }
@@ -37,18 +51,9 @@ const std::string& NameOf(int player, const std::string (&names)[5]) {
 }  // namespace
 
 std::string AnnouncementText(const Announcement& announcement, const std::string (&names)[5]) {
-    const std::string* fill[2] = {&NameOf(announcement.player, names),
-                                  &NameOf(announcement.other, names)};
-    std::string text;
-    int used = 0;
-    for (const char* f = Format(announcement.kind); *f != '\0'; ++f) {
-        if (f[0] == '%' && f[1] == 's' && used < 2) {
-            text += *fill[used++];
-            ++f;
-        } else {
-            text += *f;
-        }
-    }
+    std::string text =
+        Fill(Translate(Format(announcement.kind)),
+             {NameOf(announcement.player, names), NameOf(announcement.other, names)});
     if (announcement.value != 0) {
         text += ' ';
         text += std::to_string(announcement.value);

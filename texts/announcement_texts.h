@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/announcement.h"
+#include "texts/translatable.h"
 
 namespace pipwick::text {
 

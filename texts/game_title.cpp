@@ -1,6 +1,7 @@
 #include "texts/game_title.h"
 
 #include "texts/texts.h"
+#include "texts/translation.h"
 
 namespace pipwick::text {
 
@@ -9,23 +10,18 @@ std::string GameTitle(const GameRules& rules) {
     if (rules.Game == DominoGame::AllFives && alone) {
         return {};
     }
-    std::string title = kGameNames[static_cast<int>(rules.Game)];
+    std::string title = Translate(kGameNames[static_cast<int>(rules.Game)]);
     if (rules.Game != DominoGame::AllFives) {
-        title += kGameTarget;
-        title += std::to_string(rules.Target);
+        title = Fill(Translate(kGameTarget), {title, std::to_string(rules.Target)});
     }
     if (!alone) {
-        title += kGamePartners;
+        title = Fill(Translate(kGamePartners), {title});
     }
     return title;
 }
 
 std::string PairName(const std::string& first, const std::string& second) {
-    std::string name = kPairName;
-    const size_t at = name.find("%1");
-    name.replace(at, 2, first);
-    name.replace(name.find("%2", at + first.size()), 2, second);
-    return name;
+    return Fill(Translate(kPairName), {first, second});
 }
 
 }  // namespace pipwick::text

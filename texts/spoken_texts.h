@@ -3,30 +3,32 @@
 #include <cstdint>
 #include <string>
 
+#include "texts/translatable.h"
+
 namespace pipwick::text {
 
 // The words a screen reader says for what the windows show: tiles by their pips, the open ends of
-// the line of play, and the moves of the game as they happen. Player names are put in as they
-// are, never read as a format.
+// the line of play, and the moves of the game as they happen, in the program's language (English
+// in the examples below). Player names are put in as they are, never read as a format.
 
-constexpr const char* kFaceDown = "face down";
-constexpr const char* kTableName = "Table";
-constexpr const char* kHandName = "Your tiles";
-constexpr const char* kStatusName = "Status";
+constexpr const char* kFaceDown = PIPWICK_TEXT("face down");
+constexpr const char* kTableName = PIPWICK_TEXT("Table");
+constexpr const char* kHandName = PIPWICK_TEXT("Your tiles");
+constexpr const char* kStatusName = PIPWICK_TEXT("Status");
 // The keys of the hand, as its tooltip lists them.
-constexpr const char* kHandKeys =
+constexpr const char* kHandKeys = PIPWICK_TEXT(
     "Left, Right, Home, End: move between your tiles\n"
     "Space or Enter: pick up the tile (or lead it), then play it\n"
     "With a tile picked up, the arrow keys or 1-4 choose the end\n"
     "  (1 right, 2 top, 3 left, 4 bottom)\n"
     "Escape: put the tile down    Ctrl+A: draw or pass\n"
-    "H: hint    Ctrl+Z: undo";
+    "H: hint    Ctrl+Z: undo");
 // Between the names of the tiles or ends of a list, as its description reads them all.
 constexpr const char* kItemSeparator = ", ";
 // A control of one player's setting: %1 the player's name, %2 the control's own words.
-constexpr const char* kWhoseSetting = "%1: %2";
+constexpr const char* kWhoseSetting = PIPWICK_TEXT("%1: %2");
 // The status line when the picked-up tile fits no open end; %1 is the tile as "6-4".
-constexpr const char* kFitsNoEnd = "%1 fits no end";
+constexpr const char* kFitsNoEnd = PIPWICK_TEXT("%1 fits no end");
 
 // "blank", "one" ... "six"; an empty string outside 0..6.
 std::string PipWords(int32_t pip);

@@ -1,30 +1,35 @@
 #pragma once
 
 // Every text the windows show: captions, menu items, status-pop-up messages and questions, quoted
-// exactly, in one place. An '&' marks the mnemonic letter of a menu text; the part after a tab is
-// the shortcut the menu shows beside it.
+// exactly, in one place. Those marked PIPWICK_TEXT are shown in the player's language. An '&' marks
+// the mnemonic letter of a menu text; the part after a tab is the shortcut the menu shows beside
+// it.
 
+#include "texts/translatable.h"
 #include "texts/version.h"
 
 namespace pipwick::text {
 
 constexpr const char* kAppTitle = "Pipwick";
 
-// Player window captions: score, then name.
+// Player window captions: score, then name, the same in every language.
 constexpr const char* kCaption = "%d - %s";
 // The score inside a player's window, where the caption is too narrow to show it whole.
-constexpr const char* kScoreInWindow = "Score: %d";
+constexpr const char* kScoreInWindow = PIPWICK_TEXT("Score: %1");
+
+// The human's name until he gives one, the default of engine/settings.h in the player's language.
+constexpr const char* kHumanDefaultName = PIPWICK_TEXT("Player");
 
 // The status pop-up.
-constexpr const char* kWontPlayThere = "That domino won't play there!";
-constexpr const char* kHandOver = "        This hand is over.";
-constexpr const char* kComputerWins = "This game is over.  %s is the winner.";
-constexpr const char* kHumanWins = "Congratulations!  You won the game!";
-// The game's end with partners.
-constexpr const char* kHumanPairWins = "Congratulations!  You and %1 won the game!";
-constexpr const char* kPairWins = "This game is over.  %1 are the winners.";
+constexpr const char* kWontPlayThere = PIPWICK_TEXT("That domino won't play there!");
+constexpr const char* kHandOver = PIPWICK_TEXT("        This hand is over.");
+constexpr const char* kComputerWins = PIPWICK_TEXT("This game is over.  %1 is the winner.");
+constexpr const char* kHumanWins = PIPWICK_TEXT("Congratulations!  You won the game!");
+// The game's end with partners: %1 the human's partner, or the winning pair.
+constexpr const char* kHumanPairWins = PIPWICK_TEXT("Congratulations!  You and %1 won the game!");
+constexpr const char* kPairWins = PIPWICK_TEXT("This game is over.  %1 are the winners.");
 // The end of a hand or game of any game but All Fives alone: "Draw: This hand is over."
-constexpr const char* kPopupOfGame = "%1: %2";
+constexpr const char* kPopupOfGame = PIPWICK_TEXT("%1: %2");
 
 // The command line.
 constexpr const char* kVersionLine = "Pipwick " PIPWICK_VERSION;
@@ -35,130 +40,146 @@ constexpr const char* kUsage =
     "A saved game named on the command line is opened at start-up.\n";
 
 // Saved games.
-constexpr const char* kOpenTitle = "Open a saved Domino Game";
-constexpr const char* kSaveTitle = "Save this Domino Game";
-constexpr const char* kGameFilter = "Domino Games (*.dom)";
+constexpr const char* kOpenTitle = PIPWICK_TEXT("Open a saved Domino Game");
+constexpr const char* kSaveTitle = PIPWICK_TEXT("Save this Domino Game");
+constexpr const char* kGameFilter = PIPWICK_TEXT("Domino Games (*.dom)");
 constexpr const char* kGameSuffix = "dom";
-constexpr const char* kCantOpenGame = "Can't open game!";
-constexpr const char* kCantSaveGame = "Can't save game!";
-constexpr const char* kGameOpened = "Game opened";
-constexpr const char* kGameResumed = "Last game resumed";
+// The name a new saved game is offered under, numbered once the first is taken.
+constexpr const char* kNewGameFileName = PIPWICK_TEXT("Pipwick game");
+constexpr const char* kNumberedGameFileName = PIPWICK_TEXT("Pipwick game %1");
+constexpr const char* kCantOpenGame = PIPWICK_TEXT("Can't open game!");
+constexpr const char* kCantSaveGame = PIPWICK_TEXT("Can't save game!");
+constexpr const char* kGameOpened = PIPWICK_TEXT("Game opened");
+constexpr const char* kGameResumed = PIPWICK_TEXT("Last game resumed");
 
-constexpr const char* kCantLoadDominoes = "Can't get memory....can't load dominoes";
+constexpr const char* kCantLoadDominoes = PIPWICK_TEXT("Can't get memory....can't load dominoes");
 
 constexpr const char* kChangePlayersQuestion =
-    "Changing the number of players requires starting a new game.\nStart a new game?";
+    PIPWICK_TEXT("Changing the number of players requires starting a new game.\nStart a new game?");
 
 constexpr const char* kNoDisplay =
     "pipwick: no display to open a window on (set DISPLAY, or QT_QPA_PLATFORM=offscreen)";
 constexpr const char* kDisplayFailed = "pipwick: cannot start the windows: ";
 
 // Menu bar and submenu titles.
-constexpr const char* kGameMenu = "&Game";
-constexpr const char* kOptionsMenu = "&Options";
-constexpr const char* kHelpMenu = "&Help";
+constexpr const char* kGameMenu = PIPWICK_TEXT("&Game");
+constexpr const char* kOptionsMenu = PIPWICK_TEXT("&Options");
+constexpr const char* kHelpMenu = PIPWICK_TEXT("&Help");
 
 // Items of the menus, with their command numbers and keys.
-constexpr const char* kNew = "&New\tCtrl+N";
-constexpr const char* kOpen = "&Open\tCtrl+O";
-constexpr const char* kSave = "&Save\tCtrl+S";
-constexpr const char* kGeneralPreferences = "&General preferences\tCtrl+G";
-constexpr const char* kPlayerPreferences = "&Player preferences\tCtrl+P";
-constexpr const char* kTwoPlayers = "2 Players";
-constexpr const char* kThreePlayers = "3 Players";
-constexpr const char* kFourPlayers = "4 Players";
-constexpr const char* kResumeLastGame = "&Resume Last Game";
-constexpr const char* kScoreSheet = "Score &Sheet\tCtrl+T";
-constexpr const char* kStatistics = "S&tatistics";
-constexpr const char* kExit = "E&xit\tAlt+X";
-constexpr const char* kHelpContents = "Help Contents\tF1";
-constexpr const char* kAbout = "About &Pipwick\tCtrl+D";
-constexpr const char* kCheckVersion = "Check for new version";
-constexpr const char* kUndo = "&Undo\tCtrl+Z";
-constexpr const char* kHint = "&Hint\tH";
-constexpr const char* kDraw = "Dr&aw";
-constexpr const char* kPass = "P&ass";
+constexpr const char* kNew = PIPWICK_TEXT("&New\tCtrl+N");
+constexpr const char* kOpen = PIPWICK_TEXT("&Open\tCtrl+O");
+constexpr const char* kSave = PIPWICK_TEXT("&Save\tCtrl+S");
+constexpr const char* kGeneralPreferences = PIPWICK_TEXT("&General preferences\tCtrl+G");
+constexpr const char* kPlayerPreferences = PIPWICK_TEXT("&Player preferences\tCtrl+P");
+constexpr const char* kTwoPlayers = PIPWICK_TEXT("2 Players");
+constexpr const char* kThreePlayers = PIPWICK_TEXT("3 Players");
+constexpr const char* kFourPlayers = PIPWICK_TEXT("4 Players");
+constexpr const char* kResumeLastGame = PIPWICK_TEXT("&Resume Last Game");
+constexpr const char* kScoreSheet = PIPWICK_TEXT("Score &Sheet\tCtrl+T");
+constexpr const char* kStatistics = PIPWICK_TEXT("S&tatistics");
+constexpr const char* kExit = PIPWICK_TEXT("E&xit\tAlt+X");
+constexpr const char* kHelpContents = PIPWICK_TEXT("Help Contents\tF1");
+constexpr const char* kAbout = PIPWICK_TEXT("About &Pipwick\tCtrl+D");
+constexpr const char* kCheckVersion = PIPWICK_TEXT("Check for new version");
+constexpr const char* kUndo = PIPWICK_TEXT("&Undo\tCtrl+Z");
+constexpr const char* kHint = PIPWICK_TEXT("&Hint\tH");
+constexpr const char* kDraw = PIPWICK_TEXT("Dr&aw");
+constexpr const char* kPass = PIPWICK_TEXT("P&ass");
 
 // The hint in the status line: the tile as "6-4", the higher pip first, and the arm's end by the
 // side of the centre tile its arm leaves from (arms 0 to 3).
 constexpr const char* kTileName = "%1-%2";
-constexpr const char* kArmEnds[4] = {"right", "top", "left", "bottom"};
-constexpr const char* kHintPlay = "Play %1 on the %2 end";
-constexpr const char* kHintPlayScoring = "Play %1 on the %2 end for %3";
-constexpr const char* kHintLead = "Lead %1";
-constexpr const char* kHintLeadScoring = "Lead %1 for %2";
-constexpr const char* kHintDraw = "Draw from the bone pile";
-constexpr const char* kHintPass = "Pass";
+constexpr const char* kArmEnds[4] = {PIPWICK_TEXT("right"), PIPWICK_TEXT("top"),
+                                     PIPWICK_TEXT("left"), PIPWICK_TEXT("bottom")};
+constexpr const char* kHintPlay = PIPWICK_TEXT("Play %1 on the %2 end");
+constexpr const char* kHintPlayScoring = PIPWICK_TEXT("Play %1 on the %2 end for %3");
+constexpr const char* kHintLead = PIPWICK_TEXT("Lead %1");
+constexpr const char* kHintLeadScoring = PIPWICK_TEXT("Lead %1 for %2");
+constexpr const char* kHintDraw = PIPWICK_TEXT("Draw from the bone pile");
+constexpr const char* kHintPass = PIPWICK_TEXT("Pass");
 // The status line while the pointer is over an end the picked-up tile fits.
-constexpr const char* kPreview = "%1 here scores nothing";
-constexpr const char* kPreviewScoring = "%1 here scores %2";
+constexpr const char* kPreview = PIPWICK_TEXT("%1 here scores nothing");
+constexpr const char* kPreviewScoring = PIPWICK_TEXT("%1 here scores %2");
 // ... in a game where nothing scores during play.
-constexpr const char* kPreviewNoScoring = "%1 goes here";
+constexpr const char* kPreviewNoScoring = PIPWICK_TEXT("%1 goes here");
 
 // The General preferences.
-constexpr const char* kShowWhereTilesGo = "Show where tiles can go";
+constexpr const char* kShowWhereTilesGo = PIPWICK_TEXT("Show where tiles can go");
 
 // The games, in the order of their numbers in the settings and saved games, and the words that
 // name a game under way in the table window's title and the status line: "Draw to 100, partners".
-constexpr const char* kGameNames[] = {"All Fives", "Draw", "Block"};
-constexpr const char* kGameTarget = " to ";
-constexpr const char* kGamePartners = ", partners";
-constexpr const char* kTitleWithGame = "%1 - %2";
+constexpr const char* kGameNames[] = {PIPWICK_TEXT("All Fives"), PIPWICK_TEXT("Draw"),
+                                      PIPWICK_TEXT("Block")};
+// %1 is the game's name, %2 its target.
+constexpr const char* kGameTarget = PIPWICK_TEXT("%1 to %2");
+constexpr const char* kGamePartners = PIPWICK_TEXT("%1, partners");
+constexpr const char* kTitleWithGame = PIPWICK_TEXT("%1 - %2");
 
 // The Help menu: the version check, the help page and the About box.
-constexpr const char* kCheckDuringGame = "Cannot check for new version during game!";
-constexpr const char* kCantConnect = "Can't connect!";
-constexpr const char* kSiteOpenError = "Site open error!";
-constexpr const char* kNoNewVersion = "No new version found.";
-constexpr const char* kNewVersionQuestion = "New version available!\nInstall new version?";
-constexpr const char* kFileError = "File error!";
-constexpr const char* kCantOpenHelp = "Can't open the help page %1";
-constexpr const char* kAboutTitle = "About Pipwick";
-constexpr const char* kAboutVersion = "Pipwick   -  Version " PIPWICK_VERSION;
+constexpr const char* kUpdatesFromPackageManager =
+    PIPWICK_TEXT("Pipwick is kept up to date by your system's package manager.");
+constexpr const char* kCheckDuringGame = PIPWICK_TEXT("Cannot check for new version during game!");
+constexpr const char* kCantConnect = PIPWICK_TEXT("Can't connect!");
+constexpr const char* kSiteOpenError = PIPWICK_TEXT("Site open error!");
+constexpr const char* kNoNewVersion = PIPWICK_TEXT("No new version found.");
+constexpr const char* kNewVersionQuestion =
+    PIPWICK_TEXT("New version available!\nInstall new version?");
+constexpr const char* kDownloading = PIPWICK_TEXT("Downloading the new version...");
+constexpr const char* kCancel = PIPWICK_TEXT("Cancel");
+constexpr const char* kFileError = PIPWICK_TEXT("File error!");
+constexpr const char* kCantOpenHelp = PIPWICK_TEXT("Can't open the help page %1");
+constexpr const char* kAboutTitle = PIPWICK_TEXT("About Pipwick");
+// %1 is the version.
+constexpr const char* kAboutVersion = PIPWICK_TEXT("Pipwick   -  Version %1");
 constexpr const char* kAboutNotice = "Copyright (C) 2026 Quellmoor";
-constexpr const char* kOk = "OK";
+constexpr const char* kOk = PIPWICK_TEXT("OK");
 
 // The score sheet.
-constexpr const char* kScoreSheetTitle = "Score Sheet";
-constexpr const char* kScoreSheetColumns[] = {"Hand", "Won by", "Last play", "Pips"};
-constexpr const char* kSheetInPlay = "in play";
-constexpr const char* kSheetNobody = "nobody";
-constexpr const char* kSheetReachedTarget = "%1 reached %2";
-// Two partners, as the score sheet and the pop-up name their pair.
-constexpr const char* kPairName = "%1 and %2";
+constexpr const char* kScoreSheetTitle = PIPWICK_TEXT("Score Sheet");
+constexpr const char* kScoreSheetColumns[] = {PIPWICK_TEXT("Hand"), PIPWICK_TEXT("Won by"),
+                                              PIPWICK_TEXT("Last play"), PIPWICK_TEXT("Pips")};
+constexpr const char* kSheetInPlay = PIPWICK_TEXT("in play");
+constexpr const char* kSheetNobody = PIPWICK_TEXT("nobody");
+constexpr const char* kSheetReachedTarget = PIPWICK_TEXT("%1 reached %2");
+// Two partners, as the score sheet, the pop-up and the spoken news name their pair.
+constexpr const char* kPairName = PIPWICK_TEXT("%1 and %2");
 // What assistive technologies call the score sheet's chart and the statistics' two tables.
-constexpr const char* kScoreChartName = "Chart of the scores";
-constexpr const char* kStatisticsGamesName = "Games played, won and lost";
-constexpr const char* kStatisticsRecordsName = "Records";
+constexpr const char* kScoreChartName = PIPWICK_TEXT("Chart of the scores");
+constexpr const char* kStatisticsGamesName = PIPWICK_TEXT("Games played, won and lost");
+constexpr const char* kStatisticsRecordsName = PIPWICK_TEXT("Records");
 
 // The statistics.
-constexpr const char* kStatisticsTitle = "Statistics";
-constexpr const char* kStatisticsColumns[] = {"Games", "Played",   "Won",
-                                              "Lost",  "Win rate", "Abandoned"};
-constexpr const char* kStatisticsAllGames = "All games";
-constexpr const char* kStatisticsPlayers = "%1 players";
-constexpr const char* kStatisticsLevels[] = {
-    "Strongest opponent Beginner", "Strongest opponent Advanced", "Strongest opponent Expert"};
-constexpr const char* kStatisticsRecords[] = {"Win rate",
-                                              "Best final score",
-                                              "Average final score",
-                                              "Highest scoring play",
-                                              "Longest winning streak",
-                                              "Current winning streak",
-                                              "Hands played",
-                                              "Hands blocked"};
+constexpr const char* kStatisticsTitle = PIPWICK_TEXT("Statistics");
+constexpr const char* kStatisticsColumns[] = {PIPWICK_TEXT("Games"),    PIPWICK_TEXT("Played"),
+                                              PIPWICK_TEXT("Won"),      PIPWICK_TEXT("Lost"),
+                                              PIPWICK_TEXT("Win rate"), PIPWICK_TEXT("Abandoned")};
+constexpr const char* kStatisticsAllGames = PIPWICK_TEXT("All games");
+constexpr const char* kStatisticsPlayers = PIPWICK_TEXT("%1 players");
+constexpr const char* kStatisticsLevels[] = {PIPWICK_TEXT("Strongest opponent Beginner"),
+                                             PIPWICK_TEXT("Strongest opponent Advanced"),
+                                             PIPWICK_TEXT("Strongest opponent Expert")};
+constexpr const char* kStatisticsRecords[] = {PIPWICK_TEXT("Win rate"),
+                                              PIPWICK_TEXT("Best final score"),
+                                              PIPWICK_TEXT("Average final score"),
+                                              PIPWICK_TEXT("Highest scoring play"),
+                                              PIPWICK_TEXT("Longest winning streak"),
+                                              PIPWICK_TEXT("Current winning streak"),
+                                              PIPWICK_TEXT("Hands played"),
+                                              PIPWICK_TEXT("Hands blocked")};
 constexpr const char* kNoFigure = "-";
-constexpr const char* kResetButton = "&Reset";
-constexpr const char* kResetStatisticsQuestion = "Clear all statistics?  This cannot be undone.";
-constexpr const char* kCantSaveStatistics = "Can't save statistics!";
-constexpr const char* kStatisticsSetAside =
-    "The statistics file was damaged: it was set aside as %1 and statistics start afresh.";
-constexpr const char* kStatisticsNotSetAside =
-    "The statistics file %1 is damaged and could not be set aside: statistics are not kept.";
+constexpr const char* kResetButton = PIPWICK_TEXT("&Reset");
+constexpr const char* kResetStatisticsQuestion =
+    PIPWICK_TEXT("Clear all statistics?  This cannot be undone.");
+constexpr const char* kCantSaveStatistics = PIPWICK_TEXT("Can't save statistics!");
+constexpr const char* kStatisticsSetAside = PIPWICK_TEXT(
+    "The statistics file was damaged: it was set aside as %1 and statistics start afresh.");
+constexpr const char* kStatisticsNotSetAside = PIPWICK_TEXT(
+    "The statistics file %1 is damaged and could not be set aside: statistics are not kept.");
 
 // A settings file that is not a file of a sane size; it stays as it is.
-constexpr const char* kSettingsNotRead =
+constexpr const char* kSettingsNotRead = PIPWICK_TEXT(
     "The settings file %1 is not a readable file of at most 1 MB: it was left as it is and the "
-    "game starts with the default settings, which are not saved.";
+    "game starts with the default settings, which are not saved.");
 
 }  // namespace pipwick::text

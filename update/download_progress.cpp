@@ -1,12 +1,12 @@
 #include "update/download_progress.h"
 
 #include "texts/texts.h"
+#include "update/update_messages.h"
 
 namespace pipwick {
 
 ProgressDialog::ProgressDialog(QWidget* owner)
-    : dialog_(QStringLiteral("Downloading the new version..."), QStringLiteral("Cancel"), 0, 1000,
-              owner) {
+    : dialog_(MessageText(text::kDownloading), MessageText(text::kCancel), 0, 1000, owner) {
     dialog_.setWindowTitle(QString::fromLatin1(text::kAppTitle));
     dialog_.setWindowModality(Qt::ApplicationModal);
     // The table window stays above ordinary windows; the dialog must not hide behind it.

@@ -3,8 +3,13 @@
 #include <QMessageBox>
 
 #include "texts/texts.h"
+#include "texts/translation.h"
 
 namespace pipwick {
+
+QString MessageText(const char* english) {
+    return QString::fromStdString(text::Translate(english));
+}
 
 namespace {
 

@@ -5,6 +5,9 @@
 
 namespace pipwick {
 
+// A text of texts/ in the program's language, for the messages and the progress dialog.
+QString MessageText(const char* english);
+
 // The message boxes of the Help menu's commands, captioned with the program's title. They sit
 // behind this seam so tests can answer them without anyone at the screen.
 class UpdateMessages {

@@ -35,8 +35,8 @@ class WaitCursor {
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-QUrl ServerFile(const char* path) {
-    QString base = UpdateServerUrl();
+QUrl ServerFile(const QString& server, const char* path) {
+    QString base = server;
     while (base.endsWith(QLatin1Char('/'))) {
         base.chop(1);
     }
@@ -47,10 +47,10 @@ TransferTimes TimesOf(const VersionCheckServices& services) {
     return {services.timeoutMs, services.deadlineMs};
 }
 
-VersionAnswer FetchVersion(const TransferTimes& times) {
+VersionAnswer FetchVersion(const QString& server, const TransferTimes& times) {
     const WaitCursor cursor;
     QNetworkAccessManager network;
-    HttpGet get(network, ServerFile(kVersionFilePath), kVersionAgent, times);
+    HttpGet get(network, ServerFile(server, kVersionFilePath), kVersionAgent, times);
     if (!get.WaitForAnswer()) {
         return VersionAnswer::kCantConnect;
     }
@@ -138,7 +138,7 @@ Download DownloadSignedInstaller(const QString& folder, QWidget* owner,
                               : std::make_unique<ProgressDialog>(owner);
     const QString installer = QDir(folder).filePath(QString::fromLatin1(kInstallerName));
     const QString signature = installer + QString::fromLatin1(kSignatureSuffix);
-    const QUrl installerUrl = ServerFile(kInstallerPath);
+    const QUrl installerUrl = ServerFile(services.server, kInstallerPath);
     const QUrl signatureUrl(installerUrl.toString() + QString::fromLatin1(kSignatureSuffix));
     // The signature's few bytes are no progress worth showing.
     Download step = DownloadFile(signatureUrl, signature, static_cast<qint64>(sizeof(Signature)),
@@ -172,15 +172,15 @@ void InstallNewVersion(QWidget* owner, const VersionCheckServices& services) {
     UpdateMessages& messages = *services.messages;
     QTemporaryDir folder(QDir(services.downloadFolder).filePath(QStringLiteral("pipwick-XXXXXX")));
     if (!folder.isValid()) {
-        messages.Stop(owner, QString::fromLatin1(text::kFileError));
+        messages.Stop(owner, MessageText(text::kFileError));
         return;
     }
     switch (DownloadSignedInstaller(folder.path(), owner, services)) {
         case Download::kCantConnect:
-            messages.Stop(owner, QString::fromLatin1(text::kCantConnect));
+            messages.Stop(owner, MessageText(text::kCantConnect));
             return;
         case Download::kFileError:
-            messages.Stop(owner, QString::fromLatin1(text::kFileError));
+            messages.Stop(owner, MessageText(text::kFileError));
             return;
         case Download::kCancelled:
             return;
@@ -190,7 +190,7 @@ void InstallNewVersion(QWidget* owner, const VersionCheckServices& services) {
     // An installer that cannot run leaves the program running rather than ending it for nothing.
     const QString installer = folder.filePath(QString::fromLatin1(kInstallerName));
     if (!StartInstaller(installer, services)) {
-        messages.Stop(owner, QString::fromLatin1(text::kFileError));
+        messages.Stop(owner, MessageText(text::kFileError));
         return;
     }
     folder.setAutoRemove(false);
@@ -213,6 +213,9 @@ bool IsAllowedUpdateUrl(const QUrl& url) {
 }
 
 QString UpdateServerUrl() {
+    if (*kUpdateServer == '\0') {
+        return {};
+    }
     const QString chosen = qEnvironmentVariable("PIPWICK_UPDATE_URL");
     return chosen.isEmpty() ? QString::fromLatin1(kUpdateServer) : chosen;
 }
@@ -227,28 +230,32 @@ bool IsCurrentVersion(const QByteArray& versionFile) {
 void CheckForNewVersion(const GameState& state, QWidget* owner,
                         const VersionCheckServices& services) {
     UpdateMessages& messages = *services.messages;
+    if (services.server.isEmpty()) {
+        messages.Tell(owner, MessageText(text::kUpdatesFromPackageManager));
+        return;
+    }
     if (state.GameInProgress == 1) {
-        messages.Tell(owner, QString::fromLatin1(text::kCheckDuringGame));
+        messages.Tell(owner, MessageText(text::kCheckDuringGame));
         return;
     }
-    if (!IsAllowedUpdateUrl(ServerFile(kVersionFilePath))) {
-        messages.Stop(owner, QString::fromLatin1(text::kCantConnect));
+    if (!IsAllowedUpdateUrl(ServerFile(services.server, kVersionFilePath))) {
+        messages.Stop(owner, MessageText(text::kCantConnect));
         return;
     }
-    switch (FetchVersion(TimesOf(services))) {
+    switch (FetchVersion(services.server, TimesOf(services))) {
         case VersionAnswer::kCantConnect:
-            messages.Stop(owner, QString::fromLatin1(text::kCantConnect));
+            messages.Stop(owner, MessageText(text::kCantConnect));
             return;
         case VersionAnswer::kSiteOpenError:
-            messages.Stop(owner, QString::fromLatin1(text::kSiteOpenError));
+            messages.Stop(owner, MessageText(text::kSiteOpenError));
             return;
         case VersionAnswer::kCurrent:
-            messages.Tell(owner, QString::fromLatin1(text::kNoNewVersion));
+            messages.Tell(owner, MessageText(text::kNoNewVersion));
             return;
         case VersionAnswer::kNewVersion:
             break;
     }
-    if (!messages.Ask(owner, QString::fromLatin1(text::kNewVersionQuestion))) {
+    if (!messages.Ask(owner, MessageText(text::kNewVersionQuestion))) {
         return;
     }
     InstallNewVersion(owner, services);

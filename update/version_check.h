@@ -13,13 +13,15 @@
 #include "update/file_signature.h"
 #include "update/release_key.h"
 #include "update/update_messages.h"
+#include "update/update_server.h"
 
 namespace pipwick {
 
 // The program's own version, as the version file on the server names the newest.
 constexpr const char* kOwnVersion = PIPWICK_VERSION;
-// The update server. PIPWICK_UPDATE_URL, when set, takes its place.
-constexpr const char* kUpdateServer = "https://www.quellmoor.example";
+// The update server the build names; PIPWICK_UPDATE_URL, when set, takes its place. Empty in a
+// build that the system's package manager keeps up to date, which asks no server at all.
+constexpr const char* kUpdateServer = PIPWICK_UPDATE_SERVER;
 constexpr const char* kVersionFilePath = "/inst/pwv.txt";
 constexpr const char* kInstallerPath = "/inst/pwinst.exe";
 constexpr const char* kInstallerName = "pwinst.exe";
@@ -32,10 +34,15 @@ constexpr int kDownloadDeadlineMs = 30 * 60 * 1000;
 // No installer is this large; a server that announces more is not sending one.
 constexpr qint64 kInstallerSizeCap = 256LL * 1024 * 1024;
 
+// The update server's base URL, empty when the build names none (whatever the environment says).
+QString UpdateServerUrl();
+
 // What the version check needs besides the network: its messages, a way to start the installer
 // and to end the program, where to put the download, the key the installer must be signed with
 // and the limits on its transfer.
 struct VersionCheckServices {
+    // The server's base URL; empty: the package manager brings new versions, nothing is asked.
+    QString server = UpdateServerUrl();
     UpdateMessages* messages = nullptr;
     // Starts the program at the path, detached; false when it could not be started.
     std::function<bool(const QString&)> startProgram;
@@ -50,16 +57,14 @@ struct VersionCheckServices {
     std::function<std::unique_ptr<DownloadProgress>(QWidget* owner)> showProgress;
 };
 
-// The update server's base URL.
-QString UpdateServerUrl();
-
 // Only https:// reaches the update server; plain http:// only a server on this machine (tests).
 bool IsAllowedUpdateUrl(const QUrl& url);
 
 // The version file names this version when it starts with it, whatever follows.
 bool IsCurrentVersion(const QByteArray& versionFile);
 
-// Asks the server for the newest version; when there is one and the player wants it, downloads
+// Without a server, says that the package manager keeps the program up to date. Otherwise asks
+// the server for the newest version; when there is one and the player wants it, downloads
 // the installer and its signature, and when the signature is the release key's, starts the
 // installer and ends the program so that the installer can replace it. Refuses while a game is
 // running.

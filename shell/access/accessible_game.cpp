@@ -3,6 +3,7 @@
 #include "engine/trial_play.h"
 #include "shell/access/accessible_views.h"
 #include "shell/access/shown_windows.h"
+#include "shell/app/translations.h"
 #include "texts/spoken_texts.h"
 
 namespace pipwick {
@@ -67,7 +68,7 @@ void AccessibleGame::DescribeHumanHand() {
     ProvideAccessibleView(
         windows_.human->Hand(),
         {QAccessible::List,
-         [] { return QString::fromLatin1(text::kHandName); },
+         [] { return Translated(text::kHandName); },
          {},
          [this] {
              std::vector<AccessibleItem> items;
@@ -94,7 +95,7 @@ void AccessibleGame::DescribeOpponentHands() {
                              const int32_t tile = state_.Hand[player][slot];
                              const QString name = pictures_.FaceUp(player)
                                                       ? Words(text::TileWords(tile))
-                                                      : QString::fromLatin1(text::kFaceDown);
+                                                      : Translated(text::kFaceDown);
                              items.push_back({name, ToQRect(geometry_.OpponentSlotRect[slot])});
                          }
                          return items;
@@ -106,7 +107,7 @@ void AccessibleGame::DescribeTable() {
     ProvideAccessibleView(
         *windows_.table,
         {QAccessible::Pane,
-         [] { return QString::fromLatin1(text::kTableName); },
+         [] { return Translated(text::kTableName); },
          {},
          [this] {
              std::vector<AccessibleItem> items;

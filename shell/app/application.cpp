@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "shell/app/translations.h"
 #include "shell/windows/table_scale.h"
 #include "texts/texts.h"
 #include "update/program_start.h"
@@ -207,7 +208,7 @@ void Application::ChoosePlayers(int count) {
         return;
     }
     if (state_.GameInProgress == 1 &&
-        !prompts_->AskYesNo(windows_.human, QString::fromLatin1(text::kChangePlayersQuestion))) {
+        !prompts_->AskYesNo(windows_.human, Translated(text::kChangePlayersQuestion))) {
         windows_.human->CheckPlayerCount(state_.PlayerCount);
         return;
     }
@@ -245,7 +246,7 @@ void Application::EndProgram(bool keepGame) {
     ended_ = true;
     closePending_ = false;
     if (keepGame && !records_->KeepGameUnderWay()) {
-        prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantSaveGame));
+        prompts_->Warn(windows_.human, Translated(text::kCantSaveGame));
     }
     records_->SaveStatistics(false);
     records_->HideSheet();
@@ -305,7 +306,7 @@ void Application::WatchScreenWidth() {
 // button face.
 void Application::LoadDominoSet() {
     if (auto error = pictures_->LoadDominoSet(windows_.human->Hand().BackgroundColour())) {
-        prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantLoadDominoes));
+        prompts_->Warn(windows_.human, Translated(text::kCantLoadDominoes));
         return;
     }
     windows_.table->update();
@@ -372,7 +373,7 @@ void Application::Restart() {
     if (state_.GameInProgress == 1) {
         const QString saved = QDir(ProgramFolder()).filePath(QStringLiteral("temp.dom"));
         if (!files_->Write(saved)) {
-            prompts_->Warn(windows_.human, QString::fromLatin1(text::kCantSaveGame));
+            prompts_->Warn(windows_.human, Translated(text::kCantSaveGame));
             return;
         }
         arguments << saved;

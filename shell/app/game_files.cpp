@@ -8,6 +8,7 @@
 #include "savegame/open_saved_game.h"
 #include "savegame/saved_game.h"
 #include "savegame/saved_game_file.h"
+#include "shell/app/translations.h"
 #include "texts/texts.h"
 
 namespace pipwick {
@@ -34,9 +35,10 @@ QString DialogFolder() {
 // earlier game.
 QString ProposedSavePath(const QString& folder) {
     const QDir dir(folder);
-    QString path = dir.filePath(QStringLiteral("Pipwick game.dom"));
+    QString path = dir.filePath(Translated(text::kNewGameFileName) + QStringLiteral(".dom"));
     for (int number = 2; QFileInfo::exists(path); ++number) {
-        path = dir.filePath(QStringLiteral("Pipwick game %1.dom").arg(number));
+        path = dir.filePath(Translated(text::kNumberedGameFileName).arg(number) +
+                            QStringLiteral(".dom"));
     }
     return path;
 }
@@ -59,26 +61,25 @@ GameFiles::GameFiles(GameState& state, const Geometry& geometry, Prompts& prompt
     : state_(state), geometry_(geometry), prompts_(prompts), windows_(windows) {}
 
 QString GameFiles::ChooseGameToOpen() {
-    return prompts_.ChooseGameFile(windows_.table, QString::fromLatin1(text::kOpenTitle), false,
+    return prompts_.ChooseGameFile(windows_.table, Translated(text::kOpenTitle), false,
                                    DialogFolder());
 }
 
 void GameFiles::SaveCommand() {
     if (!GameCanBeSaved(state_)) {
-        prompts_.Warn(windows_.human, QString::fromLatin1(text::kCantSaveGame));
+        prompts_.Warn(windows_.human, Translated(text::kCantSaveGame));
         return;
     }
-    const QString path =
-        prompts_.ChooseGameFile(windows_.table, QString::fromLatin1(text::kSaveTitle), true,
-                                ProposedSavePath(DialogFolder()));
+    const QString path = prompts_.ChooseGameFile(windows_.table, Translated(text::kSaveTitle), true,
+                                                 ProposedSavePath(DialogFolder()));
     if (!path.isEmpty() && !Write(path)) {
-        prompts_.Warn(windows_.human, QString::fromLatin1(text::kCantSaveGame));
+        prompts_.Warn(windows_.human, Translated(text::kCantSaveGame));
     }
 }
 
 bool GameFiles::Read(const QString& path) {
     if (OpenSavedGameFile(ToPath(path), geometry_, state_) != SavedGameError::kNone) {
-        prompts_.Warn(windows_.human, QString::fromLatin1(text::kCantOpenGame));
+        prompts_.Warn(windows_.human, Translated(text::kCantOpenGame));
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "shell/app/translations.h"
 #include "shell/windows/statistics_window.h"
 #include "texts/texts.h"
 
@@ -85,7 +86,7 @@ void GameRecords::SaveForLogOut() {
 void GameRecords::SaveStatistics(bool warn) {
     if (!statistics_.Save() && warn && !statisticsWarned_) {
         statisticsWarned_ = true;
-        prompts_.Warn(windows_.human, QString::fromLatin1(text::kCantSaveStatistics));
+        prompts_.Warn(windows_.human, Translated(text::kCantSaveStatistics));
     }
 }
 
@@ -126,7 +127,7 @@ void GameRecords::StatisticsCommand() {
 }
 
 bool GameRecords::ResetStatistics() {
-    if (!prompts_.AskYesNo(windows_.human, QString::fromLatin1(text::kResetStatisticsQuestion))) {
+    if (!prompts_.AskYesNo(windows_.human, Translated(text::kResetStatisticsQuestion))) {
         return false;
     }
     ResetCounts(statistics_.Counts());

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include "shell/app/translations.h"
 #include "shell/dialogs/about_box.h"
 #include "shell/dialogs/browser_opener.h"
 #include "shell/storage/install_layout.h"
@@ -52,7 +53,7 @@ void HelpCommands::ShowHelp() {
     const QString page = HelpPagePath(services_.executableFolder);
     if (!IsReadableHelpFile(page)) {
         services_.messages->Stop(
-            owner_, QString::fromLatin1(text::kCantOpenHelp).arg(QDir::toNativeSeparators(page)));
+            owner_, Translated(text::kCantOpenHelp).arg(QDir::toNativeSeparators(page)));
         return;
     }
     services_.minimiseTable();

@@ -6,6 +6,7 @@
 
 #include "shell/app/application.h"
 #include "shell/app/platform_choice.h"
+#include "shell/app/translations.h"
 #include "shell/storage/settings_file.h"
 #include "texts/texts.h"
 
@@ -42,6 +43,7 @@ int main(int argc, char* argv[]) {
     pipwick::PlatformStartWatch watch;
     QApplication app(argc, argv);
     watch.Started();
+    pipwick::InstallTranslations(app);
     QApplication::setApplicationName(QString::fromLatin1(pipwick::text::kAppTitle));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pipwick.png")));
     // The program ends when the human's window closes, not when some window happens to be last.

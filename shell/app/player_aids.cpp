@@ -2,6 +2,7 @@
 
 #include "engine/trial_play.h"
 #include "model/rules.h"
+#include "shell/app/translations.h"
 #include "texts/spoken_texts.h"
 #include "texts/texts.h"
 
@@ -17,19 +18,18 @@ QString HintText(const Hint& hint) {
     const QString tile = TileName(hint.tile);
     switch (hint.kind) {
         case Hint::Kind::kLead:
-            return hint.score > 0
-                       ? QString::fromLatin1(text::kHintLeadScoring).arg(tile).arg(hint.score)
-                       : QString::fromLatin1(text::kHintLead).arg(tile);
+            return hint.score > 0 ? Translated(text::kHintLeadScoring).arg(tile).arg(hint.score)
+                                  : Translated(text::kHintLead).arg(tile);
         case Hint::Kind::kPlay: {
-            const QString end = QString::fromLatin1(text::kArmEnds[hint.arm]);
+            const QString end = Translated(text::kArmEnds[hint.arm]);
             return hint.score > 0
-                       ? QString::fromLatin1(text::kHintPlayScoring).arg(tile, end).arg(hint.score)
-                       : QString::fromLatin1(text::kHintPlay).arg(tile, end);
+                       ? Translated(text::kHintPlayScoring).arg(tile, end).arg(hint.score)
+                       : Translated(text::kHintPlay).arg(tile, end);
         }
         case Hint::Kind::kDraw:
-            return QString::fromLatin1(text::kHintDraw);
+            return Translated(text::kHintDraw);
         case Hint::Kind::kPass:
-            return QString::fromLatin1(text::kHintPass);
+            return Translated(text::kHintPass);
         case Hint::Kind::kNone:
             break;
     }
@@ -160,17 +160,16 @@ void PlayerAids::PreviewArm(int arm) {
         previewing_ = true;
     }
     if (arm < 0) {
-        windows_.human->SetStatus(QString::fromLatin1(text::kFitsNoEnd).arg(tile));
+        windows_.human->SetStatus(Translated(text::kFitsNoEnd).arg(tile));
         return;
     }
     if (!ScoresDuringPlay(state_.Rules)) {
-        windows_.human->SetStatus(QString::fromLatin1(text::kPreviewNoScoring).arg(tile));
+        windows_.human->SetStatus(Translated(text::kPreviewNoScoring).arg(tile));
         return;
     }
     const int32_t score = TryHumanPlay(state_, geometry_, state_.SelectedTile, arm).score;
-    windows_.human->SetStatus(score > 0
-                                  ? QString::fromLatin1(text::kPreviewScoring).arg(tile).arg(score)
-                                  : QString::fromLatin1(text::kPreview).arg(tile));
+    windows_.human->SetStatus(score > 0 ? Translated(text::kPreviewScoring).arg(tile).arg(score)
+                                        : Translated(text::kPreview).arg(tile));
 }
 
 void PlayerAids::EndPreview() {

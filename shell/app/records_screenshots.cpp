@@ -10,6 +10,7 @@
 #include "ai/computer_player.h"
 #include "engine/game.h"
 #include "shell/app/application.h"
+#include "shell/app/translations.h"
 #include "shell/windows/statistics_window.h"
 
 namespace {
@@ -58,6 +59,7 @@ bool Grab(QWidget& window, const QString& path) {
 
 int main(int argc, char* argv[]) {
     QApplication qt(argc, argv);
+    InstallTranslations(qt);
     const QString docs = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     QTemporaryDir folder;
     QFile settings(QDir(folder.path()).filePath(QStringLiteral("pipwick.ini")));

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QIcon>
 
+#include "shell/app/translations.h"
 #include "texts/texts.h"
 
 namespace pipwick {
@@ -17,10 +18,11 @@ AboutBox::AboutBox(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       icon_(new QLabel(this)),
-      version_(new QLabel(QString::fromLatin1(text::kAboutVersion), this)),
+      version_(
+          new QLabel(Translated(text::kAboutVersion).arg(QLatin1String(PIPWICK_VERSION)), this)),
       notice_(new QLabel(QString::fromLatin1(text::kAboutNotice), this)),
-      ok_(new QPushButton(QString::fromLatin1(text::kOk), this)) {
-    setWindowTitle(QString::fromLatin1(text::kAboutTitle));
+      ok_(new QPushButton(Translated(text::kOk), this)) {
+    setWindowTitle(Translated(text::kAboutTitle));
     setFixedSize(Units(0, 0, 217, 55).size());
     icon_->setPixmap(QIcon(QStringLiteral(":/icons/pipwick.png")).pixmap(kIconPixels));
     icon_->setGeometry(QRect(Units(17, 16, 0, 0).topLeft(), QSize(kIconPixels, kIconPixels)));

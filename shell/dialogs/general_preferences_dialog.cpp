@@ -9,6 +9,7 @@
 
 #include "assets/domino_sets.h"
 #include "model/game_kind.h"
+#include "shell/app/translations.h"
 #include "shell/dialogs/up_down_box.h"
 #include "texts/texts.h"
 #include "ui_general_preferences_dialog.h"
@@ -176,7 +177,7 @@ void GeneralPreferencesDialog::EnableCustom(bool custom) {
 
 void GeneralPreferencesDialog::FillGameChoices() {
     for (const char* name : text::kGameNames) {
-        ui_->gameChoice->addItem(QString::fromLatin1(name));
+        ui_->gameChoice->addItem(Translated(name));
     }
     for (const int32_t target : kTargetChoices) {
         ui_->playTo->addItem(QString::number(target));
@@ -274,7 +275,7 @@ void GeneralPreferencesDialog::WarnNoSample() {
     }
     warned_ = true;
     QMetaObject::invokeMethod(
-        this, [this] { prompts_.Warn(this, QString::fromLatin1(text::kCantLoadDominoes)); },
+        this, [this] { prompts_.Warn(this, Translated(text::kCantLoadDominoes)); },
         Qt::QueuedConnection);
 }
 

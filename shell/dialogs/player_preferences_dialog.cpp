@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ai/level.h"
+#include "shell/app/translations.h"
 #include "texts/spoken_texts.h"
 #include "ui_player_preferences_dialog.h"
 
@@ -59,7 +60,7 @@ void PlayerPreferencesDialog::NameButtons(int player) {
         buttons.push_back(&LevelButton(player, level));
     }
     for (QRadioButton* button : buttons) {
-        button->setAccessibleName(QString::fromLatin1(text::kWhoseSetting)
+        button->setAccessibleName(Translated(text::kWhoseSetting)
                                       .arg(NameBox(player).text(), button->text().remove('&')));
     }
 }

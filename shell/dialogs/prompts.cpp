@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "shell/app/translations.h"
 #include "shell/windows/status_popup.h"
 #include "texts/texts.h"
 
@@ -19,7 +20,7 @@ bool WindowPrompts::AskYesNo(QWidget* owner, const QString& question) {
 // An existing file is replaced without a question, as a save always has been.
 QString WindowPrompts::ChooseGameFile(QWidget* owner, const QString& title, bool forSave,
                                       const QString& where) {
-    QFileDialog dialog(owner, title, where, QString::fromLatin1(text::kGameFilter));
+    QFileDialog dialog(owner, title, where, Translated(text::kGameFilter));
     dialog.setDefaultSuffix(QString::fromLatin1(text::kGameSuffix));
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     if (forSave) {

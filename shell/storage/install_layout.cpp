@@ -7,7 +7,7 @@ namespace pipwick {
 
 namespace {
 
-// Set by the build from the install folders, "../share/pipwick" unless they were changed.
+// Set by the build from the install folders, "../share/games/pipwick" unless they were changed.
 constexpr const char* kDataFromExecutable = PIPWICK_DATA_FROM_EXECUTABLE;
 constexpr const char* kHelpPage = "help/pipwick.html";
 
@@ -23,20 +23,37 @@ bool IsInstalledProgram(const QString& executableFolder) {
     return !InstalledDataFolder(executableFolder).isEmpty();
 }
 
-QString HelpPagePath(const QString& executableFolder) {
+QString HelpPagePath(const QString& executableFolder, const QLocale& locale) {
     const QString besideExecutable =
         QDir(executableFolder).filePath(QString::fromLatin1(kHelpPage));
-    if (QFileInfo::exists(besideExecutable)) {
-        return besideExecutable;
-    }
-    const QString dataFolder = InstalledDataFolder(executableFolder);
-    if (!dataFolder.isEmpty()) {
-        const QString installed = QDir(dataFolder).filePath(QString::fromLatin1(kHelpPage));
-        if (QFileInfo::exists(installed)) {
-            return installed;
+    QString english = besideExecutable;
+    if (!QFileInfo::exists(besideExecutable)) {
+        const QString dataFolder = InstalledDataFolder(executableFolder);
+        const QString installed = dataFolder.isEmpty()
+                                      ? QString()
+                                      : QDir(dataFolder).filePath(QString::fromLatin1(kHelpPage));
+        if (!installed.isEmpty() && QFileInfo::exists(installed)) {
+            english = installed;
         }
     }
-    return besideExecutable;
+    // "es_MX", then "es": the page of the most particular language there is, as Qt's own choice
+    // of a translation goes.
+    for (QString language : locale.uiLanguages()) {
+        language.replace(QLatin1Char('-'), QLatin1Char('_'));
+        for (;;) {
+            QString translated = english;
+            translated.replace(translated.size() - 4, 4, language + QStringLiteral(".html"));
+            if (QFileInfo::exists(translated)) {
+                return translated;
+            }
+            const qsizetype cut = language.lastIndexOf(QLatin1Char('_'));
+            if (cut < 0) {
+                break;
+            }
+            language.truncate(cut);
+        }
+    }
+    return english;
 }
 
 }  // namespace pipwick

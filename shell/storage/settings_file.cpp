@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "model/regular_file.h"
+#include "shell/app/translations.h"
 #include "shell/storage/install_layout.h"
 #include "texts/texts.h"
 
@@ -32,7 +33,7 @@ SettingsFile::SettingsFile(const QString& path) : path_(path) {
         settings_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
         return;
     }
-    notice_ = QString::fromLatin1(text::kSettingsNotRead).arg(QDir::toNativeSeparators(path));
+    notice_ = Translated(text::kSettingsNotRead).arg(QDir::toNativeSeparators(path));
 }
 
 bool SettingsFile::Has(const char* key) const {

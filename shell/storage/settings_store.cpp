@@ -7,6 +7,9 @@
 #include "ai/level.h"
 #include "assets/domino_sets.h"
 #include "model/game_kind.h"
+#include "model/game_state.h"
+#include "shell/app/translations.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 
@@ -105,6 +108,8 @@ SettingsStore::SettingsStore(const QString& path) : file_(path) {
         int32_t& field = key.field(values_);
         field = CorrectedBy(key, file_.Int(key.key, field));
     }
+    // Until the human names himself he is called by a word of his own language.
+    values_.PlayerNames[kHumanSeat] = Translated(text::kHumanDefaultName).toStdString();
     for (int player = 1; player <= 4; ++player) {
         std::string& name = values_.PlayerNames[player];
         name = CutName(QString::fromStdString(file_.Text(kNameKeys[player], name.c_str())))

@@ -11,6 +11,7 @@
 #include <iterator>
 
 #include "model/regular_file.h"
+#include "shell/app/translations.h"
 #include "texts/texts.h"
 
 namespace pipwick {
@@ -242,7 +243,7 @@ void StatisticsFile::Load() {
     }
     if (!SetAside()) {
         damagedInPlace_ = true;
-        notice_ = QString::fromLatin1(text::kStatisticsNotSetAside).arg(path_);
+        notice_ = Translated(text::kStatisticsNotSetAside).arg(path_);
     }
 }
 
@@ -257,7 +258,7 @@ bool StatisticsFile::SetAside() {
         if (!QFile::rename(path_, aside)) {
             return false;
         }
-        notice_ = QString::fromLatin1(text::kStatisticsSetAside).arg(aside);
+        notice_ = Translated(text::kStatisticsSetAside).arg(aside);
         return true;
     }
     return false;

@@ -12,6 +12,7 @@
 #include "engine/pauses.h"
 #include "shell/access/accessible_views.h"
 #include "shell/access/live_status.h"
+#include "shell/app/translations.h"
 #include "texts/spoken_texts.h"
 #include "texts/texts.h"
 
@@ -27,7 +28,7 @@ uint32_t WindowColour(const QWidget& widget) {
 
 HandArea::HandArea(HumanWindow& window) : SurfaceWidget(false), window_(window) {
     setFocusPolicy(Qt::StrongFocus);
-    setToolTip(QString::fromLatin1(text::kHandKeys));
+    setToolTip(Translated(text::kHandKeys));
 }
 
 void HandArea::ShowFocusAt(int slot) {
@@ -102,7 +103,7 @@ HumanWindow::HumanWindow(QWidget* owner, const GameState& state, const Settings&
     font.setPixelSize(std::min(Scaled(14, scale) - 3, 13));
     status_->setFont(font);
     status_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    ProvideLiveStatus(*status_, QString::fromLatin1(text::kStatusName), [this] { return news_; });
+    ProvideLiveStatus(*status_, Translated(text::kStatusName), [this] { return news_; });
     BuildMenu();
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::ApplicationShortcut);
@@ -119,7 +120,7 @@ HumanWindow::HumanWindow(QWidget* owner, const GameState& state, const Settings&
 }
 
 QAction* HumanWindow::AddItem(const MenuItem& item, QWidget& container) {
-    auto* action = new QAction(QString::fromLatin1(item.text), this);
+    auto* action = new QAction(Translated(item.text), this);
     action->setData(static_cast<int>(item.command));
     if (item.keys[0] != '\0') {
         QList<QKeySequence> keys{QKeySequence(QString::fromLatin1(item.keys))};
@@ -164,9 +165,9 @@ QAction* HumanWindow::AddItem(const MenuItem& item, QWidget& container) {
 
 void HumanWindow::BuildMenu() {
     QMenuBar* bar = menuBar();
-    QMenu* game = bar->addMenu(QString::fromLatin1(text::kGameMenu));
+    QMenu* game = bar->addMenu(Translated(text::kGameMenu));
     QMenu* options = nullptr;
-    QMenu* help = bar->addMenu(QString::fromLatin1(text::kHelpMenu));
+    QMenu* help = bar->addMenu(Translated(text::kHelpMenu));
     for (size_t i = 0; i < std::size(kMenuItems); ++i) {
         const MenuItem& item = kMenuItems[i];
         QWidget* container = help;
@@ -177,7 +178,7 @@ void HumanWindow::BuildMenu() {
             container = game;
         } else if (item.place == MenuPlace::kOptions) {
             if (options == nullptr) {
-                options = game->addMenu(QString::fromLatin1(text::kOptionsMenu));
+                options = game->addMenu(Translated(text::kOptionsMenu));
             }
             container = options;
         } else if (item.place == MenuPlace::kBar) {
@@ -254,7 +255,7 @@ QString HumanWindow::Status() const {
 }
 
 void HumanWindow::SetDrawPassLabel(bool pass) {
-    Action(Command::kDrawPass).setText(QString::fromLatin1(pass ? text::kPass : text::kDraw));
+    Action(Command::kDrawPass).setText(Translated(pass ? text::kPass : text::kDraw));
 }
 
 void HumanWindow::CheckPlayerCount(int32_t count) {

@@ -6,6 +6,7 @@
 #include "model/window_widths.h"
 #include "shell/access/accessible_views.h"
 #include "shell/access/spoken_moves.h"
+#include "shell/app/translations.h"
 #include "shell/windows/outer_geometry.h"
 #include "shell/windows/status_popup.h"
 #include "shell/windows/window_rects.h"
@@ -40,9 +41,8 @@ void QtGameView::ShowCaptions() {
     const std::string game = text::GameTitle(state_.Rules);
     const QString title = QString::fromLatin1(text::kAppTitle);
     windows_.table->setWindowTitle(
-        game.empty()
-            ? title
-            : QString::fromLatin1(text::kTitleWithGame).arg(title, QString::fromStdString(game)));
+        game.empty() ? title
+                     : Translated(text::kTitleWithGame).arg(title, QString::fromStdString(game)));
 }
 
 // What the moves tell already is shown only, so that a screen reader says it once. The shuffle
@@ -60,7 +60,7 @@ void QtGameView::Announce(const Announcement& announcement) {
 
 void QtGameView::ShowStatus(const char* status) {
     ShowCaptions();
-    windows_.human->SetStatus(QString::fromUtf8(status));
+    windows_.human->SetStatus(Translated(status));
 }
 
 void QtGameView::ShowMessage(Message message, int32_t winner) {
@@ -75,7 +75,7 @@ QString QtGameView::GamePopupText(Message message, int32_t winner) const {
         return text;
     }
     const char* game = text::kGameNames[static_cast<int>(state_.Rules.Game)];
-    return QString::fromLatin1(text::kPopupOfGame).arg(QString::fromLatin1(game), text.trimmed());
+    return Translated(text::kPopupOfGame).arg(Translated(game), text.trimmed());
 }
 
 // With partners the game's end is told of the winning pair, the human's pair by his partner.
@@ -88,12 +88,12 @@ QString QtGameView::PairPopupText(Message message, int32_t winner) const {
     const int seat = message == Message::kHumanWins ? kHumanSeat : winner;
     const int partner = PartnerOf(state_.Rules, seat);
     if (ShareScore(state_.Rules, seat, kHumanSeat)) {
-        return QString::fromLatin1(text::kHumanPairWins)
+        return Translated(text::kHumanPairWins)
             .arg(QString::fromStdString(names[PartnerOf(state_.Rules, kHumanSeat)]));
     }
     const std::string pair =
         text::PairName(names[std::min(seat, partner)], names[std::max(seat, partner)]);
-    return QString::fromLatin1(text::kPairWins).arg(QString::fromStdString(pair));
+    return Translated(text::kPairWins).arg(QString::fromStdString(pair));
 }
 
 void QtGameView::ClearTableAndHands() {

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "shell/app/translations.h"
 #include "texts/texts.h"
 
 namespace pipwick {
@@ -60,7 +61,7 @@ void ScoreLabel::FitUnder(const Rect& slot) {
 }
 
 QString ScoreLabel::Text() const {
-    return score_ ? QString::asprintf(text::kScoreInWindow, *score_) : QString();
+    return score_ ? Translated(text::kScoreInWindow).arg(*score_) : QString();
 }
 
 void ScoreLabel::Refresh() {

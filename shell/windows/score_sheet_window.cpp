@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "model/rules.h"
+#include "shell/app/translations.h"
 #include "texts/game_title.h"
 #include "texts/texts.h"
 
@@ -35,14 +36,14 @@ ScoreSheetWindow::ScoreSheetWindow(QWidget* owner, const ScoreSheet& sheet,
       settings_(settings),
       table_(new QTableWidget(this)),
       chart_(new ScoreChart(this)) {
-    setWindowTitle(QString::fromLatin1(text::kScoreSheetTitle));
+    setWindowTitle(Translated(text::kScoreSheetTitle));
     table_->verticalHeader()->hide();
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The arrow keys move over the cells, which a screen reader reads.
     table_->setFocusPolicy(Qt::StrongFocus);
-    table_->setAccessibleName(QString::fromLatin1(text::kScoreSheetTitle));
-    chart_->setAccessibleName(QString::fromLatin1(text::kScoreChartName));
+    table_->setAccessibleName(Translated(text::kScoreSheetTitle));
+    chart_->setAccessibleName(Translated(text::kScoreChartName));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_, 1);
     layout->addWidget(chart_, 1);
@@ -64,7 +65,7 @@ void ScoreSheetWindow::Refresh() {
     const std::vector<int> players = sheet_.Players();
     QStringList headers;
     for (const char* header : text::kScoreSheetColumns) {
-        headers << QString::fromLatin1(header);
+        headers << Translated(header);
     }
     std::vector<ScoreLine> lines;
     for (int player : players) {
@@ -91,16 +92,16 @@ void ScoreSheetWindow::FillRow(int row, const SheetRow& hand) {
     QString wonBy;
     switch (hand.outcome) {
         case HandOutcome::kInPlay:
-            wonBy = QString::fromLatin1(text::kSheetInPlay);
+            wonBy = Translated(text::kSheetInPlay);
             break;
         case HandOutcome::kWon:
             wonBy = Name(hand.winner);
             break;
         case HandOutcome::kNoWinner:
-            wonBy = QString::fromLatin1(text::kSheetNobody);
+            wonBy = Translated(text::kSheetNobody);
             break;
         case HandOutcome::kGameEnded:
-            wonBy = QString::fromLatin1(text::kSheetReachedTarget)
+            wonBy = Translated(text::kSheetReachedTarget)
                         .arg(Name(hand.winner))
                         .arg(TargetScore(sheet_.Rules()));
             break;

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 #include <iterator>
 
+#include "shell/app/translations.h"
 #include "texts/texts.h"
 
 namespace pipwick {
@@ -50,11 +51,8 @@ void SetTallyRow(QTableWidget& table, int row, const QString& label, const GameT
 
 // The games' rows go by GameRow: each game alone, then with partners.
 QString GameRowName(int row) {
-    QString name = QString::fromLatin1(text::kGameNames[row / 2]);
-    if (row % 2 == 1) {
-        name += QString::fromLatin1(text::kGamePartners);
-    }
-    return name;
+    const QString name = Translated(text::kGameNames[row / 2]);
+    return row % 2 == 1 ? Translated(text::kGamePartners).arg(name) : name;
 }
 
 }  // namespace
@@ -67,21 +65,21 @@ StatisticsWindow::StatisticsWindow(QWidget* owner, const Statistics& statistics,
       notice_(new QLabel(notice, this)),
       games_(PlainTable(this)),
       records_(PlainTable(this)),
-      resetButton_(new QPushButton(QString::fromLatin1(text::kResetButton), this)) {
-    setWindowTitle(QString::fromLatin1(text::kStatisticsTitle));
+      resetButton_(new QPushButton(Translated(text::kResetButton), this)) {
+    setWindowTitle(Translated(text::kStatisticsTitle));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     notice_->setWordWrap(true);
     notice_->setVisible(!notice.isEmpty());
     QStringList headers;
     for (const char* header : text::kStatisticsColumns) {
-        headers << QString::fromLatin1(header);
+        headers << Translated(header);
     }
     games_->setColumnCount(static_cast<int>(headers.size()));
     games_->setHorizontalHeaderLabels(headers);
     records_->setColumnCount(2);
     records_->horizontalHeader()->hide();
-    games_->setAccessibleName(QString::fromLatin1(text::kStatisticsGamesName));
-    records_->setAccessibleName(QString::fromLatin1(text::kStatisticsRecordsName));
+    games_->setAccessibleName(Translated(text::kStatisticsGamesName));
+    records_->setAccessibleName(Translated(text::kStatisticsRecordsName));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(resetButton_, QDialogButtonBox::ResetRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -105,17 +103,16 @@ static_assert(std::size(text::kStatisticsLevels) == kStatisticsLevels, "a row fo
 
 void StatisticsWindow::Refresh() {
     const Statistics& s = statistics_;
-    const QString players = QString::fromLatin1(text::kStatisticsPlayers);
+    const QString players = Translated(text::kStatisticsPlayers);
     games_->setRowCount(1 + static_cast<int>(std::size(s.byPlayers)) + kStatisticsLevels +
                         kStatisticsGames);
     int row = 0;
-    SetTallyRow(*games_, row++, QString::fromLatin1(text::kStatisticsAllGames), Total(s));
+    SetTallyRow(*games_, row++, Translated(text::kStatisticsAllGames), Total(s));
     for (size_t i = 0; i < std::size(s.byPlayers); ++i) {
         SetTallyRow(*games_, row++, players.arg(i + 2), s.byPlayers[i]);
     }
     for (int level = 0; level < kStatisticsLevels; ++level) {
-        SetTallyRow(*games_, row++, QString::fromLatin1(text::kStatisticsLevels[level]),
-                    s.byLevel[level]);
+        SetTallyRow(*games_, row++, Translated(text::kStatisticsLevels[level]), s.byLevel[level]);
     }
     for (int game = 0; game < kStatisticsGames; ++game) {
         SetTallyRow(*games_, row++, GameRowName(game), s.byGame[game]);
@@ -137,7 +134,7 @@ void StatisticsWindow::Refresh() {
     records_->setRowCount(static_cast<int>(std::size(figures)));
     for (size_t i = 0; i < std::size(figures); ++i) {
         records_->setItem(static_cast<int>(i), 0,
-                          Cell(QString::fromLatin1(text::kStatisticsRecords[i]), Qt::AlignLeft));
+                          Cell(Translated(text::kStatisticsRecords[i]), Qt::AlignLeft));
         records_->setItem(static_cast<int>(i), 1, Cell(figures[i]));
     }
     records_->resizeColumnsToContents();

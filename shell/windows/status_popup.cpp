@@ -5,6 +5,7 @@
 
 #include "engine/pauses.h"
 #include "shell/access/accessible_views.h"
+#include "shell/app/translations.h"
 #include "texts/texts.h"
 
 namespace pipwick {
@@ -12,13 +13,14 @@ namespace pipwick {
 QString PopupText(Message message, const char* winner) {
     switch (message) {
         case Message::kWontPlayThere:
-            return QString::fromLatin1(text::kWontPlayThere);
+            return Translated(text::kWontPlayThere);
         case Message::kHandOver:
-            return QString::fromLatin1(text::kHandOver);
+            return Translated(text::kHandOver);
         case Message::kComputerWins:
-            return QString::asprintf(text::kComputerWins, winner != nullptr ? winner : "");
+            return Translated(text::kComputerWins)
+                .arg(QString::fromUtf8(winner != nullptr ? winner : ""));
         case Message::kHumanWins:
-            return QString::fromLatin1(text::kHumanWins);
+            return Translated(text::kHumanWins);
     }
     return {};
 }

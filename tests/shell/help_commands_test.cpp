@@ -245,15 +245,15 @@ class OwnConfigFolder {
 TEST(InstallLayout, AnInstalledProgramFindsItsHelpAndKeepsItsSettingsWithTheUser) {
     const OwnConfigFolder config;
     QTemporaryDir prefix;
-    const QString bin = QDir(prefix.path()).filePath("bin");
+    const QString bin = QDir(prefix.path()).filePath("games");
     QDir().mkpath(bin);
     EXPECT_FALSE(IsInstalledProgram(bin));
     EXPECT_EQ(ProgramFolderOf(bin), bin);
 
-    const QString page = QDir(prefix.path()).filePath("share/pipwick/help/pipwick.html");
+    const QString page = QDir(prefix.path()).filePath("share/games/pipwick/help/pipwick.html");
     WriteFile(page);
     EXPECT_TRUE(IsInstalledProgram(bin));
-    EXPECT_EQ(HelpPagePath(bin), page);
+    EXPECT_EQ(HelpPagePath(bin, QLocale::c()), page);
     // Its own folder can be written here, yet the settings go to the user's folder.
     const QString userFolder = ProgramFolderOf(bin);
     EXPECT_EQ(userFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
@@ -263,27 +263,59 @@ TEST(InstallLayout, AnInstalledProgramFindsItsHelpAndKeepsItsSettingsWithTheUser
     // A page beside the executable comes first, as in a portable copy.
     const QString beside = QDir(bin).filePath("help/pipwick.html");
     WriteFile(beside);
-    EXPECT_EQ(HelpPagePath(bin), beside);
+    EXPECT_EQ(HelpPagePath(bin, QLocale::c()), beside);
 }
 
-// Every picture and link of the help page leads to a file that is there, in the sources and in the
-// copy beside the built program.
+// The page in the player's language where there is one, by the most particular name first; any
+// other language reads the English page.
+TEST(InstallLayout, TheHelpPageIsInThePlayersLanguageWhereThereIsOne) {
+    QTemporaryDir prefix;
+    const QString bin = QDir(prefix.path()).filePath("games");
+    QDir().mkpath(bin);
+    const QDir help(QDir(prefix.path()).filePath("share/games/pipwick/help"));
+    for (const char* name : {"pipwick.html", "pipwick.es.html", "pipwick.pt_BR.html"}) {
+        WriteFile(help.filePath(name));
+    }
+    const struct {
+        const char* locale;
+        const char* page;
+    } cases[] = {
+        {"C", "pipwick.html"},        {"en_US", "pipwick.html"},       {"es_ES", "pipwick.es.html"},
+        {"es_MX", "pipwick.es.html"}, {"pt_BR", "pipwick.pt_BR.html"}, {"pt_PT", "pipwick.html"},
+        {"de_DE", "pipwick.html"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(HelpPagePath(bin, QLocale(QString::fromLatin1(c.locale))).toStdString(),
+                  help.filePath(c.page).toStdString())
+            << c.locale;
+    }
+}
+
+// Every picture and link of the help page, in each language, leads to a file that is there, in the
+// sources and in the copy beside the built program; every anchor a link names is on the page.
 TEST(HelpPage, EveryPictureAndLinkOfThePageIsThere) {
     for (const QString& folder :
          {QStringLiteral(PIPWICK_HELP_SOURCE), QStringLiteral(PIPWICK_EXECUTABLE_FOLDER "/help")}) {
-        SCOPED_TRACE(folder.toStdString());
-        QFile page(QDir(folder).filePath("pipwick.html"));
-        ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-        const QString html = QString::fromUtf8(page.readAll());
-        EXPECT_TRUE(html.contains("250"));
-        int pictures = 0;
-        const QRegularExpression reference(R"re((?:src|href)="([^"#:]+)")re");
-        for (const auto& match : reference.globalMatch(html)) {
-            const QString target = match.captured(1);
-            EXPECT_TRUE(QFile::exists(QDir(folder).filePath(target))) << target.toStdString();
-            pictures += target.endsWith(".png") ? 1 : 0;
+        for (const char* name : {"pipwick.html", "pipwick.es.html", "pipwick.pt_BR.html"}) {
+            SCOPED_TRACE((folder + "/" + name).toStdString());
+            QFile page(QDir(folder).filePath(name));
+            ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+            const QString html = QString::fromUtf8(page.readAll());
+            EXPECT_TRUE(html.contains("250"));
+            int pictures = 0;
+            const QRegularExpression reference(R"re((?:src|href)="([^"#:]+)")re");
+            for (const auto& match : reference.globalMatch(html)) {
+                const QString target = match.captured(1);
+                EXPECT_TRUE(QFile::exists(QDir(folder).filePath(target))) << target.toStdString();
+                pictures += target.endsWith(".png") ? 1 : 0;
+            }
+            EXPECT_GE(pictures, 3);
+            const QRegularExpression anchor(R"re(href="#([^"]+)")re");
+            for (const auto& match : anchor.globalMatch(html)) {
+                EXPECT_TRUE(html.contains("id=\"" + match.captured(1) + "\""))
+                    << match.captured(1).toStdString();
+            }
         }
-        EXPECT_GE(pictures, 3);
     }
 }
 

@@ -82,14 +82,14 @@ class RecordedProgress : public DownloadProgress {
     std::function<void()> cancel_;
 };
 
-// A version check against a loopback server named by PIPWICK_UPDATE_URL, downloading into a
+// A version check against a loopback server, downloading into a
 // folder of its own and trusting a key pair of its own; it records the programs it is asked to
 // start, the requests to quit and the download's progress.
 class VersionCheckTest : public testing::Test {
   protected:
     void SetUp() override {
         ResetGameState(state);
-        qputenv("PIPWICK_UPDATE_URL", server.BaseUrl().toUtf8());
+        services.server = server.BaseUrl();
         services.messages = &messages;
         services.startProgram = [this](const QString& path) {
             started.push_back(path);
@@ -103,7 +103,6 @@ class VersionCheckTest : public testing::Test {
             return std::make_unique<RecordedProgress>(progress, cancelAt);
         };
     }
-    void TearDown() override { qunsetenv("PIPWICK_UPDATE_URL"); }
 
     void Run() { CheckForNewVersion(state, nullptr, services); }
     QStringList FolderEntries() const {
@@ -166,7 +165,7 @@ TEST_F(VersionCheckTest, OnlyTheFirstThreeBytesSayWhetherTheVersionIsNew) {
         EXPECT_EQ(IsCurrentVersion(c.versionFile), c.current);
 
         LoopbackServer one;
-        qputenv("PIPWICK_UPDATE_URL", one.BaseUrl().toUtf8());
+        services.server = one.BaseUrl();
         one.Serve("/inst/pwv.txt", {200, c.versionFile});
         RecordedMessages answers;
         services.messages = &answers;
@@ -258,7 +257,7 @@ TEST_F(VersionCheckTest, AVersionFileThatDoesNotArriveIsAFailureNeverANewVersion
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         LoopbackServer one;
-        qputenv("PIPWICK_UPDATE_URL", one.BaseUrl().toUtf8());
+        services.server = one.BaseUrl();
         one.Serve("/inst/pwv.txt", c.versionFile);
         RecordedMessages answers;
         answers.answer = true;
@@ -325,7 +324,7 @@ TEST_F(VersionCheckTest, AnInstallerThatIsNotWholeAndSignedIsDeletedAndNeverStar
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         LoopbackServer one;
-        qputenv("PIPWICK_UPDATE_URL", one.BaseUrl().toUtf8());
+        services.server = one.BaseUrl();
         one.Serve("/inst/pwv.txt", {200, "3.2"});
         one.Serve("/inst/pwinst.exe", c.installer);
         one.Serve("/inst/pwinst.exe.sig", c.signature);
@@ -409,18 +408,42 @@ TEST(UpdateServer, PlainHttpReachesOnlyThisMachine) {
 }
 
 TEST_F(VersionCheckTest, APlainHttpServerElsewhereIsNeverAsked) {
-    qputenv("PIPWICK_UPDATE_URL", "http://192.0.2.7");
+    services.server = "http://192.0.2.7";
     Run();
     EXPECT_EQ(messages.shown, std::vector<QString>{kCantConnect});
     EXPECT_TRUE(server.Requests().empty());
 }
 
-TEST(UpdateServer, TheEnvironmentReplacesTheProgramsOwnServer) {
-    qunsetenv("PIPWICK_UPDATE_URL");
-    EXPECT_TRUE(UpdateServerUrl().startsWith("https://"));
+// A build without a server, as every package is, asks nobody, in a game or not, and says where
+// new versions come from.
+TEST_F(VersionCheckTest, WithoutAServerThePackageManagerIsNamedAndNothingIsAsked) {
+    services.server.clear();
+    ServeNewVersionAndInstaller({200, "an installer"});
+    for (const int32_t inProgress : {0, 1}) {
+        state.GameInProgress = inProgress;
+        RecordedMessages answers;
+        services.messages = &answers;
+        Run();
+        EXPECT_EQ(answers.shown,
+                  std::vector<QString>{"tell: " + QString(text::kUpdatesFromPackageManager)});
+    }
+    EXPECT_TRUE(server.Requests().empty());
+    EXPECT_TRUE(started.empty());
+    EXPECT_EQ(quits, 0);
+}
+
+TEST(UpdateServer, TheEnvironmentNamesAnotherServerOnlyWhereTheBuildNamesOne) {
     qputenv("PIPWICK_UPDATE_URL", "http://127.0.0.1:9");
-    EXPECT_EQ(UpdateServerUrl(), "http://127.0.0.1:9");
+    const QString chosen = UpdateServerUrl();
     qunsetenv("PIPWICK_UPDATE_URL");
+    if (*kUpdateServer == '\0') {
+        EXPECT_TRUE(chosen.isEmpty());
+        EXPECT_TRUE(UpdateServerUrl().isEmpty());
+    } else {
+        EXPECT_EQ(chosen, "http://127.0.0.1:9");
+        EXPECT_EQ(UpdateServerUrl(), QString::fromLatin1(kUpdateServer));
+    }
+    EXPECT_EQ(VersionCheckServices().server, UpdateServerUrl());
 }
 
 // Only a regular file is signed or checked: a FIFO or a folder in the installer's place is never
