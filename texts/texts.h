@@ -39,6 +39,9 @@ constexpr const char* kGameResumed = "Last game resumed";
 
 constexpr const char* kCantLoadDominoes = "Can't get memory....can't load dominoes";
 
+// Asked before New or Open gives up a game under way; No keeps playing.
+constexpr const char* kAbandonGameQuestion = "Abandon this game?";
+
 constexpr const char* kChangePlayersQuestion =
     "Changing the number of players requires starting a new game.\nStart a new game?";
 
@@ -108,6 +111,8 @@ constexpr const char* kScoreSheetColumns[] = {"Hand", "Won by", "Last play", "Pi
 constexpr const char* kSheetInPlay = "in play";
 constexpr const char* kSheetNobody = "nobody";
 constexpr const char* kSheetReached250 = "%1 reached 250";
+// The first row of a game opened or resumed: the scores it started from.
+constexpr const char* kSheetCarriedOver = "carried over";
 // What assistive technologies call the score sheet's chart and the statistics' two tables.
 constexpr const char* kScoreChartName = "Chart of the scores";
 constexpr const char* kStatisticsGamesName = "Games played, won and lost";
@@ -131,7 +136,8 @@ constexpr const char* kStatisticsRecords[] = {"Win rate",
                                               "Hands blocked"};
 constexpr const char* kNoFigure = "-";
 constexpr const char* kResetButton = "&Reset";
-constexpr const char* kResetStatisticsQuestion = "Clear all statistics?  This cannot be undone.";
+constexpr const char* kResetStatisticsQuestion =
+    "Clear all statistics?  The present ones are kept as a backup until the next Reset.";
 constexpr const char* kCantSaveStatistics = "Can't save statistics!";
 constexpr const char* kStatisticsSetAside =
     "The statistics file was damaged: it was set aside as %1 and statistics start afresh.";

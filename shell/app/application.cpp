@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "shell/app/abandon_question.h"
 #include "shell/windows/table_scale.h"
 #include "texts/texts.h"
 #include "update/program_start.h"
@@ -107,6 +108,9 @@ Application::~Application() = default;
 // arrives during a download waits for it.
 void Application::InstallCommands() {
     windows_.human->SetCommandHandler(Command::kOpen, [this] {
+        if (!PlayerGivesUpGame(state_, *prompts_, windows_.human)) {
+            return;
+        }
         const QString path = files_->ChooseGameToOpen();
         if (!path.isEmpty()) {
             OpenGameFile(path, true);
@@ -181,11 +185,22 @@ void Application::PlayOnArm(int armIndex) {
     aids_->RunHumanAction([this, armIndex] { game_->HumanPlaysOnArm(armIndex); });
 }
 
+// A pass hands the turn on, so a tile picked up is put down first.
 void Application::DrawOrPass() {
-    aids_->RunHumanAction([this] { game_->HumanDrawsOrPasses(); });
+    aids_->RunHumanAction([this] {
+        if (HumansTurn(state_) && BonePileEmpty(state_)) {
+            game_->SelectHandTile(kDropSelection);
+        }
+        game_->HumanDrawsOrPasses();
+    });
 }
 
 void Application::NewGame() {
+    if (!PlayerGivesUpGame(state_, *prompts_, windows_.human)) {
+        return;
+    }
+    // The deal puts any picked-up tile down; its marks must not stay on the empty table.
+    aids_->HideMarks();
     sequences_.Run([this] { game_->NewGame(); });
 }
 
@@ -204,6 +219,7 @@ void Application::ChoosePlayers(int count) {
     store_.SetPlayerCount(count);
     windows_.human->CheckPlayerCount(count);
     windows_.ArrangeOpponents(count);
+    aids_->HideMarks();
     sequences_.Run([this, count] { game_->ChangePlayerCount(count); });
 }
 
@@ -332,6 +348,9 @@ bool Application::OpenAndShow(const QString& path, const char* announcement) {
     }
     store_.SetPlayerCount(state_.PlayerCount);
     aids_->ForgetHistory();
+    // A hint of the game given up must not mark an end of this one.
+    aids_->ForgetHint();
+    aids_->HideMarks();
     view_->ShowWholeState();
     aids_->ShowMarks();
     if (announcement != nullptr) {

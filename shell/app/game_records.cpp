@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QStandardPaths>
+#include <QTimer>
 
+#include "shell/app/abandon_question.h"
 #include "shell/windows/statistics_window.h"
 #include "texts/texts.h"
 
@@ -36,8 +38,11 @@ GameRecords::GameRecords(const QString& dataFolder, const GameState& state,
       sheet_(state),
       lastGame_(DataFile(dataFolder, "last-game.dom")) {
     statistics_.Load();
+    // The notice is longer than the status line: it is shown whole in a message, once the windows
+    // are up.
     if (!statistics_.Notice().isEmpty()) {
-        windows_.human->SetStatus(statistics_.Notice());
+        QTimer::singleShot(0, windows_.human,
+                           [this] { prompts_.Warn(windows_.human, statistics_.Notice()); });
     }
     keeper_.OnGameCounted([this] { SaveStatistics(true); });
     sheet_.OnChange([this] {
@@ -100,6 +105,9 @@ void GameRecords::HideSheet() {
 
 // The kept game comes back as it was left. A file that cannot be opened stays where it is.
 void GameRecords::ResumeCommand() {
+    if (!PlayerGivesUpGame(state_, prompts_, windows_.human)) {
+        return;
+    }
     if (!openGame_(lastGame_.Path(), text::kGameResumed)) {
         return;
     }
@@ -130,6 +138,11 @@ void GameRecords::StatisticsCommand() {
 
 bool GameRecords::ResetStatistics() {
     if (!prompts_.AskYesNo(windows_.human, QString::fromLatin1(text::kResetStatisticsQuestion))) {
+        return false;
+    }
+    // The counts are cleared only once the backup the question promised is on disk.
+    if (!statistics_.KeepBackup()) {
+        prompts_.Warn(windows_.human, QString::fromLatin1(text::kCantSaveStatistics));
         return false;
     }
     ResetCounts(statistics_.Counts());

@@ -1,0 +1,12 @@
+#include "shell/app/abandon_question.h"
+
+#include "texts/texts.h"
+
+namespace pipwick {
+
+bool PlayerGivesUpGame(const GameState& state, Prompts& prompts, QWidget* owner) {
+    return state.GameInProgress != 1 ||
+           prompts.AskYesNo(owner, QString::fromLatin1(text::kAbandonGameQuestion));
+}
+
+}  // namespace pipwick
