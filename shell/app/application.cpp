@@ -88,6 +88,10 @@ void Application::CreateParts() {
                                [this](int arm) { PlayOnArm(arm); },
                                [this](int arm) { aids_->PreviewArm(arm); }});
     aids_->OnMarksShown([this](int hintedArm) { keyboard_->FollowMarks(hintedArm); });
+    aids_->Covered().OnPlay([this](int arm) {
+        keyboard_->MouseUsed();
+        PlayOnArm(arm);
+    });
     records_ = std::make_unique<GameRecords>(options_.dataFolder, state_, Preferences(), windows_,
                                              *prompts_, options_.runDialog, *files_,
                                              [this](const QString& path, const char* announcement) {
