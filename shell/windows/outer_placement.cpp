@@ -1,13 +1,74 @@
 #include "shell/windows/outer_placement.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QTimer>
+#include <cstdint>
+#include <cstring>
 
 #include "shell/windows/outer_geometry.h"
 
 namespace pipwick {
 
+namespace {
+
+// The X protocol's event codes and where each event names its window: every X event is 32 bytes,
+// the code in the first byte (its top bit marks an event another client sent).
+constexpr uint8_t kReparentNotify = 21;
+constexpr uint8_t kConfigureNotify = 22;
+constexpr uint8_t kPropertyNotify = 28;
+constexpr size_t kEventBytes = 32;
+
+uint32_t WordAt(const uint8_t* event, size_t offset) {
+    uint32_t word = 0;
+    std::memcpy(&word, event + offset, sizeof(word));
+    return word;
+}
+
+}  // namespace
+
 OuterPlacement::OuterPlacement(QWidget& window) : QObject(&window), window_(window) {
     window_.installEventFilter(this);
+    if (QCoreApplication* application = QCoreApplication::instance()) {
+        application->installNativeEventFilter(this);
+    }
+}
+
+OuterPlacement::~OuterPlacement() {
+    if (QCoreApplication* application = QCoreApplication::instance()) {
+        application->removeNativeEventFilter(this);
+    }
+}
+
+// The check waits until Qt has taken the event in, so that the frame it measures is the new one.
+bool OuterPlacement::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+    if (eventType != "xcb_generic_event_t" || message == nullptr ||
+        !window_.testAttribute(Qt::WA_WState_Created)) {
+        return false;
+    }
+    uint8_t event[kEventBytes];
+    std::memcpy(event, message, kEventBytes);
+    const uint8_t code = event[0] & 0x7F;
+    const uint32_t window = static_cast<uint32_t>(window_.winId());
+    if (code == kReparentNotify && WordAt(event, 8) == window) {
+        QTimer::singleShot(0, this, [this] { Reframed(); });
+    } else if ((code == kConfigureNotify && WordAt(event, 8) == window) ||
+               (code == kPropertyNotify && WordAt(event, 4) == window)) {
+        QTimer::singleShot(0, this, [this] { FrameMayHaveChanged(); });
+    }
+    return false;
+}
+
+void OuterPlacement::Reframed() {
+    if (!placed_ || !window_.isVisible() || window_.isMinimized()) {
+        return;
+    }
+    if (Frame() != placedWith_ || OuterRect(window_) != target_) {
+        Place(target_);
+        if (reframed_) {
+            reframed_();
+        }
+    }
 }
 
 void OuterPlacement::Place(const Rect& outer) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QAbstractNativeEventFilter>
+#include <QByteArray>
 #include <QMargins>
 #include <QObject>
 #include <QWidget>
@@ -12,11 +14,14 @@ namespace pipwick {
 // Keeps a top-level window's outer rectangle, frame included, where the program put it. A window
 // manager frames a window only after it is shown, and may change the frame later (a new theme):
 // whenever the frame's size changes, the window is placed again so that the frame, not the
-// client area, fills the rectangle. Without a window manager the frame is nothing and the outer
+// client area, fills the rectangle. A window manager that starts after the program, or replaces
+// another, frames the windows where they stand: once it has taken a window into its frame, the
+// window is placed again too. Without a window manager the frame is nothing and the outer
 // rectangle is the window's own.
-class OuterPlacement : public QObject {
+class OuterPlacement : public QObject, public QAbstractNativeEventFilter {
   public:
     explicit OuterPlacement(QWidget& window);
+    ~OuterPlacement() override;
 
     void Place(const Rect& outer);
     // Keeps the left edge, the top and the height.
@@ -27,6 +32,12 @@ class OuterPlacement : public QObject {
     int32_t TargetClientHeight() const;
     // Called after the window was placed again for a new frame.
     void OnReframed(std::function<void()> reframed) { reframed_ = std::move(reframed); }
+    // A window manager took the window into a frame of its own (or gave it back to the screen):
+    // the window goes back to its outer rectangle, even where the frame kept its size.
+    void Reframed();
+
+    // The X events that tell of a new frame, which reach Qt without a move of the window.
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
