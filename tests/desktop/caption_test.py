@@ -16,7 +16,6 @@ Usage: caption_test.py PROGRAM"""
 import re
 import subprocess
 import sys
-import time
 
 from screen_pixels import ScreenPixels, background_of, ink_columns
 from title_bar import blank_title_bar, caption_of, set_caption, settled, visible_caption
@@ -99,6 +98,18 @@ def label_under_tiles(pixels, info):
     return tuple(row[ink[0]:ink[-1] + 1] for row in label) if ink else ()
 
 
+def labels_match_scores(seen):
+    """Whether the computer players' labels under the tiles are drawn alike exactly where their
+    captions hold the same score."""
+    labelled = []
+    for player, (title, label, width, caption) in seen.items():
+        match = re.fullmatch(r"(\d+) - .*", caption or "")
+        if player > 1 and match and label and label != "touching the tiles":
+            labelled.append((int(match.group(1)), label))
+    return all((score == other_score) == (label == other_label)
+               for score, label in labelled for other_score, other_label in labelled)
+
+
 def read_scores(game, ids, bars, reference, names, where):
     """Checks that each player's score can be read; returns what was measured per player."""
     session = game.session
@@ -113,17 +124,31 @@ def read_scores(game, ids, bars, reference, names, where):
         for player in names:
             info = window_info(session, ids[player])
             seen[player] = (bars[player].text(pixels, info),
-                            label_under_tiles(pixels, info), info["width"])
+                            label_under_tiles(pixels, info), info["width"],
+                            caption_of(session, ids[player]))
         return seen
 
-    seen = settled(look)
+    # The screen is read until two reads agree and the labels agree with the captions: a busy
+    # machine may repaint one window a while after another.
+    last = {}
+
+    def drawn():
+        seen = look()
+        agreed = seen == last.get("seen")
+        last["seen"] = seen
+        return agreed and labels_match_scores(seen)
+
+    try:
+        wait_for("every score drawn", drawn, interval=0.2)
+    except StepTimeout:
+        pass
+    seen = last["seen"]
     for player in names:
-        caption = caption_of(session, ids[player])
+        title, label, width, caption = seen[player]
         match = re.fullmatch(r"(\d+) - (.*)", caption or "")
         if not check(match and match.group(2) == names[player],
                      "%s: player %d's caption is %r" % (where, player, caption)):
             continue
-        title, label, width = seen[player]
         whole = same_text(title, reference.text(caption))
         found[player] = (int(match.group(1)), whole, label)
         print("  %-28s window %3d px, %d box%s: caption %s, score under the tiles %s" % (
@@ -176,17 +201,19 @@ def play_hand(game, ids):
     info = window_info(session, ids[1])
     session.x("xdotool", "mousemove", str(info["x"] + 10), str(info["y"] + info["height"] - 20),
               "click", "1")
-    popup = None
-    for _ in range(80):
-        session.x("xdotool", "key", "--window", ids[1], "ctrl+a")
-        time.sleep(0.3)
+    def hand_over():
+        """Draws or passes once more unless the end-of-hand message is up; the message."""
         popups = [wid for wid in session.x("xdotool", "search", "--all", "--onlyvisible", "--pid",
                                             str(game.process.pid), "--name", "^Pipwick$").split()
                   if wid != ids[0]]
-        if popups:
-            popup = popups[0]
-            break
-    if not check(popup, "no hand ended after 80 passes"):
+        if not popups:
+            session.x("xdotool", "key", "--window", ids[1], "ctrl+a")
+        return popups and popups[0]
+
+    try:
+        popup = wait_for("the end of the hand", hand_over, timeout=180, interval=0.3)
+    except StepTimeout:
+        check(False, "no hand ended")
         return
     info = window_info(session, popup)
     session.x("xdotool", "mousemove", str(info["x"] + 20), str(info["y"] + 20), "click", "1")
@@ -205,7 +232,8 @@ def run(program):
             settings = {"nump": 4, "sound": 0, "delay": 0, "speed": 10, "tblsz": table_size}
             settings.update({"pnm%d" % p: name for p, name in names.items()})
             with XSession(width, height, program) as session:
-                game = session.start_game(settings)
+                # Every run deals the same hands, so the scores it reads are always the same.
+                game = session.start_game(settings, extra_env={"PIPWICK_SEED": "2026"})
                 try:
                     ids = game_windows(game, names)
                     bars = title_bars(game, ids)
