@@ -85,10 +85,7 @@ void OuterPlacement::SetWidth(int32_t width) {
 }
 
 QMargins OuterPlacement::Frame() const {
-    const QRect frame = window_.frameGeometry();
-    const QRect client = window_.geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(),
-            frame.right() - client.right(), frame.bottom() - client.bottom()};
+    return FrameMargins(window_);
 }
 
 // The window manager's new frame arrives with the move of the client area into it.
