@@ -82,19 +82,32 @@ def same_text(drawn, reference):
 
 def label_under_tiles(pixels, info):
     """The ink at the bottom of the window's client area, where the score is written under the
-    tiles: the rows up from the last one while they hold ink, cut to the columns that do. The
-    label must stand clear of what is above it by a blank row."""
+    tiles: from the lowest row with ink up while the rows hold ink, cut to the columns that do.
+    The label must stand clear of what is above it, and of the window's bottom edge, by a blank
+    row."""
     rows = pixels.block(info["x"], info["y"], info["x"] + info["width"],
                         info["y"] + info["height"])
     background = background_of(rows[-1] + rows[-2])
+    middle = len(rows) // 2
+
+    def blank(row):
+        return all(pixel == background for pixel in row)
+
+    if not blank(rows[-1]):
+        return "touching the edge"
+    bottom = len(rows) - 1
+    while bottom > middle and blank(rows[bottom - 1]):
+        bottom -= 1
+    if bottom == middle:
+        return ()
     label = []
-    for row in reversed(rows[len(rows) // 2:]):
-        if all(pixel == background for pixel in row):
+    for row in reversed(rows[middle:bottom]):
+        if blank(row):
             break
         label.insert(0, row)
     else:
         return "touching the tiles"
-    ink = ink_columns(label) if label else []
+    ink = ink_columns(label)
     return tuple(row[ink[0]:ink[-1] + 1] for row in label) if ink else ()
 
 
@@ -104,7 +117,7 @@ def labels_match_scores(seen):
     labelled = []
     for player, (title, label, width, caption) in seen.items():
         match = re.fullmatch(r"(\d+) - .*", caption or "")
-        if player > 1 and match and label and label != "touching the tiles":
+        if player > 1 and match and label and not isinstance(label, str):
             labelled.append((int(match.group(1)), label))
     return all((score == other_score) == (label == other_label)
                for score, label in labelled for other_score, other_label in labelled)
@@ -155,8 +168,8 @@ def read_scores(game, ids, bars, reference, names, where):
             caption, width, len(bars[player].boxes), "" if len(bars[player].boxes) == 1 else "es",
             "whole" if whole else "cut short",
             "shown" if label else "not shown"), flush=True)
-        check(label != "touching the tiles",
-              "%s: player %d's score touches his tiles" % (where, player))
+        check(not isinstance(label, str),
+              "%s: player %d's score is %s" % (where, player, label))
         check(whole or label,
               "%s: player %d's score can be read nowhere (%r cut short)" % (where, player, caption))
     # The computer players' labels are drawn alike: the same score looks the same in each
