@@ -137,11 +137,11 @@ def program_round_trip(game, ids):
     for from the keyboard, opens only after them, and closes again with Escape."""
     session = game.session
     session.x("xdotool", "windowactivate", "--sync", ids[1])
-    session.x("xdotool", "key", "--window", ids[1], "ctrl+d")
+    session.x("xdotool", "key", "--clearmodifiers", "ctrl+d")
     about = wait_for("the About box", lambda: game.window("About Pipwick"))
     wait_for("the About box on the screen", lambda: window_info(session, about)["mapped"])
     session.x("xdotool", "windowactivate", "--sync", about)
-    session.x("xdotool", "key", "--window", about, "Escape")
+    session.x("xdotool", "key", "--clearmodifiers", "Escape")
     wait_for("the About box to close", lambda: not window_info(session, about)["mapped"])
 
 
