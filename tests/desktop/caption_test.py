@@ -29,6 +29,8 @@ NEAR_THE_EDGE = {1: "WWWW", 2: "Lefty", 3: "TopGun", 4: "RightStuff"}
 CONFIGURATIONS = ((800, 600, 1, 1.0), (1024, 768, 1, 1.0), (1024, 768, 2, 1.5),
                   (1920, 1080, 1, 1.0), (1920, 1080, 2, 1.5), (1920, 1080, 3, 2.0))
 COLOUR_TOLERANCE = 8
+# The most blank rows between the score under the tiles and the window's bottom edge.
+_MOST_BLANK_BELOW = 4
 
 
 class Reference:
@@ -95,10 +97,12 @@ def label_under_tiles(pixels, info):
 
     if not blank(rows[-1]):
         return "touching the edge"
+    # The label sits in the middle of the strip under the slots, a few blank rows above the
+    # edge at most; further up is the tiles' own ink.
     bottom = len(rows) - 1
-    while bottom > middle and blank(rows[bottom - 1]):
+    while bottom > len(rows) - 1 - _MOST_BLANK_BELOW and blank(rows[bottom - 1]):
         bottom -= 1
-    if bottom == middle:
+    if blank(rows[bottom - 1]):
         return ()
     label = []
     for row in reversed(rows[middle:bottom]):
