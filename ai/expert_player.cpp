@@ -9,10 +9,22 @@
 // move whose hands end best on average is the one it plays. Every candidate meets the same deals,
 // so the luck of a deal falls alike on all of them and what differs is the move.
 //
+// Most of what the Expert still gets wrong is the luck of the sample, so it deals a few hundred
+// times. Not every candidate needs them all: after a first look, a move that trails the best by
+// far more than the sample's noise drops out, and the rest meet the remaining deals. Each deal has
+// a generator of its own, seeded from the view and its number, so the deals can be shared among
+// the machine's cores and the answer does not depend on how many there are.
+//
 // Dealing honestly is the heart of it. The Expert sees only an ExpertView: its own tiles, the
 // table, the counts and the hand's history. A player who drew or passed held no tile for the open
-// ends of that moment, and the deals respect that (hidden_tiles.cpp); everything else is spread
-// evenly. The playouts are the engine's own rules, reached through HandPlayout, so scoring, the
+// ends of that moment, and the deals respect that (hidden_tiles.cpp). What the others chose says
+// more. The levels of the computer players are on show, and an Advanced player's choice follows
+// from his hand without chance, so a deal under which he would have laid another tile than the
+// one he was seen to lay is one that did not happen (past_choices.cpp). Each deal searched is the
+// first of a few drawn that explains every such play, or the one that explains most. The human's
+// level is not known: his plays are held against the Advanced rules too, but a deal that fails to
+// explain one only counts for less, so that a player with other habits does not lead the Expert
+// astray. The playouts are the engine's own rules, reached through HandPlayout, so scoring, the
 // spinner and the end of the hand are never written twice.
 //
 // A hand's outcome is scored as the Expert's gain less the mean gain of the others. A hand that
@@ -27,18 +39,32 @@
 #include "ai/expert_player.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <random>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #include "ai/computer_player.h"
 #include "ai/hidden_tiles.h"
+#include "ai/past_choices.h"
 
 namespace pipwick {
 
 namespace {
 
 constexpr int kMaxCandidates = kHandSlots * kArmCount;
-constexpr double kGameWon = 1000.0;
+// How much less a deal counts for each play of a player of unknown level it leaves unexplained.
+constexpr double kGuessedMisfitWeight = 0.5;
+// Deals drawn at most to explain the plays of players of unknown level.
+constexpr int kGuessTries = 4;
+// Every candidate meets this many deals; those clearly worse than the best then drop out, and the
+// rest meet the other deals.
+constexpr int kFirstLook = 64;
+constexpr double kDropSigmas = 3.0;
+// How far another move must lead the Advanced choice to be played instead.
+constexpr double kOvertakeSigmas = 1.0;
 
 struct Candidates {
     Play plays[kMaxCandidates];
@@ -96,23 +122,10 @@ uint64_t ViewSeed(const ExpertView& view) {
         mix(event.Player);
         mix(event.Tile);
     }
-    return hash;
-}
-
-double HandValue(const ExpertView& view, const PlayoutOutcome& outcome) {
-    if (outcome.Winner != 0) {
-        return outcome.Winner == view.Seat ? kGameWon : -kGameWon;
-    }
-    int others = 0;
-    int32_t othersGain = 0;
     for (int player = 1; player <= 4; ++player) {
-        if (player != view.Seat && (player == 1 || player == 3 || player <= view.PlayerCount)) {
-            ++others;
-            othersGain += outcome.Scores[player] - view.Scores[player];
-        }
+        mix(view.Levels.Known[player] ? static_cast<int32_t>(view.Levels.Of[player]) : -1);
     }
-    const int32_t mine = outcome.Scores[view.Seat] - view.Scores[view.Seat];
-    return mine - static_cast<double>(othersGain) / others;
+    return hash;
 }
 
 void Deal(const ExpertView& view, const SampledDeal& deal, GameState& state) {
@@ -126,9 +139,202 @@ void Deal(const ExpertView& view, const SampledDeal& deal, GameState& state) {
     std::copy(deal.BonePile, deal.BonePile + deal.BonePileCount, state.Deck + state.BonePileNext);
 }
 
+struct WeighedDeal {
+    SampledDeal deal;
+    double weight;
+};
+
+// Fewer plays left unexplained by players whose rules are known, then by the others.
+bool FitsBetter(const Misfits& a, const Misfits& b) {
+    return a.Known != b.Known ? a.Known < b.Known : a.Guessed < b.Guessed;
+}
+
+// Whether the t-th deal drawn is worth drawing: until one explains every play of the players
+// whose rules are known, and for a few tries one that explains the others' plays too.
+bool DrawAnother(const Misfits& bestFit, int t) {
+    return bestFit.Known > 0 || (bestFit.Guessed > 0 && t < kGuessTries);
+}
+
+// A deal that explains every play of the players whose rules are known, drawn by rejection; after
+// tries deals the one that explains most. The plays of players of unknown level are looked for
+// only a little and otherwise weigh the deal.
+WeighedDeal DrawDeal(const HiddenTiles& hidden, const PastChoices& past, int tries,
+                     std::mt19937_64& random) {
+    WeighedDeal best{SampleDeal(hidden, random), 0.0};
+    Misfits bestFit = past.Judge(best.deal);
+    for (int t = 1; t < tries && DrawAnother(bestFit, t); ++t) {
+        const SampledDeal deal = SampleDeal(hidden, random);
+        const Misfits fit = past.Judge(deal, bestFit.Known);
+        if (FitsBetter(fit, bestFit)) {
+            best.deal = deal;
+            bestFit = fit;
+        }
+    }
+    best.weight = std::pow(kGuessedMisfitWeight, bestFit.Guessed);
+    return best;
+}
+
+// Deal d has a generator of its own, so the deals do not depend on which thread plays them.
+uint64_t DealSeed(uint64_t seed, int d) {
+    uint64_t z = seed + 0x9e3779b97f4a7c15ull * static_cast<uint64_t>(d + 1);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+    return z ^ (z >> 31);
+}
+
+// Everything one decision's deals share; OnDeal may run on any thread.
+struct Search {
+    const ExpertView& view;
+    const Candidates& candidates;
+    const HiddenTiles& hidden;
+    PastChoices past;
+    HandObjective objective;
+    const HandPlayout& playout;
+    uint64_t seed;
+    int tries;
+
+    // The weighed value on deal d of every candidate still racing.
+    void OnDeal(int d, const bool* racing, double* values) const {
+        std::mt19937_64 random(DealSeed(seed, d));
+        const WeighedDeal deal = DrawDeal(hidden, past, tries, random);
+        GameState state;
+        Deal(view, deal.deal, state);
+        for (int c = 0; c < candidates.count; ++c) {
+            if (racing[c]) {
+                values[c] = deal.weight *
+                            objective.Value(playout.PlayOut(state, view.Seat, candidates.plays[c]));
+            }
+        }
+    }
+
+    // Deals first to last, shared among threads; the values go to row d of values.
+    void Run(int first, int last, const bool* racing, int threads,
+             std::vector<double>& values) const;
+};
+
+int ThreadCount(int asked) {
+    const int cores = static_cast<int>(std::thread::hardware_concurrency());
+    return asked > 0 ? asked : std::max(cores, 1);
+}
+
+// Deals first to last are dealt out in turn, so that each thread gets early and late ones alike.
+template <typename OnDeal>
+void ForEachDealOnThreads(int first, int last, int threads, const OnDeal& onDeal) {
+    threads = std::max(1, std::min(threads, last - first));
+    const auto share = [&](int start) {
+        for (int d = first + start; d < last; d += threads) {
+            onDeal(d);
+        }
+    };
+    // A share whose thread the system would not start is played here instead.
+    std::vector<std::thread> helpers;
+    std::vector<int> unstarted;
+    for (int t = 1; t < threads; ++t) {
+        try {
+            helpers.emplace_back(share, t);
+        } catch (const std::system_error&) {
+            unstarted.push_back(t);
+        }
+    }
+    share(0);
+    for (int t : unstarted) {
+        share(t);
+    }
+    for (std::thread& helper : helpers) {
+        helper.join();
+    }
+}
+
+void Search::Run(int first, int last, const bool* racing, int threads,
+                 std::vector<double>& values) const {
+    ForEachDealOnThreads(first, last, threads, [&](int d) {
+        OnDeal(d, racing, &values[static_cast<size_t>(d) * kMaxCandidates]);
+    });
+}
+
+double Total(const std::vector<double>& values, int deals, int c) {
+    double total = 0.0;
+    for (int d = 0; d < deals; ++d) {
+        total += values[static_cast<size_t>(d) * kMaxCandidates + c];
+    }
+    return total;
+}
+
+// The racing candidate with the best total over the first deals; the earliest on equal totals.
+int Leader(const std::vector<double>& values, int deals, int count, const bool* racing) {
+    int best = -1;
+    double bestTotal = 0.0;
+    for (int c = 0; c < count; ++c) {
+        const double total = racing[c] ? Total(values, deals, c) : 0.0;
+        if (racing[c] && (best < 0 || total > bestTotal)) {
+            best = c;
+            bestTotal = total;
+        }
+    }
+    return best;
+}
+
+// Whether candidate a leads b over the first deals by more than sigmas standard errors of the
+// difference, taken deal by deal: both met the same deals, so the luck of each deal cancels and
+// what is left is mostly the move.
+bool LeadsBy(const std::vector<double>& values, int deals, int a, int b, double sigmas) {
+    if (deals < 2) {
+        return false;
+    }
+    double sum = 0.0;
+    double squares = 0.0;
+    for (int d = 0; d < deals; ++d) {
+        const double* row = &values[static_cast<size_t>(d) * kMaxCandidates];
+        const double ahead = row[a] - row[b];
+        sum += ahead;
+        squares += ahead * ahead;
+    }
+    const double mean = sum / deals;
+    const double variance = std::max(0.0, (squares - sum * mean) / (deals - 1));
+    return mean > sigmas * std::sqrt(variance / deals);
+}
+
+void DropClearlyWorse(const std::vector<double>& values, int deals, int count, bool* racing) {
+    const int leader = Leader(values, deals, count, racing);
+    for (int c = 0; c < count; ++c) {
+        racing[c] = racing[c] && !LeadsBy(values, deals, leader, c, kDropSigmas);
+    }
+}
+
+// The Advanced choice takes what the table offers now; another move must earn its place by more
+// than the sample's noise, or a close call would give points away on the luck of the deals.
+int Choose(const std::vector<double>& values, int deals, int count, const bool* racing) {
+    const int leader = Leader(values, deals, count, racing);
+    const bool advancedClose = racing[0] && !LeadsBy(values, deals, leader, 0, kOvertakeSigmas);
+    return advancedClose ? 0 : leader;
+}
+
 }  // namespace
 
-Play ChooseExpertPlay(const ExpertView& view, HandPlayout& playout, const ExpertOptions& options) {
+HandObjective::HandObjective(const ExpertView& view) : seat_(view.Seat) {
+    GameState seats{};
+    seats.PlayerCount = view.PlayerCount;
+    for (int player = 1; player <= 4; ++player) {
+        other_[player] = player != view.Seat && TakesPart(seats, player);
+        others_ += other_[player] ? 1 : 0;
+        before_[player] = view.Scores[player];
+    }
+}
+
+double HandObjective::Value(const PlayoutOutcome& outcome) const {
+    if (outcome.Winner != 0) {
+        return outcome.Winner == seat_ ? kGameWon : -kGameWon;
+    }
+    int32_t othersGain = 0;
+    for (int player = 1; player <= 4; ++player) {
+        othersGain += other_[player] ? outcome.Scores[player] - before_[player] : 0;
+    }
+    const int32_t mine = outcome.Scores[seat_] - before_[seat_];
+    return others_ == 0 ? mine : mine - static_cast<double>(othersGain) / others_;
+}
+
+Play ChooseExpertPlay(const ExpertView& view, const HandPlayout& playout,
+                      const ExpertOptions& options) {
     const Candidates candidates = LegalPlays(view);
     if (candidates.count <= 1) {
         return candidates.count == 0 ? Play{} : candidates.plays[0];
@@ -137,21 +343,24 @@ Play ChooseExpertPlay(const ExpertView& view, HandPlayout& playout, const Expert
     if (!hidden.Consistent) {
         return candidates.plays[0];
     }
-    std::mt19937_64 random(ViewSeed(view) ^ options.Salt);
-    double total[kMaxCandidates] = {};
-    GameState state;
-    for (int d = 0; d < options.Deals; ++d) {
-        Deal(view, SampleDeal(hidden, random), state);
-        for (int c = 0; c < candidates.count; ++c) {
-            total[c] += HandValue(view, playout.PlayOut(state, view.Seat, candidates.plays[c]));
-        }
-    }
-    int best = 0;
-    for (int c = 1; c < candidates.count; ++c) {
-        if (total[c] > total[best]) {
-            best = c;
-        }
-    }
+    const Search search{view,
+                        candidates,
+                        hidden,
+                        PastChoices(view),
+                        HandObjective(view),
+                        playout,
+                        ViewSeed(view) ^ options.Salt,
+                        options.Tries};
+    const int deals = std::max(options.Deals, 1);
+    const int threads = ThreadCount(options.Threads);
+    std::vector<double> values(static_cast<size_t>(deals) * kMaxCandidates);
+    bool racing[kMaxCandidates] = {};
+    std::fill(racing, racing + candidates.count, true);
+    const int firstLook = std::min(deals, kFirstLook);
+    search.Run(0, firstLook, racing, threads, values);
+    DropClearlyWorse(values, firstLook, candidates.count, racing);
+    search.Run(firstLook, deals, racing, threads, values);
+    const int best = Choose(values, deals, candidates.count, racing);
     return candidates.plays[best];
 }
 

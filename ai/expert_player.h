@@ -8,15 +8,36 @@
 namespace pipwick {
 
 struct ExpertOptions {
-    // Deals sampled per decision; every candidate is played out on each of them.
-    int Deals = 64;
+    // Deals sampled per decision. Every candidate is played out on the first 64; those not clearly
+    // worse than the best, on all of them.
+    int Deals = 256;
+    // Deals drawn at most, for each deal searched, to find one that explains what the opponents
+    // of known level were seen to play.
+    int Tries = 8;
+    // Threads the deals are shared among; 0 is one per core. The play does not depend on it.
+    int Threads = 0;
     // Mixed into the seed the view gives, so tests can ask for other samples.
     uint64_t Salt = 0;
 };
 
+// How a hand played out ends for the view's seat: its gain less the mean gain of the others who
+// take part, or a fixed large amount when the hand ended the game, won or lost.
+class HandObjective {
+  public:
+    static constexpr double kGameWon = 1000.0;
+    explicit HandObjective(const ExpertView& view);
+    double Value(const PlayoutOutcome& outcome) const;
+
+  private:
+    int seat_;
+    bool other_[5] = {};
+    int others_ = 0;
+    int32_t before_[5] = {};
+};
+
 // The Expert's play for view.Seat: a slot of view.Hand and an arm, or slot 21 when nothing fits.
 // The same view and options always give the same play.
-Play ChooseExpertPlay(const ExpertView& view, HandPlayout& playout,
+Play ChooseExpertPlay(const ExpertView& view, const HandPlayout& playout,
                       const ExpertOptions& options = {});
 
 }  // namespace pipwick

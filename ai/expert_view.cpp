@@ -5,7 +5,7 @@
 
 namespace pipwick {
 
-ExpertView MakeExpertView(const GameState& state, int seat) {
+ExpertView MakeExpertView(const GameState& state, int seat, const SeatLevels& levels) {
     ExpertView view{};
     view.Seat = seat;
     view.PlayerCount = state.PlayerCount;
@@ -25,6 +25,7 @@ ExpertView MakeExpertView(const GameState& state, int seat) {
     std::copy(std::begin(state.ArmCursor), std::end(state.ArmCursor), table.ArmCursor);
     std::copy(std::begin(state.ArmRunState), std::end(state.ArmRunState), table.ArmRunState);
     view.History = state.History;
+    view.Levels = levels;
     return view;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "ai/level.h"
 #include "model/game_state.h"
 
 namespace pipwick {
@@ -15,6 +16,13 @@ struct PublicTable {
     int32_t SpinnerState;
     Point ArmCursor[kArmCount];
     int32_t ArmRunState[kArmCount];
+};
+
+// What the table knows of who sits where: the computer players' levels are on show in the
+// settings, the human's is not.
+struct SeatLevels {
+    bool Known[5] = {};
+    Level Of[5] = {};
 };
 
 // Everything one player may know when it is his turn, and nothing more: his own tiles, the table,
@@ -32,10 +40,11 @@ struct ExpertView {
     int32_t ConsecutivePasses;
     PublicTable Table;
     HandHistory History;
+    SeatLevels Levels;
 };
 
-// What seat may know of the game now.
-ExpertView MakeExpertView(const GameState& state, int seat);
+// What seat may know of the game now, the players' levels as levels tells.
+ExpertView MakeExpertView(const GameState& state, int seat, const SeatLevels& levels = {});
 
 // A game state that agrees with view everywhere the view looks: its own hand, the table, the
 // counts, the scores; with every other hand and the bone pile empty, for the caller to fill.

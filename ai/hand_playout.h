@@ -15,11 +15,11 @@ struct PlayoutOutcome {
 
 // Plays one move on a copy of a game and the rest of the hand after it, every seat playing as an
 // Advanced player, and says how it ended. The rules live in the engine, which provides this; the
-// Expert only asks.
+// Expert only asks, from several threads at once.
 class HandPlayout {
   public:
     virtual ~HandPlayout() = default;
-    virtual PlayoutOutcome PlayOut(const GameState& game, int seat, const Play& play) = 0;
+    virtual PlayoutOutcome PlayOut(const GameState& game, int seat, const Play& play) const = 0;
 };
 
 }  // namespace pipwick

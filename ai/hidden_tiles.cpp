@@ -29,7 +29,7 @@ void Forget(HiddenHand& hand) {
         total += hand.Groups[g].Count;
     }
     hand.GroupCount = 1;
-    hand.Groups[0] = {total, 0};
+    hand.Groups[0] = {total, 0, kDealt};
 }
 
 void Lacks(HiddenHand& hand, int32_t pips) {
@@ -38,12 +38,15 @@ void Lacks(HiddenHand& hand, int32_t pips) {
     }
 }
 
-// A full hand of groups folds its newest two together, keeping only what both lacked.
+// A full hand of groups folds its newest two together, keeping only what both lacked and dating
+// them all from the later draw, which can only excuse a past choice, never blame one. (No real
+// hand draws that often.)
 void AddGroup(HiddenHand& hand, TileGroup group) {
     if (hand.GroupCount == kMaxTileGroups) {
         TileGroup& newest = hand.Groups[hand.GroupCount - 1];
         newest.Count += group.Count;
         newest.LackedPips &= group.LackedPips;
+        newest.DrawnAt = group.DrawnAt;
         return;
     }
     hand.Groups[hand.GroupCount++] = group;
@@ -123,7 +126,7 @@ bool ReplayHistory(const ExpertView& view, HiddenHand (&hands)[5]) {
                 break;
             case HandEventKind::kDraw:
                 Lacks(hand, event.OpenPips);
-                AddGroup(hand, {1, 0});
+                AddGroup(hand, {1, 0, e});
                 break;
             case HandEventKind::kPass:
                 Lacks(hand, event.OpenPips);
@@ -150,13 +153,22 @@ void StartHands(const ExpertView& view, HiddenHand (&hands)[5], int32_t (&dealt)
     for (int player = 1; player <= 4; ++player) {
         hands[player] = HiddenHand{};
         if (IsOpponent(view, player)) {
-            AddGroup(hands[player], {dealt[player], 0});
+            AddGroup(hands[player], {dealt[player], 0, kDealt});
         }
     }
 }
 
 int Below(std::mt19937_64& random, int n) {
     return static_cast<int>((random() >> 11) % static_cast<uint64_t>(n));
+}
+
+// Fisher-Yates over a hand, each tile keeping its draw.
+void ShuffleHand(SampledDeal& deal, int player, int count, std::mt19937_64& random) {
+    for (int i = count - 1; i > 0; --i) {
+        const int j = Below(random, i + 1);
+        std::swap(deal.Hand[player][i], deal.Hand[player][j]);
+        std::swap(deal.DrawnAt[player][i], deal.DrawnAt[player][j]);
+    }
 }
 
 struct GroupRef {
@@ -199,16 +211,17 @@ bool TryDeal(const HiddenTiles& hidden, bool useLacks, std::mt19937_64& random, 
         if (fits < group.Count) {
             return false;
         }
-        int32_t* hand = deal.Hand[order[i].player];
+        const int player = order[i].player;
         for (int k = 0; k < group.Count; ++k) {
             const int pick = Below(random, fits);
-            hand[held[order[i].player]++] = pool[pick];
+            deal.DrawnAt[player][held[player]] = group.DrawnAt;
+            deal.Hand[player][held[player]++] = pool[pick];
             pool[pick] = pool[--fits];
             pool[fits] = pool[--poolCount];
         }
     }
     for (int player = 1; player <= 4; ++player) {
-        std::shuffle(deal.Hand[player], deal.Hand[player] + held[player], random);
+        ShuffleHand(deal, player, held[player], random);
     }
     std::shuffle(pool, pool + poolCount, random);
     std::copy(pool, pool + poolCount, deal.BonePile);

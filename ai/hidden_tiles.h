@@ -7,12 +7,16 @@
 
 namespace pipwick {
 
+// The DrawnAt of tiles a hand was dealt.
+constexpr int32_t kDealt = -1;
+
 // Tiles of one hand that reached it together (the deal, or one draw) and are still held, with the
 // pips none of them can show: a player who drew or passed held nothing for the open ends of that
 // moment, but the tile he then drew may show anything.
 struct TileGroup {
     int32_t Count;
-    int32_t LackedPips;  // bit p set: no tile of the group shows pip p
+    int32_t LackedPips;        // bit p set: no tile of the group shows pip p
+    int32_t DrawnAt = kDealt;  // the history event of the draw that brought it
 };
 
 // Enough for the deal and every draw a hand can make.
@@ -41,6 +45,7 @@ HiddenTiles ReadHiddenTiles(const ExpertView& view);
 // One way the unseen tiles could lie: every other hand, and the bone pile in drawing order.
 struct SampledDeal {
     int32_t Hand[5][kHandSlots];
+    int32_t DrawnAt[5][kHandSlots];  // of each tile in Hand, as its group's
     int32_t BonePile[kTileCount];
     int32_t BonePileCount;
 };

@@ -13,6 +13,8 @@ enum class Level : int32_t {
 
 // The best level there is: the hint asks this one. A stronger level added above moves this too.
 constexpr Level kStrongestLevel = Level::Expert;
+// The highest value a level setting holds.
+constexpr int32_t kStrongestLevelSetting = static_cast<int32_t>(kStrongestLevel);
 
 // The level a stored setting stands for. 0 is a Beginner and 2 an Expert; every other value has
 // always played as Advanced, and settings files written that way keep playing so.

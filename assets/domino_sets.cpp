@@ -54,8 +54,6 @@ Rect ScaledRect(const Rect& units, double scale) {
             Scaled(units.bottom, scale)};
 }
 
-constexpr int32_t kSampleSide = 22;
-constexpr int32_t kSampleHeight = 43;
 constexpr int32_t kSampleMaskTop = 301;
 
 }  // namespace

@@ -61,6 +61,10 @@ std::optional<std::string> LoadDominoSet(int32_t dominoSet, int32_t sizeClass,
                                          const BackgroundSettings& background, uint32_t buttonFace,
                                          const ResourceSource& source, TableCanvas& table);
 
+// The preferences dialog's sample is one upright tile at scale 1.
+constexpr int32_t kSampleSide = kTileWidthUnits;
+constexpr int32_t kSampleHeight = kTileLengthUnits;
+
 // Where the preferences dialog shows its sample and colour swatch, from its controls' rectangles
 // in dialog client coordinates.
 Point SamplePosition(const Rect& setGroupBox, const Rect& setEditBox);

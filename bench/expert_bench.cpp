@@ -1,9 +1,11 @@
 // How long the Expert takes over one decision, in real games against Advanced players: one
 // iteration is one game, seat 1 the Expert. The counters are over the decisions with at least two
 // legal plays (with one or none the Expert answers at once): the median, 99th percentile and
-// longest in milliseconds of the thread's own processor time, so that other programs busy on the
-// same machine do not count. The hint is timed the same way, whole, at seat 1 taking its advice:
-// the window waits for it.
+// longest in milliseconds. ExpertDecisions searches on one thread and counts that thread's own
+// processor time, so that other programs busy on the same machine do not count. ExpertWallTime
+// shares the search among every core, as the game does, and counts the time that passes: on a
+// busy machine it waits for the others. The hint is timed whole, at seat 1 taking its advice (the
+// window waits for it), in the processor time of all the program's threads.
 #include <benchmark/benchmark.h>
 
 #include <time.h>
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "ai/expert_player.h"
+#include "engine/computer_choice.h"
 #include "engine/game.h"
 #include "engine/hint.h"
 #include "engine/rule_playout.h"
@@ -20,10 +23,22 @@
 namespace pipwick {
 namespace {
 
-double ThreadMilliseconds() {
+double Milliseconds(clockid_t clock) {
     timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    clock_gettime(clock, &now);
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+double ThreadMilliseconds() {
+    return Milliseconds(CLOCK_THREAD_CPUTIME_ID);
+}
+
+double ProcessMilliseconds() {
+    return Milliseconds(CLOCK_PROCESS_CPUTIME_ID);
+}
+
+double WallMilliseconds() {
+    return Milliseconds(CLOCK_MONOTONIC);
 }
 
 int LegalPlays(const ExpertView& view) {
@@ -48,15 +63,19 @@ class ExpertAtSeatOne {
         settings_.PlayDelay = 0;
     }
 
-    // One whole game; the time of every searched decision goes to times.
-    void PlayGame(std::vector<double>& times) {
+    // One whole game, searched on threads (0: one per core); for every searched decision, the time
+    // clock tells goes to times.
+    void PlayGame(std::vector<double>& times, int threads, double (*clock)()) {
         game_.NewGame();
+        ExpertOptions options;
+        options.Threads = threads;
+        const RulePlayout playout(geometry_);
         while (state_.GameInProgress == 1) {
-            const ExpertView view = MakeExpertView(state_, 1);
-            RulePlayout playout(geometry_);
-            const double start = ThreadMilliseconds();
-            const Play play = ChooseExpertPlay(view, playout);
-            Record(times, view, ThreadMilliseconds() - start);
+            const ExpertView view =
+                MakeExpertView(state_, 1, ComputerSeatLevels(state_, settings_.PlayerLevel));
+            const double start = clock();
+            const Play play = ChooseExpertPlay(view, playout, options);
+            Record(times, view, clock() - start);
             MakeHumanPlay(game_, play);
         }
     }
@@ -66,9 +85,9 @@ class ExpertAtSeatOne {
         game_.NewGame();
         while (state_.GameInProgress == 1) {
             const ExpertView view = MakeExpertView(state_, 1);
-            const double start = ThreadMilliseconds();
+            const double start = ProcessMilliseconds();
             const Hint hint = HintForHuman(state_, geometry_);
-            Record(times, view, ThreadMilliseconds() - start);
+            Record(times, view, ProcessMilliseconds() - start);
             const bool tile = hint.kind == Hint::Kind::kLead || hint.kind == Hint::Kind::kPlay;
             MakeHumanPlay(game_, tile ? Play{hint.slot, hint.arm} : Play{});
         }
@@ -110,11 +129,21 @@ void ExpertDecisions(benchmark::State& run) {
     ExpertAtSeatOne table(static_cast<int32_t>(run.range(0)));
     std::vector<double> times;
     for (auto _ : run) {
-        table.PlayGame(times);
+        table.PlayGame(times, 1, ThreadMilliseconds);
     }
     ReportTimes(run, times);
 }
 BENCHMARK(ExpertDecisions)->Arg(2)->Arg(4)->Iterations(40)->Unit(benchmark::kMillisecond);
+
+void ExpertWallTime(benchmark::State& run) {
+    ExpertAtSeatOne table(static_cast<int32_t>(run.range(0)));
+    std::vector<double> times;
+    for (auto _ : run) {
+        table.PlayGame(times, 0, WallMilliseconds);
+    }
+    ReportTimes(run, times);
+}
+BENCHMARK(ExpertWallTime)->Arg(2)->Arg(4)->Iterations(40)->Unit(benchmark::kMillisecond);
 
 void Hints(benchmark::State& run) {
     ExpertAtSeatOne table(static_cast<int32_t>(run.range(0)));

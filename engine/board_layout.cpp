@@ -104,7 +104,7 @@ static_assert(OnlyLastRunIsOpen(kArm0Route) && OnlyLastRunIsOpen(kArm1Route) &&
 
 // Where each arm starts, in design units from the centre tile's top-left corner: arm 0 on it,
 // arms 1 and 3 above and below an upright double standing there, arm 2 to its left.
-constexpr Point kArmStart[kArmCount] = {{0, 0}, {0, -33}, {-22, 0}, {0, 32}};
+constexpr Point kArmStart[kArmCount] = {{0, 0}, {0, -33}, {-kTileWidthUnits, 0}, {0, 32}};
 
 // A stored coordinate moved by a length in design units, stored again at once.
 int32_t Offset(int32_t coordinate, int units, double scale) {
@@ -168,21 +168,22 @@ bool RunEnds(const Run& run, Point adjusted, double scale) {
     return Sign(run.direction) > 0 ? along >= limit : along <= limit;
 }
 
-// Steps 3 and 5, in line: InnerHalf at the point, OuterHalf 21 units on, the cursor 43 units on
+// Steps 3 and 5, in line: InnerHalf at the point, OuterHalf a half on, the cursor a tile on
 // and, across the run, where the stored cursor was.
 Placement InLineTile(Direction direction, RunPoint at, int32_t cursorAcross, double scale) {
     const int d = Sign(direction);
-    const RunPoint outer{Offset(at.along, 21 * d, scale), at.across};
-    const RunPoint cursor{Offset(at.along, 43 * d, scale), cursorAcross};
+    const RunPoint outer{Offset(at.along, kSecondHalfUnits * d, scale), at.across};
+    const RunPoint cursor{Offset(at.along, kTileLengthUnits * d, scale), cursorAcross};
     return Joined(at, outer, cursor, direction);
 }
 
-// Step 4, a double: across the run, centred on its line, taking 22 units of the run.
+// Step 4, a double: across the run, centred on its line, taking a tile's width of the run.
 Placement CrosswiseDouble(const Run& run, RunPoint at, double scale) {
     const int toOuter = run.crossInner == kOnRight ? -1 : 1;
     const RunPoint inner{at.along, Offset(at.across, -toOuter * run.offset, scale)};
-    const RunPoint outer{at.along, Offset(inner.across, toOuter * 21, scale)};
-    const RunPoint cursor{Offset(at.along, 22 * Sign(run.direction), scale), at.across};
+    const RunPoint outer{at.along, Offset(inner.across, toOuter * kSecondHalfUnits, scale)};
+    const RunPoint cursor{Offset(at.along, kTileWidthUnits * Sign(run.direction), scale),
+                          at.across};
     return Joined(inner, outer, cursor, run.direction);
 }
 
@@ -192,8 +193,8 @@ Placement CrosswiseCornerDouble(Direction next, int offset, RunPoint at, int32_t
                                 double scale) {
     const int d = Sign(next);
     const RunPoint inner{Offset(at.along, -offset * d, scale), at.across};
-    const RunPoint outer{Offset(inner.along, 21 * d, scale), at.across};
-    const RunPoint cursor{Offset(Offset(at.along, 43 * d, scale), -offset * d, scale),
+    const RunPoint outer{Offset(inner.along, kSecondHalfUnits * d, scale), at.across};
+    const RunPoint cursor{Offset(Offset(at.along, kTileLengthUnits * d, scale), -offset * d, scale),
                           cursorAcross};
     return Joined(inner, outer, cursor, next);
 }
@@ -218,9 +219,10 @@ Placement CornerTile(const Run& ending, Direction next, bool isDouble, Point adj
     return InLineTile(next, at, cursorAcross, scale);
 }
 
-// Step 6: a half is a 22-unit square from its top-left corner.
+// Step 6: a half is a square a tile wide from its top-left corner.
 Rect Half(Point topLeft, double scale) {
-    return {topLeft.x, topLeft.y, Offset(topLeft.x, 22, scale), Offset(topLeft.y, 22, scale)};
+    return {topLeft.x, topLeft.y, Offset(topLeft.x, kTileWidthUnits, scale),
+            Offset(topLeft.y, kTileWidthUnits, scale)};
 }
 
 bool IsArm(int arm) {

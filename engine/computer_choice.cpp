@@ -5,12 +5,22 @@
 
 namespace pipwick {
 
-Play ChooseAtLevel(const GameState& state, const Geometry& geometry, int seat, Level level) {
+Play ChooseAtLevel(const GameState& state, const Geometry& geometry, int seat, Level level,
+                   const SeatLevels& levels) {
     if (level != Level::Expert) {
         return ChooseComputerPlay(state, state.Hand[seat], level);
     }
-    RulePlayout playout(geometry);
-    return ChooseExpertPlay(MakeExpertView(state, seat), playout);
+    const RulePlayout playout(geometry, levels);
+    return ChooseExpertPlay(MakeExpertView(state, seat, levels), playout);
+}
+
+SeatLevels ComputerSeatLevels(const GameState& state, const int32_t (&settingLevels)[5]) {
+    SeatLevels levels;
+    for (int player = 1; player <= 4; ++player) {
+        levels.Known[player] = player != kHumanSeat && TakesPart(state, player);
+        levels.Of[player] = LevelFromSetting(settingLevels[player]);
+    }
+    return levels;
 }
 
 }  // namespace pipwick

@@ -78,7 +78,6 @@ class Game {
     bool AfterPlay(int player);
     void CloseUpHand(int player);
     void OpenSideArmsOrSettleSpinner();
-    bool SomeoneWentOut() const;
 
     // Turns.
     bool HumanPlays(int slot, int armIndex);

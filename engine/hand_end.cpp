@@ -57,15 +57,11 @@ void Game::AwardTwoPlayerHand(int32_t points, const int32_t (&pips)[5]) {
 // Three or four players: the player who went out, or in a blocked hand the one strictly lowest,
 // wins the others' pips; a shared lowest count wins nothing.
 void Game::AwardHand(int32_t points, const int32_t (&pips)[5]) {
-    int winner = 0;
+    int winner = PlayerWhoWentOut(state_);
     int32_t total = 0;
     for (int player = 1; player <= 4; ++player) {
-        if (!TakesPart(state_, player)) {
-            continue;
-        }
-        total += pips[player];
-        if (state_.Hand[player][0] == kNoTile) {
-            winner = player;
+        if (TakesPart(state_, player)) {
+            total += pips[player];
         }
     }
     if (winner == 0) {

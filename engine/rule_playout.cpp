@@ -7,21 +7,26 @@
 
 namespace pipwick {
 
-RulePlayout::RulePlayout(const Geometry& geometry) : geometry_(geometry) {
-    ResetGameState(state_);
-    std::fill(std::begin(settings_.PlayerLevel), std::end(settings_.PlayerLevel),
-              static_cast<int32_t>(Level::Advanced));
+RulePlayout::RulePlayout(const Geometry& geometry, const SeatLevels& levels) : geometry_(geometry) {
+    for (int player = 0; player <= 4; ++player) {
+        const bool beginner = levels.Known[player] && levels.Of[player] == Level::Beginner;
+        settings_.PlayerLevel[player] =
+            static_cast<int32_t>(beginner ? Level::Beginner : Level::Advanced);
+    }
     settings_.SoundOn = 0;
     settings_.PlayDelay = 0;
 }
 
-PlayoutOutcome RulePlayout::PlayOut(const GameState& game, int seat, const Play& play) {
-    state_ = game;
-    Game rules(state_, settings_, geometry_, view_, clock_, seeds_);
+PlayoutOutcome RulePlayout::PlayOut(const GameState& game, int seat, const Play& play) const {
+    GameState state = game;
+    SilentView view;
+    InstantClock clock;
+    NoDeals seeds;
+    Game rules(state, settings_, geometry_, view, clock, seeds);
     rules.PlayOutHand(seat, play);
     PlayoutOutcome outcome{};
-    std::copy(std::begin(state_.Scores), std::end(state_.Scores), outcome.Scores);
-    outcome.Winner = state_.GameInProgress == 0 ? GameWinner(state_) : 0;
+    std::copy(std::begin(state.Scores), std::end(state.Scores), outcome.Scores);
+    outcome.Winner = state.GameInProgress == 0 ? GameWinner(state) : 0;
     return outcome;
 }
 

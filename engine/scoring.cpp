@@ -59,7 +59,7 @@ bool Game::AfterPlay(int player) {
         view_->Announce({AnnouncementKind::kTurn, state_.CurrentPlayer});
     }
     OpenSideArmsOrSettleSpinner();
-    if (!SomeoneWentOut()) {
+    if (!SomeoneWentOut(state_)) {
         return true;
     }
     if (settings_.SoundOn == 1 && player != kHumanSeat && state_.Hand[player][0] == kNoTile) {
@@ -83,15 +83,6 @@ void Game::CloseUpHand(int player) {
         hand[i + 1] = kNoTile;
     }
     view_->HandChanged(player);
-}
-
-bool Game::SomeoneWentOut() const {
-    for (int player = 1; player <= 4; ++player) {
-        if (TakesPart(state_, player) && state_.Hand[player][0] == kNoTile) {
-            return true;
-        }
-    }
-    return false;
 }
 
 }  // namespace pipwick

@@ -67,8 +67,8 @@ void Game::ComputerTurn(int player) {
 }
 
 Play Game::ChooseComputerMove(int player) const {
-    return ChooseAtLevel(state_, geometry_, player,
-                         LevelFromSetting(settings_.PlayerLevel[player]));
+    return ChooseAtLevel(state_, geometry_, player, LevelFromSetting(settings_.PlayerLevel[player]),
+                         ComputerSeatLevels(state_, settings_.PlayerLevel));
 }
 
 void Game::PlayOutHand(int player, const Play& play) {
@@ -94,7 +94,7 @@ void Game::ComputerPasses(int player) {
     RememberHandEvent(state_, HandEventKind::kPass, player, kNoTile);
     ++state_.ConsecutivePasses;
     log_->Passed(player);
-    const bool blocked = state_.ConsecutivePasses >= state_.PlayerCount;
+    const bool blocked = EveryonePassed(state_);
     if (settings_.SoundOn == 1 && !blocked) {
         view_->PlaySound(sound::kPassCall[settings_.PlayerGender[player] == 0 ? 0 : 1][player]);
     }

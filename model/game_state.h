@@ -99,9 +99,38 @@ inline bool TableIsEmpty(const GameState& state) {
 }
 
 // Players 1 and 3 always play; player 2 joins with three players, player 4 with four.
+constexpr bool TakesPart(int32_t playerCount, int player) {
+    return player == 1 || player == 3 || (player == 2 && playerCount >= 3) ||
+           (player == 4 && playerCount == 4);
+}
+
 inline bool TakesPart(const GameState& state, int player) {
-    return player == 1 || player == 3 || (player == 2 && state.PlayerCount >= 3) ||
-           (player == 4 && state.PlayerCount == 4);
+    return TakesPart(state.PlayerCount, player);
+}
+
+// A hand is won by the player who goes out, or it ends blocked once every player in turn has
+// passed. The player who went out, or 0 while no one has.
+inline int PlayerWhoWentOut(const GameState& state) {
+    int out = 0;
+    for (int player = 1; player <= 4; ++player) {
+        if (TakesPart(state, player) && state.Hand[player][0] == kNoTile) {
+            out = player;
+        }
+    }
+    return out;
+}
+
+inline bool SomeoneWentOut(const GameState& state) {
+    return PlayerWhoWentOut(state) != 0;
+}
+
+inline bool EveryonePassed(const GameState& state) {
+    return state.ConsecutivePasses >= state.PlayerCount;
+}
+
+// Asked of a hand that has ended: no one went out, so no one could play.
+inline bool EndedBlocked(const GameState& state) {
+    return !SomeoneWentOut(state);
 }
 
 // Seat order: 1, 3 with two players; 1, 2, 3 with three; 1, 2, 3, 4 with four.

@@ -11,13 +11,13 @@ int32_t SizeClassOf(double scale) {
     return scale == 1.5 ? 1 : 0;
 }
 
-// Hand slots of a player window: 22 units wide, 23 apart, the first 3 units in; each left edge is
-// computed from the stored one before it.
+// Hand slots of a player window: a tile wide, 23 units apart, the first 3 units in; each left edge
+// is computed from the stored one before it.
 void FillSlotRects(Rect (&slots)[kHandSlots], double scale, int32_t top) {
     int32_t left = Scaled(3, scale);
-    const int32_t bottom = static_cast<int32_t>(top + 43 * scale);
+    const int32_t bottom = static_cast<int32_t>(top + kTileLengthUnits * scale);
     for (Rect& slot : slots) {
-        slot = {left, top, static_cast<int32_t>(left + 22 * scale), bottom};
+        slot = {left, top, static_cast<int32_t>(left + kTileWidthUnits * scale), bottom};
         left = static_cast<int32_t>(left + 23 * scale);
     }
 }

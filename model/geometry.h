@@ -31,6 +31,13 @@ inline int32_t Scaled(double units, double scale) {
     return static_cast<int32_t>(units * scale);
 }
 
+// A tile in design units. An upright tile is kTileWidthUnits wide and kTileLengthUnits high, a
+// lying one the other way round; each half is a kTileWidthUnits square, and the second half starts
+// kSecondHalfUnits after the first, so the two share the unit of the dividing line.
+constexpr int32_t kTileWidthUnits = 22;
+constexpr int32_t kTileLengthUnits = 43;
+constexpr int32_t kSecondHalfUnits = 21;
+
 inline Rect Union(const Rect& a, const Rect& b) {
     return {a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top,
             a.right > b.right ? a.right : b.right, a.bottom > b.bottom ? a.bottom : b.bottom};

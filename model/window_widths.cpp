@@ -5,12 +5,21 @@ namespace pipwick {
 namespace {
 
 constexpr int32_t kSevenTileUnits = 175;
+constexpr int32_t kHalfSevenTileUnits = kSevenTileUnits / 2;
 constexpr int32_t kTileUnits = 25;
 
 }  // namespace
 
 int32_t SevenTileWidth(int32_t left, double scale) {
     return static_cast<int32_t>(left + kSevenTileUnits * scale) - left;
+}
+
+int32_t SevenTileLeftOf(int32_t right, double scale) {
+    return static_cast<int32_t>(right - kSevenTileUnits * scale);
+}
+
+int32_t CentredSevenTileLeft(int32_t centre, double scale) {
+    return static_cast<int32_t>(centre - kHalfSevenTileUnits * scale);
 }
 
 int32_t WidthForTiles(int count, double scale) {

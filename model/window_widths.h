@@ -14,6 +14,13 @@ namespace pipwick {
 // its left edge so that its right edge lands where seven tiles' worth from that edge truncates.
 int32_t SevenTileWidth(int32_t left, double scale);
 
+// The left edge of a seven-tile window whose outer right edge is at right.
+int32_t SevenTileLeftOf(int32_t right, double scale);
+
+// The left edge of a seven-tile window centred on centre. Half of seven tiles is taken as 87
+// units, truncated from 87.5, as the windows have always been placed.
+int32_t CentredSevenTileLeft(int32_t centre, double scale);
+
 // The outer width for a hand of count tiles, or 0 when the width should stay.
 int32_t WidthForTiles(int count, double scale);
 

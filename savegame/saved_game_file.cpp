@@ -4,44 +4,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <random>
 #include <system_error>
 
+#include "model/regular_file.h"
 #include "savegame/open_saved_game.h"
 
 namespace pipwick {
 
 namespace {
-
-// One byte more than an image is enough to tell a longer file, however large, from a good one.
-struct FileStart {
-    std::array<uint8_t, kSavedGameSize + 1> bytes{};
-    std::size_t length = 0;
-};
-
-std::optional<FileStart> ReadFileStart(const std::filesystem::path& path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        return std::nullopt;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    FileStart start;
-    in.read(reinterpret_cast<char*>(start.bytes.data()),
-            static_cast<std::streamsize>(start.bytes.size()));
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    start.length = static_cast<std::size_t>(in.gcount());
-    return start;
-}
 
 // A file made by this save alone: its name beside the target (so the rename stays within one
 // file system) ends in a random part, and O_EXCL | O_NOFOLLOW refuse any name that already
@@ -108,14 +82,17 @@ bool FillTemporary(const TemporaryFile& temporary, const std::filesystem::path& 
 
 SavedGameError OpenSavedGameFile(const std::filesystem::path& path, const Geometry& geometry,
                                  GameState& state) {
-    const std::optional<FileStart> start = ReadFileStart(path);
-    if (!start) {
-        return SavedGameError::kCannotRead;
-    }
-    if (start->length != kSavedGameSize) {
+    const FileContent file = ReadRegularFile(path, kSavedGameSize);
+    if (file.refusal == FileRefusal::kTooLarge) {
         return SavedGameError::kWrongLength;
     }
-    return OpenSavedGame(std::span(start->bytes).first(kSavedGameSize), geometry, state);
+    if (file.refusal) {
+        return SavedGameError::kCannotRead;
+    }
+    if (file.bytes.size() != kSavedGameSize) {
+        return SavedGameError::kWrongLength;
+    }
+    return OpenSavedGame(file.bytes, geometry, state);
 }
 
 std::optional<std::string> WriteSavedGameFile(const std::filesystem::path& path,

@@ -11,7 +11,8 @@
 namespace pipwick {
 
 // Reads the saved game at path and opens it into state (see OpenSavedGame). A file that cannot be
-// read is kCannotRead, one that is not exactly 462 bytes kWrongLength; state is then unchanged.
+// read (missing, or not a regular file: a folder, a FIFO, a device) is kCannotRead, one that is not
+// exactly 462 bytes kWrongLength; state is then unchanged. A FIFO is never waited on.
 SavedGameError OpenSavedGameFile(const std::filesystem::path& path, const Geometry& geometry,
                                  GameState& state);
 

@@ -11,6 +11,7 @@ packages=(
   libsodium-dev
   python3 xvfb xauth openbox xdotool x11-utils x11-apps
   pulseaudio pulseaudio-utils
+  dbus at-spi2-core python3-pyatspi
 )
 
 missing=()

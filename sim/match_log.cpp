@@ -10,15 +10,6 @@ void WriteRect(std::ostream& out, const Rect& r) {
     out << '[' << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom << ']';
 }
 
-bool Blocked(const GameState& state) {
-    for (int player = 1; player <= 4; ++player) {
-        if (TakesPart(state, player) && state.Hand[player][0] == kNoTile) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 void MatchLog::StartGame(int64_t game) {
@@ -75,7 +66,7 @@ void MatchLog::Passed(int player) {
 }
 
 void MatchLog::HandEnded(int32_t points, int winner, int32_t gain) {
-    if (Blocked(match_.State())) {
+    if (EndedBlocked(match_.State())) {
         ++summary_.blockedHands;
     }
     if (Tracing()) {

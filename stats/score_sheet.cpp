@@ -80,11 +80,9 @@ SheetRow* ScoreSheet::HandInPlay() {
 }
 
 std::vector<int> ScoreSheet::Players() const {
-    GameState seats{};
-    seats.PlayerCount = playerCount_;
     std::vector<int> players;
     for (int player = 1; player <= 4; ++player) {
-        if (TakesPart(seats, player)) {
+        if (TakesPart(playerCount_, player)) {
             players.push_back(player);
         }
     }

@@ -1,6 +1,7 @@
 #include "stats/statistics.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace pipwick {
 
@@ -14,11 +15,34 @@ GameTally& ByLevel(Statistics& statistics, const GameKind& kind) {
     return statistics.byLevel[kind.level];
 }
 
+bool BelowCap(int64_t count) {
+    return count < kMostCount;
+}
+
+bool WithinCap(int64_t count, int64_t most) {
+    return count >= 0 && count <= most;
+}
+
+bool WithinCaps(const GameTally& tally) {
+    return WithinCap(tally.won, kMostCount) && WithinCap(tally.lost, kMostCount) &&
+           WithinCap(tally.abandoned, kMostCount);
+}
+
 }  // namespace
 
 bool IsCountable(const GameKind& kind) {
     return kind.players >= 2 && kind.players <= 4 && kind.level >= 0 &&
            kind.level < kStatisticsLevels;
+}
+
+bool WithinCaps(const Statistics& s) {
+    return std::all_of(std::begin(s.byPlayers), std::end(s.byPlayers),
+                       [](const GameTally& tally) { return WithinCaps(tally); }) &&
+           std::all_of(std::begin(s.byLevel), std::end(s.byLevel),
+                       [](const GameTally& tally) { return WithinCaps(tally); }) &&
+           WithinCap(s.finalScoreTotal, kMostFinalScoreTotal) &&
+           WithinCap(s.currentStreak, kMostCount) && WithinCap(s.longestStreak, kMostCount) &&
+           WithinCap(s.handsPlayed, kMostCount) && WithinCap(s.handsBlocked, kMostCount);
 }
 
 GameTally Total(const Statistics& statistics) {
@@ -37,7 +61,7 @@ double WinRate(const Statistics& statistics) {
 }
 
 double AverageFinalScore(const Statistics& statistics) {
-    const int32_t played = Total(statistics).Played();
+    const int64_t played = Total(statistics).Played();
     return played == 0 ? 0.0 : static_cast<double>(statistics.finalScoreTotal) / played;
 }
 
@@ -46,7 +70,13 @@ void CountFinishedGame(Statistics& statistics, const GameKind& kind, bool humanW
     if (!IsCountable(kind)) {
         return;
     }
-    int32_t GameTally::*outcome = humanWon ? &GameTally::won : &GameTally::lost;
+    int64_t GameTally::*outcome = humanWon ? &GameTally::won : &GameTally::lost;
+    if (!BelowCap(ByPlayers(statistics, kind).*outcome) ||
+        !BelowCap(ByLevel(statistics, kind).*outcome) ||
+        (humanWon && !BelowCap(statistics.currentStreak)) ||
+        statistics.finalScoreTotal + finalScore > kMostFinalScoreTotal) {
+        return;
+    }
     ++(ByPlayers(statistics, kind).*outcome);
     ++(ByLevel(statistics, kind).*outcome);
     statistics.finalScoreTotal += finalScore;
@@ -56,7 +86,8 @@ void CountFinishedGame(Statistics& statistics, const GameKind& kind, bool humanW
 }
 
 void CountAbandonedGame(Statistics& statistics, const GameKind& kind) {
-    if (!IsCountable(kind)) {
+    if (!IsCountable(kind) || !BelowCap(ByPlayers(statistics, kind).abandoned) ||
+        !BelowCap(ByLevel(statistics, kind).abandoned)) {
         return;
     }
     ++ByPlayers(statistics, kind).abandoned;
@@ -65,6 +96,9 @@ void CountAbandonedGame(Statistics& statistics, const GameKind& kind) {
 }
 
 void CountHand(Statistics& statistics, bool blocked) {
+    if (!BelowCap(statistics.handsPlayed)) {
+        return;
+    }
     ++statistics.handsPlayed;
     if (blocked) {
         ++statistics.handsBlocked;

@@ -9,13 +9,21 @@ namespace pipwick {
 // A row for every level up to the strongest, indexed by the level's value.
 constexpr int kStatisticsLevels = static_cast<int>(kStrongestLevel) + 1;
 
+// The most any one count may reach: games of a kind won, lost or abandoned, hands, streaks. Sums
+// and averages are taken in 64 bits, and a double holds every one of them exactly. A game or hand
+// that would take a count past it is not counted.
+constexpr int64_t kMostCount = 1'000'000'000;
+// The most the final scores may add up to (a thousand points a game for the most games): below
+// 2^53, so the average is exact too.
+constexpr int64_t kMostFinalScoreTotal = 1'000'000'000'000;
+
 // Games of one kind: finished ones won or lost by the human, and those given up before the end.
 struct GameTally {
-    int32_t won = 0;
-    int32_t lost = 0;
-    int32_t abandoned = 0;
+    int64_t won = 0;
+    int64_t lost = 0;
+    int64_t abandoned = 0;
 
-    int32_t Played() const { return won + lost; }
+    int64_t Played() const { return won + lost; }
     bool operator==(const GameTally&) const = default;
 };
 
@@ -55,6 +63,9 @@ double AverageFinalScore(const Statistics& statistics);
 
 // Whether kind names a number of players and a level the statistics keep.
 bool IsCountable(const GameKind& kind);
+// Whether every count is within its cap: none negative, none past kMostCount, the final scores
+// within kMostFinalScoreTotal.
+bool WithinCaps(const Statistics& statistics);
 
 // A game that ended at 250. Winning lengthens the streak; losing ends it.
 void CountFinishedGame(Statistics& statistics, const GameKind& kind, bool humanWon,

@@ -65,11 +65,7 @@ void StatisticsKeeper::PlayScored(int player, int32_t points) {
 }
 
 void StatisticsKeeper::HandEnded(int32_t /*points*/, int /*winner*/, int32_t /*gain*/) {
-    bool someoneWentOut = false;
-    for (int player = 1; player <= 4; ++player) {
-        someoneWentOut |= TakesPart(state_, player) && state_.Hand[player][0] == kNoTile;
-    }
-    CountHand(statistics_, !someoneWentOut);
+    CountHand(statistics_, EndedBlocked(state_));
 }
 
 void StatisticsKeeper::GameEnded(int winner) {

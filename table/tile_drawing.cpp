@@ -22,6 +22,7 @@
 
 #include "engine/pauses.h"
 #include "table/pip_patterns.h"
+#include "table/strip_geometry.h"
 
 namespace pipwick {
 
@@ -64,121 +65,99 @@ void TileDrawer::DrawTile(WindowSurface& window, int32_t fromLeft, int32_t fromT
     }
 }
 
-// The composing rows: a player window's cell lies in the button-face area, the table window's
-// 150 units lower in the table colour.
-TileDrawer::Rows TileDrawer::UprightRows(const WindowSurface& window) const {
-    Rows rows{Units(250), Units(253), Units(258), Units(263)};
+// The composing cell's top: a player window's cell lies in the button-face area, the table
+// window's lower in the table colour.
+int32_t TileDrawer::UprightCellTop(const WindowSurface& window) const {
+    const int32_t top = Units(strip::kCellTop);
     if (window.IsTableWindow()) {
-        const double lower = 150 * table_.scale;
-        rows = {static_cast<int32_t>(rows.top + lower), static_cast<int32_t>(rows.upper + lower),
-                static_cast<int32_t>(rows.middle + lower),
-                static_cast<int32_t>(rows.lower + lower)};
+        return static_cast<int32_t>(top + strip::kTableCellDrop * table_.scale);
     }
-    return rows;
+    return top;
 }
 
 void TileDrawer::DrawUpright(WindowSurface& window, const PlacedTile& tile) {
-    const double s = table_.scale;
-    const int32_t a = s == 1.5 ? 1 : 0;
-    const int32_t b = s == 2.0 ? 1 : 0;
-    const Rows rows = UprightRows(window);
-    const int32_t cellX = Units(22);
-    const int32_t f =
-        state_.SelectedTile < kNoSelection && state_.SelectedTile == tile.Tile ? Units(22) : 0;
+    const StripGeometry g(table_.scale);
+    const int32_t cellTop = UprightCellTop(window);
+    const int32_t cellX = g.tileWidth;
+    const bool highlighted = state_.SelectedTile < kNoSelection && state_.SelectedTile == tile.Tile;
+    const Rect& face = highlighted ? g.highlightFace : g.uprightFace;
+    const Rect& line = highlighted ? g.highlightLyingLine : g.lyingLine;
     const bool outerOnTop = tile.OuterHalf.top < tile.InnerHalf.top;
     const int32_t upperPips = outerOnTop ? tile.OuterPip : tile.InnerPip;
     const int32_t lowerPips = outerOnTop ? tile.InnerPip : tile.OuterPip;
     const int32_t top = outerOnTop ? tile.OuterHalf.top : tile.InnerHalf.top;
     Canvas& canvas = table_.canvas;
 
-    canvas.And(cellX, rows.top, Units(22), Units(43), canvas, 0, Units(70));
-    canvas.Or(cellX, rows.top, Units(22), Units(43), canvas, f, 0);
-    canvas.Copy(Units(26), static_cast<int32_t>(19 * s + rows.top + a + b),
-                static_cast<int32_t>(13 * s + a + b), static_cast<int32_t>(4 * s + a), canvas, f,
-                Units(43));
-    UprightPips(upperPips, f, rows.upper, rows.middle, rows.lower + a);
-    const double half = 22 * s;
-    UprightPips(lowerPips, f, static_cast<int32_t>(rows.upper + half),
-                static_cast<int32_t>(rows.middle + half),
-                static_cast<int32_t>(rows.lower + half) + a);
-    ShowCell(window, window.IsTableWindow(), cellX, rows.top, Units(22), Units(43),
+    canvas.And(cellX, cellTop, g.tileWidth, g.tileHeight, canvas, g.uprightMask.left,
+               g.uprightMask.top);
+    canvas.Or(cellX, cellTop, g.tileWidth, g.tileHeight, canvas, face.left, face.top);
+    canvas.Copy(cellX + g.lyingLineOnTile.x, cellTop + g.lyingLineOnTile.y, line.right - line.left,
+                line.bottom - line.top, canvas, line.left, line.top);
+    const Rect& pip = highlighted ? g.highlightPip : g.pip;
+    UprightPips(g, upperPips, pip, {cellX, cellTop}, 0);
+    UprightPips(g, lowerPips, pip, {cellX, cellTop}, 3);
+    ShowCell(window, window.IsTableWindow(), cellX, cellTop, g.tileWidth, g.tileHeight,
              tile.InnerHalf.left, top);
 }
 
-void TileDrawer::UprightPips(int32_t pips, int32_t highlight, int32_t upper, int32_t middle,
-                             int32_t lower) {
-    const double s = table_.scale;
-    const int32_t ab = (s == 1.5 ? 1 : 0) + (s == 2.0 ? 1 : 0);
-    const int32_t columns[3] = {static_cast<int32_t>(25 * s + ab),
-                                static_cast<int32_t>(30 * s + ab),
-                                static_cast<int32_t>(35 * s + ab)};
-    const int32_t rows[3] = {upper, middle, lower};
-    const int32_t pieceX = static_cast<int32_t>(14 * s + highlight);
+// firstRow is 0 for the upper half's pips and 3 for the lower half's.
+void TileDrawer::UprightPips(const StripGeometry& g, int32_t pips, const Rect& piece, Point cell,
+                             int32_t firstRow) {
     const PipPattern& pattern = kUprightPips[pips];
     for (int i = 0; i < pattern.count; ++i) {
-        Pip(pieceX, columns[pattern.places[i].column], rows[pattern.places[i].row]);
+        Pip(piece, cell.x + g.uprightColumn[pattern.places[i].column],
+            cell.y + g.uprightRow[firstRow + pattern.places[i].row]);
     }
 }
 
-void TileDrawer::Pip(int32_t pieceX, int32_t x, int32_t y) {
+void TileDrawer::Pip(const Rect& piece, int32_t x, int32_t y) {
     Canvas& canvas = table_.canvas;
-    canvas.Copy(x, y, Units(5), Units(5), canvas, pieceX, Units(43));
+    canvas.Copy(x, y, piece.right - piece.left, piece.bottom - piece.top, canvas, piece.left,
+                piece.top);
 }
 
 // A face-down tile is the plain face alone; it is only ever shown in a player window.
 void TileDrawer::DrawFaceDown(WindowSurface& window, const PlacedTile& tile) {
-    const Rows rows = UprightRows(window);
-    const int32_t cellX = Units(22);
+    const StripGeometry g(table_.scale);
+    const int32_t cellTop = UprightCellTop(window);
+    const int32_t cellX = g.tileWidth;
+    const int32_t w = g.tileWidth, h = g.tileHeight;
     Canvas& canvas = table_.canvas;
-    canvas.And(cellX, rows.top, Units(22), Units(43), canvas, 0, Units(70));
-    canvas.Or(cellX, rows.top, Units(22), Units(43), canvas, 0, 0);
+    canvas.And(cellX, cellTop, w, h, canvas, g.uprightMask.left, g.uprightMask.top);
+    canvas.Or(cellX, cellTop, w, h, canvas, g.uprightFace.left, g.uprightFace.top);
     const int32_t left = OnSurface(tile.InnerHalf.left), top = OnSurface(tile.InnerHalf.top);
-    window.Pixels().Copy(left, top, Units(22), Units(43), canvas, cellX, rows.top);
-    window.Show({left, top, left + Units(22), top + Units(43)});
+    window.Pixels().Copy(left, top, w, h, canvas, cellX, cellTop);
+    window.Show({left, top, left + w, top + h});
 }
 
-// Lying tiles are composed 50 units below the upright cell; at 1.0 the pip rows sit one pixel
-// lower to stay centred on the small face.
+// Lying tiles are composed below the upright cell.
 void TileDrawer::DrawLying(WindowSurface& window, const PlacedTile& tile) {
-    const double s = table_.scale;
-    const int32_t a = s == 1.5 ? 1 : 0;
-    const int32_t b = s == 2.0 ? 1 : 0;
-    const Rows upright = UprightRows(window);
-    const double down = 50 * s;
-    const int32_t nudge = s == 1.0 ? 1 : 0;
-    const Rows rows{static_cast<int32_t>(upright.top + down),
-                    static_cast<int32_t>(upright.upper + down) + nudge,
-                    static_cast<int32_t>(upright.middle + down) + nudge,
-                    static_cast<int32_t>(upright.lower + down) + nudge};
+    const StripGeometry g(table_.scale);
+    const int32_t cellTop =
+        static_cast<int32_t>(UprightCellTop(window) + strip::kLyingCellDrop * table_.scale);
     const bool outerOnLeft = tile.OuterHalf.left < tile.InnerHalf.left;
     const int32_t leftPips = outerOnLeft ? tile.OuterPip : tile.InnerPip;
     const int32_t rightPips = outerOnLeft ? tile.InnerPip : tile.OuterPip;
     const int32_t left = outerOnLeft ? tile.OuterHalf.left : tile.InnerHalf.left;
     Canvas& canvas = table_.canvas;
 
-    canvas.And(0, rows.top, Units(43), Units(22), canvas, 0, Units(113));
-    canvas.Or(0, rows.top, Units(43), Units(22), canvas, 0, Units(48));
-    canvas.Copy(static_cast<int32_t>(20 * s - a - b),
-                static_cast<int32_t>(5 * s + rows.top - a - 2 * b), static_cast<int32_t>(4 * s + a),
-                static_cast<int32_t>(13 * s + a + b), canvas, Units(23),
-                static_cast<int32_t>(71 * s - a));
-    LyingPips(leftPips, 0, rows);
-    LyingPips(rightPips, Units(22), rows);
-    ShowCell(window, true, 0, rows.top, Units(43), Units(22), left, tile.InnerHalf.top);
+    const Rect& line = g.standingLine;
+    canvas.And(0, cellTop, g.tileHeight, g.tileWidth, canvas, g.lyingMask.left, g.lyingMask.top);
+    canvas.Or(0, cellTop, g.tileHeight, g.tileWidth, canvas, g.lyingFace.left, g.lyingFace.top);
+    canvas.Copy(g.standingLineOnTile.x, cellTop + g.standingLineOnTile.y, line.right - line.left,
+                line.bottom - line.top, canvas, line.left, line.top);
+    LyingPips(g, leftPips, cellTop, 0);
+    LyingPips(g, rightPips, cellTop, 3);
+    ShowCell(window, true, 0, cellTop, g.tileHeight, g.tileWidth, left, tile.InnerHalf.top);
 }
 
-// shift is 0 for the left half and 22 units for the right one.
-void TileDrawer::LyingPips(int32_t pips, int32_t shift, const Rows& rows) {
-    const double s = table_.scale;
-    const int32_t a = s == 1.5 ? 1 : 0;
-    const double offset = shift == 0 ? 0 : 22 * s;
-    const int32_t columns[3] = {static_cast<int32_t>(Units(3) + offset),
-                                static_cast<int32_t>(Units(8) + offset),
-                                static_cast<int32_t>(Units(13) + offset) + a};
-    const int32_t across[3] = {rows.upper + a, rows.middle + a, rows.lower + a};
+// firstColumn is 0 for the left half's pips and 3 for the right half's.
+void TileDrawer::LyingPips(const StripGeometry& g, int32_t pips, int32_t cellTop,
+                           int32_t firstColumn) {
     const PipPattern& pattern = kLyingPips[pips];
     for (int i = 0; i < pattern.count; ++i) {
-        Pip(Units(14), columns[pattern.places[i].column], across[pattern.places[i].row]);
+        Pip(g.pip, g.lyingColumn[firstColumn + pattern.places[i].column],
+            cellTop + g.lyingRow[pattern.places[i].row]);
     }
 }
 
@@ -205,14 +184,14 @@ void TileDrawer::PictureToWindow(WindowSurface& table, const Rect& area) {
 void TileDrawer::Fly(WindowSurface& window, int32_t fromLeft, int32_t fromTop,
                      const PlacedTile& tile) {
     const double s = WindowScale();
-    const int32_t w = Units(22);
-    const int32_t h = Units(43);
+    const int32_t w = Units(kTileWidthUnits);
+    const int32_t h = Units(kTileLengthUnits);
     const int32_t steps = FlightSteps(settings_.Speed);
     const int32_t dx = (tile.InnerHalf.left - fromLeft) / steps;
     const int32_t dy = (tile.InnerHalf.top - fromTop) / steps;
-    const Point startSave{0, Units(400)};
-    const Point stepSave{0, Units(300)};
-    const Point sprite{Units(22), Units(400)};
+    const Point startSave{0, Units(strip::kFlightStartSaveTop)};
+    const Point stepSave{0, Units(strip::kFlightStepSaveTop)};
+    const Point sprite{w, Units(strip::kFlightSpriteTop)};
     Canvas& canvas = table_.canvas;
 
     Point here{OnSurface(fromLeft), OnSurface(fromTop)};
@@ -228,12 +207,12 @@ void TileDrawer::Fly(WindowSurface& window, int32_t fromLeft, int32_t fromTop,
         canvas.Copy(PictureX(here.x), here.y, w, h, canvas, under.x, under.y);
         canvas.Copy(stepSave.x, stepSave.y, w, h, canvas, PictureX(next.x), next.y);
         canvas.Copy(PictureX(next.x), next.y, w, h, canvas, sprite.x, sprite.y);
-        PictureToWindow(
-            window,
-            OnSurface(Rect{
-                std::min(px, nx), std::min(py, ny),
-                std::max(static_cast<int32_t>(px + 22 * s), static_cast<int32_t>(nx + 22 * s)),
-                std::max(static_cast<int32_t>(py + 43 * s), static_cast<int32_t>(ny + 43 * s))}));
+        PictureToWindow(window,
+                        OnSurface(Rect{std::min(px, nx), std::min(py, ny),
+                                       std::max(static_cast<int32_t>(px + kTileWidthUnits * s),
+                                                static_cast<int32_t>(nx + kTileWidthUnits * s)),
+                                       std::max(static_cast<int32_t>(py + kTileLengthUnits * s),
+                                                static_cast<int32_t>(ny + kTileLengthUnits * s))}));
         px = nx;
         py = ny;
         here = next;
@@ -253,14 +232,14 @@ void TileDrawer::TileLeavesHand(WindowSurface& table, Point start, WindowSurface
     start.y = start.y < 3 ? 3 : (start.y > 434 * s ? Scaled(434, s) : start.y);
     flightStart_ = start;
     Canvas& canvas = table_.canvas;
-    canvas.Copy(0, Units(400), Units(22), Units(43), canvas, PictureX(OnSurface(start.x)),
-                OnSurface(start.y));
+    canvas.Copy(0, Units(strip::kFlightStartSaveTop), Units(kTileWidthUnits),
+                Units(kTileLengthUnits), canvas, PictureX(OnSurface(start.x)), OnSurface(start.y));
     PlacedTile standing;
     standing.Tile = tile;
     standing.InnerPip = LowPip(tile);
     standing.OuterPip = HighPip(tile);
     standing.InnerHalf = {start.x, start.y, 0, 0};
-    standing.OuterHalf = {start.x, static_cast<int32_t>(21 * s + start.y), 0, 0};
+    standing.OuterHalf = {start.x, static_cast<int32_t>(kSecondHalfUnits * s + start.y), 0, 0};
     DrawTile(table, 0, 0, standing);
     const Rect emptied = OnSurface(slot);
     hand.Pixels().Fill(emptied, buttonFace);

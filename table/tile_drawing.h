@@ -8,6 +8,7 @@
 #include "engine/clock.h"
 #include "engine/settings.h"
 #include "model/game_state.h"
+#include "table/strip_geometry.h"
 #include "table/window_surface.h"
 
 namespace pipwick {
@@ -54,20 +55,17 @@ class TileDrawer {
     Rect OnSurface(const Rect& windowArea) const;
 
   private:
-    struct Rows {
-        int32_t top, upper, middle, lower;
-    };
-
     void Fly(WindowSurface& window, int32_t fromLeft, int32_t fromTop, const PlacedTile& tile);
     void DrawUpright(WindowSurface& window, const PlacedTile& tile);
     void DrawFaceDown(WindowSurface& window, const PlacedTile& tile);
     void DrawLying(WindowSurface& window, const PlacedTile& tile);
-    void UprightPips(int32_t pips, int32_t highlight, int32_t upper, int32_t middle, int32_t lower);
-    void LyingPips(int32_t pips, int32_t shift, const Rows& rows);
-    void Pip(int32_t pieceX, int32_t x, int32_t y);
+    void UprightPips(const StripGeometry& g, int32_t pips, const Rect& piece, Point cell,
+                     int32_t firstRow);
+    void LyingPips(const StripGeometry& g, int32_t pips, int32_t cellTop, int32_t firstColumn);
+    void Pip(const Rect& piece, int32_t x, int32_t y);
     void ShowCell(WindowSurface& window, bool intoPicture, int32_t cellX, int32_t cellY,
                   int32_t width, int32_t height, int32_t windowLeft, int32_t windowTop);
-    Rows UprightRows(const WindowSurface& window) const;
+    int32_t UprightCellTop(const WindowSurface& window) const;
 
     // The table picture lies 44 units into the canvas, a whole number of pixels at every scale.
     int32_t PictureX(int32_t x) const { return Units(44) + x; }

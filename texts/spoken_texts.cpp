@@ -9,6 +9,10 @@ namespace {
 
 constexpr const char* kPipWords[7] = {"blank", "one", "two", "three", "four", "five", "six"};
 
+std::string ScoreWords(int32_t score) {
+    return score > 0 ? ", scores " + std::to_string(score) : "";
+}
+
 }  // namespace
 
 std::string PipWords(int32_t pip) {
@@ -39,21 +43,32 @@ std::string EndPlayWords(bool fits, int32_t score) {
     return score > 0 ? ", scores " + std::to_string(score) : ", scores nothing";
 }
 
-std::string LeadNews(const std::string& player, int32_t tile) {
-    return player + " leads " + TileWords(tile);
+std::string LeadNews(const std::string& player, int32_t tile, int32_t score) {
+    return player + " leads " + TileWords(tile) + ScoreWords(score);
 }
 
-std::string PlayNews(const std::string& player, int32_t tile, int arm) {
+std::string PlayNews(const std::string& player, int32_t tile, int arm, int32_t score) {
     const std::string end = arm >= 0 && arm <= 3 ? kArmEnds[arm] : "";
-    return player + " plays " + TileWords(tile) + " on the " + end + " end";
+    return player + " plays " + TileWords(tile) + " on the " + end + " end" + ScoreWords(score);
 }
 
 std::string DrawNews(const std::string& player, int32_t tile, bool shown) {
     return player + " draws " + (shown ? TileWords(tile) : "a tile");
 }
 
-std::string HandOverNews() {
-    return "The hand is over";
+std::string PassNews(const std::string& player) {
+    return player + " passes";
+}
+
+std::string HandOverNews(const std::string& winner, int32_t gain) {
+    if (winner.empty()) {
+        return "The hand is over: nobody wins";
+    }
+    return "The hand is over: " + winner + " wins " + std::to_string(gain);
+}
+
+std::string GameOverNews(const std::string& winner) {
+    return "The game is over: " + winner + " wins";
 }
 
 }  // namespace pipwick::text

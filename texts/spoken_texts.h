@@ -21,6 +21,10 @@ constexpr const char* kHandKeys =
     "  (1 right, 2 top, 3 left, 4 bottom)\n"
     "Escape: put the tile down    Ctrl+A: draw or pass\n"
     "H: hint    Ctrl+Z: undo";
+// Between the names of the tiles or ends of a list, as its description reads them all.
+constexpr const char* kItemSeparator = ", ";
+// A control of one player's setting: %1 the player's name, %2 the control's own words.
+constexpr const char* kWhoseSetting = "%1: %2";
 // The status line when the picked-up tile fits no open end; %1 is the tile as "6-4".
 constexpr const char* kFitsNoEnd = "%1 fits no end";
 
@@ -38,11 +42,16 @@ std::string EndWords(int arm, int32_t pip, bool doubleAtEnd);
 // ", does not fit".
 std::string EndPlayWords(bool fits, int32_t score);
 
-// The moves of the game as news: "TopGun leads six-four", "TopGun plays six-four on the right
-// end", "TopGun draws a tile" (the tile's pips when shown is true), "The hand is over".
-std::string LeadNews(const std::string& player, int32_t tile);
-std::string PlayNews(const std::string& player, int32_t tile, int arm);
+// The moves of the game as news, each said once as it happens: "TopGun leads six-four, scores
+// 10", "TopGun plays six-four on the right end" (", scores 10" when the open ends then score),
+// "TopGun draws a tile" (the tile's pips when shown is true), "TopGun passes", "The hand is
+// over: TopGun wins 15" ("nobody wins" for a shared count), "The game is over: TopGun wins".
+std::string LeadNews(const std::string& player, int32_t tile, int32_t score);
+std::string PlayNews(const std::string& player, int32_t tile, int arm, int32_t score);
 std::string DrawNews(const std::string& player, int32_t tile, bool shown);
-std::string HandOverNews();
+std::string PassNews(const std::string& player);
+// winner is empty when nobody won the hand's pips.
+std::string HandOverNews(const std::string& winner, int32_t gain);
+std::string GameOverNews(const std::string& winner);
 
 }  // namespace pipwick::text

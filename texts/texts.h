@@ -4,6 +4,8 @@
 // exactly, in one place. An '&' marks the mnemonic letter of a menu text; the part after a tab is
 // the shortcut the menu shows beside it.
 
+#include "texts/version.h"
+
 namespace pipwick::text {
 
 constexpr const char* kAppTitle = "Pipwick";
@@ -20,7 +22,7 @@ constexpr const char* kComputerWins = "This game is over.  %s is the winner.";
 constexpr const char* kHumanWins = "Congratulations!  You won the game!";
 
 // The command line.
-constexpr const char* kVersionLine = "Pipwick 3.1";
+constexpr const char* kVersionLine = "Pipwick " PIPWICK_VERSION;
 constexpr const char* kUsage =
     "usage: pipwick [SAVED-GAME.dom]\n"
     "       pipwick --help | --version\n"
@@ -101,7 +103,7 @@ constexpr const char* kNewVersionQuestion = "New version available!\nInstall new
 constexpr const char* kFileError = "File error!";
 constexpr const char* kCantOpenHelp = "Can't open the help page %1";
 constexpr const char* kAboutTitle = "About Pipwick";
-constexpr const char* kAboutVersion = "Pipwick   -  Version 3.1";
+constexpr const char* kAboutVersion = "Pipwick   -  Version " PIPWICK_VERSION;
 constexpr const char* kAboutNotice = "Copyright (C) 2026 Quellmoor";
 constexpr const char* kOk = "OK";
 
@@ -143,5 +145,10 @@ constexpr const char* kStatisticsSetAside =
     "The statistics file was damaged: it was set aside as %1 and statistics start afresh.";
 constexpr const char* kStatisticsNotSetAside =
     "The statistics file %1 is damaged and could not be set aside: statistics are not kept.";
+
+// A settings file that is not a file of a sane size; it stays as it is.
+constexpr const char* kSettingsNotRead =
+    "The settings file %1 is not a readable file of at most 1 MB: it was left as it is and the "
+    "game starts with the default settings, which are not saved.";
 
 }  // namespace pipwick::text

@@ -2,9 +2,10 @@
 
 #include <sodium.h>
 
-#include <fstream>
 #include <stdexcept>
 #include <vector>
+
+#include "model/regular_file.h"
 
 namespace pipwick {
 
@@ -24,20 +25,24 @@ void UseSodium() {
     }
 }
 
-// Feeds the whole file into the signing state; false when it cannot be read to its end.
+// Feeds the whole file into the signing state; false when it is no regular file of a signable
+// size (a FIFO is never waited on) or cannot be read to its end.
 bool HashFile(const std::filesystem::path& path, crypto_sign_state& state) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    RegularFile file = RegularFile::Open(path, kMostSignedBytes);
+    if (!file.IsOpen()) {
         return false;
     }
-    std::vector<char> part(kReadPart);
-    while (in) {
-        in.read(part.data(), static_cast<std::streamsize>(part.size()));
-        const std::streamsize count = in.gcount();
-        crypto_sign_update(&state, reinterpret_cast<const unsigned char*>(part.data()),
-                           static_cast<unsigned long long>(count));
+    std::vector<uint8_t> part(kReadPart);
+    for (;;) {
+        const std::optional<std::size_t> count = file.Read(part);
+        if (!count) {
+            return false;
+        }
+        if (*count == 0) {
+            return true;
+        }
+        crypto_sign_update(&state, part.data(), static_cast<unsigned long long>(*count));
     }
-    return !in.bad();
 }
 
 }  // namespace

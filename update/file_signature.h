@@ -13,6 +13,9 @@ using PublicKey = std::array<uint8_t, 32>;
 using SecretKey = std::array<uint8_t, 64>;
 using Signature = std::array<uint8_t, 64>;
 
+// The largest file that is signed or checked: far above any installer the program downloads.
+constexpr std::uint64_t kMostSignedBytes = std::uint64_t{4} << 30;
+
 struct KeyPair {
     PublicKey publicKey{};
     SecretKey secretKey{};
@@ -21,7 +24,8 @@ struct KeyPair {
 // A new key pair from the system's secure random source.
 KeyPair MakeKeyPair();
 
-// The signature of the file's bytes; nothing when the file cannot be read.
+// The signature of the file's bytes; nothing when the file cannot be read or is no regular file
+// of at most kMostSignedBytes.
 std::optional<Signature> SignFile(const std::filesystem::path& path, const SecretKey& key);
 
 // True only when the file can be read whole and the signature is the key's over its bytes.

@@ -9,7 +9,9 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <algorithm>
+#include <cstring>
 
+#include "model/regular_file.h"
 #include "texts/texts.h"
 #include "update/http_get.h"
 #include "update/program_start.h"
@@ -111,12 +113,12 @@ Download DownloadFile(const QUrl& url, const QString& path, qint64 cap, const Tr
 }
 
 std::optional<Signature> ReadSignature(const QString& path) {
-    QFile file(path);
+    const FileContent file = ReadRegularFile(path.toStdU16String(), sizeof(Signature));
     Signature signature{};
-    if (!file.open(QIODevice::ReadOnly) || file.size() != static_cast<qint64>(signature.size()) ||
-        file.read(reinterpret_cast<char*>(signature.data()), file.size()) != file.size()) {
+    if (file.refusal || file.bytes.size() != signature.size()) {
         return std::nullopt;
     }
+    std::copy(file.bytes.begin(), file.bytes.end(), signature.begin());
     return signature;
 }
 
@@ -216,8 +218,9 @@ QString UpdateServerUrl() {
 }
 
 bool IsCurrentVersion(const QByteArray& versionFile) {
-    QByteArray text(3, ' ');
-    text.replace(0, std::min<qsizetype>(versionFile.size(), 3), versionFile.left(3));
+    const auto length = static_cast<qsizetype>(std::strlen(kOwnVersion));
+    QByteArray text(length, ' ');
+    text.replace(0, std::min(versionFile.size(), length), versionFile.left(length));
     return text == kOwnVersion;
 }
 

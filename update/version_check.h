@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "model/game_state.h"
+#include "texts/version.h"
 #include "update/download_progress.h"
 #include "update/file_signature.h"
 #include "update/release_key.h"
@@ -16,7 +17,7 @@
 namespace pipwick {
 
 // The program's own version, as the version file on the server names the newest.
-constexpr const char* kOwnVersion = "3.1";
+constexpr const char* kOwnVersion = PIPWICK_VERSION;
 // The update server. PIPWICK_UPDATE_URL, when set, takes its place.
 constexpr const char* kUpdateServer = "https://www.quellmoor.example";
 constexpr const char* kVersionFilePath = "/inst/pwv.txt";
@@ -55,7 +56,7 @@ QString UpdateServerUrl();
 // Only https:// reaches the update server; plain http:// only a server on this machine (tests).
 bool IsAllowedUpdateUrl(const QUrl& url);
 
-// The version file names this version when its first three bytes are "3.1", whatever follows.
+// The version file names this version when it starts with it, whatever follows.
 bool IsCurrentVersion(const QByteArray& versionFile);
 
 // Asks the server for the newest version; when there is one and the player wants it, downloads

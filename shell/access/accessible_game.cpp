@@ -2,6 +2,7 @@
 
 #include "engine/trial_play.h"
 #include "shell/access/accessible_views.h"
+#include "shell/access/shown_windows.h"
 #include "texts/spoken_texts.h"
 
 namespace pipwick {
@@ -55,7 +56,8 @@ AccessibleGame::AccessibleGame(const GameState& state, const Geometry& geometry,
       windows_(windows),
       pictures_(pictures),
       keys_(keys),
-      spokenMoves_(settings, [this](const QString& news) { windows_.human->Tell(news); }) {
+      spokenMoves_(state, settings, [this](const QString& news) { windows_.human->Tell(news); }) {
+    ShowOnlyShownWindowsToAssistiveTechnologies();
     DescribeHumanHand();
     DescribeOpponentHands();
     DescribeTable();
@@ -70,8 +72,7 @@ void AccessibleGame::DescribeHumanHand() {
          [this] {
              std::vector<AccessibleItem> items;
              const bool focusShown = windows_.human->Hand().hasFocus();
-             for (int slot = 0; slot < HandCount(state_, kHumanSeat) && state_.GameInProgress == 1;
-                  ++slot) {
+             for (int slot = 0; slot < HandCount(state_, kHumanSeat); ++slot) {
                  const int32_t tile = state_.Hand[kHumanSeat][slot];
                  items.push_back({Words(text::TileWords(tile)),
                                   ToQRect(geometry_.HandSlotRect[slot]), QAccessible::ListItem,
@@ -89,7 +90,7 @@ void AccessibleGame::DescribeOpponentHands() {
             window, {QAccessible::List, {}, {}, [this, player, &window] {
                          std::vector<AccessibleItem> items;
                          const int count = std::min(HandCount(state_, player), window.SlotCount());
-                         for (int slot = 0; slot < count && state_.GameInProgress == 1; ++slot) {
+                         for (int slot = 0; slot < count; ++slot) {
                              const int32_t tile = state_.Hand[player][slot];
                              const QString name = pictures_.FaceUp(player)
                                                       ? Words(text::TileWords(tile))
@@ -122,7 +123,7 @@ void AccessibleGame::DescribeTable() {
                  items.push_back({Words(name), ToQRect(state_.ArmDropRect[arm]),
                                   QAccessible::ListItem, false, arm == chosen});
              }
-             for (int arm = 0; arm < kArmCount && state_.GameInProgress == 1; ++arm) {
+             for (int arm = 0; arm < kArmCount; ++arm) {
                  for (int i = 0; i < ArmLength(state_, arm); ++i) {
                      const PlacedTile& placed = state_.Arm[arm][i];
                      items.push_back({Words(text::TileWords(placed.Tile)),

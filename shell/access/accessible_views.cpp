@@ -5,7 +5,11 @@
 #include "shell/access/accessible_views.h"
 
 #include <QAccessibleWidget>
+#include <QStringList>
+#include <algorithm>
 #include <unordered_map>
+
+#include "texts/spoken_texts.h"
 
 namespace pipwick {
 
@@ -16,9 +20,23 @@ std::unordered_map<const QObject*, AccessibleView>& Views() {
     return views;
 }
 
+// The item names last told to assistive technologies, by widget.
+std::unordered_map<const QObject*, QStringList>& ToldItems() {
+    static std::unordered_map<const QObject*, QStringList> told;
+    return told;
+}
+
 const AccessibleView* ViewOf(const QObject* object) {
     const auto found = Views().find(object);
     return found == Views().end() ? nullptr : &found->second;
+}
+
+QStringList ItemNames(const AccessibleView& view) {
+    QStringList names;
+    for (const AccessibleItem& item : view.items()) {
+        names << item.name;
+    }
+    return names;
 }
 
 class WidgetWithItems;
@@ -72,6 +90,9 @@ class WidgetWithItems : public QAccessibleWidget {
         }
         if (view != nullptr && t == QAccessible::Description && view->description) {
             return view->description();
+        }
+        if (view != nullptr && t == QAccessible::Description && view->items) {
+            return ItemNames(*view).join(QString::fromLatin1(text::kItemSeparator));
         }
         return QAccessibleWidget::text(t);
     }
@@ -195,7 +216,10 @@ void ProvideAccessibleView(QWidget& widget, AccessibleView view) {
     }();
     (void)installed;
     Views()[&widget] = std::move(view);
-    QObject::connect(&widget, &QObject::destroyed, [object = &widget] { Views().erase(object); });
+    QObject::connect(&widget, &QObject::destroyed, [object = &widget] {
+        Views().erase(object);
+        ToldItems().erase(object);
+    });
     // An interface Qt made for the widget before it had its view gives way to the view's.
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&widget);
     if (face != nullptr && dynamic_cast<WidgetWithItems*>(face) == nullptr) {
@@ -215,18 +239,29 @@ void AnnounceItemSelected(QWidget& widget, int index) {
     }
 }
 
+// The whole list is said to have changed, once per change of its items, as a change of its
+// description, which names them all: Qt 6.4 sends a reordering of children as one signal per
+// child with a signature that libatspi refuses, and no signal for a reset list.
 void AnnounceItemsChanged(QWidget& widget) {
-    if (QAccessible::isActive()) {
-        QAccessibleEvent event(&widget, QAccessible::ObjectReorder);
-        QAccessible::updateAccessibility(&event);
+    const AccessibleView* view = ViewOf(&widget);
+    if (!QAccessible::isActive() || view == nullptr || !view->items) {
+        return;
     }
-}
-
-void AnnounceNameChanged(QWidget& widget) {
-    if (QAccessible::isActive()) {
-        QAccessibleEvent event(&widget, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
+    const QStringList names = ItemNames(*view);
+    QStringList& told = ToldItems()[&widget];
+    if (names == told) {
+        return;
     }
+    // An item keeps its place and its object, so a client that kept its old name hears it
+    // renamed; the items past the old end are new objects.
+    for (qsizetype i = 0; i < std::min(names.size(), told.size()); ++i) {
+        if (names[i] != told[i]) {
+            SendItemEvent(widget, QAccessible::NameChanged, static_cast<int>(i));
+        }
+    }
+    told = names;
+    QAccessibleEvent event(&widget, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 }  // namespace pipwick

@@ -21,8 +21,8 @@ struct AccessibleItem {
 };
 
 // What a widget tells assistive technologies in place of what Qt would: its role, its name and
-// description when given, and its items after its child widgets. Each is asked for when needed,
-// so it always tells the game as it is.
+// description when given (else the names of its items), and its items after its child widgets. Each
+// is asked for when needed, so it always tells the game as it is.
 struct AccessibleView {
     QAccessible::Role role = QAccessible::Client;
     std::function<QString()> name;
@@ -37,9 +37,7 @@ void ProvideAccessibleView(QWidget& widget, AccessibleView view);
 void AnnounceItemFocus(QWidget& widget, int index);
 // Tells them that the item at index (among the items) was chosen.
 void AnnounceItemSelected(QWidget& widget, int index);
-// Tells them that the widget's items changed.
+// Tells them that the widget's items changed, when their names did.
 void AnnounceItemsChanged(QWidget& widget);
-// Tells them that the widget's name changed: a live region's news.
-void AnnounceNameChanged(QWidget& widget);
 
 }  // namespace pipwick

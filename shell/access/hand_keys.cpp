@@ -25,7 +25,7 @@ std::vector<int> HandKeys::OccupiedSlots() const {
         return held;
     }
     for (int slot = 0; slot < kHandSlots; ++slot) {
-        if (state_.Hand[1][slot] != kNoTile) {
+        if (state_.Hand[kHumanSeat][slot] != kNoTile) {
             held.push_back(slot);
         }
     }
@@ -70,7 +70,8 @@ void HandKeys::Follow(int preferredArm) {
     const bool picked = state_.SelectedTile != followed_;
     followed_ = state_.SelectedTile;
     for (int slot = 0; slot < kHandSlots && picked; ++slot) {
-        if (state_.SelectedTile != kNoSelection && state_.Hand[1][slot] == state_.SelectedTile) {
+        if (state_.SelectedTile != kNoSelection &&
+            state_.Hand[kHumanSeat][slot] == state_.SelectedTile) {
             focus_ = slot;
         }
     }

@@ -1,30 +1,60 @@
 #include "shell/access/spoken_moves.h"
 
+#include "engine/game.h"
 #include "texts/spoken_texts.h"
 
 namespace pipwick {
 
-SpokenMoves::SpokenMoves(const Settings& settings, std::function<void(const QString&)> tell)
-    : settings_(settings), tell_(std::move(tell)) {}
+SpokenMoves::SpokenMoves(const GameState& state, const Settings& settings,
+                         std::function<void(const QString&)> tell)
+    : state_(state), settings_(settings), tell_(std::move(tell)) {}
 
 const std::string& SpokenMoves::Name(int player) const {
     static const std::string kNobody;
     return player >= 1 && player <= 4 ? settings_.PlayerNames[player] : kNobody;
 }
 
-void SpokenMoves::TilePlayed(int player, int armIndex, const PlacedTile& record) {
-    const std::string news = leadNext_ ? text::LeadNews(Name(player), record.Tile)
-                                       : text::PlayNews(Name(player), record.Tile, armIndex);
-    leadNext_ = false;
+void SpokenMoves::Tell(const std::string& news) const {
     tell_(QString::fromStdString(news));
 }
 
-void SpokenMoves::TileDrawn(int player, int32_t tile) {
-    tell_(QString::fromStdString(text::DrawNews(Name(player), tile, player == kHumanSeat)));
+// The play is complete here: the open ends score what it made, and a lead is the only tile down.
+void SpokenMoves::TilePlayed(int player, int armIndex, const PlacedTile& record) {
+    const int32_t score = OpenEndScore(state_);
+    int laid = 0;
+    for (int arm = 0; arm < kArmCount; ++arm) {
+        laid += ArmLength(state_, arm);
+    }
+    Tell(laid == 1 ? text::LeadNews(Name(player), record.Tile, score)
+                   : text::PlayNews(Name(player), record.Tile, armIndex, score));
 }
 
-void SpokenMoves::HandEnded(int32_t, int, int32_t) {
-    tell_(QString::fromStdString(text::HandOverNews()));
+void SpokenMoves::TileDrawn(int player, int32_t tile) {
+    Tell(text::DrawNews(Name(player), tile, player == kHumanSeat));
+}
+
+void SpokenMoves::Passed(int player) {
+    Tell(text::PassNews(Name(player)));
+}
+
+void SpokenMoves::HandEnded(int32_t, int winner, int32_t gain) {
+    Tell(text::HandOverNews(winner == 0 ? std::string() : Name(winner), gain));
+}
+
+void SpokenMoves::GameEnded(int winner) {
+    Tell(text::GameOverNews(Name(winner)));
+}
+
+bool MovesTellIt(const Announcement& announcement) {
+    switch (announcement.kind) {
+        case AnnouncementKind::kShuffling:
+            return false;
+        case AnnouncementKind::kDown:
+        case AnnouncementKind::kTurn:
+            return announcement.player != kHumanSeat;
+        default:
+            return true;
+    }
 }
 
 }  // namespace pipwick

@@ -97,6 +97,7 @@ void Application::CreateParts() {
                                              [this](const QString& path, const char* announcement) {
                                                  return OpenAndShow(path, announcement);
                                              });
+    ShowStartNotices();
     accessible_ = std::make_unique<AccessibleGame>(state_, geometry_, Preferences(), windows_,
                                                    *pictures_, keyboard_->Keys());
     logs_.Add(aids_->History());
@@ -106,6 +107,15 @@ void Application::CreateParts() {
 }
 
 Application::~Application() = default;
+
+// What went wrong with the settings or the statistics file, in one status line.
+void Application::ShowStartNotices() {
+    QStringList notices = {store_.Notice(), records_->StatisticsStore().Notice()};
+    notices.removeAll(QString());
+    if (!notices.isEmpty()) {
+        windows_.human->SetStatus(notices.join(QLatin1Char(' ')));
+    }
+}
 
 // The menu commands that other parts of the program carry out: saved games, the aids, the
 // preference dialogs and the Help menu. A Help command runs as a sequence, so a close that

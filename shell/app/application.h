@@ -48,7 +48,6 @@ class Application : public HumanCommands {
     const QString& GamePathToOpen() const { return options_.gamePath; }
     bool Ended() const { return ended_; }
 
-    // HumanCommands.
     void HandSlotClicked(int slot) override;
     void DrawOrPass() override;
     bool HandKey(int key) override { return keyboard_->HandKey(key); }
@@ -72,6 +71,7 @@ class Application : public HumanCommands {
     void ConnectTable();
     void CreateGame();
     void CreateParts();
+    void ShowStartNotices();
     void LeadOrPickUp(int slot);
     void PlayOnArm(int armIndex);
     void LoadDominoSet();

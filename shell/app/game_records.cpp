@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QStandardPaths>
-#include <QTimer>
 
 #include "shell/app/abandon_question.h"
 #include "shell/windows/statistics_window.h"
@@ -38,12 +37,6 @@ GameRecords::GameRecords(const QString& dataFolder, const GameState& state,
       sheet_(state),
       lastGame_(DataFile(dataFolder, "last-game.dom")) {
     statistics_.Load();
-    // The notice is longer than the status line: it is shown whole in a message, once the windows
-    // are up.
-    if (!statistics_.Notice().isEmpty()) {
-        QTimer::singleShot(0, windows_.human,
-                           [this] { prompts_.Warn(windows_.human, statistics_.Notice()); });
-    }
     keeper_.OnGameCounted([this] { SaveStatistics(true); });
     sheet_.OnChange([this] {
         if (sheetWindow_ != nullptr && sheetWindow_->isVisible()) {

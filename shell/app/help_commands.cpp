@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 
 #include "shell/dialogs/about_box.h"
 #include "shell/dialogs/browser_opener.h"
@@ -46,11 +45,12 @@ void HelpCommands::CheckForNewVersion() {
     pipwick::CheckForNewVersion(state_, owner_, check);
 }
 
-// A missing page is said before anything moves. The game never stays minimised behind a failure:
+// A missing page, or anything but a file of a sane size in its place, is said before anything
+// moves. The game never stays minimised behind a failure:
 // without a browser it comes back with the page in a window of its own.
 void HelpCommands::ShowHelp() {
     const QString page = HelpPagePath(services_.executableFolder);
-    if (!QFileInfo::exists(page)) {
+    if (!IsReadableHelpFile(page)) {
         services_.messages->Stop(
             owner_, QString::fromLatin1(text::kCantOpenHelp).arg(QDir::toNativeSeparators(page)));
         return;

@@ -181,7 +181,8 @@ void PlayerAids::PreviewArm(int arm) {
 void PlayerAids::EndPreview() {
     if (previewing_) {
         previewing_ = false;
-        windows_.human->SetStatus(statusBeforePreview_);
+        // The status line comes back to what was told before; it is not news again.
+        windows_.human->SetStatus(statusBeforePreview_, false);
     }
 }
 

@@ -81,7 +81,7 @@ void PreferenceCommands::PlayerPreferences() {
         return;
     }
     const Settings& settings = store_.Values();
-    windows_.human->SetCaption(QString::fromStdString(settings.PlayerNames[1]));
+    windows_.human->SetCaption(QString::fromStdString(settings.PlayerNames[kHumanSeat]));
     for (int player = 2; player <= 4; ++player) {
         windows_.Opponent(player).SetCaption(QString::fromStdString(settings.PlayerNames[player]));
     }

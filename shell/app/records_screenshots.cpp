@@ -39,10 +39,11 @@ class CountingSeeds : public SeedSource {
 void PlayUntil(Application& app, int32_t stopAtScore) {
     const GameState& s = app.State();
     for (int moves = 0; s.GameInProgress == 1 && moves < 5000; ++moves) {
-        if (s.Scores[1] >= stopAtScore || s.Scores[3] >= stopAtScore) {
+        if (s.Scores[kHumanSeat] >= stopAtScore || s.Scores[3] >= stopAtScore) {
             return;
         }
-        MakeHumanPlay(app.CurrentGame(), ChooseComputerPlay(s, s.Hand[1], Level::Advanced));
+        MakeHumanPlay(app.CurrentGame(),
+                      ChooseComputerPlay(s, s.Hand[kHumanSeat], Level::Advanced));
     }
 }
 

@@ -227,7 +227,7 @@ void GeneralPreferencesDialog::PaintSample(QPainter& painter) {
     }
     const QImage image(reinterpret_cast<const uchar*>(canvas.Pixels().data()), canvas.Width(),
                        canvas.Height(), canvas.Width() * 4, QImage::Format_RGB32);
-    const QRect sampleArea(sample.x, sample.y, 22, 43);
+    const QRect sampleArea(sample.x, sample.y, kSampleSide, kSampleHeight);
     const QRect swatchArea(swatch.left, swatch.top, swatch.right - swatch.left,
                            swatch.bottom - swatch.top);
     painter.drawImage(sampleArea, image, sampleArea);

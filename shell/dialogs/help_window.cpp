@@ -4,9 +4,14 @@
 #include <QScreen>
 #include <QUrl>
 
+#include "model/regular_file.h"
 #include "texts/texts.h"
 
 namespace pipwick {
+
+bool IsReadableHelpFile(const QString& path) {
+    return RegularFile::Open(path.toStdU16String(), kMostHelpFileBytes).IsOpen();
+}
 
 namespace {
 
@@ -37,6 +42,21 @@ void HelpWindow::ShowPage(const QString& path) {
     show();
     raise();
     activateWindow();
+}
+
+QVariant HelpWindow::loadResource(int type, const QUrl& name) {
+    const QUrl url = name.isRelative() ? source().resolved(name) : name;
+    if (!url.isLocalFile()) {
+        return QTextBrowser::loadResource(type, name);
+    }
+    const FileContent file =
+        ReadRegularFile(url.toLocalFile().toStdU16String(), kMostHelpFileBytes);
+    // An empty, not an invalid, answer: on an invalid one the document would open the file itself.
+    if (file.refusal) {
+        return QByteArray();
+    }
+    return QByteArray(reinterpret_cast<const char*>(file.bytes.data()),
+                      static_cast<qsizetype>(file.bytes.size()));
 }
 
 }  // namespace pipwick

@@ -1,6 +1,9 @@
 #include "shell/dialogs/player_preferences_dialog.h"
 
+#include <vector>
+
 #include "ai/level.h"
+#include "texts/spoken_texts.h"
 #include "ui_player_preferences_dialog.h"
 
 namespace pipwick {
@@ -17,6 +20,11 @@ PlayerPreferencesDialog::PlayerPreferencesDialog(QWidget* owner, SettingsStore& 
     }
     for (int player = 1; player <= 4; ++player) {
         NameBox(player).setText(QString::fromStdString(settings.PlayerNames[player]));
+    }
+    for (int player = 2; player <= 4; ++player) {
+        NameButtons(player);
+        connect(&NameBox(player), &QLineEdit::textChanged, this,
+                [this, player] { NameButtons(player); });
     }
     connect(ui_->buttons, &QDialogButtonBox::accepted, this, [this] { OkStep(); });
     connect(ui_->buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -44,13 +52,25 @@ QRadioButton& PlayerPreferencesDialog::LevelButton(int player, int level) const 
     return *buttons[player][level];
 }
 
+// Each column of buttons looks alike; a screen reader says whose each one is: "Lefty: Advanced".
+void PlayerPreferencesDialog::NameButtons(int player) {
+    std::vector<QRadioButton*> buttons{&GenderButton(player, false), &GenderButton(player, true)};
+    for (int level = 0; level <= kStrongestLevelSetting; ++level) {
+        buttons.push_back(&LevelButton(player, level));
+    }
+    for (QRadioButton* button : buttons) {
+        button->setAccessibleName(QString::fromLatin1(text::kWhoseSetting)
+                                      .arg(NameBox(player).text(), button->text().remove('&')));
+    }
+}
+
 void PlayerPreferencesDialog::OkStep() {
     for (int player = 2; player <= 4; ++player) {
         store_.Set(GenderSetting(player), GenderButton(player, true).isChecked() ? 1 : 0);
     }
     for (int player = 2; player <= 4; ++player) {
         int32_t level = 0;
-        for (int higher = 1; higher <= kHighestLevel; ++higher) {
+        for (int higher = 1; higher <= kStrongestLevelSetting; ++higher) {
             level = LevelButton(player, higher).isChecked() ? higher : level;
         }
         store_.Set(LevelSetting(player), level);

@@ -27,6 +27,7 @@ class PlayerPreferencesDialog : public QDialog {
     QRadioButton& LevelButton(int player, int level) const;
 
   private:
+    void NameButtons(int player);
     void OkStep();
 
     std::unique_ptr<Ui::PlayerPreferencesDialog> ui_;

@@ -10,8 +10,9 @@ bool LastGameFile::Exists() const {
     return QFileInfo(path_).isFile();
 }
 
+// Only a file goes: a FIFO, a device or a folder in its place is left where it is.
 void LastGameFile::Remove() {
-    if (QFileInfo::exists(path_)) {
+    if (QFileInfo(path_).isFile()) {
         QFile::remove(path_);
     }
     if (changed_) {

@@ -7,7 +7,9 @@
 #include <QStringList>
 #include <limits>
 
+#include "model/regular_file.h"
 #include "shell/storage/install_layout.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 
@@ -22,15 +24,24 @@ QString Key(const char* key) {
 
 }  // namespace
 
-SettingsFile::SettingsFile(const QString& path) : settings_(path, QSettings::IniFormat) {}
+// QSettings would wait for ever on a FIFO and read a huge file whole, and it rewrites the file on
+// every change: the file is checked before QSettings ever opens it.
+SettingsFile::SettingsFile(const QString& path) : path_(path) {
+    const RegularFile file = RegularFile::Open(path.toStdU16String(), kMostSettingsBytes);
+    if (file.IsOpen() || file.Refusal() == FileRefusal::kMissing) {
+        settings_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
+        return;
+    }
+    notice_ = QString::fromLatin1(text::kSettingsNotRead).arg(QDir::toNativeSeparators(path));
+}
 
 bool SettingsFile::Has(const char* key) const {
-    return settings_.contains(Key(key));
+    return settings_ ? settings_->contains(Key(key)) : unsaved_.contains(Key(key));
 }
 
 // A value with commas comes back from the file as a list: put it back together as written.
 QString SettingsFile::Value(const char* key) const {
-    const QVariant value = settings_.value(Key(key));
+    const QVariant value = settings_ ? settings_->value(Key(key)) : unsaved_.value(Key(key));
     if (value.typeId() == QMetaType::QStringList) {
         return value.toStringList().join(QStringLiteral(", "));
     }
@@ -52,13 +63,20 @@ std::string SettingsFile::Text(const char* key, const char* fallback) const {
 }
 
 void SettingsFile::WriteInt(const char* key, int32_t value) {
-    settings_.setValue(Key(key), value);
-    settings_.sync();
+    Write(key, value);
 }
 
 void SettingsFile::WriteText(const char* key, const std::string& value) {
-    settings_.setValue(Key(key), QString::fromStdString(value));
-    settings_.sync();
+    Write(key, QString::fromStdString(value));
+}
+
+void SettingsFile::Write(const char* key, const QVariant& value) {
+    if (!settings_) {
+        unsaved_.insert(Key(key), value);
+        return;
+    }
+    settings_->setValue(Key(key), value);
+    settings_->sync();
 }
 
 QString ProgramFolder() {

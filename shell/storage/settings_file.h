@@ -2,7 +2,9 @@
 
 #include <QSettings>
 #include <QString>
+#include <QVariantMap>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -13,6 +15,10 @@ namespace pipwick {
 
 // The settings file, pipwick.ini in the program's folder, section "pipwick". Keys are lower case
 // and every value is an integer except the players' names. SettingsStore knows the keys.
+//
+// A file that is there but is no regular file of at most kMostSettingsBytes (a FIFO, a folder, a
+// device, a huge file) is neither read nor written: the settings start from their defaults, the
+// changes of this run are kept in memory only, and Notice() says so.
 class SettingsFile {
   public:
     explicit SettingsFile(const QString& path);
@@ -24,14 +30,24 @@ class SettingsFile {
     void WriteInt(const char* key, int32_t value);
     void WriteText(const char* key, const std::string& value);
 
-    QString Path() const { return settings_.fileName(); }
+    QString Path() const { return path_; }
+    // Empty, or the one line that says the file was left alone.
+    const QString& Notice() const { return notice_; }
 
   private:
     QString Value(const char* key) const;
     bool Has(const char* key) const;
+    void Write(const char* key, const QVariant& value);
 
-    QSettings settings_;
+    QString path_;
+    // Null when the file was left alone; the values written in this run are then in unsaved_.
+    std::unique_ptr<QSettings> settings_;
+    QVariantMap unsaved_;
+    QString notice_;
 };
+
+// A settings file holds a few hundred bytes; one far larger is not read.
+constexpr std::uint64_t kMostSettingsBytes = 1024 * 1024;
 
 // The folder of the executable when it is writable (a portable install or the build tree) and the
 // program is not installed, else the user's configuration folder for the program, created when

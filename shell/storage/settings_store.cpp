@@ -4,6 +4,7 @@
 #include <iterator>
 #include <limits>
 
+#include "ai/level.h"
 #include "assets/domino_sets.h"
 
 namespace pipwick {
@@ -54,9 +55,9 @@ constexpr IntKey kIntKeys[] = {
     {"pn2g", GenderOf<2>, 0, 1, 1},
     {"pn3g", GenderOf<3>, 0, 1, 1},
     {"pn4g", GenderOf<4>, 0, 1, 1},
-    {"pn2l", LevelOf<2>, 0, kHighestLevel, 1},
-    {"pn3l", LevelOf<3>, 0, kHighestLevel, 1},
-    {"pn4l", LevelOf<4>, 0, kHighestLevel, 1},
+    {"pn2l", LevelOf<2>, 0, kStrongestLevelSetting, 1},
+    {"pn3l", LevelOf<3>, 0, kStrongestLevelSetting, 1},
+    {"pn4l", LevelOf<4>, 0, kStrongestLevelSetting, 1},
     {"marks", [](Settings& s) -> int32_t& { return s.ShowWhereTilesGo; }, 0, 1, 1},
 };
 static_assert(std::size(kIntKeys) == static_cast<size_t>(IntSetting::kShowWhereTilesGo) + 1);

@@ -33,9 +33,6 @@ enum class IntSetting {
 IntSetting GenderSetting(int player);
 IntSetting LevelSetting(int player);
 
-// The highest level a computer player can be given: 0 Beginner, 1 Advanced, 2 Expert.
-constexpr int32_t kHighestLevel = 2;
-
 // The value a setting takes for a number read from the file or given by a dialog: held to what
 // the preference dialogs offer. Where a number outside that range already meant one choice to the
 // game (a sound setting of 5 is silent, a level of 7 Advanced), it keeps meaning that choice.
@@ -58,6 +55,8 @@ class SettingsStore {
     void SetPlayerCount(int32_t count);
 
     QString Path() const { return file_.Path(); }
+    // Empty, or why the file was left alone and the defaults are used.
+    const QString& Notice() const { return file_.Notice(); }
 
   private:
     SettingsFile file_;

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "model/regular_file.h"
 #include "texts/texts.h"
 
 namespace pipwick {
@@ -19,21 +20,21 @@ namespace {
 constexpr const char* kFormat = "pipwick statistics";
 constexpr int kVersion = 1;
 // The file is a few hundred bytes; anything far larger is not ours.
-constexpr qint64 kMostBytes = 64 * 1024;
-// Counts are whole numbers that a double holds exactly.
-constexpr double kMostCount = 1e12;
+constexpr std::uint64_t kMostBytes = 64 * 1024;
+// Each number is a whole one that a double holds exactly; the counts' own caps come after.
+constexpr double kMostNumber = 1e15;
 constexpr const char* kPlayerKeys[3] = {"2", "3", "4"};
 // By Level's value. A file without the key of a level has no games at that level.
 constexpr const char* kLevelKeys[] = {"beginner", "advanced", "expert"};
 static_assert(std::size(kLevelKeys) == kStatisticsLevels, "a key for every level");
 constexpr const char* kCountKeys[3] = {"won", "lost", "abandoned"};
-constexpr int32_t GameTally::*kCounts[3] = {&GameTally::won, &GameTally::lost,
+constexpr int64_t GameTally::*kCounts[3] = {&GameTally::won, &GameTally::lost,
                                             &GameTally::abandoned};
 
 QJsonObject TallyToJson(const GameTally& tally) {
     QJsonObject object;
     for (size_t i = 0; i < std::size(kCountKeys); ++i) {
-        object.insert(QLatin1String(kCountKeys[i]), tally.*kCounts[i]);
+        object.insert(QLatin1String(kCountKeys[i]), static_cast<qint64>(tally.*kCounts[i]));
     }
     return object;
 }
@@ -62,6 +63,15 @@ bool ReadInt(const QJsonObject& object, const char* key, int32_t& out) {
     return true;
 }
 
+bool ReadInt64(const QJsonObject& object, const char* key, int64_t& out) {
+    double number = 0;
+    if (!ReadCount(object, key, kMostNumber, number)) {
+        return false;
+    }
+    out = static_cast<int64_t>(number);
+    return true;
+}
+
 bool ReadTally(const QJsonObject& parent, const char* key, GameTally& tally) {
     const QJsonValue value = parent.value(QLatin1String(key));
     if (value.isUndefined()) {
@@ -71,7 +81,7 @@ bool ReadTally(const QJsonObject& parent, const char* key, GameTally& tally) {
         return false;
     }
     for (size_t i = 0; i < std::size(kCountKeys); ++i) {
-        if (!ReadInt(value.toObject(), kCountKeys[i], tally.*kCounts[i])) {
+        if (!ReadInt64(value.toObject(), kCountKeys[i], tally.*kCounts[i])) {
             return false;
         }
     }
@@ -105,8 +115,12 @@ bool ReadKeptGame(const QJsonObject& root, Statistics& s) {
            ReadInt(value.toObject(), "level", s.kept.level) && IsCountable(s.kept);
 }
 
-// The counts by players and by level are two views of the same games.
+// The counts by players and by level are two views of the same games. Each count is held to its
+// cap first, so that no sum can overflow.
 bool CountsAgree(const Statistics& s) {
+    if (!WithinCaps(s)) {
+        return false;
+    }
     GameTally byLevel;
     for (const GameTally& tally : s.byLevel) {
         byLevel.won += tally.won;
@@ -163,18 +177,16 @@ std::optional<Statistics> StatisticsFromJson(const QByteArray& json) {
         return std::nullopt;
     }
     Statistics s;
-    double finalScoreTotal = 0;
     const bool read =
         ReadTallies(root, "players", kPlayerKeys, std::size(kPlayerKeys), s.byPlayers) &&
         ReadTallies(root, "levels", kLevelKeys, std::size(kLevelKeys), s.byLevel) &&
-        ReadCount(root, "finalScoreTotal", kMostCount, finalScoreTotal) &&
+        ReadInt64(root, "finalScoreTotal", s.finalScoreTotal) &&
         ReadInt(root, "bestFinalScore", s.bestFinalScore) &&
         ReadInt(root, "highestPlay", s.highestPlay) &&
         ReadInt(root, "currentStreak", s.currentStreak) &&
         ReadInt(root, "longestStreak", s.longestStreak) &&
         ReadInt(root, "handsPlayed", s.handsPlayed) &&
         ReadInt(root, "handsBlocked", s.handsBlocked) && ReadKeptGame(root, s);
-    s.finalScoreTotal = static_cast<int64_t>(finalScoreTotal);
     if (!read || !CountsAgree(s)) {
         return std::nullopt;
     }
@@ -185,15 +197,17 @@ void StatisticsFile::Load() {
     statistics_ = Statistics{};
     notice_.clear();
     damagedInPlace_ = false;
-    QFile file(path_);
-    if (!file.exists()) {
+    // A FIFO, a device or a folder in the file's place is damaged like a file of the wrong
+    // content: set aside, never waited on or read.
+    const FileContent file = ReadRegularFile(path_.toStdU16String(), kMostBytes);
+    if (file.refusal == FileRefusal::kMissing) {
         return;
     }
     std::optional<Statistics> read;
-    if (file.open(QIODevice::ReadOnly) && file.size() <= kMostBytes) {
-        read = StatisticsFromJson(file.read(kMostBytes));
+    if (!file.refusal) {
+        read = StatisticsFromJson(QByteArray(reinterpret_cast<const char*>(file.bytes.data()),
+                                             static_cast<qsizetype>(file.bytes.size())));
     }
-    file.close();
     if (read) {
         statistics_ = *read;
         return;

@@ -11,6 +11,7 @@
 #include "engine/game.h"
 #include "engine/pauses.h"
 #include "shell/access/accessible_views.h"
+#include "shell/access/live_status.h"
 #include "texts/spoken_texts.h"
 #include "texts/texts.h"
 
@@ -90,7 +91,7 @@ HumanWindow::HumanWindow(QWidget* owner, const GameState& state, const Settings&
       status_(new QLabel(hand_)),
       score_(new ScoreLabel(*hand_, CaptionBoxes::kMinimiseMaximiseClose)),
       placement_(new OuterPlacement(*this)) {
-    setWindowTitle(QString::fromStdString(settings.PlayerNames[1]));
+    setWindowTitle(QString::fromStdString(settings.PlayerNames[kHumanSeat]));
     hand_->SetBackgroundColour(WindowColour(*this));
     setCentralWidget(hand_);
     // The keys of the hand work as soon as the window is active.
@@ -101,9 +102,7 @@ HumanWindow::HumanWindow(QWidget* owner, const GameState& state, const Settings&
     font.setPixelSize(std::min(Scaled(14, scale) - 3, 13));
     status_->setFont(font);
     status_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    ProvideAccessibleView(
-        *status_,
-        {QAccessible::StatusBar, [this] { return news_; }, [this] { return status_->text(); }, {}});
+    ProvideLiveStatus(*status_, QString::fromLatin1(text::kStatusName), [this] { return news_; });
     BuildMenu();
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::ApplicationShortcut);
@@ -234,14 +233,20 @@ void HumanWindow::SetScore(int32_t score) {
     score_->SetScore(score);
 }
 
-void HumanWindow::SetStatus(const QString& status) {
+void HumanWindow::SetStatus(const QString& status, bool tell) {
+    if (status == status_->text()) {
+        return;
+    }
     status_->setText(status);
-    Tell(status);
+    if (tell) {
+        Tell(status);
+    }
 }
 
 void HumanWindow::Tell(const QString& news) {
+    const QString before = news_;
     news_ = news;
-    AnnounceNameChanged(*status_);
+    AnnounceNews(*status_, before, news_);
 }
 
 QString HumanWindow::Status() const {
@@ -289,7 +294,7 @@ void HumanWindow::HandPressed(const QPoint& point) {
     }
     for (int slot = 0; slot < kHandSlots; ++slot) {
         if (geometry_.HandSlotRect[slot].Contains(point.x(), point.y()) &&
-            state_.Hand[1][slot] != kNoTile) {
+            state_.Hand[kHumanSeat][slot] != kNoTile) {
             commands_.HandSlotClicked(slot);
             return;
         }

@@ -62,10 +62,11 @@ class HumanWindow : public QMainWindow, public PlayerWindow {
     void SetCaption(const QString& caption) override;
     void SetScore(int32_t score) override;
     const ScoreLabel& Score() const { return *score_; }
-    void SetStatus(const QString& status);
+    // Shows status in the status line; a change is told to assistive technologies as news
+    // unless tell is false (what the game's moves tell already).
+    void SetStatus(const QString& status, bool tell = true);
     QString Status() const;
-    // Tells assistive technologies news the status line does not show (a move of the game);
-    // every change of the status line is news too.
+    // Tells assistive technologies news, shown or not: each call is told once.
     void Tell(const QString& news);
     QString News() const { return news_; }
     QLabel& StatusLine() { return *status_; }

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "engine/pauses.h"
+#include "model/game_state.h"
 #include "shell/access/accessible_views.h"
 
 namespace pipwick {
@@ -42,7 +43,7 @@ void OpponentWindow::Place(int32_t playerCount) {
 
 void OpponentWindow::ShowFor(int32_t playerCount) {
     playerCount_ = playerCount;
-    if (OpponentShown(Player(), playerCount)) {
+    if (TakesPart(playerCount, Player())) {
         setWindowState(windowState() & ~Qt::WindowMinimized);
         show();
         raise();

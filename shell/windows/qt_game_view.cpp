@@ -2,6 +2,7 @@
 
 #include "model/window_widths.h"
 #include "shell/access/accessible_views.h"
+#include "shell/access/spoken_moves.h"
 #include "shell/windows/outer_geometry.h"
 #include "shell/windows/status_popup.h"
 #include "shell/windows/window_rects.h"
@@ -31,8 +32,12 @@ void QtGameView::ShowCaptions() {
     }
 }
 
+// What the moves tell already is shown only, so that a screen reader says it once.
 void QtGameView::Announce(const Announcement& announcement) {
-    ShowStatus(text::AnnouncementText(announcement, settings_.PlayerNames).c_str());
+    ShowCaptions();
+    windows_.human->SetStatus(
+        QString::fromStdString(text::AnnouncementText(announcement, settings_.PlayerNames)),
+        !MovesTellIt(announcement));
 }
 
 void QtGameView::ShowStatus(const char* status) {

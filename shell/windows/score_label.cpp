@@ -67,7 +67,10 @@ QString ScoreLabel::Text() const {
 void ScoreLabel::Refresh() {
     const bool needed = score_ && CaptionMayBeCut(CaptionWidth(caption_),
                                                   window()->frameGeometry().width(), boxes_);
-    setAccessibleName(needed ? Text() : QString());
+    // Qt tells a new name even when it is the old one.
+    if (const QString name = needed ? Text() : QString(); name != accessibleName()) {
+        setAccessibleName(name);
+    }
     setVisible(needed);
     update();
 }

@@ -36,7 +36,8 @@ ScoreSheetWindow::ScoreSheetWindow(QWidget* owner, const ScoreSheet& sheet,
     table_->verticalHeader()->hide();
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setFocusPolicy(Qt::NoFocus);
+    // The arrow keys move over the cells, which a screen reader reads.
+    table_->setFocusPolicy(Qt::StrongFocus);
     table_->setAccessibleName(QString::fromLatin1(text::kScoreSheetTitle));
     chart_->setAccessibleName(QString::fromLatin1(text::kScoreChartName));
     auto* layout = new QVBoxLayout(this);

@@ -23,7 +23,8 @@ QTableWidget* PlainTable(QWidget* parent) {
     table->verticalHeader()->hide();
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setFocusPolicy(Qt::NoFocus);
+    // The arrow keys move over the cells, which a screen reader reads.
+    table->setFocusPolicy(Qt::StrongFocus);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
     return table;
@@ -34,7 +35,7 @@ QString Percent(double share) {
 }
 
 void SetTallyRow(QTableWidget& table, int row, const QString& label, const GameTally& tally) {
-    const int32_t played = tally.Played();
+    const int64_t played = tally.Played();
     table.setItem(row, 0, Cell(label, Qt::AlignLeft));
     table.setItem(row, 1, Cell(QString::number(played)));
     table.setItem(row, 2, Cell(QString::number(tally.won)));

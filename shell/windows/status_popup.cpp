@@ -39,9 +39,10 @@ StatusPopup::StatusPopup(QWidget* owner, const QString& text, const Rect& where)
     closeTimer_.setSingleShot(true);
     closeTimer_.setInterval(pause::kPopupClose);
     connect(&closeTimer_, &QTimer::timeout, this, &QDialog::reject);
-    // A screen reader says the message as an alert, as it would a message box's.
-    ProvideAccessibleView(*this,
-                          {QAccessible::AlertMessage, [this] { return label_->text(); }, {}, {}});
+    // A screen reader says the message as an alert, as it would a message box's; the spaces that
+    // place the words on the screen are not read.
+    ProvideAccessibleView(
+        *this, {QAccessible::AlertMessage, [this] { return label_->text().simplified(); }, {}, {}});
 }
 
 void StatusPopup::showEvent(QShowEvent* event) {

@@ -47,7 +47,8 @@ void TilePictures::PaintSlot(WindowSurface& window, const Rect& slot, int32_t ti
     record.InnerPip = tile == kNoTile ? 0 : LowPip(tile);
     record.OuterPip = tile == kNoTile ? 0 : HighPip(tile);
     record.InnerHalf = {slot.left, slot.top, 0, 0};
-    record.OuterHalf = {slot.left, slot.top + Scaled(21, geometry_.ScaleFactor), 0, 0};
+    record.OuterHalf = {slot.left, slot.top + Scaled(kSecondHalfUnits, geometry_.ScaleFactor), 0,
+                        0};
     drawer_.DrawTile(window, 0, 0, record);
 }
 
@@ -56,8 +57,8 @@ void TilePictures::PaintHumanHand(WindowSurface& hand) {
         return;
     }
     for (int slot = 0; slot < kHandSlots; ++slot) {
-        if (state_.Hand[1][slot] != kNoTile) {
-            PaintSlot(hand, geometry_.HandSlotRect[slot], state_.Hand[1][slot]);
+        if (state_.Hand[kHumanSeat][slot] != kNoTile) {
+            PaintSlot(hand, geometry_.HandSlotRect[slot], state_.Hand[kHumanSeat][slot]);
         }
     }
 }

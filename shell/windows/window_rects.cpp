@@ -22,8 +22,8 @@ Rect Taller(const Rect& window, int32_t clientHeight, double minimum) {
 }  // namespace
 
 Rect HumanWindowRect(const ScreenSize& screen, double scale) {
-    const auto x = static_cast<int32_t>(screen.width / 2 - 87 * scale);
-    const auto y = static_cast<int32_t>(screen.height - 10 - 43 * scale - 63);
+    const int32_t x = CentredSevenTileLeft(screen.width / 2, scale);
+    const auto y = static_cast<int32_t>(screen.height - 10 - kTileLengthUnits * scale - 63);
     return FromSize(x, y, SevenTileWidth(x, scale), screen.height - 10 - y);
 }
 
@@ -31,25 +31,23 @@ Rect OpponentWindowRect(int index, const ScreenSize& screen, double scale) {
     if (index == 1) {
         const double middle = screen.height / 2 - 25 * scale;
         const auto bottom = static_cast<int32_t>(middle);
-        const auto y = static_cast<int32_t>(bottom - 43 * scale - 31);
-        return FromSize(3, y, static_cast<int32_t>(175 * scale + 3) - 3, bottom - y);
+        const auto y = static_cast<int32_t>(bottom - kTileLengthUnits * scale - 31);
+        return FromSize(3, y, SevenTileWidth(3, scale), bottom - y);
     }
     if (index == 2) {
-        const auto x = static_cast<int32_t>(screen.width / 2 - 87 * scale);
-        return FromSize(x, 3, SevenTileWidth(x, scale), static_cast<int32_t>(43 * scale + 34) - 3);
+        const int32_t x = CentredSevenTileLeft(screen.width / 2, scale);
+        return FromSize(x, 3, SevenTileWidth(x, scale),
+                        static_cast<int32_t>(kTileLengthUnits * scale + 34) - 3);
     }
-    const auto x = static_cast<int32_t>(screen.width - 3 - 175 * scale);
+    const int32_t x = SevenTileLeftOf(screen.width - 3, scale);
     const auto y = static_cast<int32_t>(screen.height / 2 + 25 * scale);
-    return FromSize(x, y, screen.width - 3 - x, static_cast<int32_t>(y + 43 * scale + 31) - y);
+    return FromSize(x, y, screen.width - 3 - x,
+                    static_cast<int32_t>(y + kTileLengthUnits * scale + 31) - y);
 }
 
 int OpponentSlotCount(int index) {
     constexpr int kSlots[4] = {0, 14, 21, 7};
     return index >= 1 && index <= 3 ? kSlots[index] : 0;
-}
-
-bool OpponentShown(int player, int32_t playerCount) {
-    return player == 3 || (player == 2 && playerCount >= 3) || (player == 4 && playerCount >= 4);
 }
 
 Rect PopupRect(const Rect& humanWindow) {

@@ -32,9 +32,6 @@ constexpr int OpponentPlayer(int index) {
 // The most tiles a computer player can ever hold, so the most slots its window shows.
 int OpponentSlotCount(int index);
 
-// Whether computer player 2, 3 or 4 takes part, and so has its window shown.
-bool OpponentShown(int player, int32_t playerCount);
-
 // The status pop-up: 175 x 90 pixels at every scale, just above the human's window, but never
 // above the top of the screen.
 Rect PopupRect(const Rect& humanWindow);

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <iterator>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "ai/computer_player.h"
@@ -51,6 +52,8 @@ GameState WithHiddenTilesPermuted(const GameState& state, int seat, std::mt19937
     return permuted;
 }
 
+// The Expert at seat, as the game asks it: it knows the computer seats' levels (Advanced unless
+// it is one of them) and judges their past plays by them, and the human's level it does not know.
 Play ExpertMove(GameState state, int seat) {
     Settings settings;
     settings.SoundOn = 0;
@@ -61,6 +64,38 @@ Play ExpertMove(GameState state, int seat) {
     DerivedSeeds seeds(1);
     Game game(state, settings, geometry, view, clock, seeds);
     return game.ChooseComputerMove(seat);
+}
+
+// Seat 3 gains 10 in every row; the others who take part gain 20 (seat 1), 5 (seat 2) and 15
+// (seat 4). A seat outside the game scores nothing and must not dilute the others' mean.
+TEST(HandObjective, WeighsOnlyThePlayersWhoTakePart) {
+    struct Case {
+        int32_t players;
+        int32_t winner;
+        double value;
+    };
+    const Case cases[] = {
+        {2, 0, 10.0 - 20.0},
+        {3, 0, 10.0 - (20.0 + 5.0) / 2},
+        {4, 0, 10.0 - (20.0 + 5.0 + 15.0) / 3},
+        {2, 3, HandObjective::kGameWon},
+        {4, 1, -HandObjective::kGameWon},
+    };
+    for (const Case& c : cases) {
+        ExpertView view{};
+        view.Seat = 3;
+        view.PlayerCount = c.players;
+        const int32_t before[5] = {0, 100, 40, 200, 60};
+        std::copy(std::begin(before), std::end(before), view.Scores);
+        PlayoutOutcome outcome{{0, 120, 40, 210, 60}, c.winner};
+        if (c.players >= 3) {
+            outcome.Scores[2] += 5;
+        }
+        if (c.players == 4) {
+            outcome.Scores[4] += 15;
+        }
+        EXPECT_DOUBLE_EQ(HandObjective(view).Value(outcome), c.value) << c.players << " players";
+    }
 }
 
 TEST(ExpertPlayer, MovesTheSameWhateverTheTilesItCannotSee) {
@@ -85,6 +120,124 @@ TEST(ExpertPlayer, MovesTheSameWhateverTheTilesItCannotSee) {
         }
     }
     EXPECT_GT(decisions, 20);
+}
+
+// Each deal has its own generator, so sharing the deals among threads changes nothing.
+TEST(ExpertPlayer, PlaysTheSameOnAnyNumberOfThreads) {
+    const Geometry geometry = MakeGeometry(1.0, 640, 480);
+    const RulePlayout playout(geometry);
+    int decisions = 0;
+    for (const GameState& state : AdvancedGamePositions(4, 1, 23)) {
+        const int seat = state.CurrentPlayer;
+        if (LegalPlays(state, seat) < 2) {
+            continue;
+        }
+        const ExpertView view = MakeExpertView(state, seat);
+        ExpertOptions options;
+        options.Threads = 1;
+        const Play alone = ChooseExpertPlay(view, playout, options);
+        for (int threads : {2, 3, 7}) {
+            options.Threads = threads;
+            EXPECT_EQ(ChooseExpertPlay(view, playout, options), alone) << threads << " threads";
+        }
+        ++decisions;
+    }
+    EXPECT_GT(decisions, 10);
+}
+
+// A playout that knows nothing of the rules: the seat gains what its play is worth, give or take
+// up to luck points that depend on the deal and the play, and every play out is counted.
+class WorthPlayout final : public HandPlayout {
+  public:
+    explicit WorthPlayout(std::vector<std::pair<Play, int32_t>> worth, int32_t luck = 10)
+        : worth_(std::move(worth)), luck_(luck) {}
+    PlayoutOutcome PlayOut(const GameState& game, int seat, const Play& play) const override {
+        PlayoutOutcome outcome{};
+        std::copy(std::begin(game.Scores), std::end(game.Scores), outcome.Scores);
+        uint32_t hash = static_cast<uint32_t>(play.slot * kArmCount + play.arm);
+        for (int32_t tile : game.Deck) {
+            hash = hash * 2654435761u + static_cast<uint32_t>(tile);
+        }
+        const int32_t luck = static_cast<int32_t>((hash >> 8) % static_cast<uint32_t>(luck_ + 1));
+        for (const auto& [move, points] : worth_) {
+            outcome.Scores[seat] += move == play ? points + luck : 0;
+        }
+        ++calls[play.slot * kArmCount + play.arm];
+        return outcome;
+    }
+    int Calls(const Play& play) const { return calls[play.slot * kArmCount + play.arm]; }
+
+  private:
+    std::vector<std::pair<Play, int32_t>> worth_;
+    int32_t luck_;
+    mutable int calls[kHandSlots * kArmCount] = {};
+};
+
+// Every move meets the first deals; one clearly worse than the best stops there, and moves close
+// to the best meet every deal.
+TEST(ExpertPlayer, SpendsTheDealsOnTheMovesThatMightBeBest) {
+    const std::vector<GameState> positions = AdvancedGamePositions(2, 1, 31);
+    const auto found = std::find_if(positions.begin(), positions.end(), [](const GameState& s) {
+        return !TableIsEmpty(s) && LegalPlays(s, s.CurrentPlayer) >= 3;
+    });
+    ASSERT_NE(found, positions.end());
+    const GameState& state = *found;
+    const int seat = state.CurrentPlayer;
+    std::vector<Play> plays;
+    for (int slot = 0; slot < HandCount(state, seat); ++slot) {
+        for (int arm = 0; arm < kArmCount; ++arm) {
+            if (Shows(state.Hand[seat][slot], state.ArmOpenPip[arm])) {
+                plays.push_back({slot, arm});
+            }
+        }
+    }
+    // The last two plays are worth the same and 30 more than the others.
+    std::vector<std::pair<Play, int32_t>> worth;
+    for (size_t i = 0; i < plays.size(); ++i) {
+        worth.emplace_back(plays[i], i + 2 >= plays.size() ? 30 : 0);
+    }
+    const WorthPlayout playout(worth);
+    ExpertOptions options;
+    options.Threads = 1;
+    const Play chosen = ChooseExpertPlay(MakeExpertView(state, seat), playout, options);
+    EXPECT_TRUE(chosen == plays[plays.size() - 1] || chosen == plays[plays.size() - 2]);
+    for (size_t i = 0; i < plays.size(); ++i) {
+        const bool best = i + 2 >= plays.size();
+        EXPECT_EQ(playout.Calls(plays[i]), best ? options.Deals : 64) << "play " << i;
+    }
+}
+
+// The Advanced choice takes what the table offers now; another move that seems better by less
+// than the luck of the deals does not replace it, one better by far does.
+TEST(ExpertPlayer, KeepsTheAdvancedChoiceUnlessAnotherClearlyBeatsIt) {
+    const std::vector<GameState> positions = AdvancedGamePositions(2, 1, 31);
+    const auto found = std::find_if(positions.begin(), positions.end(), [](const GameState& s) {
+        return !TableIsEmpty(s) && LegalPlays(s, s.CurrentPlayer) >= 2;
+    });
+    ASSERT_NE(found, positions.end());
+    const GameState& state = *found;
+    const int seat = state.CurrentPlayer;
+    const Play advanced = ChooseComputerPlay(state, state.Hand[seat], Level::Advanced);
+    Play other;
+    for (int slot = 0; slot < HandCount(state, seat); ++slot) {
+        for (int arm = 0; arm < kArmCount; ++arm) {
+            const Play play{slot, arm};
+            if (play != advanced && Shows(state.Hand[seat][slot], state.ArmOpenPip[arm])) {
+                other = play;
+            }
+        }
+    }
+    struct Case {
+        int32_t ahead;
+        bool overtakes;
+    };
+    for (const Case& c : {Case{1, false}, Case{40, true}}) {
+        const WorthPlayout playout({{advanced, 0}, {other, c.ahead}}, 100);
+        ExpertOptions options;
+        options.Threads = 1;
+        const Play chosen = ChooseExpertPlay(MakeExpertView(state, seat), playout, options);
+        EXPECT_EQ(chosen, c.overtakes ? other : advanced) << "ahead by " << c.ahead;
+    }
 }
 
 TEST(ExpertPlayer, PlaysOnlyWhatFitsAndPassesOnNothing) {

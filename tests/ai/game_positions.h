@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 #include "engine/game.h"
@@ -31,6 +33,8 @@ inline std::vector<GameState> AdvancedGamePositions(int32_t players, int games, 
     Settings settings;
     settings.SoundOn = 0;
     settings.PlayDelay = 1;
+    std::fill(std::begin(settings.PlayerLevel), std::end(settings.PlayerLevel),
+              static_cast<int32_t>(Level::Advanced));
     const Geometry geometry = MakeGeometry(1.0, 640, 480);
     SilentView view;
     PositionClock clock(state);

@@ -8,8 +8,8 @@
 #include "assets/compressed_image.h"
 #include "assets/domino_sets.h"
 #include "table/pip_patterns.h"
+#include "table/strip_geometry.h"
 #include "tests/assets/built_resources.h"
-#include "tools/artwork/strip_geometry.h"
 
 namespace pipwick {
 namespace {
@@ -270,7 +270,7 @@ TEST(ArtworkResources, PipsOfAFiveAndASixStayApart) {
         for (int32_t size = 0; size < kSizeClassCount; ++size) {
             SCOPED_TRACE(FindDominoSetResource(set, size)->fileName);
             const IndexedBitmap art = BuiltArtwork(set, size);
-            const artwork::StripGeometry g(ScaleOfSizeClass(size));
+            const StripGeometry g(ScaleOfSizeClass(size));
             for (int32_t pips : {5, 6}) {
                 std::vector<Point> upright, lying;
                 for (int32_t i = 0; i < pips; ++i) {

@@ -1,6 +1,7 @@
 #include "savegame/saved_game_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -87,20 +88,26 @@ TEST_F(SavedGameFile, OfTheWrongLengthOrUnreadableIsRefusedAndNothingChanges) {
     Write(folder / "463.dom", longer);
     Write(folder / "empty.dom", {});
     fs::create_directory(folder / "folder.dom");
+    // Neither is waited on nor read: a FIFO without a writer, and two gigabytes of nothing.
+    ASSERT_EQ(::mkfifo((folder / "fifo.dom").c_str(), 0600), 0);
+    std::ofstream(folder / "sparse.dom").close();
+    fs::resize_file(folder / "sparse.dom", std::uintmax_t{2} << 30);
 
     const struct {
         const char* name;
         SavedGameError error;
-    } cases[] = {{"461.dom", SavedGameError::kWrongLength},
-                 {"463.dom", SavedGameError::kWrongLength},
-                 {"empty.dom", SavedGameError::kWrongLength},
-                 {"missing.dom", SavedGameError::kCannotRead},
-                 {"folder.dom", SavedGameError::kCannotRead}};
+    } cases[] = {
+        {"461.dom", SavedGameError::kWrongLength},   {"463.dom", SavedGameError::kWrongLength},
+        {"empty.dom", SavedGameError::kWrongLength}, {"missing.dom", SavedGameError::kCannotRead},
+        {"folder.dom", SavedGameError::kCannotRead}, {"fifo.dom", SavedGameError::kCannotRead},
+        {"sparse.dom", SavedGameError::kWrongLength}};
     for (const auto& c : cases) {
         GameState state = running;
         EXPECT_EQ(OpenSavedGameFile(folder / c.name, MatchGeometry(1.0), state), c.error) << c.name;
         EXPECT_TRUE(SameState(state, running)) << c.name;
     }
+    EXPECT_TRUE(fs::is_fifo(folder / "fifo.dom"));
+    EXPECT_EQ(fs::file_size(folder / "sparse.dom"), std::uintmax_t{2} << 30);
 }
 
 // A folder where the file should go: nothing is written and the folder stays.

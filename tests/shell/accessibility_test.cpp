@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QtTest/QTest>
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "ai/computer_player.h"
@@ -38,10 +39,25 @@ std::vector<SentEvent>& Sent() {
     return sent;
 }
 
+// Called as the news of a hand's end is told, while its tiles still lie on the table.
+std::function<void()>& AtHandOver() {
+    static std::function<void()> atHandOver;
+    return atHandOver;
+}
+
+// An insertion of text is recorded with the text it carries, as a screen reader hears it.
 void Record(QAccessibleEvent* event) {
     QAccessibleInterface* face = event->accessibleInterface();
-    Sent().push_back({event->type(), event->object(),
-                      face != nullptr ? face->text(QAccessible::Name) : QString()});
+    QString name = face != nullptr ? face->text(QAccessible::Name) : QString();
+    if (event->type() == QAccessible::TextInserted) {
+        name = static_cast<QAccessibleTextInsertEvent*>(event)->textInserted();
+        if (name.startsWith(QStringLiteral("The hand is over")) && AtHandOver()) {
+            AtHandOver()();
+        }
+    } else if (event->type() == QAccessible::TextRemoved) {
+        name = static_cast<QAccessibleTextRemoveEvent*>(event)->textRemoved();
+    }
+    Sent().push_back({event->type(), event->object(), name});
 }
 
 // Switched on before the program starts, as when a screen reader is already running.
@@ -51,7 +67,10 @@ struct AccessibilityOn {
         QAccessible::installUpdateHandler(Record);
         Sent().clear();
     }
-    ~AccessibilityOn() { QAccessible::installUpdateHandler(nullptr); }
+    ~AccessibilityOn() {
+        QAccessible::installUpdateHandler(nullptr);
+        AtHandOver() = nullptr;
+    }
 };
 
 QStringList ItemNames(QWidget& widget, QAccessible::Role role) {
@@ -96,11 +115,18 @@ struct ScreenReader : ::testing::Test {
             Press(Qt::Key_Return);
         }
     }
+    // What the status line told, each news once; fails the test where a news was not first
+    // taken out of the text, so that the text a reader holds is always the latest news alone.
     QStringList News() const {
         QStringList news;
         for (const SentEvent& event : Sent()) {
-            if (event.type == QAccessible::NameChanged &&
-                event.object == &app.Human().StatusLine()) {
+            if (event.object != &app.Human().StatusLine()) {
+                continue;
+            }
+            EXPECT_NE(event.type, QAccessible::NameChanged) << event.name.toStdString();
+            if (event.type == QAccessible::TextRemoved && !news.isEmpty()) {
+                EXPECT_EQ(news.back(), event.name);
+            } else if (event.type == QAccessible::TextInserted) {
                 news << event.name;
             }
         }
@@ -211,23 +237,114 @@ TEST_F(ScreenReader, TheFocusAndTheNewsOfAWholeHandAreTold) {
     EXPECT_EQ(focus->name, Words(text::TileWords(s.Hand[1][HandCount(s, 1) - 1])));
 
     const int32_t pile = s.BonePileNext;
+    int laidBefore = 0;
+    for (int arm = 0; arm < kArmCount; ++arm) {
+        laidBefore += ArmLength(s, arm);
+    }
+    int laid = 0;
+    int32_t drawn = 0;
+    AtHandOver() = [&] {
+        for (int arm = 0; arm < kArmCount; ++arm) {
+            laid += ArmLength(s, arm);
+        }
+        drawn = s.BonePileNext - pile;
+    };
     for (int move = 0; move < 200 && s.CurrentPlayer == 1 && program.prompts.popups.empty();
          ++move) {
         MoveWithKeys();
     }
     ASSERT_FALSE(program.prompts.popups.empty());
-    const QStringList news = News();
-    auto told = [&news](const char* words) {
-        return std::any_of(news.begin(), news.end(),
-                           [words](const QString& n) { return n.contains(words); });
+    // Up to the end of the hand, each tile laid and each drawn is told once; what the status
+    // line shows of those moves (a score, a pass) is not told again.
+    QStringList news = News();
+    const auto over = std::find_if(news.begin(), news.end(), [](const QString& n) {
+        return n.startsWith(QStringLiteral("The hand is over"));
+    });
+    ASSERT_NE(over, news.end());
+    news.erase(over + 1, news.end());
+    auto told = [&news](const std::string& words) {
+        return std::count_if(news.begin(), news.end(), [&words](const QString& n) {
+            return n.contains(QString::fromStdString(words));
+        });
     };
-    EXPECT_TRUE(told(" plays ")) << news.join('|').toStdString();
-    EXPECT_TRUE(told("'s turn"));
-    EXPECT_TRUE(told("The hand is over"));
-    if (s.BonePileNext != pile) {
-        EXPECT_TRUE(told(" draws "));
+    EXPECT_EQ(laidBefore + told(" plays "), laid) << news.join('|').toStdString();
+    EXPECT_EQ(told(" draws "), drawn);
+    EXPECT_EQ(told(" scores ") - told(", scores ") - told(" here scores "), 0);
+    const std::string human = app.Preferences().PlayerNames[1];
+    EXPECT_EQ(told("'s turn"), told(human + "'s turn"));
+    EXPECT_EQ(app.Human().News(), News().back());
+}
+
+// The tiles stay in the lists as long as they are on the screen, after the game too.
+TEST_F(ScreenReader, TheListsKeepTheirTilesWhenTheGameIsOver) {
+    app.Human().Action(Command::kNew).trigger();
+    MoveWithKeys();
+    ASSERT_EQ(s.GameInProgress, 1);
+    const QStringList hand = ItemNames(app.Human().Hand(), QAccessible::ListItem);
+    const QStringList table = ItemNames(app.Table(), QAccessible::Graphic);
+    const QStringList other = ItemNames(app.Opponent(2), QAccessible::ListItem);
+    ASSERT_FALSE(hand.isEmpty());
+    ASSERT_FALSE(table.isEmpty());
+    s.GameInProgress = 0;
+    EXPECT_EQ(ItemNames(app.Human().Hand(), QAccessible::ListItem), hand);
+    EXPECT_EQ(ItemNames(app.Table(), QAccessible::Graphic), table);
+    EXPECT_EQ(ItemNames(app.Opponent(2), QAccessible::ListItem), other);
+}
+
+// A list that changes says so once, by its description, which names its items.
+TEST_F(ScreenReader, AChangedListIsToldOnceWithItsItems) {
+    app.Human().Action(Command::kNew).trigger();
+    Sent().clear();
+    MoveWithKeys();
+    const QStringList hand = ItemNames(app.Human().Hand(), QAccessible::ListItem);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&app.Human().Hand());
+    EXPECT_EQ(face->text(QAccessible::Description), hand.join(QStringLiteral(", ")));
+    const auto told = std::count_if(Sent().begin(), Sent().end(), [this](const SentEvent& e) {
+        return e.type == QAccessible::DescriptionChanged && e.object == &app.Human().Hand();
+    });
+    EXPECT_EQ(told, 1);
+    app.Human().RedrawHand();
+    EXPECT_EQ(std::count_if(Sent().begin(), Sent().end(),
+                            [this](const SentEvent& e) {
+                                return e.type == QAccessible::DescriptionChanged &&
+                                       e.object == &app.Human().Hand();
+                            }),
+              told);
+}
+
+// The application's windows are those on the screen: a player who sits out has none.
+TEST_F(ScreenReader, OnlyTheWindowsOnTheScreenAreInTheTree) {
+    app.Human().Action(Command::kNew).trigger();
+    QAccessibleInterface* root =
+        QAccessible::queryAccessibleInterface(QCoreApplication::instance());
+    ASSERT_NE(root, nullptr);
+    std::vector<QObject*> windows;
+    for (int i = 0; i < root->childCount(); ++i) {
+        QAccessibleInterface* child = root->child(i);
+        ASSERT_NE(child, nullptr);
+        EXPECT_EQ(root->indexOfChild(child), i);
+        windows.push_back(child->object());
     }
-    EXPECT_EQ(app.Human().News(), news.back());
+    auto has = [&windows](QObject* window) {
+        return std::find(windows.begin(), windows.end(), window) != windows.end();
+    };
+    EXPECT_TRUE(has(&app.Table()));
+    EXPECT_TRUE(has(&app.Human()));
+    EXPECT_TRUE(has(&app.Opponent(2)));
+    EXPECT_TRUE(has(&app.Opponent(3)));
+    EXPECT_FALSE(has(&app.Opponent(4)));
+}
+
+// The pop-up is read by its words, without the spaces that place them on the screen.
+TEST(Popup, IsNamedByItsWordsAlone) {
+    AccessibilityOn on;
+    for (const Message message : {Message::kHandOver, Message::kHumanWins}) {
+        StatusPopup popup(nullptr, PopupText(message, nullptr), {0, 0, 175, 90});
+        const QString name = QAccessible::queryAccessibleInterface(&popup)->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty());
+        EXPECT_EQ(name, name.simplified()) << name.toStdString();
+        EXPECT_EQ(name, popup.Text().simplified());
+    }
 }
 
 // Every control a dialog's Tab reaches has a name, and Tab reaches each of them once before it
@@ -266,20 +383,34 @@ TEST(Dialogs, EveryControlHasANameAndTabVisitsEachOnce) {
                 QAccessibleInterface* face = QAccessible::queryAccessibleInterface(child);
                 EXPECT_FALSE(face->text(QAccessible::Name).isEmpty())
                     << child->metaObject()->className();
+                // A table is reached with Tab and read cell by cell.
+                EXPECT_TRUE(child->focusPolicy() & Qt::TabFocus);
+                QAccessibleTableInterface* table = face->tableInterface();
+                ASSERT_NE(table, nullptr);
+                if (table->rowCount() > 0) {
+                    EXPECT_FALSE(table->cellAt(0, 0)->text(QAccessible::Name).isEmpty());
+                }
             }
         }
+        // Each control says which it is: no two share a name ("Lefty: Advanced", not
+        // "Advanced" for every player).
+        QStringList names;
         for (QWidget* control : controls) {
             QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
             ASSERT_NE(face, nullptr);
-            EXPECT_FALSE(face->text(QAccessible::Name).remove('&').trimmed().isEmpty())
+            const QString name = face->text(QAccessible::Name).remove('&').trimmed();
+            EXPECT_FALSE(name.isEmpty())
                 << control->metaObject()->className() << " " << control->objectName().toStdString();
+            EXPECT_FALSE(names.contains(name)) << name.toStdString();
+            names << name;
         }
         if (controls.empty()) {
             continue;  // a window only to read
         }
         std::vector<QWidget*> visited;
         QWidget* at = controls.front();
-        for (size_t step = 0; step <= 4 * controls.size(); ++step) {
+        const size_t widgets = dialog->findChildren<QWidget*>().size();
+        for (size_t step = 0; step <= widgets + 1; ++step) {
             if (std::find(controls.begin(), controls.end(), at) != controls.end()) {
                 if (std::find(visited.begin(), visited.end(), at) != visited.end()) {
                     break;

@@ -1,6 +1,7 @@
 #include "shell/app/help_commands.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include "shell/dialogs/about_box.h"
 #include "shell/storage/install_layout.h"
 #include "shell/storage/settings_file.h"
+#include "tests/shell/odd_files.h"
 #include "tests/shell/shell_test_support.h"
 #include "texts/texts.h"
 
@@ -149,6 +151,42 @@ TEST(HelpMenu, AMissingHelpPageIsSaidWithItsPlace) {
     EXPECT_TRUE(help.messages.stops[0].endsWith("help/pipwick.html"));
 }
 
+// A FIFO, a folder or a huge file in the page's place is said like a missing page, and nothing
+// waits on it or hands it to the browser.
+TEST(HelpMenu, AnythingButAFileOfASaneSizeInThePagesPlaceIsNotOpened) {
+    const struct {
+        const char* what;
+        void (*make)(const QString& path);
+    } cases[] = {
+        {"a FIFO", MakeFifo},
+        {"a folder", MakeFolder},
+        {"two gigabytes of nothing", MakeTwoGigabytes},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        HelpOnProgram help;
+        const QString page = QDir(help.folder.path()).filePath("help/pipwick.html");
+        QDir().mkpath(QFileInfo(page).absolutePath());
+        c.make(page);
+        help.help->ShowHelp();
+        EXPECT_TRUE(help.calls.empty());
+        ASSERT_EQ(help.messages.stops.size(), 1u);
+        EXPECT_TRUE(help.messages.stops[0].startsWith("Can't open the help page "));
+    }
+}
+
+// A picture of the page that is a FIFO is left out; the page shows without waiting on it.
+TEST(HelpWindow, APictureThatIsNoFileIsLeftOut) {
+    QTemporaryDir folder;
+    const QString page = QDir(folder.path()).filePath("pipwick.html");
+    WriteFile(page, "<html><body><img src=\"tile.png\">Rules</body></html>");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(QDir(folder.path()).filePath("tile.png")), 0600), 0);
+    HelpWindow window(nullptr);
+    window.ShowPage(page);
+    EXPECT_FALSE(window.grab().isNull());
+    EXPECT_TRUE(window.toPlainText().contains(QStringLiteral("Rules")));
+}
+
 TEST(HelpMenu, ControlDShowsTheAboutBoxUntilItCloses) {
     HelpOnProgram help;
     const QString title = CloseModalOpenedBy(
@@ -179,7 +217,35 @@ TEST(AboutBox, ShowsTheIconTheVersionAndTheNoticeAndClosesWithOk) {
     EXPECT_FALSE(box.isVisible());
 }
 
+// The user's configuration folder, which ProgramFolderOf creates, in a folder of the test's own
+// for as long as this lives.
+class OwnConfigFolder {
+  public:
+    OwnConfigFolder()
+        : before_(qgetenv("XDG_CONFIG_HOME")),
+          wasSet_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
+        qputenv("XDG_CONFIG_HOME", folder_.path().toLocal8Bit());
+    }
+    ~OwnConfigFolder() {
+        if (wasSet_) {
+            qputenv("XDG_CONFIG_HOME", before_);
+        } else {
+            qunsetenv("XDG_CONFIG_HOME");
+        }
+    }
+    OwnConfigFolder(const OwnConfigFolder&) = delete;
+    OwnConfigFolder& operator=(const OwnConfigFolder&) = delete;
+
+    QString Path() const { return folder_.path(); }
+
+  private:
+    QTemporaryDir folder_;
+    QByteArray before_;
+    bool wasSet_;
+};
+
 TEST(InstallLayout, AnInstalledProgramFindsItsHelpAndKeepsItsSettingsWithTheUser) {
+    const OwnConfigFolder config;
     QTemporaryDir prefix;
     const QString bin = QDir(prefix.path()).filePath("bin");
     QDir().mkpath(bin);
@@ -191,8 +257,10 @@ TEST(InstallLayout, AnInstalledProgramFindsItsHelpAndKeepsItsSettingsWithTheUser
     EXPECT_TRUE(IsInstalledProgram(bin));
     EXPECT_EQ(HelpPagePath(bin), page);
     // Its own folder can be written here, yet the settings go to the user's folder.
-    EXPECT_EQ(ProgramFolderOf(bin),
-              QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    const QString userFolder = ProgramFolderOf(bin);
+    EXPECT_EQ(userFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    EXPECT_TRUE(userFolder.startsWith(config.Path() + QLatin1Char('/')));
+    EXPECT_TRUE(QFileInfo(userFolder).isDir());
 
     // A page beside the executable comes first, as in a portable copy.
     const QString beside = QDir(bin).filePath("help/pipwick.html");

@@ -1,9 +1,16 @@
 #include "shell/storage/settings_store.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <string>
 
+#include "tests/shell/odd_files.h"
 #include "tests/shell/shell_test_support.h"
 
 namespace pipwick {
@@ -157,6 +164,76 @@ TEST(SettingsFile, AWrittenValueIsInTheFileAtOnce) {
     store.SetPlayerCount(3);
     EXPECT_EQ(folder.Read("nump"), QStringLiteral("3"));
     EXPECT_EQ(folder.Read("pnm1"), QStringLiteral("Ann"));
+}
+
+// A settings file of the given size that sets the speed to 3, the rest a comment.
+QByteArray PaddedSettings(qint64 size) {
+    QByteArray text = "[pipwick]\nspeed=3\n;";
+    text.append(QByteArray(size - text.size() - 1, 'x'));
+    text.append('\n');
+    return text;
+}
+
+TEST(SettingsFile, AFileOfAtMostAMegabyteIsRead) {
+    const SettingsFolder folder;
+    QFile file(folder.Path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(PaddedSettings(kMostSettingsBytes));
+    file.close();
+    const SettingsStore store(folder.Path());
+    EXPECT_EQ(store.Values().Speed, 3);
+    EXPECT_TRUE(store.Notice().isEmpty());
+}
+
+// Whatever stands in the file's place that is not a file of a sane size is neither waited on, read
+// nor written: the game runs on the defaults, keeps this run's changes in memory, and says so.
+TEST(SettingsFile, AnythingButAFileOfASaneSizeIsLeftAloneAndTheDefaultsAreUsed) {
+    const struct {
+        const char* what;
+        void (*make)(const QString& path);
+        // What is there afterwards must be what was made.
+        bool (*kept)(const QString& path);
+    } cases[] = {
+        {"a FIFO", MakeFifo, IsFifo},
+        {"a folder", MakeFolder, [](const QString& path) { return QFileInfo(path).isDir(); }},
+        {"two gigabytes of nothing", MakeTwoGigabytes, HasTwoGigabytes},
+        {"one byte over a megabyte",
+         [](const QString& path) {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             file.write(PaddedSettings(kMostSettingsBytes + 1));
+         },
+         [](const QString& path) {
+             QFile file(path);
+             return file.open(QIODevice::ReadOnly) &&
+                    file.readAll() == PaddedSettings(kMostSettingsBytes + 1);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir folder;
+        const QString path = QDir(folder.path()).filePath(QStringLiteral("pipwick.ini"));
+        c.make(path);
+        SettingsStore store(path);
+        EXPECT_EQ(store.Values().Speed, Settings{}.Speed);
+        EXPECT_EQ(store.Values().PlayerNames[1], Settings{}.PlayerNames[1]);
+        EXPECT_EQ(store.PlayerCount(), 2);
+        EXPECT_TRUE(store.Notice().contains(path));
+        EXPECT_FALSE(store.Notice().contains(QLatin1Char('\n')));
+
+        store.Set(IntSetting::kSpeed, 4);
+        store.SetName(1, QStringLiteral("Ann"));
+        store.SetPlayerCount(3);
+        EXPECT_EQ(store.Values().Speed, 4);
+        EXPECT_EQ(store.Values().PlayerNames[1], "Ann");
+        EXPECT_EQ(store.PlayerCount(), 3);
+
+        EXPECT_TRUE(c.kept(path));
+        EXPECT_EQ(
+            QDir(folder.path())
+                .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{QStringLiteral("pipwick.ini")});
+    }
 }
 
 }  // namespace

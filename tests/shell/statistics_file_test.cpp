@@ -1,13 +1,17 @@
 #include "shell/storage/statistics_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+
+#include "tests/shell/odd_files.h"
 
 namespace pipwick {
 namespace {
@@ -163,6 +167,81 @@ TEST(StatisticsFile, AFileFarTooLargeIsNotRead) {
     EXPECT_EQ(file.Counts(), Statistics{});
     EXPECT_FALSE(file.Notice().isEmpty());
     EXPECT_EQ(ReadFile(path + QStringLiteral(".damaged")).size(), large.size());
+}
+
+// What may stand in the file's place instead of a file: each is set aside as it is, without being
+// waited on, read or emptied, and the statistics start afresh.
+TEST(StatisticsFile, AnythingButARegularFileInItsPlaceIsSetAsideUnread) {
+    const struct {
+        const char* what;
+        void (*make)(const QString& path);
+        bool (*kept)(const QString& path);
+    } cases[] = {
+        {"a FIFO", MakeFifo, IsFifo},
+        {"a folder",
+         [](const QString& path) {
+             QDir().mkpath(path);
+             WriteFile(QDir(path).filePath("inside"), "kept");
+         },
+         [](const QString& path) { return ReadFile(QDir(path).filePath("inside")) == "kept"; }},
+        {"two gigabytes of nothing", MakeTwoGigabytes, HasTwoGigabytes},
+        {"a link to a device",
+         [](const QString& path) { ASSERT_TRUE(QFile::link("/dev/zero", path)); },
+         [](const QString& path) { return QFileInfo(path).symLinkTarget() == "/dev/zero"; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir folder;
+        const QString path = QDir(folder.path()).filePath(QStringLiteral("statistics.json"));
+        c.make(path);
+        StatisticsFile file(path);
+        file.Load();
+        EXPECT_EQ(file.Counts(), Statistics{});
+        EXPECT_TRUE(file.Notice().contains(QStringLiteral("statistics.json.damaged")));
+        EXPECT_TRUE(c.kept(path + QStringLiteral(".damaged")));
+        CountHand(file.Counts(), false);
+        EXPECT_TRUE(file.Save());
+        EXPECT_TRUE(QFileInfo(path).isFile());
+    }
+}
+
+// The arithmetic at the caps is exact; one count past its cap makes the file damaged, as does the
+// file of counts whose sums would overflow 32 bits.
+TEST(StatisticsFile, CountsUpToTheirCapsAreReadAndOnePastIsDamaged) {
+    Statistics atCaps;
+    for (GameTally* tallies : {atCaps.byPlayers, atCaps.byLevel}) {
+        for (int i = 0; i < 3; ++i) {
+            tallies[i] = {kMostCount, kMostCount, kMostCount};
+        }
+    }
+    atCaps.finalScoreTotal = kMostFinalScoreTotal;
+    atCaps.longestStreak = kMostCount;
+    atCaps.currentStreak = kMostCount;
+    atCaps.handsPlayed = kMostCount;
+    atCaps.handsBlocked = kMostCount;
+    EXPECT_EQ(StatisticsFromJson(StatisticsToJson(atCaps)), atCaps);
+
+    const auto pastCap = [](Statistics s, void (*change)(Statistics&)) {
+        change(s);
+        return StatisticsFromJson(StatisticsToJson(s)).has_value();
+    };
+    EXPECT_FALSE(pastCap(atCaps, [](Statistics& s) {
+        ++s.byPlayers[1].won;
+        ++s.byLevel[1].won;
+    }));
+    EXPECT_FALSE(pastCap(atCaps, [](Statistics& s) {
+        ++s.byPlayers[2].abandoned;
+        ++s.byLevel[0].abandoned;
+    }));
+    EXPECT_FALSE(pastCap(atCaps, [](Statistics& s) { ++s.finalScoreTotal; }));
+    EXPECT_FALSE(pastCap(atCaps, [](Statistics& s) { ++s.handsPlayed; }));
+
+    Statistics overflowing;
+    overflowing.byPlayers[0] = {2'000'000'000, 2'000'000'000, 0};
+    overflowing.byPlayers[1] = {2'000'000'000, 2'000'000'000, 0};
+    overflowing.byLevel[0] = {2'000'000'000, 2'000'000'000, 0};
+    overflowing.byLevel[1] = {2'000'000'000, 2'000'000'000, 0};
+    EXPECT_FALSE(StatisticsFromJson(StatisticsToJson(overflowing)).has_value());
 }
 
 }  // namespace

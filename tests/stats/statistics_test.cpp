@@ -49,6 +49,112 @@ TEST(Statistics, StreaksAndTalliesFollowTheOutcomes) {
     }
 }
 
+// Every count at its cap, by players and by level alike, as a player of a thousand million games
+// of each kind would have them.
+Statistics AtTheCaps() {
+    Statistics s;
+    for (GameTally& tally : s.byPlayers) {
+        tally = {kMostCount, kMostCount, kMostCount};
+    }
+    for (GameTally& tally : s.byLevel) {
+        tally = {kMostCount, kMostCount, kMostCount};
+    }
+    s.finalScoreTotal = kMostFinalScoreTotal;
+    s.bestFinalScore = 2'000'000'000;
+    s.highestPlay = 2'000'000'000;
+    s.currentStreak = kMostCount;
+    s.longestStreak = kMostCount;
+    s.handsPlayed = kMostCount;
+    s.handsBlocked = kMostCount;
+    return s;
+}
+
+TEST(StatisticsCaps, SumsAndAveragesAtTheCapsAreExact) {
+    static_assert(kStatisticsLevels == 3);
+    const Statistics s = AtTheCaps();
+    ASSERT_TRUE(WithinCaps(s));
+    const GameTally total = Total(s);
+    EXPECT_EQ(total, (GameTally{3'000'000'000, 3'000'000'000, 3'000'000'000}));
+    EXPECT_EQ(total.Played(), 6'000'000'000);
+    EXPECT_EQ(WinRate(s), 0.5);
+    EXPECT_EQ(AverageFinalScore(s), 1e12 / 6e9);
+}
+
+TEST(StatisticsCaps, ACountPastItsCapOrBelowNothingIsOutOfBounds) {
+    using Change = void (*)(Statistics&, int64_t);
+    const struct {
+        const char* what;
+        Change change;
+        int64_t most;
+    } cases[] = {
+        {"won", [](Statistics& s, int64_t n) { s.byPlayers[0].won = n; }, kMostCount},
+        {"lost", [](Statistics& s, int64_t n) { s.byPlayers[1].lost = n; }, kMostCount},
+        {"abandoned", [](Statistics& s, int64_t n) { s.byPlayers[2].abandoned = n; }, kMostCount},
+        {"level won", [](Statistics& s, int64_t n) { s.byLevel[2].won = n; }, kMostCount},
+        {"level abandoned", [](Statistics& s, int64_t n) { s.byLevel[0].abandoned = n; },
+         kMostCount},
+        {"final scores", [](Statistics& s, int64_t n) { s.finalScoreTotal = n; },
+         kMostFinalScoreTotal},
+        {"current streak",
+         [](Statistics& s, int64_t n) { s.currentStreak = static_cast<int32_t>(n); }, kMostCount},
+        {"longest streak",
+         [](Statistics& s, int64_t n) { s.longestStreak = static_cast<int32_t>(n); }, kMostCount},
+        {"hands", [](Statistics& s, int64_t n) { s.handsPlayed = static_cast<int32_t>(n); },
+         kMostCount},
+        {"blocked hands",
+         [](Statistics& s, int64_t n) { s.handsBlocked = static_cast<int32_t>(n); }, kMostCount},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const int64_t count : {int64_t{0}, c.most}) {
+            Statistics s;
+            c.change(s, count);
+            EXPECT_TRUE(WithinCaps(s)) << count;
+        }
+        for (const int64_t count : {int64_t{-1}, c.most + 1}) {
+            Statistics s;
+            c.change(s, count);
+            EXPECT_FALSE(WithinCaps(s)) << count;
+        }
+    }
+}
+
+// At the cap a game or hand is no longer counted, so no count goes past it and the two views of
+// the games still agree.
+TEST(StatisticsCaps, NothingIsCountedPastTheCaps) {
+    const GameKind kind{2, 0};
+    Statistics s = AtTheCaps();
+    CountFinishedGame(s, kind, true, 250);
+    CountFinishedGame(s, kind, false, 250);
+    CountAbandonedGame(s, kind);
+    CountHand(s, true);
+    EXPECT_EQ(s, AtTheCaps());
+
+    // One below the cap the game counts, and then no more.
+    Statistics below = AtTheCaps();
+    below.byPlayers[0].won = kMostCount - 1;
+    below.byLevel[0].won = kMostCount - 1;
+    below.currentStreak = 0;
+    below.finalScoreTotal = 0;
+    CountFinishedGame(below, kind, true, 250);
+    EXPECT_EQ(below.byPlayers[0].won, kMostCount);
+    EXPECT_EQ(below.byLevel[0].won, kMostCount);
+    EXPECT_EQ(below.finalScoreTotal, 250);
+    CountFinishedGame(below, kind, true, 250);
+    EXPECT_EQ(below.byPlayers[0].won, kMostCount);
+    EXPECT_EQ(below.finalScoreTotal, 250);
+    EXPECT_TRUE(WithinCaps(below));
+
+    // A final score that would take the total past its cap is not counted either.
+    Statistics scores;
+    scores.finalScoreTotal = kMostFinalScoreTotal - 100;
+    CountFinishedGame(scores, kind, true, 101);
+    EXPECT_EQ(Total(scores).Played(), 0);
+    CountFinishedGame(scores, kind, true, 100);
+    EXPECT_EQ(scores.finalScoreTotal, kMostFinalScoreTotal);
+    EXPECT_EQ(Total(scores).won, 1);
+}
+
 TEST(Statistics, AGameOfAKindTheyDoNotKeepIsNotCounted) {
     for (const GameKind kind :
          {GameKind{1, 0}, GameKind{5, 0}, GameKind{2, -1}, GameKind{2, kStatisticsLevels}}) {

@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 
 #include "model/tile_set.h"
 
@@ -56,13 +57,25 @@ TEST(SpokenTexts, EndsSayTheirSideTheirPipAndWhatAPlayThereWouldDo) {
     }
 }
 
-TEST(SpokenTexts, MovesNameThePlayerAsGivenAndTheTileOnlyWhenShown) {
+TEST(SpokenTexts, MovesNameThePlayerAsGivenTheTileOnlyWhenShownAndAScoreOnlyWhenMade) {
     const std::string name = "100% %s";
-    EXPECT_EQ(text::LeadNews(name, TileWithPips(6, 6)), "100% %s leads double six");
-    EXPECT_EQ(text::PlayNews(name, TileWithPips(3, 2), 2),
-              "100% %s plays three-two on the left end");
-    EXPECT_EQ(text::DrawNews(name, TileWithPips(3, 2), false), "100% %s draws a tile");
-    EXPECT_EQ(text::DrawNews(name, TileWithPips(3, 2), true), "100% %s draws three-two");
+    const std::pair<std::string, std::string> cases[] = {
+        {text::LeadNews(name, TileWithPips(6, 6), 0), "100% %s leads double six"},
+        {text::LeadNews(name, TileWithPips(5, 5), 10), "100% %s leads double five, scores 10"},
+        {text::PlayNews(name, TileWithPips(3, 2), 2, 0), "100% %s plays three-two on the left end"},
+        {text::PlayNews(name, TileWithPips(4, 1), 3, 15),
+         "100% %s plays four-one on the bottom end, scores 15"},
+        {text::DrawNews(name, TileWithPips(3, 2), false), "100% %s draws a tile"},
+        {text::DrawNews(name, TileWithPips(3, 2), true), "100% %s draws three-two"},
+        {text::PassNews(name), "100% %s passes"},
+        {text::HandOverNews(name, 0), "The hand is over: 100% %s wins 0"},
+        {text::HandOverNews(name, 25), "The hand is over: 100% %s wins 25"},
+        {text::HandOverNews("", 0), "The hand is over: nobody wins"},
+        {text::GameOverNews(name), "The game is over: 100% %s wins"},
+    };
+    for (const auto& [said, expected] : cases) {
+        EXPECT_EQ(said, expected);
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "update/version_check.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QDir>
@@ -420,6 +421,28 @@ TEST(UpdateServer, TheEnvironmentReplacesTheProgramsOwnServer) {
     qputenv("PIPWICK_UPDATE_URL", "http://127.0.0.1:9");
     EXPECT_EQ(UpdateServerUrl(), "http://127.0.0.1:9");
     qunsetenv("PIPWICK_UPDATE_URL");
+}
+
+// Only a regular file is signed or checked: a FIFO or a folder in the installer's place is never
+// waited on, and fails like a file that cannot be read.
+TEST(FileSignature, OnlyARegularFileIsSignedOrChecked) {
+    QTemporaryDir folder;
+    const KeyPair keys = MakeKeyPair();
+    const QString file = QDir(folder.path()).filePath("installer");
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::WriteOnly));
+    written.write("an installer");
+    written.close();
+    const std::optional<Signature> signature = SignFile(file.toStdString(), keys.secretKey);
+    ASSERT_TRUE(signature.has_value());
+    EXPECT_TRUE(FileSignatureVerifies(file.toStdString(), *signature, keys.publicKey));
+
+    const QString fifo = QDir(folder.path()).filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo), 0600), 0);
+    for (const QString& path : {fifo, folder.path()}) {
+        EXPECT_FALSE(SignFile(path.toStdString(), keys.secretKey).has_value());
+        EXPECT_FALSE(FileSignatureVerifies(path.toStdString(), *signature, keys.publicKey));
+    }
 }
 
 }  // namespace

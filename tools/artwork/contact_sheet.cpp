@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "assets/domino_sets.h"
-#include "tools/artwork/strip_geometry.h"
+#include "table/strip_geometry.h"
 #include "tools/artwork/tile_preview.h"
 
 namespace pipwick::artwork {

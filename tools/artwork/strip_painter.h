@@ -1,8 +1,8 @@
 #pragma once
 
 #include "assets/canvas.h"
+#include "table/strip_geometry.h"
 #include "tools/artwork/set_styles.h"
-#include "tools/artwork/strip_geometry.h"
 
 namespace pipwick::artwork {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "assets/canvas.h"
-#include "tools/artwork/strip_geometry.h"
+#include "table/strip_geometry.h"
 
 namespace pipwick::artwork {
 

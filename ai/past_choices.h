@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "ai/expert_view.h"
+#include "ai/hidden_tiles.h"
+#include "model/game_state.h"
+
+namespace pipwick {
+
+// How many of the plays seen this hand a sampled deal fails to explain.
+struct Misfits {
+    int Known = 0;    // by players whose rules are known: such a deal is all but impossible
+    int Guessed = 0;  // by players of unknown level, held against the Advanced rules
+};
+
+// The plays the opponents made this hand, each with the table as it lay before it, to be held
+// against a sampled deal: had the player held the tiles the deal gives him, would his rules have
+// chosen the tile he was seen to lay? Only Advanced players' rules are asked, and the rules of a
+// player whose level is unknown are guessed to be those. A Beginner's choice turns on the order
+// of his hand, which nobody sees, and an Expert's costs a search of its own; their plays are not
+// judged. Only public plays are read, never a hidden tile.
+class PastChoices {
+  public:
+    explicit PastChoices(const ExpertView& view);
+    // Stops counting once more than knownLimit plays of players whose rules are known are left
+    // unexplained: the caller has a better deal already.
+    Misfits Judge(const SampledDeal& deal, int knownLimit = kMaxHandEvents) const;
+
+  private:
+    struct Choice {
+        int event;
+        int player;
+        int32_t tile;
+        bool known;
+        int32_t laidLater[kHandSlots];  // the tiles the player laid after this one
+        int laidLaterCount;
+        GameState table;
+    };
+    bool Misfit(const Choice& choice, const SampledDeal& deal) const;
+
+    std::vector<Choice> choices_;
+};
+
+// The history event at which each tile was laid this hand, or kNeverLaid.
+constexpr int32_t kNeverLaid = kMaxHandEvents;
+using LaidAt = int32_t[kTileCount + 1];
+void ReadLaidAt(const HandHistory& history, LaidAt& laidAt);
+
+// The table as it lay just before history event `event`, read back from the table now: the same
+// line of play without the tiles laid since, split into arms as the rules had split it then (the
+// first double re-roots the line, and the spinner's side arms open once both its sides carry a
+// tile). Only the tiles, their pips and the open ends are filled. False when the history does not
+// describe this table.
+bool TableBefore(const ExpertView& view, const LaidAt& laidAt, int event, GameState& table);
+
+}  // namespace pipwick
