@@ -59,7 +59,6 @@ class ExpertAtSeatOne {
           game_(state_, settings_, geometry_, view_, clock_, seeds_) {
         ResetGameState(state_);
         state_.PlayerCount = players;
-        settings_.SoundOn = 0;
         settings_.PlayDelay = 0;
     }
 

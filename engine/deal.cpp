@@ -53,9 +53,7 @@ void Game::StartHand() {
 }
 
 void Game::ShuffleAndDeal() {
-    if (settings_.SoundOn == 1) {
-        view_->PlaySoundAndWait(sound::kShuffle);
-    }
+    view_->SoundFor(SoundEvent::kShuffle, 0);
     for (int32_t& entry : state_.Deck) {
         entry = kNoTile;
     }

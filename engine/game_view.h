@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "engine/announcement.h"
+#include "engine/sound_event.h"
 #include "model/game_state.h"
 
 namespace pipwick {
@@ -14,14 +15,6 @@ enum class Message : int32_t {
     kComputerWins = 4,
     kHumanWins = 5,
 };
-
-// Wave resources of the game's sounds.
-namespace sound {
-constexpr int32_t kShuffle = 138;
-constexpr int32_t kTileClick = 140;
-constexpr int32_t kPassCall[2][5] = {{0, 0, 148, 149, 150}, {0, 0, 151, 152, 153}};
-constexpr int32_t kGoingOutCall[2][5] = {{0, 0, 154, 155, 156}, {0, 0, 157, 158, 159}};
-}  // namespace sound
 
 // Everything the game shows or plays goes through this interface: the windows implement it, the
 // simulator ignores it, the tests record it. The engine calls it at the moments the rules name and
@@ -59,9 +52,9 @@ class GameView {
     // The end of a hand: a computer player's remaining tiles are turned face up.
     virtual void ShowTilesFaceUp(int32_t player) = 0;
 
-    // Sounds. The engine asks only while sound is on; a synchronous sound returns when it ends.
-    virtual void PlaySound(int32_t wave) = 0;
-    virtual void PlaySoundAndWait(int32_t wave) = 0;
+    // Something the player may hear happened; player is 0 for the shuffle. The deal waits for the
+    // shuffle: the call returns when it has been heard.
+    virtual void SoundFor(SoundEvent event, int32_t player) = 0;
 };
 
 // A view with no windows: the simulator, the Expert's playouts and trial plays show nothing and
@@ -80,8 +73,7 @@ class SilentView : public GameView {
     void RedrawAllTiles() override {}
     void RepaintTable() override {}
     void ShowTilesFaceUp(int32_t) override {}
-    void PlaySound(int32_t) override {}
-    void PlaySoundAndWait(int32_t) override {}
+    void SoundFor(SoundEvent, int32_t) override {}
 };
 
 }  // namespace pipwick

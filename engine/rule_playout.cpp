@@ -13,7 +13,6 @@ RulePlayout::RulePlayout(const Geometry& geometry, const SeatLevels& levels) : g
         settings_.PlayerLevel[player] =
             static_cast<int32_t>(beginner ? Level::Beginner : Level::Advanced);
     }
-    settings_.SoundOn = 0;
     settings_.PlayDelay = 0;
 }
 

@@ -62,8 +62,8 @@ bool Game::AfterPlay(int player) {
     if (!SomeoneWentOut(state_)) {
         return true;
     }
-    if (settings_.SoundOn == 1 && player != kHumanSeat && state_.Hand[player][0] == kNoTile) {
-        view_->PlaySound(sound::kGoingOutCall[settings_.PlayerGender[player] == 0 ? 0 : 1][player]);
+    if (state_.Hand[player][0] == kNoTile) {
+        view_->SoundFor(SoundEvent::kGoesOut, player);
     }
     EndHand(points);
     return false;

@@ -10,12 +10,11 @@ TrialPlay TryHumanPlay(const GameState& state, const Geometry& geometry, int32_t
         return {};
     }
     GameState trial = state;
-    Settings quiet;
-    quiet.SoundOn = 0;
+    Settings settings;
     SilentView view;
     InstantClock clock;
     NoDeals deals;
-    Game game(trial, quiet, geometry, view, clock, deals);
+    Game game(trial, settings, geometry, view, clock, deals);
     if (!game.PlaceTile(kHumanSeat, Rect{}, tile, armIndex + 1)) {
         return {};
     }

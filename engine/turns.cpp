@@ -30,6 +30,7 @@ void Game::HumanPasses() {
     view_->Announce({AnnouncementKind::kHumanPassed, kHumanSeat, state_.CurrentPlayer});
     ++state_.ConsecutivePasses;
     log_->Passed(kHumanSeat);
+    view_->SoundFor(SoundEvent::kPasses, kHumanSeat);
     RunComputerTurns();
 }
 
@@ -46,9 +47,7 @@ void Game::Draw(int player) {
         view_->SetDrawPassLabel(true);
     }
     view_->HandChanged(player);
-    if (settings_.SoundOn == 1) {
-        view_->PlaySound(sound::kTileClick);
-    }
+    view_->SoundFor(SoundEvent::kTileDrawn, player);
 }
 
 void Game::ComputerTurn(int player) {
@@ -89,19 +88,16 @@ void Game::ComputerPlays(int player, const Play& play) {
     AfterPlay(player);
 }
 
-// The pass that makes every player in turn pass blocks the hand, silently.
+// The pass that makes every player in turn pass blocks the hand: it ends the hand, unheard.
 void Game::ComputerPasses(int player) {
     RememberHandEvent(state_, HandEventKind::kPass, player, kNoTile);
     ++state_.ConsecutivePasses;
     log_->Passed(player);
-    const bool blocked = EveryonePassed(state_);
-    if (settings_.SoundOn == 1 && !blocked) {
-        view_->PlaySound(sound::kPassCall[settings_.PlayerGender[player] == 0 ? 0 : 1][player]);
-    }
-    if (blocked) {
+    if (EveryonePassed(state_)) {
         EndHand(0);
         return;
     }
+    view_->SoundFor(SoundEvent::kPasses, player);
     state_.CurrentPlayer = NextPlayer(state_, player);
     view_->Announce({AnnouncementKind::kPasses, player});
 }

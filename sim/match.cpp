@@ -22,7 +22,6 @@ Match::Match(int32_t players, const int32_t (&levels)[5], double scale, uint64_t
     for (int seat = 1; seat <= 4; ++seat) {
         settings_.PlayerLevel[seat] = levels[seat];
     }
-    settings_.SoundOn = 0;
     settings_.PlayDelay = 0;
 }
 

@@ -220,7 +220,7 @@ void TileDrawer::Fly(WindowSurface& window, int32_t fromLeft, int32_t fromTop,
     }
     canvas.Copy(PictureX(here.x), here.y, w, h, canvas, stepSave.x, stepSave.y);
     PictureToWindow(window, {here.x, here.y, here.x + w, here.y + h});
-    if (settings_.SoundOn == 1 && landingSound_) {
+    if (landingSound_) {
         landingSound_();
     }
 }

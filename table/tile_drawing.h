@@ -22,8 +22,8 @@ int32_t FlightSteps(int32_t speed);
 // corners blend into whichever window the tile lands in.
 class TileDrawer {
   public:
-    // landingSound plays the click of a tile landing; it is called, while sound is on, when a
-    // flight has ended and before the tile is drawn in place.
+    // landingSound is called when a flight has ended and before the tile is drawn in place: the
+    // moment of the click of a tile landing.
     TileDrawer(TableCanvas& table, const GameState& state, const Settings& settings, Clock& clock,
                std::function<void()> landingSound);
 

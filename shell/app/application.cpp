@@ -56,7 +56,7 @@ Application::Application(StartupOptions options)
 void Application::CreateGame() {
     Clock& clock = options_.clock != nullptr ? *options_.clock : qtClock_;
     pictures_ = std::make_unique<TilePictures>(state_, Preferences(), geometry_, clock,
-                                               [this] { view_->PlaySound(sound::kTileClick); });
+                                               [this] { view_->Sounds().TileLanded(); });
     view_ = std::make_unique<QtGameView>(state_, Preferences(), geometry_, windows_, *prompts_,
                                          *pictures_);
     UseScreenPixels();

@@ -18,7 +18,8 @@ QtGameView::QtGameView(const GameState& state, const Settings& settings, const G
       geometry_(geometry),
       windows_(windows),
       prompts_(prompts),
-      pictures_(pictures) {}
+      pictures_(pictures),
+      sounds_(settings) {}
 
 QString QtGameView::Caption(int player) const {
     return QString::asprintf(text::kCaption, state_.Scores[player],
@@ -151,18 +152,6 @@ void QtGameView::RepaintTable() {
 void QtGameView::ShowTilesFaceUp(int32_t player) {
     pictures_.TurnFaceUp(player);
     RedrawHand(player);
-}
-
-void QtGameView::PlaySound(int32_t wave) {
-    if (sounds_ != nullptr) {
-        sounds_->Play(wave);
-    }
-}
-
-void QtGameView::PlaySoundAndWait(int32_t wave) {
-    if (sounds_ != nullptr) {
-        sounds_->PlayAndWait(wave);
-    }
 }
 
 }  // namespace pipwick

@@ -7,6 +7,7 @@
 #include "model/game_state.h"
 #include "model/geometry.h"
 #include "shell/dialogs/prompts.h"
+#include "shell/sound/game_sounds.h"
 #include "shell/sound/sound_player.h"
 #include "shell/windows/human_window.h"
 #include "shell/windows/opponent_window.h"
@@ -54,10 +55,11 @@ class QtGameView : public GameView {
     void RedrawAllTiles() override;
     void RepaintTable() override;
     void ShowTilesFaceUp(int32_t player) override;
-    void PlaySound(int32_t wave) override;
-    void PlaySoundAndWait(int32_t wave) override;
+    void SoundFor(SoundEvent event, int32_t player) override { sounds_.Hear(event, player); }
     // Until it is given a sound player the view is silent.
-    void UseSounds(SoundPlayer& sounds) { sounds_ = &sounds; }
+    void UseSounds(SoundPlayer& sounds) { sounds_.UsePlayer(sounds); }
+    // What the game sounds like, the tiles landing on the table included.
+    GameSounds& Sounds() { return sounds_; }
     // Called after the human's hand was redrawn for a tile picked up or put down.
     void OnSelectionChanged(std::function<void()> changed) {
         selectionChanged_ = std::move(changed);
@@ -88,7 +90,7 @@ class QtGameView : public GameView {
     Windows windows_;
     Prompts& prompts_;
     TilePictures& pictures_;
-    SoundPlayer* sounds_ = nullptr;
+    GameSounds sounds_;
     std::function<void()> selectionChanged_;
 };
 

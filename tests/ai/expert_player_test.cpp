@@ -56,7 +56,6 @@ GameState WithHiddenTilesPermuted(const GameState& state, int seat, std::mt19937
 // it is one of them) and judges their past plays by them, and the human's level it does not know.
 Play ExpertMove(GameState state, int seat) {
     Settings settings;
-    settings.SoundOn = 0;
     settings.PlayerLevel[seat] = static_cast<int32_t>(Level::Expert);
     const Geometry geometry = MakeGeometry(1.0, 640, 480);
     SilentView view;
@@ -263,7 +262,6 @@ TEST(RulePlayout, PlaysToTheEndOfTheHandOnACopy) {
     const Geometry geometry = MakeGeometry(1.0, 640, 480);
     RulePlayout playout(geometry);
     Settings advanced;
-    advanced.SoundOn = 0;
     std::fill(std::begin(advanced.PlayerLevel), std::end(advanced.PlayerLevel),
               static_cast<int32_t>(Level::Advanced));
     SilentView view;

@@ -31,7 +31,6 @@ inline std::vector<GameState> AdvancedGamePositions(int32_t players, int games, 
     ResetGameState(state);
     state.PlayerCount = players;
     Settings settings;
-    settings.SoundOn = 0;
     settings.PlayDelay = 1;
     std::fill(std::begin(settings.PlayerLevel), std::end(settings.PlayerLevel),
               static_cast<int32_t>(Level::Advanced));

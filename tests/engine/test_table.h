@@ -41,8 +41,10 @@ class RecordingView : public GameView {
     void RedrawAllTiles() override { Add("redraw"); }
     void RepaintTable() override { Add("repaint"); }
     void ShowTilesFaceUp(int32_t player) override { Add("face up", std::to_string(player)); }
-    void PlaySound(int32_t wave) override { Add("sound", std::to_string(wave)); }
-    void PlaySoundAndWait(int32_t wave) override { Add("sound and wait", std::to_string(wave)); }
+    void SoundFor(SoundEvent event, int32_t player) override {
+        static const char* const kEvents[] = {"shuffle", "drawn", "passes", "out"};
+        Add("sound", kEvents[static_cast<int>(event)], player != 0 ? std::to_string(player) : "");
+    }
 
     // The recorded lines that start with prefix, in order.
     std::vector<std::string> Only(const std::string& prefix) const {
@@ -76,8 +78,7 @@ class FixedSeed : public SeedSource {
     uint32_t DealSeed() override { return seed; }
 };
 
-// A game at scale 1.0 with recording view and clock, sound off and no delay unless a test sets
-// them.
+// A game at scale 1.0 with recording view and clock, no delay unless a test sets one.
 struct TestTable {
     GameState state;
     Settings settings;
@@ -92,7 +93,6 @@ struct TestTable {
         view.settings = &settings;
         ResetGameState(state);
         state.PlayerCount = players;
-        settings.SoundOn = 0;
         settings.PlayDelay = 0;
     }
 

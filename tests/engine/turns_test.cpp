@@ -34,7 +34,6 @@ struct Turns : ::testing::Test {
 TEST_F(Turns, AComputerDrawsUntilATileFitsPausingAfterEachDraw) {
     Setup(2);
     table.settings.PlayDelay = 2;
-    table.settings.SoundOn = 1;
     table.Hand(1, {T(0, 1)});
     table.Hand(3, {T(0, 2), T(1, 2)});
     BonePile({T(0, 3), T(1, 3), T(3, 6), T(2, 2)});
@@ -42,7 +41,7 @@ TEST_F(Turns, AComputerDrawsUntilATileFitsPausingAfterEachDraw) {
     table.steps.ComputerTurn(3);
     EXPECT_EQ(table.clock.waits, (std::vector<uint32_t>{2000, 500, 500, 500}));
     EXPECT_EQ(table.view.Only("sound"),
-              (std::vector<std::string>{"sound 140", "sound 140", "sound 140"}));
+              (std::vector<std::string>{"sound drawn 3", "sound drawn 3", "sound drawn 3"}));
     EXPECT_EQ(s.BonePileNext, 28);
     EXPECT_EQ(ArmLength(s, 0), 2);
     EXPECT_EQ(s.Arm[0][1].Tile, T(3, 6));
@@ -97,8 +96,6 @@ TEST_F(Turns, DrawPassDoesNothingOutsideTheHumansTurn) {
 
 TEST_F(Turns, AHandWhereNobodyCanPlayEndsOnTheComputersPassThatCompletesTheRound) {
     Setup(3);
-    table.settings.SoundOn = 1;
-    table.settings.PlayerGender[3] = 1;
     table.Hand(1, {T(0, 1)});
     table.Hand(2, {T(0, 2)});
     table.Hand(3, {T(0, 3)});
@@ -108,11 +105,12 @@ TEST_F(Turns, AHandWhereNobodyCanPlayEndsOnTheComputersPassThatCompletesTheRound
     EXPECT_EQ(s.CurrentPlayer, 1);
     table.game.HumanDrawsOrPasses();
     std::vector<std::string> expected = {
-        "sound 148",
+        "sound passes 2",
         "announce Lefty passes",
-        "sound 152",
+        "sound passes 3",
         "announce TopGun passes",
         "announce Player passed.  Lefty's turn",
+        "sound passes 1",
         "face up 3",
         "face up 2",
     };
@@ -125,14 +123,13 @@ TEST_F(Turns, AHandWhereNobodyCanPlayEndsOnTheComputersPassThatCompletesTheRound
 
 TEST_F(Turns, WithFourPlayersAComputerThatCannotPlayPassesAtOnce) {
     Setup(4);
-    table.settings.SoundOn = 1;
     for (int player = 1; player <= 4; ++player) {
         table.Hand(player, {T(0, player)});
     }
     s.CurrentPlayer = 4;
     table.steps.ComputerTurn(4);
     EXPECT_EQ(table.view.events,
-              (std::vector<std::string>{"sound 150", "announce RightStuff passes"}));
+              (std::vector<std::string>{"sound passes 4", "announce RightStuff passes"}));
     EXPECT_EQ(table.clock.waits, std::vector<uint32_t>{0});
 }
 

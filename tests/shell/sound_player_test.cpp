@@ -9,6 +9,7 @@
 #include <QtTest/QTest>
 #include <cstring>
 
+#include "shell/sound/game_sounds.h"
 #include "shell/sound/qt_sound_output.h"
 #include "shell/sound/wave_header.h"
 #include "tests/shell/sound_test_support.h"
