@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include "shell/app/abandon_question.h"
 #include "shell/windows/table_scale.h"
@@ -108,13 +109,22 @@ void Application::CreateParts() {
 
 Application::~Application() = default;
 
-// What went wrong with the settings or the statistics file, in one status line.
+// What went wrong with the settings or the statistics file: in the status line when it fits
+// there, else whole in a message once the windows are up.
 void Application::ShowStartNotices() {
     QStringList notices = {store_.Notice(), records_->StatisticsStore().Notice()};
     notices.removeAll(QString());
-    if (!notices.isEmpty()) {
-        windows_.human->SetStatus(notices.join(QLatin1Char(' ')));
+    if (notices.isEmpty()) {
+        return;
     }
+    const QString line = notices.join(QLatin1Char(' '));
+    if (windows_.human->StatusFits(line)) {
+        windows_.human->SetStatus(line);
+        return;
+    }
+    QTimer::singleShot(0, windows_.human, [this, message = notices.join(QStringLiteral("\n\n"))] {
+        prompts_->Warn(windows_.human, message);
+    });
 }
 
 // The menu commands that other parts of the program carry out: saved games, the aids, the

@@ -253,6 +253,10 @@ QString HumanWindow::Status() const {
     return status_->text();
 }
 
+bool HumanWindow::StatusFits(const QString& text) const {
+    return status_->fontMetrics().horizontalAdvance(text) <= status_->contentsRect().width();
+}
+
 void HumanWindow::SetDrawPassLabel(bool pass) {
     Action(Command::kDrawPass).setText(QString::fromLatin1(pass ? text::kPass : text::kDraw));
 }

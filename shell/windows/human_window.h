@@ -66,6 +66,8 @@ class HumanWindow : public QMainWindow, public PlayerWindow {
     // unless tell is false (what the game's moves tell already).
     void SetStatus(const QString& status, bool tell = true);
     QString Status() const;
+    // Whether text fits the status line whole.
+    bool StatusFits(const QString& text) const;
     // Tells assistive technologies news, shown or not: each call is told once.
     void Tell(const QString& news);
     QString News() const { return news_; }
