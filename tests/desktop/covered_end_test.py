@@ -70,7 +70,7 @@ def play_covered_end(program, name, covering):
         game = session.start_game({"sound": 0, "delay": 0}, [os.path.join(DATA, name)])
         try:
             ids = opened_game_windows(game)
-            infos = placed_windows(game, ids, WIDTH, HEIGHT, where)
+            infos = placed_windows(game, ids, WIDTH, HEIGHT, where, right_edges=False)
             check(not shown_ends(game), "%s: an end is shown before a tile is picked up" % where)
 
             session.x("xdotool", "windowactivate", "--sync", ids[1])
