@@ -77,6 +77,7 @@ class HumanWindow : public QMainWindow, public PlayerWindow {
     void CheckPlayerCount(int32_t count);
     // The width rule: keeps the left edge, the top and the height; brings the window to the front.
     void SetWidth(int32_t outerWidth) override;
+    Rect Outer() const override { return placement_->Outer(); }
 
     // The hand as shown: the surface to draw the tiles on.
     SurfaceWidget& Hand() override;

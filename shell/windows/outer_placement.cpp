@@ -51,35 +51,67 @@ bool OuterPlacement::nativeEventFilter(const QByteArray& eventType, void* messag
     const uint8_t code = event[0] & 0x7F;
     const uint32_t window = static_cast<uint32_t>(window_.winId());
     if (code == kReparentNotify && WordAt(event, 8) == window) {
-        QTimer::singleShot(0, this, [this] { Reframed(); });
+        QTimer::singleShot(0, this, [this] {
+            Settle();
+            Reframed();
+        });
     } else if ((code == kConfigureNotify && WordAt(event, 8) == window) ||
                (code == kPropertyNotify && WordAt(event, 4) == window)) {
-        QTimer::singleShot(0, this, [this] { FrameMayHaveChanged(); });
+        QTimer::singleShot(0, this, [this] { Reframed(); });
     }
     return false;
 }
 
+void OuterPlacement::Settle() {
+    settling_ = true;
+    corrections_ = 0;
+}
+
+// A window manager that is still taking the window in may let a request to place it go
+// unanswered: until the window has reached its place once, it is placed again while it stands
+// elsewhere, a few times at most, so that a window manager that keeps it elsewhere on purpose is
+// not fought for ever. Once there, the player may move it.
 void OuterPlacement::Reframed() {
     if (!placed_ || !window_.isVisible() || window_.isMinimized()) {
         return;
     }
-    if (Frame() != placedWith_ || OuterRect(window_) != target_) {
-        Place(target_);
+    if (Frame() != placedWith_) {
+        Settle();
+        PlaceAgain(target_);
         if (reframed_) {
             reframed_();
         }
+        return;
+    }
+    if (!settling_) {
+        return;
+    }
+    if (OuterRect(window_) == target_) {
+        settling_ = false;
+    } else if (corrections_ < kMostCorrections) {
+        ++corrections_;
+        PlaceAgain(target_);
     }
 }
 
 void OuterPlacement::Place(const Rect& outer) {
+    Settle();
+    PlaceAgain(outer);
+}
+
+void OuterPlacement::PlaceAgain(const Rect& outer) {
     target_ = outer;
     placed_ = true;
     placedWith_ = Frame();
     SetOuterRect(window_, outer);
 }
 
+Rect OuterPlacement::Outer() const {
+    return placed_ && settling_ ? target_ : OuterRect(window_);
+}
+
 void OuterPlacement::SetWidth(int32_t width) {
-    Rect outer = OuterRect(window_);
+    Rect outer = Outer();
     outer.right = outer.left + width;
     Place(outer);
 }
@@ -115,7 +147,8 @@ void OuterPlacement::FrameMayHaveChanged() {
         return;
     }
     if (placed_ && Frame() != placedWith_) {
-        Place(target_);
+        Settle();
+        PlaceAgain(target_);
         if (reframed_) {
             reframed_();
         }

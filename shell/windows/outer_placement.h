@@ -26,23 +26,34 @@ class OuterPlacement : public QObject, public QAbstractNativeEventFilter {
     void Place(const Rect& outer);
     // Keeps the left edge, the top and the height.
     void SetWidth(int32_t width);
+    // The outer rectangle the window has now, or the one it is on its way to while a window
+    // manager takes it in.
+    Rect Outer() const;
     // Where the program last placed the window, and the height its client area has there once
     // the window manager has framed it as it frames it now.
     const Rect& Target() const { return target_; }
     int32_t TargetClientHeight() const;
     // Called after the window was placed again for a new frame.
     void OnReframed(std::function<void()> reframed) { reframed_ = std::move(reframed); }
-    // A window manager took the window into a frame of its own (or gave it back to the screen):
-    // the window goes back to its outer rectangle, even where the frame kept its size.
+    // A window manager took the window into a frame of its own (or gave it back to the screen),
+    // or told of its frame or its place: a window that stands elsewhere than its outer rectangle
+    // goes back there, even where the frame kept its size; until it has stood there once.
     void Reframed();
 
-    // The X events that tell of a new frame, which reach Qt without a move of the window.
+    // The X events that tell of a new frame or a new place, which reach Qt without a move of the
+    // window.
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // How often the window is placed again on its own while it has not reached its place.
+    static constexpr int kMostCorrections = 5;
+
+    // From now until the window stands at its place, it is taken back there.
+    void Settle();
+    void PlaceAgain(const Rect& outer);
     QMargins Frame() const;
     void FrameMayHaveChanged();
 
@@ -50,6 +61,8 @@ class OuterPlacement : public QObject, public QAbstractNativeEventFilter {
     Rect target_;
     QMargins placedWith_;
     bool placed_ = false;
+    bool settling_ = false;
+    int corrections_ = 0;
     std::function<void()> reframed_;
 };
 
