@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QWindow>
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -21,6 +22,21 @@ XReply<Reply> Owned(Reply* reply) {
     return XReply<Reply>(reply, &std::free);
 }
 
+// Window pixels to the X server's, and back: they differ where Qt is told to scale
+// (QT_SCALE_FACTOR).
+double PixelRatio(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    return handle != nullptr ? handle->devicePixelRatio() : 1.0;
+}
+
+int ToWindowPixels(int serverPixels, double ratio) {
+    return static_cast<int>(std::lround(serverPixels / ratio));
+}
+
+uint32_t ToServerPixels(int windowPixels, double ratio) {
+    return static_cast<uint32_t>(static_cast<int32_t>(std::lround(windowPixels * ratio)));
+}
+
 xcb_connection_t* XConnection() {
     const auto* x11 = qGuiApp != nullptr
                           ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
@@ -28,9 +44,10 @@ xcb_connection_t* XConnection() {
     return x11 != nullptr ? x11->connection() : nullptr;
 }
 
-// The window on the X server as it is now: its client area on the screen and its frame. Qt keeps
-// both from the last events it took in, and a window manager that started late, or one that
-// replaced another, leaves them out of date or lets a request of the program go unanswered.
+// The window on the X server as it is now, in window pixels: its client area on the screen and
+// its frame. Qt keeps both from the last events it took in, and a window manager that started
+// late, or one that replaced another, leaves them out of date or lets a request of the program go
+// unanswered.
 struct XPlacement {
     QRect client;
     QMargins frame;
@@ -54,7 +71,11 @@ std::optional<XPlacement> ReadXPlacement(const QWidget& window) {
     if (!origin) {
         return std::nullopt;
     }
-    XPlacement placement{QRect(origin->dst_x, origin->dst_y, size->width, size->height), {}};
+    const double ratio = PixelRatio(window);
+    XPlacement placement{
+        QRect(ToWindowPixels(origin->dst_x, ratio), ToWindowPixels(origin->dst_y, ratio),
+              ToWindowPixels(size->width, ratio), ToWindowPixels(size->height, ratio)),
+        {}};
     // A window that is a child of the root has no frame, whatever an earlier window manager left
     // written on it.
     if (tree->parent == tree->root) {
@@ -73,8 +94,10 @@ std::optional<XPlacement> ReadXPlacement(const QWidget& window) {
         property->value_len == 4) {
         const auto* value = static_cast<const uint32_t*>(xcb_get_property_value(property.get()));
         // left, right, top, bottom
-        placement.frame = QMargins(static_cast<int>(value[0]), static_cast<int>(value[2]),
-                                   static_cast<int>(value[1]), static_cast<int>(value[3]));
+        placement.frame = QMargins(ToWindowPixels(static_cast<int>(value[0]), ratio),
+                                   ToWindowPixels(static_cast<int>(value[2]), ratio),
+                                   ToWindowPixels(static_cast<int>(value[1]), ratio),
+                                   ToWindowPixels(static_cast<int>(value[3]), ratio));
     } else if (const QWindow* handle = window.windowHandle()) {
         placement.frame = handle->frameMargins();
     }
@@ -131,9 +154,10 @@ void SetOuterRect(QWidget& window, const Rect& outer) {
     xcb_connection_t* connection = XConnection();
     if (connection != nullptr && window.testAttribute(Qt::WA_WState_Created) &&
         window.isVisible()) {
+        const double ratio = PixelRatio(window);
         const uint32_t values[] = {
-            static_cast<uint32_t>(client.x()), static_cast<uint32_t>(client.y()),
-            static_cast<uint32_t>(client.width()), static_cast<uint32_t>(client.height())};
+            ToServerPixels(client.x(), ratio), ToServerPixels(client.y(), ratio),
+            ToServerPixels(client.width(), ratio), ToServerPixels(client.height(), ratio)};
         xcb_configure_window(connection, static_cast<xcb_window_t>(window.winId()),
                              XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH |
                                  XCB_CONFIG_WINDOW_HEIGHT,
