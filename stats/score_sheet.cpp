@@ -17,6 +17,7 @@ void ScoreSheet::Begin(const int32_t (&scores)[5]) {
 
 void ScoreSheet::StartFrom() {
     Begin(state_.Scores);
+    carriedOver_ = true;
     if (state_.GameInProgress == 1) {
         HandStarted();
     } else {
@@ -26,6 +27,7 @@ void ScoreSheet::StartFrom() {
 
 void ScoreSheet::GameStarted() {
     Begin({});
+    carriedOver_ = false;
     Changed();
 }
 

@@ -53,6 +53,9 @@ class ScoreSheet : public PlayLog {
     // stands for the pair.
     std::vector<int> Players() const;
     const int32_t (&StartingScores() const)[5] { return startingScores_; }
+    // Whether the sheet started from a game already under way, whose starting scores were
+    // carried over from before.
+    bool CarriedOver() const { return carriedOver_; }
     // Every player's score at the start and after each hand on the sheet (the hand in play
     // included): the chart's line for player.
     std::vector<int32_t> ScoreLine(int player) const;
@@ -72,6 +75,7 @@ class ScoreSheet : public PlayLog {
     const GameState& state_;
     int32_t playerCount_ = 2;
     int32_t startingScores_[5] = {};
+    bool carriedOver_ = false;
     int32_t scores_[5] = {};
     int lastScorer_ = 0;
     int32_t lastScore_ = 0;

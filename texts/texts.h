@@ -54,6 +54,9 @@ constexpr const char* kGameResumed = PIPWICK_TEXT("Last game resumed");
 
 constexpr const char* kCantLoadDominoes = PIPWICK_TEXT("Can't get memory....can't load dominoes");
 
+// Asked before New or Open gives up a game under way; No keeps playing.
+constexpr const char* kAbandonGameQuestion = PIPWICK_TEXT("Abandon this game?");
+
 constexpr const char* kChangePlayersQuestion =
     PIPWICK_TEXT("Changing the number of players requires starting a new game.\nStart a new game?");
 
@@ -144,6 +147,8 @@ constexpr const char* kSheetNobody = PIPWICK_TEXT("nobody");
 constexpr const char* kSheetReachedTarget = PIPWICK_TEXT("%1 reached %2");
 // Two partners, as the score sheet, the pop-up and the spoken news name their pair.
 constexpr const char* kPairName = PIPWICK_TEXT("%1 and %2");
+// The first row of a game opened or resumed: the scores it started from.
+constexpr const char* kSheetCarriedOver = PIPWICK_TEXT("carried over");
 // What assistive technologies call the score sheet's chart and the statistics' two tables.
 constexpr const char* kScoreChartName = PIPWICK_TEXT("Chart of the scores");
 constexpr const char* kStatisticsGamesName = PIPWICK_TEXT("Games played, won and lost");
@@ -169,8 +174,8 @@ constexpr const char* kStatisticsRecords[] = {PIPWICK_TEXT("Win rate"),
                                               PIPWICK_TEXT("Hands blocked")};
 constexpr const char* kNoFigure = "-";
 constexpr const char* kResetButton = PIPWICK_TEXT("&Reset");
-constexpr const char* kResetStatisticsQuestion =
-    PIPWICK_TEXT("Clear all statistics?  This cannot be undone.");
+constexpr const char* kResetStatisticsQuestion = PIPWICK_TEXT(
+    "Clear all statistics?  The present ones are kept as a backup until the next Reset.");
 constexpr const char* kCantSaveStatistics = PIPWICK_TEXT("Can't save statistics!");
 constexpr const char* kStatisticsSetAside = PIPWICK_TEXT(
     "The statistics file was damaged: it was set aside as %1 and statistics start afresh.");

@@ -661,10 +661,6 @@ Install new version?</source>
         <translation>&amp;Borrar</translation>
     </message>
     <message>
-        <source>Clear all statistics?  This cannot be undone.</source>
-        <translation>¿Borrar todas las estadísticas?  No se puede deshacer.</translation>
-    </message>
-    <message>
         <source>Can&apos;t save statistics!</source>
         <translation>¡No se pueden guardar las estadísticas!</translation>
     </message>
@@ -735,6 +731,18 @@ Install new version?</source>
     <message>
         <source>%1 and %2</source>
         <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>Abandon this game?</source>
+        <translation>¿Abandonar esta partida?</translation>
+    </message>
+    <message>
+        <source>carried over</source>
+        <translation>de antes</translation>
+    </message>
+    <message>
+        <source>Clear all statistics?  The present ones are kept as a backup until the next Reset.</source>
+        <translation>¿Borrar todas las estadísticas?  Las actuales se guardan como copia hasta el siguiente borrado.</translation>
     </message>
 </context>
 <context>

@@ -661,10 +661,6 @@ Instalar a versão nova?</translation>
         <translation>&amp;Zerar</translation>
     </message>
     <message>
-        <source>Clear all statistics?  This cannot be undone.</source>
-        <translation>Zerar todas as estatísticas?  Isso não pode ser desfeito.</translation>
-    </message>
-    <message>
         <source>Can&apos;t save statistics!</source>
         <translation>Não foi possível salvar as estatísticas!</translation>
     </message>
@@ -735,6 +731,18 @@ Instalar a versão nova?</translation>
     <message>
         <source>%1 and %2</source>
         <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>Abandon this game?</source>
+        <translation>Abandonar esta partida?</translation>
+    </message>
+    <message>
+        <source>carried over</source>
+        <translation>vindo de antes</translation>
+    </message>
+    <message>
+        <source>Clear all statistics?  The present ones are kept as a backup until the next Reset.</source>
+        <translation>Zerar todas as estatísticas?  As atuais ficam guardadas como cópia até o próximo Zerar.</translation>
     </message>
 </context>
 <context>

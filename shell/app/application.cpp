@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
+#include "shell/app/abandon_question.h"
 #include "shell/app/translations.h"
 #include "shell/windows/table_scale.h"
 #include "texts/texts.h"
@@ -88,6 +90,10 @@ void Application::CreateParts() {
                                [this](int arm) { PlayOnArm(arm); },
                                [this](int arm) { aids_->PreviewArm(arm); }});
     aids_->OnMarksShown([this](int hintedArm) { keyboard_->FollowMarks(hintedArm); });
+    aids_->Covered().OnPlay([this](int arm) {
+        keyboard_->MouseUsed();
+        PlayOnArm(arm);
+    });
     records_ = std::make_unique<GameRecords>(options_.dataFolder, state_, Preferences(), windows_,
                                              *prompts_, options_.runDialog, *files_,
                                              [this](const QString& path, const char* announcement) {
@@ -104,13 +110,22 @@ void Application::CreateParts() {
 
 Application::~Application() = default;
 
-// What went wrong with the settings or the statistics file, in one status line.
+// What went wrong with the settings or the statistics file: in the status line when it fits
+// there, else whole in a message once the windows are up.
 void Application::ShowStartNotices() {
     QStringList notices = {store_.Notice(), records_->StatisticsStore().Notice()};
     notices.removeAll(QString());
-    if (!notices.isEmpty()) {
-        windows_.human->SetStatus(notices.join(QLatin1Char(' ')));
+    if (notices.isEmpty()) {
+        return;
     }
+    const QString line = notices.join(QLatin1Char(' '));
+    if (windows_.human->StatusFits(line)) {
+        windows_.human->SetStatus(line);
+        return;
+    }
+    QTimer::singleShot(0, windows_.human, [this, message = notices.join(QStringLiteral("\n\n"))] {
+        prompts_->Warn(windows_.human, message);
+    });
 }
 
 // The menu commands that other parts of the program carry out: saved games, the aids, the
@@ -118,6 +133,9 @@ void Application::ShowStartNotices() {
 // arrives during a download waits for it.
 void Application::InstallCommands() {
     windows_.human->SetCommandHandler(Command::kOpen, [this] {
+        if (!PlayerGivesUpGame(state_, *prompts_, windows_.human)) {
+            return;
+        }
         const QString path = files_->ChooseGameToOpen();
         if (!path.isEmpty()) {
             OpenGameFile(path, true);
@@ -192,11 +210,22 @@ void Application::PlayOnArm(int armIndex) {
     aids_->RunHumanAction([this, armIndex] { game_->HumanPlaysOnArm(armIndex); });
 }
 
+// A pass hands the turn on, so a tile picked up is put down first.
 void Application::DrawOrPass() {
-    aids_->RunHumanAction([this] { game_->HumanDrawsOrPasses(); });
+    aids_->RunHumanAction([this] {
+        if (HumansTurn(state_) && BonePileEmpty(state_)) {
+            game_->SelectHandTile(kDropSelection);
+        }
+        game_->HumanDrawsOrPasses();
+    });
 }
 
 void Application::NewGame() {
+    if (!PlayerGivesUpGame(state_, *prompts_, windows_.human)) {
+        return;
+    }
+    // The deal puts any picked-up tile down; its marks must not stay on the empty table.
+    aids_->HideMarks();
     sequences_.Run([this] { game_->NewGame(); });
 }
 
@@ -215,6 +244,7 @@ void Application::ChoosePlayers(int count) {
     store_.SetPlayerCount(count);
     windows_.human->CheckPlayerCount(count);
     windows_.ArrangeOpponents(count);
+    aids_->HideMarks();
     sequences_.Run([this, count] { game_->ChangePlayerCount(count); });
 }
 
@@ -343,6 +373,9 @@ bool Application::OpenAndShow(const QString& path, const char* announcement) {
     }
     store_.SetPlayerCount(state_.PlayerCount);
     aids_->ForgetHistory();
+    // A hint of the game given up must not mark an end of this one.
+    aids_->ForgetHint();
+    aids_->HideMarks();
     view_->ShowWholeState();
     aids_->ShowMarks();
     if (announcement != nullptr) {

@@ -1,6 +1,5 @@
 #include "shell/app/game_files.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -15,17 +14,11 @@ namespace pipwick {
 
 namespace {
 
-// The file dialogs open in the program's folder, or in the documents folder when the program's
-// folder cannot be written (an installed program), or in the home folder when there is no
-// documents folder to write to.
-QString DialogFolder() {
-    const QString executableFolder = QCoreApplication::applicationDirPath();
-    if (QFileInfo(executableFolder).isWritable()) {
-        return executableFolder;
-    }
+// Before the player has chosen a file the dialogs open in the documents folder, or in the home
+// folder when there is none; never in the program's folder, which an update may replace.
+QString FirstDialogFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QFileInfo documentsInfo(documents);
-    if (!documents.isEmpty() && documentsInfo.isDir() && documentsInfo.isWritable()) {
+    if (!documents.isEmpty() && QFileInfo(documents).isDir()) {
         return documents;
     }
     return QDir::homePath();
@@ -60,9 +53,21 @@ GameFiles::GameFiles(GameState& state, const Geometry& geometry, Prompts& prompt
                      const Windows& windows)
     : state_(state), geometry_(geometry), prompts_(prompts), windows_(windows) {}
 
+QString GameFiles::DialogFolder() const {
+    return lastFolder_.isEmpty() ? FirstDialogFolder() : lastFolder_;
+}
+
+void GameFiles::RememberFolderOf(const QString& chosenPath) {
+    if (!chosenPath.isEmpty()) {
+        lastFolder_ = QFileInfo(chosenPath).absolutePath();
+    }
+}
+
 QString GameFiles::ChooseGameToOpen() {
-    return prompts_.ChooseGameFile(windows_.table, Translated(text::kOpenTitle), false,
-                                   DialogFolder());
+    const QString path = prompts_.ChooseGameFile(windows_.table, Translated(text::kOpenTitle),
+                                                 false, DialogFolder());
+    RememberFolderOf(path);
+    return path;
 }
 
 void GameFiles::SaveCommand() {
@@ -72,6 +77,7 @@ void GameFiles::SaveCommand() {
     }
     const QString path = prompts_.ChooseGameFile(windows_.table, Translated(text::kSaveTitle), true,
                                                  ProposedSavePath(DialogFolder()));
+    RememberFolderOf(path);
     if (!path.isEmpty() && !Write(path)) {
         prompts_.Warn(windows_.human, Translated(text::kCantSaveGame));
     }

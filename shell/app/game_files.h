@@ -9,8 +9,8 @@
 
 namespace pipwick {
 
-// Saved games in the windows: the dialogs of the Open and Save commands, and reading and writing
-// the ".dom" file of the one game state.
+// Saved games in the windows: the dialogs of the Open and Save commands, which start in the folder
+// last used, and reading and writing the ".dom" file of the one game state.
 class GameFiles {
   public:
     GameFiles(GameState& state, const Geometry& geometry, Prompts& prompts, const Windows& windows);
@@ -26,10 +26,15 @@ class GameFiles {
     bool Write(const QString& path) const;
 
   private:
+    // The folder of the file last chosen in either dialog during this run.
+    QString DialogFolder() const;
+    void RememberFolderOf(const QString& chosenPath);
+
     GameState& state_;
     const Geometry& geometry_;
     Prompts& prompts_;
     const Windows& windows_;
+    QString lastFolder_;
 };
 
 }  // namespace pipwick

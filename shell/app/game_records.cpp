@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "shell/app/abandon_question.h"
 #include "shell/app/translations.h"
 #include "shell/windows/statistics_window.h"
 #include "texts/texts.h"
@@ -98,6 +99,9 @@ void GameRecords::HideSheet() {
 
 // The kept game comes back as it was left. A file that cannot be opened stays where it is.
 void GameRecords::ResumeCommand() {
+    if (!PlayerGivesUpGame(state_, prompts_, windows_.human)) {
+        return;
+    }
     if (!openGame_(lastGame_.Path(), text::kGameResumed)) {
         return;
     }
@@ -128,6 +132,11 @@ void GameRecords::StatisticsCommand() {
 
 bool GameRecords::ResetStatistics() {
     if (!prompts_.AskYesNo(windows_.human, Translated(text::kResetStatisticsQuestion))) {
+        return false;
+    }
+    // The counts are cleared only once the backup the question promised is on disk.
+    if (!statistics_.KeepBackup()) {
+        prompts_.Warn(windows_.human, Translated(text::kCantSaveStatistics));
         return false;
     }
     ResetCounts(statistics_.Counts());

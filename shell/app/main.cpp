@@ -2,9 +2,11 @@
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "shell/app/application.h"
+#include "shell/app/chosen_seeds.h"
 #include "shell/app/platform_choice.h"
 #include "shell/app/translations.h"
 #include "shell/storage/settings_file.h"
@@ -55,6 +57,8 @@ int main(int argc, char* argv[]) {
     // Everything after the program's name is one path, blanks included.
     const QStringList arguments = QApplication::arguments();
     options.gamePath = arguments.mid(1).join(QLatin1Char(' '));
+    const std::unique_ptr<pipwick::SeedSource> seeds = pipwick::SeedsFromEnvironment();
+    options.seeds = seeds.get();
     pipwick::Application game(std::move(options));
     return QApplication::exec();
 }

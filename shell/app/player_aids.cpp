@@ -51,7 +51,8 @@ PlayerAids::PlayerAids(GameState& state, const Geometry& geometry, const Setting
       game_(game),
       view_(view),
       windows_(windows),
-      sequences_(sequences) {}
+      sequences_(sequences),
+      covered_(windows, geometry.ScaleFactor) {}
 
 // Only an action that starts a sequence of its own becomes a point to go back to; one that
 // arrives while another runs is part of that one.
@@ -115,25 +116,34 @@ void PlayerAids::HideMarks() {
     }
     windows_.table->ShowMarks({});
     windows_.table->ShowChosenEnd({});
+    covered_.HideAll();
     EndPreview();
 }
 
-// While the hinted tile is picked up only its end is marked, whatever the settings say.
+// While the hinted tile is picked up only its end is marked, whatever the settings say. An end
+// the tile fits that a player window hides is shown above that window even without the marks, so
+// that every play stays within a click.
 void PlayerAids::ShowMarks() {
     const bool hinted = hint_.kind == Hint::Kind::kPlay && state_.SelectedTile == hint_.tile;
+    const bool holding = HumanHoldsATile(state_) && !TableIsEmpty(state_);
     std::vector<Rect> ends;
+    std::vector<int> playable;
     for (int arm = 0; arm < kArmCount; ++arm) {
         const Rect& end = state_.ArmDropRect[arm];
         const bool fits =
-            hinted ? arm == hint_.arm
-                   : settings_.ShowWhereTilesGo == 1 &&
-                         TryHumanPlay(state_, geometry_, state_.SelectedTile, arm).accepted;
-        marked_[arm] = HumanHoldsATile(state_) && !TableIsEmpty(state_) && !end.IsEmpty() && fits;
+            holding && !end.IsEmpty() &&
+            (hinted ? arm == hint_.arm
+                    : TryHumanPlay(state_, geometry_, state_.SelectedTile, arm).accepted);
+        marked_[arm] = fits && (hinted || settings_.ShowWhereTilesGo == 1);
         if (marked_[arm]) {
             ends.push_back(end);
         }
+        if (fits) {
+            playable.push_back(arm);
+        }
     }
     windows_.table->ShowMarks(ends);
+    covered_.Show(playable, state_);
     if (ends.empty()) {
         EndPreview();
     }

@@ -11,6 +11,7 @@
 #include "model/geometry.h"
 #include "shell/app/sequence_runner.h"
 #include "shell/storage/settings.h"
+#include "shell/windows/covered_ends.h"
 #include "shell/windows/qt_game_view.h"
 
 namespace pipwick {
@@ -46,6 +47,8 @@ class PlayerAids {
     void ShowMarks();
     void HideMarks();
     void OnMarksShown(std::function<void(int hintedArm)> shown) { marksShown_ = std::move(shown); }
+    // The ends the picked-up tile fits that a player window hides, shown above it.
+    CoveredEnds& Covered() { return covered_; }
     // The pointer over the table: over a marked end the status line tells what the play scores.
     void PreviewAt(const QPoint& point);
     // The status line tells what laying the picked-up tile on arm would score (or that it fits
@@ -66,6 +69,7 @@ class PlayerAids {
     SequenceRunner& sequences_;
     std::function<void(int)> marksShown_;
     UndoHistory history_;
+    CoveredEnds covered_;
     // The last hint; its end alone is marked while its tile is picked up.
     Hint hint_;
     // The arms whose ends are marked now.

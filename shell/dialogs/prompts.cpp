@@ -14,6 +14,8 @@ bool WindowPrompts::AskYesNo(QWidget* owner, const QString& question) {
                     QMessageBox::Yes | QMessageBox::No, owner);
     // The table window stays above ordinary windows; the question must not hide behind it.
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    // Every question asks whether to give something up, so a hasty Enter keeps it.
+    box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -264,17 +264,26 @@ bool StatisticsFile::SetAside() {
     return false;
 }
 
-bool StatisticsFile::Save() {
-    if (damagedInPlace_) {
-        return false;
-    }
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    QSaveFile file(path_);
+namespace {
+
+bool WriteWhole(const QString& path, const Statistics& statistics) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    file.write(StatisticsToJson(statistics_));
+    file.write(StatisticsToJson(statistics));
     return file.commit();
+}
+
+}  // namespace
+
+bool StatisticsFile::Save() {
+    return !damagedInPlace_ && WriteWhole(path_, statistics_);
+}
+
+bool StatisticsFile::KeepBackup() const {
+    return WriteWhole(BackupPath(), statistics_);
 }
 
 }  // namespace pipwick

@@ -25,11 +25,15 @@ class StatisticsFile {
     // Writes the file whole or not at all (a crash mid-write leaves the old one). False when it
     // could not be written, or when a damaged file could not be set aside.
     bool Save();
+    // Writes the statistics as they are now to BackupPath(), replacing an earlier backup; false
+    // when it could not be written.
+    bool KeepBackup() const;
 
     Statistics& Counts() { return statistics_; }
     // What went wrong with the file, empty when nothing did.
     const QString& Notice() const { return notice_; }
     const QString& Path() const { return path_; }
+    QString BackupPath() const { return path_ + QStringLiteral(".backup"); }
 
   private:
     bool SetAside();

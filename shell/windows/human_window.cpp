@@ -254,6 +254,10 @@ QString HumanWindow::Status() const {
     return status_->text();
 }
 
+bool HumanWindow::StatusFits(const QString& text) const {
+    return status_->fontMetrics().horizontalAdvance(text) <= status_->contentsRect().width();
+}
+
 void HumanWindow::SetDrawPassLabel(bool pass) {
     Action(Command::kDrawPass).setText(Translated(pass ? text::kPass : text::kDraw));
 }

@@ -66,6 +66,8 @@ class HumanWindow : public QMainWindow, public PlayerWindow {
     // unless tell is false (what the game's moves tell already).
     void SetStatus(const QString& status, bool tell = true);
     QString Status() const;
+    // Whether text fits the status line whole.
+    bool StatusFits(const QString& text) const;
     // Tells assistive technologies news, shown or not: each call is told once.
     void Tell(const QString& news);
     QString News() const { return news_; }
@@ -75,6 +77,7 @@ class HumanWindow : public QMainWindow, public PlayerWindow {
     void CheckPlayerCount(int32_t count);
     // The width rule: keeps the left edge, the top and the height; brings the window to the front.
     void SetWidth(int32_t outerWidth) override;
+    Rect Outer() const override { return placement_->Outer(); }
 
     // The hand as shown: the surface to draw the tiles on.
     SurfaceWidget& Hand() override;

@@ -35,6 +35,7 @@ class OpponentWindow : public SurfaceWidget, public PlayerWindow {
     void SetCaption(const QString& caption) override;
     void SetScore(int32_t score) override;
     void SetWidth(int32_t outerWidth) override;
+    Rect Outer() const override { return placement_->Outer(); }
     void RedrawHand() override;
     // The tile drawing, which draws the tiles onto the cleared surface.
     void SetHandPainter(std::function<void(SurfaceWidget&)> painter);

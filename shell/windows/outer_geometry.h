@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QWidget>
 
 #include "model/geometry.h"
@@ -10,6 +11,8 @@ namespace pipwick {
 // only once the window manager has framed a shown window; before that it counts as nothing (and
 // OuterPlacement places the window again once it is framed).
 
+// The frame's width on each side of the client area, nothing before the window is framed.
+QMargins FrameMargins(const QWidget& window);
 Rect OuterRect(const QWidget& window);
 void SetOuterRect(QWidget& window, const Rect& outer);
 

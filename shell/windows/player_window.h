@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "model/geometry.h"
 #include "shell/windows/surface_widget.h"
 
 namespace pipwick {
@@ -23,6 +24,8 @@ class PlayerWindow {
     virtual void SetScore(int32_t score) = 0;
     // The width rule: keeps the left edge, the top and the height.
     virtual void SetWidth(int32_t outerWidth) = 0;
+    // The outer rectangle, frame included, the window has or is being placed at.
+    virtual Rect Outer() const = 0;
     // Clears the hand's surface and draws its tiles again.
     virtual void RedrawHand() = 0;
 

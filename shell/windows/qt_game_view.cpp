@@ -7,7 +7,6 @@
 #include "shell/access/accessible_views.h"
 #include "shell/access/spoken_moves.h"
 #include "shell/app/translations.h"
-#include "shell/windows/outer_geometry.h"
 #include "shell/windows/status_popup.h"
 #include "shell/windows/window_rects.h"
 #include "texts/announcement_texts.h"
@@ -65,7 +64,7 @@ void QtGameView::ShowStatus(const char* status) {
 
 void QtGameView::ShowMessage(Message message, int32_t winner) {
     HumanWindow& human = *windows_.human;
-    prompts_.ShowPopup(&human, GamePopupText(message, winner), PopupRect(OuterRect(human)));
+    prompts_.ShowPopup(&human, GamePopupText(message, winner), PopupRect(human.Outer()));
 }
 
 // The end of a hand or a game says which game it was, where that is not All Fives alone.
@@ -110,7 +109,7 @@ void QtGameView::ResetHandWindows() {
     for (int player = 1; player <= 4; ++player) {
         if (TakesPart(state_, player)) {
             PlayerWindow& window = windows_.Player(player);
-            window.SetWidth(SevenTileWidth(OuterRect(window.Frame()).left, geometry_.ScaleFactor));
+            window.SetWidth(SevenTileWidth(window.Outer().left, geometry_.ScaleFactor));
         }
     }
 }
@@ -144,7 +143,7 @@ void QtGameView::ShowWholeState(TableRedraw redraw) {
 void QtGameView::FitWindowsToHands() {
     for (int player = 1; player <= 4; ++player) {
         PlayerWindow& window = windows_.Player(player);
-        const Rect outer = OuterRect(window.Frame());
+        const Rect outer = window.Outer();
         window.SetWidth(HandWindowWidthAfterOpening(state_, player, geometry_.ScaleFactor,
                                                     outer.right - outer.left));
     }

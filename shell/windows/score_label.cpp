@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 #include "shell/app/translations.h"
 #include "texts/texts.h"
@@ -76,14 +77,14 @@ void ScoreLabel::Refresh() {
 }
 
 // The strip is only a few pixels high: the text takes the largest size whose letters fit it with
-// a pixel to spare under the tiles, measured on the letters themselves rather than the font's
-// line height, since the text has no descenders.
+// a pixel to spare under the tiles and one above the window's edge, measured on the letters
+// themselves rather than the font's line height, since the text has no descenders.
 QFont ScoreLabel::FittingFont(const QString& text) const {
     QFont font = this->font();
     font.setBold(true);
     for (int pixels = kLargestPixels; pixels > kSmallestPixels; --pixels) {
         font.setPixelSize(pixels);
-        if (QFontMetrics(font).tightBoundingRect(text).height() <= height() - 1) {
+        if (QFontMetrics(font).tightBoundingRect(text).height() <= height() - 2) {
             return font;
         }
     }
@@ -98,8 +99,9 @@ void ScoreLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(font);
     painter.setPen(palette().color(QPalette::WindowText));
-    // The letters' lowest pixel on the strip's bottom row.
-    painter.drawText(0, height() - 1 - ink.bottom(), text);
+    // The letters in the middle of the strip, clear of the tiles above and the edge below.
+    const int inkTop = std::max(1, (height() - ink.height()) / 2);
+    painter.drawText(0, inkTop - ink.top(), text);
 }
 
 }  // namespace pipwick

@@ -75,17 +75,33 @@ void ScoreSheetWindow::Refresh() {
     table_->setColumnCount(static_cast<int>(headers.size()));
     table_->setHorizontalHeaderLabels(headers);
     const std::vector<SheetRow>& rows = sheet_.Rows();
-    table_->setRowCount(static_cast<int>(rows.size()));
-    for (size_t i = 0; i < rows.size(); ++i) {
-        FillRow(static_cast<int>(i), rows[i]);
-        for (size_t column = 0; column < players.size(); ++column) {
-            table_->setItem(static_cast<int>(i), kFixedColumns + static_cast<int>(column),
-                            Cell(QString::number(rows[i].scores[players[column]])));
-        }
+    const int first = sheet_.CarriedOver() ? 1 : 0;
+    table_->setRowCount(first + static_cast<int>(rows.size()));
+    if (first == 1) {
+        table_->setItem(0, 0, Cell(QString()));
+        table_->setItem(0, 1, Cell(Translated(text::kSheetCarriedOver), Qt::AlignLeft));
+        table_->setItem(0, 2, Cell(QString()));
+        table_->setItem(0, 3, Cell(QString()));
+        FillScores(0, sheet_.StartingScores());
     }
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const int row = first + static_cast<int>(i);
+        FillRow(row, rows[i]);
+        FillScores(row, rows[i].scores);
+    }
+    // Every column is as wide as its longest text; the last takes what is left.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setStretchLastSection(true);
     table_->scrollToBottom();
     chart_->SetLines(std::move(lines), TargetScore(sheet_.Rules()));
+}
+
+void ScoreSheetWindow::FillScores(int row, const int32_t (&scores)[5]) {
+    const std::vector<int> players = sheet_.Players();
+    for (size_t column = 0; column < players.size(); ++column) {
+        table_->setItem(row, kFixedColumns + static_cast<int>(column),
+                        Cell(QString::number(scores[players[column]])));
+    }
 }
 
 void ScoreSheetWindow::FillRow(int row, const SheetRow& hand) {
@@ -108,7 +124,10 @@ void ScoreSheetWindow::FillRow(int row, const SheetRow& hand) {
     }
     const bool over = hand.outcome != HandOutcome::kInPlay;
     table_->setItem(row, 0, Cell(QString::number(hand.hand)));
-    table_->setItem(row, 1, Cell(wonBy, Qt::AlignLeft));
+    QTableWidgetItem* wonByCell = Cell(wonBy, Qt::AlignLeft);
+    // Should the window be narrower than the name, the whole of it is a pointer's rest away.
+    wonByCell->setToolTip(wonBy);
+    table_->setItem(row, 1, wonByCell);
     table_->setItem(row, 2, Cell(over ? QString::number(hand.lastPlayPoints) : QString()));
     table_->setItem(row, 3, Cell(over ? QString::number(hand.pipsAwarded) : QString()));
 }

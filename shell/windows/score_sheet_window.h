@@ -22,6 +22,7 @@ class ScoreSheetWindow : public QWidget {
 
   private:
     void FillRow(int row, const SheetRow& hand);
+    void FillScores(int row, const int32_t (&scores)[5]);
     QString Name(int player) const;
 
     const ScoreSheet& sheet_;

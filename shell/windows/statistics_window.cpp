@@ -82,6 +82,11 @@ StatisticsWindow::StatisticsWindow(QWidget* owner, const Statistics& statistics,
     records_->setAccessibleName(Translated(text::kStatisticsRecordsName));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(resetButton_, QDialogButtonBox::ResetRole);
+    // Enter closes the window; only a deliberate choice of Reset reaches the question.
+    closeButton_ = buttons->button(QDialogButtonBox::Close);
+    resetButton_->setAutoDefault(false);
+    closeButton_->setDefault(true);
+    closeButton_->setFocus();
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(resetButton_, &QPushButton::clicked, this, [this] {
         if (reset_()) {

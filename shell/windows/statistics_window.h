@@ -23,6 +23,7 @@ class StatisticsWindow : public QDialog {
     const QTableWidget& Games() const { return *games_; }
     const QTableWidget& Records() const { return *records_; }
     QPushButton& ResetButton() { return *resetButton_; }
+    QPushButton& CloseButton() { return *closeButton_; }
     const QLabel& Notice() const { return *notice_; }
 
   private:
@@ -32,6 +33,7 @@ class StatisticsWindow : public QDialog {
     QTableWidget* games_;
     QTableWidget* records_;
     QPushButton* resetButton_;
+    QPushButton* closeButton_ = nullptr;
 };
 
 }  // namespace pipwick

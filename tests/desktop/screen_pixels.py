@@ -1,43 +1,92 @@
-"""The pixels of an X screen as a player sees them, grabbed with xwd and read here, so that the
-desktop tests can look at what the window manager drew."""
+"""The pixels of an X screen as a player sees them, read from the X server with XGetImage on the
+root window (through Xlib), so that the desktop tests can look at what the window manager drew.
+xwd is not used: on a screen with more than one visual it builds its picture window by window,
+and it showed a small window of the program that stands over another as black where the X
+server's own image of the screen showed its picture."""
 
-import struct
-import subprocess
+import ctypes
 import time
 
-_HEADER_FIELDS = 25
+_ALL_PLANES = ctypes.c_ulong(-1).value
+_Z_PIXMAP = 2
+
+
+class _XImage(ctypes.Structure):
+    """The leading fields of Xlib's XImage, as far as the pixels need them."""
+    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
+                ("format", ctypes.c_int), ("data", ctypes.c_void_p),
+                ("byte_order", ctypes.c_int), ("bitmap_unit", ctypes.c_int),
+                ("bitmap_bit_order", ctypes.c_int), ("bitmap_pad", ctypes.c_int),
+                ("depth", ctypes.c_int), ("bytes_per_line", ctypes.c_int),
+                ("bits_per_pixel", ctypes.c_int), ("red_mask", ctypes.c_ulong),
+                ("green_mask", ctypes.c_ulong), ("blue_mask", ctypes.c_ulong)]
+
+
+def _xlib():
+    xlib = ctypes.CDLL("libX11.so.6")
+    xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    xlib.XOpenDisplay.restype = ctypes.c_void_p
+    xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    xlib.XDefaultScreen.argtypes = [ctypes.c_void_p]
+    xlib.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+    xlib.XDefaultRootWindow.restype = ctypes.c_ulong
+    xlib.XDisplayWidth.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    xlib.XDisplayHeight.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    xlib.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
+                               ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+    xlib.XGetImage.restype = ctypes.POINTER(_XImage)
+    xlib.XDestroyImage.argtypes = [ctypes.POINTER(_XImage)]
+    return xlib
+
+
+_XLIB = None
 
 
 def _grab(session, attempts=3):
-    """The screen as xwd dumps it; a busy X server now and then fails a grab, so it is tried
-    again before the step fails."""
+    """The whole screen of the session's display as (image fields, pixel bytes); a busy X server
+    now and then refuses a connection, so it is tried again before the step fails."""
+    global _XLIB
+    if _XLIB is None:
+        _XLIB = _xlib()
+    xlib = _XLIB
     for _ in range(attempts):
-        result = subprocess.run(["xwd", "-root", "-silent"], env=session.env,
-                                capture_output=True, timeout=20)
-        if result.returncode == 0:
-            return result.stdout
+        display = xlib.XOpenDisplay(session.env["DISPLAY"].encode())
+        if display:
+            break
         time.sleep(0.2)
-    raise RuntimeError("xwd failed %d times: %s" % (
-        attempts, result.stderr.decode(errors="replace")))
+    else:
+        raise RuntimeError("cannot open display %s %d times" % (session.env["DISPLAY"], attempts))
+    try:
+        screen = xlib.XDefaultScreen(display)
+        width = xlib.XDisplayWidth(display, screen)
+        height = xlib.XDisplayHeight(display, screen)
+        image = xlib.XGetImage(display, xlib.XDefaultRootWindow(display), 0, 0, width, height,
+                               _ALL_PLANES, _Z_PIXMAP)
+        if not image:
+            raise RuntimeError("XGetImage of the screen failed")
+        try:
+            fields = image.contents
+            data = ctypes.string_at(fields.data, fields.bytes_per_line * fields.height)
+            return (fields.width, fields.height, fields.byte_order, fields.bits_per_pixel,
+                    fields.bytes_per_line, (fields.red_mask, fields.green_mask,
+                                            fields.blue_mask)), data
+        finally:
+            xlib.XDestroyImage(image)
+    finally:
+        xlib.XCloseDisplay(display)
 
 
 class ScreenPixels:
     def __init__(self, session):
-        data = _grab(session)
-        header = struct.unpack(">%dI" % _HEADER_FIELDS, data[:_HEADER_FIELDS * 4])
-        (header_size, _, pixmap_format, _, width, height, _, byte_order, _, _, _,
-         bits_per_pixel, bytes_per_line, _, red_mask, green_mask, blue_mask, _, _,
-         colours) = header[:20]
-        if pixmap_format != 2 or bits_per_pixel not in (24, 32):
+        (width, height, byte_order, bits_per_pixel, bytes_per_line, masks), data = _grab(session)
+        if bits_per_pixel not in (24, 32):
             raise RuntimeError("unexpected screen format: %d bits per pixel" % bits_per_pixel)
-        start = header_size + colours * 12
         self.width, self.height = width, height
-        self._rows = data[start:start + height * bytes_per_line]
+        self._rows = data
         self._line = bytes_per_line
         self._step = bits_per_pixel // 8
         self._order = "little" if byte_order == 0 else "big"
-        self._masks = [(mask, (mask & -mask).bit_length() - 1)
-                       for mask in (red_mask, green_mask, blue_mask)]
+        self._masks = [(mask, (mask & -mask).bit_length() - 1) for mask in masks]
 
     def at(self, x, y):
         """(red, green, blue) of one screen pixel."""

@@ -50,8 +50,10 @@ def run_on_program(usage, run):
     return report(failures)
 
 
-def wait_for(what, check, timeout=10.0, interval=0.05):
-    """Polls check() until it returns something true; fails the step after timeout seconds."""
+def wait_for(what, check, timeout=60.0, interval=0.05):
+    """Polls check() until it returns something true; fails the step after timeout seconds. The
+    deadline is generous: a machine busy with other work may delay the X server, the window
+    manager and the program by seconds, and a wait that meets its condition ends at once."""
     deadline = time.monotonic() + timeout
     while True:
         result = check()
@@ -63,10 +65,13 @@ def wait_for(what, check, timeout=10.0, interval=0.05):
 
 
 class XSession:
-    def __init__(self, width, height, program):
+    """with_wm=False leaves the screen without a window manager until start_wm()."""
+
+    def __init__(self, width, height, program, with_wm=True):
         self.width = width
         self.height = height
         self.program = program
+        self.with_wm = with_wm
         self.children = []
         self.folder = tempfile.mkdtemp(prefix="pipwick-desktop-")
         self.env = None
@@ -110,10 +115,22 @@ class XSession:
             "QT_QPA_PLATFORM": "xcb",
             "LANG": "C.UTF-8",
         }
-        self.start_child(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
-                         stderr=subprocess.DEVNULL)
-        wait_for("the window manager", lambda: "window id" in self.x(
-            "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
+        if self.with_wm:
+            self.start_wm()
+
+    def wm_check_window(self):
+        """The window through which the running window manager says it is there, or None."""
+        match = re.search(r"window id # (0x[0-9a-f]+)",
+                          self.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
+        return match.group(1) if match else None
+
+    def start_wm(self, replace=False):
+        """Starts openbox, in place of the running one with replace, and waits until it has
+        announced itself on the root window."""
+        before = self.wm_check_window()
+        self.start_child(["openbox", "--sm-disable"] + (["--replace"] if replace else []),
+                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for("the window manager", lambda: self.wm_check_window() not in (None, before))
 
     def close(self):
         for child in reversed(self.children):
@@ -162,12 +179,13 @@ class Game:
             return log.read()
 
     def window(self, title):
-        """The id of the game's window with exactly this title, or None."""
+        """The id of the game's window with exactly this title, or None; one on the screen comes
+        before one that is not (Qt keeps windows of its own that may carry the same title)."""
         ids = self.session.x("xdotool", "search", "--pid", str(self.process.pid)).split()
-        for wid in ids:
-            if self.session.x("xdotool", "getwindowname", wid).rstrip("\n") == title:
-                return wid
-        return None
+        found = [wid for wid in ids
+                 if self.session.x("xdotool", "getwindowname", wid).rstrip("\n") == title]
+        shown = [wid for wid in found if window_info(self.session, wid)["mapped"]]
+        return (shown or found or [None])[0]
 
     def end(self):
         if self.process.poll() is None:

@@ -10,6 +10,7 @@
 #include "shell/windows/outer_geometry.h"
 #include "tests/shell/shell_test_support.h"
 #include "tests/support/recording_clock.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 namespace {
@@ -145,6 +146,15 @@ TEST(Announce, SetsEveryCaptionAndTheStatusLine) {
     EXPECT_EQ(app.Human().Status(), "Ann passed.  Lefty's turn");
     app.View().ShowStatus("50%d off %s");
     EXPECT_EQ(app.Human().Status(), "50%d off %s");
+}
+
+TEST(Announce, TheStatusLineTakesOnlyWhatFitsItWhole) {
+    for (const ScreenSize screen : {ScreenSize{800, 600}, ScreenSize{1024, 768}}) {
+        TestProgram program({}, screen);
+        const HumanWindow& human = program.app->Human();
+        EXPECT_TRUE(human.StatusFits(QStringLiteral("Shuffling...")));
+        EXPECT_FALSE(human.StatusFits(QString::fromLatin1(text::kStatisticsSetAside)));
+    }
 }
 
 TEST(Announce, NewGameShowsWhoIsDownAndTheDrawPassLabel) {

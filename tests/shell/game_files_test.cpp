@@ -138,11 +138,19 @@ TEST(GameFiles, ASaveThatCannotBeWrittenSaysSo) {
 // The proposal is a new file in a folder the player can write, so taking it never replaces a game
 // saved earlier.
 TEST(GameFiles, TheSaveDialogProposesANewFileInAWritableFolder) {
+    QTemporaryDir folder;
     TestProgram program;
     PlaySome(program);
+    // An Open in the test's folder makes the dialogs start there.
+    program.prompts.chosenFile = folder.filePath(QStringLiteral("none.dom"));
+    program.app->Human().Action(Command::kOpen).trigger();
+    program.prompts.chosenFile.clear();
+    program.prompts.fileDialogs.clear();
+    program.prompts.warnings.clear();
     program.app->Human().Action(Command::kSave).trigger();
     ASSERT_EQ(program.prompts.fileDialogs.size(), 1u);
     const QFileInfo first(program.prompts.fileDialogs[0].folder);
+    EXPECT_EQ(first.absolutePath(), QFileInfo(folder.path()).absoluteFilePath());
     EXPECT_TRUE(first.fileName().endsWith(QStringLiteral(".dom")))
         << first.fileName().toStdString();
     EXPECT_FALSE(first.exists());
@@ -157,7 +165,6 @@ TEST(GameFiles, TheSaveDialogProposesANewFileInAWritableFolder) {
     const QFileInfo second(program.prompts.fileDialogs[2].folder);
     EXPECT_NE(second.fileName(), first.fileName());
     EXPECT_FALSE(second.exists());
-    QFile::remove(first.filePath());
 }
 
 TEST(GameFiles, AGameNamedOnTheCommandLineOpensWithoutAnnouncement) {

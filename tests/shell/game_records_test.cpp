@@ -138,7 +138,12 @@ TEST(GameRecords, AFinishedGameIsOnTheSheetInTheStatisticsAndEndsTheKeptGame) {
     ScoreSheetWindow* window = app.Records().SheetWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->Table().rowCount(), 1);
+    // The opened game's scores come first, then its hand in play.
+    const GameState opened = app.State();
+    ASSERT_EQ(window->Table().rowCount(), 2);
+    EXPECT_EQ(window->Table().item(0, 1)->text(), QString::fromLatin1(text::kSheetCarriedOver));
+    EXPECT_EQ(window->Table().item(0, 4)->text(), QString::number(opened.Scores[1]));
+    EXPECT_EQ(window->Table().item(0, 5)->text(), QString::number(opened.Scores[3]));
 
     PlayToTheEnd(program);
     // The kept game was not resumed and is given up once another game is over.
@@ -158,16 +163,21 @@ TEST(GameRecords, AFinishedGameIsOnTheSheetInTheStatisticsAndEndsTheKeptGame) {
     const std::vector<SheetRow>& rows = app.Records().Sheet().Rows();
     ASSERT_GT(rows.size(), 1u);
     const QTableWidget& table = window->Table();
-    ASSERT_EQ(table.rowCount(), static_cast<int>(rows.size()));
+    ASSERT_EQ(table.rowCount(), 1 + static_cast<int>(rows.size()));
     ASSERT_EQ(table.columnCount(), 6);
     EXPECT_EQ(table.horizontalHeaderItem(4)->text(), QStringLiteral("Player"));
     EXPECT_EQ(table.horizontalHeaderItem(5)->text(), QStringLiteral("TopGun"));
-    for (int row = 0; row < table.rowCount(); ++row) {
-        EXPECT_EQ(table.item(row, 0)->text(), QString::number(row + 1));
-        EXPECT_EQ(table.item(row, 3)->text(), QString::number(rows[row].pipsAwarded));
-        EXPECT_EQ(table.item(row, 5)->text(), QString::number(rows[row].scores[3]));
+    for (int hand = 0; hand < static_cast<int>(rows.size()); ++hand) {
+        const int row = hand + 1;
+        EXPECT_EQ(table.item(row, 0)->text(), QString::number(hand + 1));
+        EXPECT_EQ(table.item(row, 3)->text(), QString::number(rows[hand].pipsAwarded));
+        EXPECT_EQ(table.item(row, 5)->text(), QString::number(rows[hand].scores[3]));
     }
     EXPECT_EQ(table.item(table.rowCount() - 1, 4)->text(), QString::number(app.State().Scores[1]));
+    // Who won the last hand is shown whole, and offered whole as a tooltip.
+    const QTableWidgetItem& wonBy = *table.item(table.rowCount() - 1, 1);
+    EXPECT_EQ(wonBy.toolTip(), wonBy.text());
+    EXPECT_GE(table.columnWidth(1), table.fontMetrics().horizontalAdvance(wonBy.text()));
     const std::vector<ScoreLine>& lines = window->Chart().Lines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].scores, app.Records().Sheet().ScoreLine(1));
@@ -248,7 +258,10 @@ TEST(GameRecords, ADamagedStatisticsFileIsSetAsideWithANotice) {
     TestProgram program(kQuick, {1024, 768}, nullptr, {}, data.path());
     const QString notice = program.app->Records().StatisticsStore().Notice();
     EXPECT_TRUE(notice.contains(QStringLiteral("statistics.json.damaged")));
-    EXPECT_EQ(program.app->Human().Status(), notice);
+    EXPECT_TRUE(program.prompts.warnings.empty());
+    // Once the windows are up, the whole notice is shown in a message.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(program.prompts.warnings, std::vector<QString>{notice});
     EXPECT_EQ(program.app->Records().StatisticsStore().Counts(), Statistics{});
     EXPECT_TRUE(QFile::exists(path + QStringLiteral(".damaged")));
     EXPECT_FALSE(QFile::exists(path));

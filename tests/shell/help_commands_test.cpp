@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTimer>
 #include <string>
 #include <vector>
@@ -317,6 +319,35 @@ TEST(HelpPage, EveryPictureAndLinkOfThePageIsThere) {
             }
         }
     }
+}
+
+// The help window lays the page out as a page: each picture stands in a paragraph of its own with
+// its caption, whole, in the paragraph under it, and every heading and paragraph keeps its text.
+TEST(HelpPage, TheHelpWindowShowsEachPictureWithItsCaptionUnderIt) {
+    QFile page(QDir(QStringLiteral(PIPWICK_HELP_SOURCE)).filePath("pipwick.html"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    QTextDocument document;
+    document.setHtml(html);
+    int pictures = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        bool hasPicture = false;
+        for (auto part = block.begin(); !part.atEnd(); ++part) {
+            hasPicture = hasPicture || part.fragment().charFormat().isImageFormat();
+        }
+        if (!hasPicture) {
+            continue;
+        }
+        ++pictures;
+        EXPECT_EQ(block.text().trimmed(), QString(QChar::ObjectReplacementCharacter));
+        const QString caption = block.next().text().simplified();
+        EXPECT_FALSE(caption.isEmpty());
+        EXPECT_TRUE(caption.endsWith(QLatin1Char('.'))) << caption.toStdString();
+        EXPECT_EQ(block.next().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+                  Qt::AlignHCenter);
+    }
+    EXPECT_EQ(pictures, static_cast<int>(html.count(QStringLiteral("<img "))));
+    EXPECT_GE(pictures, 3);
 }
 
 }  // namespace

@@ -82,8 +82,9 @@ TEST(ScoreInWindow, TheLabelCoversNoTileAndMovesNoWindow) {
     const QRgb background = 0xFF000000u | labelled.BackgroundColour();
     const QImage under = labelled.grab().toImage().copy(strip);
     EXPECT_TRUE(HasInk(under, background));
-    // The letters stay off the row next to the tiles.
+    // The letters stay off the row next to the tiles and off the window's bottom row.
     EXPECT_FALSE(HasInk(under.copy(0, 0, under.width(), 1), background));
+    EXPECT_FALSE(HasInk(under.copy(0, under.height() - 1, under.width(), 1), background));
     EXPECT_FALSE(HasInk(plain.grab().toImage().copy(strip), background));
 }
 

@@ -13,6 +13,7 @@
 #include "shell/sound/qt_sound_output.h"
 #include "shell/sound/wave_header.h"
 #include "tests/shell/sound_test_support.h"
+#include "texts/texts.h"
 
 namespace pipwick {
 namespace {
@@ -231,6 +232,26 @@ TEST(ProgramSounds, TheDealWaitsForTheShuffleAndTilesClickAsTheyLand) {
     ClickHandSlot(app, 0);
     ASSERT_GT(program.sounds.events.size(), before);
     EXPECT_EQ(program.sounds.events[before], "start 140");
+}
+
+// A new game given up for another is shuffled as every deal is, the player having said Yes.
+TEST(ProgramSounds, ANewGameDuringAGameIsShuffledLikeTheFirst) {
+    PreferencesProgram program({"delay=0", "nump=4"});
+    Application& app = *program.app;
+    QCoreApplication::processEvents();
+    app.Human().Action(Command::kNew).trigger();
+    ASSERT_EQ(app.State().GameInProgress, 1);
+    program.sounds.events.clear();
+    program.clock.waits.clear();
+    program.prompts.answer = true;
+    app.Human().Action(Command::kNew).trigger();
+    EXPECT_EQ(program.prompts.questions,
+              std::vector<QString>{QString::fromLatin1(text::kAbandonGameQuestion)});
+    ASSERT_FALSE(program.sounds.events.empty());
+    EXPECT_EQ(program.sounds.events.front(), "start 138");
+    ASSERT_FALSE(program.clock.waits.empty());
+    EXPECT_EQ(program.clock.waits.front(),
+              *WaveLengthMs(*EmbeddedWave(sound::kShuffle)) + SoundPlayer::kWaitMargin);
 }
 
 TEST(ProgramSounds, SoundOffPlaysNothingAndTheDealDoesNotWait) {

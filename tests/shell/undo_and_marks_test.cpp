@@ -1,7 +1,10 @@
 // Undo and the marks of where a tile can go, driven through the windows as a person would.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QtTest/QTest>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -230,6 +233,64 @@ TEST_F(Aids, PickingATileUpMarksTheEndsItFitsAndPuttingItDownLeavesNoPixel) {
         EXPECT_TRUE(TableShown() == plain) << "slot " << slot;
     }
     EXPECT_GT(marked, 0);
+}
+
+// A slot whose tile fits some end now, or -1.
+int FittingSlot(Application& app) {
+    const GameState& s = app.State();
+    for (int slot = 0; slot < HandCount(s, 1); ++slot) {
+        for (int arm = 0; arm < kArmCount; ++arm) {
+            if (!s.ArmDropRect[arm].IsEmpty() &&
+                TryHumanPlay(s, app.Layout(), s.Hand[1][slot], arm).accepted) {
+                return slot;
+            }
+        }
+    }
+    return -1;
+}
+
+// No mark outlives its tile: a new deal, an opened game or a pass puts the tile down, and the
+// table keeps no mark.
+TEST(MarksOfAPickedUpTile, GoWhenTheGameOrTheTurnMovesOn) {
+    struct Case {
+        const char* name;
+        std::function<void(TestProgram&)> moveOn;
+    };
+    QTemporaryDir folder;
+    const QString saved = QDir(folder.path()).filePath(QStringLiteral("saved.dom"));
+    const Case cases[] = {
+        {"new", [](TestProgram& p) { p.app->Human().Action(Command::kNew).trigger(); }},
+        {"open",
+         [&saved](TestProgram& p) {
+             p.prompts.chosenFile = saved;
+             p.app->Human().Action(Command::kOpen).trigger();
+         }},
+        {"pass", [](TestProgram& p) { p.app->Human().Action(Command::kDrawPass).trigger(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Four players hold the whole set, so the bone pile is empty and Draw/Pass passes.
+        TestProgram program({"sound=0", "delay=0", "nump=4"});
+        Application& app = *program.app;
+        const GameState& s = app.State();
+        app.Human().Action(Command::kNew).trigger();
+        ASSERT_TRUE(app.Files().Write(saved));
+        if (TableIsEmpty(s)) {
+            ClickHandSlot(app, 0);
+        }
+        ASSERT_EQ(s.CurrentPlayer, 1);
+        ASSERT_TRUE(BonePileEmpty(s));
+        const int slot = FittingSlot(app);
+        ASSERT_GE(slot, 0);
+        ClickHandSlot(app, slot);
+        ASSERT_FALSE(app.Table().Marks().empty());
+
+        c.moveOn(program);
+        EXPECT_TRUE(program.prompts.warnings.empty());
+        EXPECT_EQ(s.SelectedTile, kNoSelection);
+        EXPECT_TRUE(app.Table().Marks().empty());
+        EXPECT_TRUE(app.Table().ChosenEnd().IsEmpty());
+    }
 }
 
 // While the hand goes on, the human's score grows by exactly what his play scored.

@@ -128,7 +128,9 @@ TEST(ScoreSheet, AGameUnderWayStartsFromItsScoresWithItsHandInPlay) {
     state.Scores[2] = 40;
     state.Scores[3] = 85;
     ScoreSheet sheet(state);
+    EXPECT_FALSE(sheet.CarriedOver());
     sheet.StartFrom();
+    EXPECT_TRUE(sheet.CarriedOver());
     ASSERT_EQ(sheet.Rows().size(), 1u);
     EXPECT_EQ(sheet.Rows()[0].outcome, HandOutcome::kInPlay);
     EXPECT_EQ(sheet.PlayerCount(), 3);
@@ -142,6 +144,7 @@ TEST(ScoreSheet, AGameUnderWayStartsFromItsScoresWithItsHandInPlay) {
     // A new game starts the sheet afresh.
     state.Scores[1] = state.Scores[2] = state.Scores[3] = 0;
     sheet.GameStarted();
+    EXPECT_FALSE(sheet.CarriedOver());
     EXPECT_TRUE(sheet.Rows().empty());
     EXPECT_EQ(sheet.ScoreLine(1), std::vector<int32_t>{0});
 }
