@@ -64,6 +64,39 @@ struct Aids : ::testing::Test {
         }
         return {0, {}};
     }
+    // Plays the hand on through the windows. At each play the human can make, the pointer rests
+    // on the end first, and check sees the tile's name, the status line there and what the play
+    // then scored; the status line comes back once the pointer leaves. Returns the plays checked.
+    int CheckPlaysOverMarkedEnds(
+        const std::function<void(const QString&, const QString&, int32_t)>& check) {
+        int checked = 0;
+        for (int round = 0; round < 40 && s.GameInProgress == 1 && program.prompts.popups.empty();
+             ++round) {
+            const auto [slot, arms] = FirstFittingTile();
+            if (arms.empty()) {
+                Move();
+                continue;
+            }
+            ClickHandSlot(app, slot);
+            const QString status = app.Human().Status();
+            const QString tile =
+                QStringLiteral("%1-%2").arg(HighPip(s.SelectedTile)).arg(LowPip(s.SelectedTile));
+            const QPoint end = Centre(s.ArmDropRect[arms.back()]);
+            QTest::mouseMove(&app.Table(), end);
+            const QString preview = app.Human().Status();
+            QTest::mouseMove(&app.Table(), QPoint(1, 1));
+            EXPECT_EQ(app.Human().Status(), status);
+            QTest::mouseMove(&app.Table(), end);
+            const int32_t score = s.Scores[1];
+            ClickTable(app, end);
+            if (!program.prompts.popups.empty()) {
+                break;
+            }
+            check(tile, preview, s.Scores[1] - score);
+            ++checked;
+        }
+        return checked;
+    }
     // The human's move through the windows: the first tile that fits, dropped on its first arm,
     // else Draw/Pass. When seen is given, what the player sees just before the move (with the
     // tile picked up) is added to it.
@@ -296,37 +329,15 @@ TEST(MarksOfAPickedUpTile, GoWhenTheGameOrTheTurnMovesOn) {
 // While the hand goes on, the human's score grows by exactly what his play scored.
 TEST_F(Aids, OverAMarkedEndTheStatusLineTellsTheScoreThePlayThenMakes) {
     StartWithHumanToLead();
-    int checked = 0;
-    for (int round = 0; round < 40 && s.GameInProgress == 1 && program.prompts.popups.empty();
-         ++round) {
-        const auto [slot, arms] = FirstFittingTile();
-        if (arms.empty()) {
-            Move();
-            continue;
-        }
-        ClickHandSlot(app, slot);
-        const QString status = app.Human().Status();
-        const QPoint end = Centre(s.ArmDropRect[arms.back()]);
-        QTest::mouseMove(&app.Table(), end);
-        const QString preview = app.Human().Status();
-        const QString tile =
-            QStringLiteral("%1-%2").arg(HighPip(s.SelectedTile)).arg(LowPip(s.SelectedTile));
-        EXPECT_TRUE(preview.startsWith(tile + QStringLiteral(" here scores ")))
-            << preview.toStdString();
-        QTest::mouseMove(&app.Table(), QPoint(1, 1));
-        EXPECT_EQ(app.Human().Status(), status);
-        QTest::mouseMove(&app.Table(), end);
-        const int32_t score = s.Scores[1];
-        ClickTable(app, end);
-        if (!program.prompts.popups.empty()) {
-            break;
-        }
-        const bool nothing = preview.endsWith(QStringLiteral(" nothing"));
-        const int32_t previewed = nothing ? 0 : preview.section(' ', -1).toInt();
-        EXPECT_TRUE(nothing || previewed > 0);
-        EXPECT_EQ(s.Scores[1] - score, previewed) << preview.toStdString();
-        ++checked;
-    }
+    const int checked =
+        CheckPlaysOverMarkedEnds([](const QString& tile, const QString& preview, int32_t gained) {
+            EXPECT_TRUE(preview.startsWith(tile + QStringLiteral(" here scores ")))
+                << preview.toStdString();
+            const bool nothing = preview.endsWith(QStringLiteral(" nothing"));
+            const int32_t previewed = nothing ? 0 : preview.section(' ', -1).toInt();
+            EXPECT_TRUE(nothing || previewed > 0);
+            EXPECT_EQ(gained, previewed) << preview.toStdString();
+        });
     EXPECT_GE(checked, 2);
 }
 
@@ -338,28 +349,11 @@ struct AidsInDraw : Aids {
 
 TEST_F(AidsInDraw, OverAMarkedEndTheStatusLineTellsNoScore) {
     StartWithHumanToLead();
-    int checked = 0;
-    for (int round = 0; round < 40 && s.GameInProgress == 1 && program.prompts.popups.empty();
-         ++round) {
-        const auto [slot, arms] = FirstFittingTile();
-        if (arms.empty()) {
-            Move();
-            continue;
-        }
-        ClickHandSlot(app, slot);
-        const QPoint end = Centre(s.ArmDropRect[arms.back()]);
-        QTest::mouseMove(&app.Table(), end);
-        const QString tile =
-            QStringLiteral("%1-%2").arg(HighPip(s.SelectedTile)).arg(LowPip(s.SelectedTile));
-        EXPECT_EQ(app.Human().Status(), tile + QStringLiteral(" goes here"));
-        const int32_t score = s.Scores[1];
-        ClickTable(app, end);
-        if (!program.prompts.popups.empty()) {
-            break;
-        }
-        EXPECT_EQ(s.Scores[1], score);
-        ++checked;
-    }
+    const int checked =
+        CheckPlaysOverMarkedEnds([](const QString& tile, const QString& preview, int32_t gained) {
+            EXPECT_EQ(preview, tile + QStringLiteral(" goes here"));
+            EXPECT_EQ(gained, 0);
+        });
     EXPECT_GE(checked, 2);
 }
 
