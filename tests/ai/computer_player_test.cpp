@@ -5,23 +5,10 @@
 #include <initializer_list>
 
 #include "model/tile_set.h"
+#include "tests/ai/hand_of_tiles.h"
 
 namespace pipwick {
 namespace {
-
-int32_t T(int a, int b) {
-    return TileWithPips(a, b);
-}
-
-struct Hand {
-    int32_t slots[kHandSlots] = {};
-    Hand(std::initializer_list<int32_t> tiles) {
-        int i = 0;
-        for (int32_t tile : tiles) {
-            slots[i++] = tile;
-        }
-    }
-};
 
 // A table built record by record: arms given as lists of (inner, outer) pips.
 struct Table {

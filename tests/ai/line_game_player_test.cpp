@@ -6,19 +6,10 @@
 #include <initializer_list>
 
 #include "model/rules.h"
+#include "tests/ai/hand_of_tiles.h"
 
 namespace pipwick {
 namespace {
-
-int32_t T(int a, int b) {
-    return TileWithPips(a, b);
-}
-
-struct Hand {
-    int32_t slots[kHandSlots] = {};
-    Hand(std::initializer_list<int32_t> tiles) { std::copy(tiles.begin(), tiles.end(), slots); }
-    int32_t TileOf(const Play& play) const { return slots[play.slot]; }
-};
 
 // A Draw game between two with 3-4 on the table (ends 4 on arm 0 and 3 on arm 2), seat 1 to play.
 struct LineTable {
