@@ -18,12 +18,6 @@
 namespace pipwick {
 namespace {
 
-// A game in its second round: the human led and the computer answered.
-void PlaySome(TestProgram& program) {
-    program.app->NewGame();
-    program.app->HandSlotClicked(0);
-}
-
 int32_t OuterWidth(const QWidget& window) {
     const Rect r = OuterRect(window);
     return r.right - r.left;

@@ -20,12 +20,6 @@ namespace {
 
 const std::vector<std::string> kQuick = {"sound=0", "delay=0"};
 
-// A game in its second round: the human led and the computer answered.
-void PlaySome(TestProgram& program) {
-    program.app->NewGame();
-    program.app->HandSlotClicked(0);
-}
-
 // The human's seat plays as an Advanced computer player would, a click at a time.
 void PlayToTheEnd(TestProgram& program) {
     Application& app = *program.app;

@@ -22,11 +22,6 @@ namespace {
 
 const std::vector<std::string> kQuick = {"sound=0", "delay=0"};
 
-void PlaySome(TestProgram& program) {
-    program.app->NewGame();
-    program.app->HandSlotClicked(0);
-}
-
 QString AbandonQuestion() {
     return QString::fromLatin1(text::kAbandonGameQuestion);
 }

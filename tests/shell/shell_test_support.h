@@ -143,6 +143,12 @@ struct TestProgram {
     std::unique_ptr<Application> app;
 };
 
+// A game in its second round: the human led and the computer answered.
+inline void PlaySome(TestProgram& program) {
+    program.app->NewGame();
+    program.app->HandSlotClicked(0);
+}
+
 inline QPoint Centre(const Rect& r) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
