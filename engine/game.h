@@ -114,6 +114,8 @@ void MakeHumanPlay(Game& game, const Play& play);
 
 // The points the open ends are worth now: their sum when it is a positive multiple of 5, else 0.
 int32_t OpenEndScore(const GameState& state);
+// What the play just made scores: the open ends' points in a game that scores during play, else 0.
+int32_t PlayScore(const GameState& state);
 
 // R(x): the pips left in the hands rounded to the nearest multiple of 5 (remainders 1 and 2 down,
 // 3 and 4 up).

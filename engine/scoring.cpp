@@ -42,10 +42,14 @@ int32_t OpenEndScore(const GameState& state) {
     return sum >= 1 && sum % 5 == 0 ? sum : 0;
 }
 
+int32_t PlayScore(const GameState& state) {
+    return ScoresDuringPlay(state.Rules) ? OpenEndScore(state) : 0;
+}
+
 bool Game::AfterPlay(int player) {
     state_.ConsecutivePasses = 0;
     CloseUpHand(player);
-    const int32_t points = ScoresDuringPlay(state_.Rules) ? OpenEndScore(state_) : 0;
+    const int32_t points = PlayScore(state_);
     if (points > 0) {
         AddToScore(state_, player, points);
         log_->PlayScored(player, points);

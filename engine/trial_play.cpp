@@ -1,7 +1,6 @@
 #include "engine/trial_play.h"
 
 #include "engine/game.h"
-#include "model/rules.h"
 
 namespace pipwick {
 
@@ -19,7 +18,7 @@ TrialPlay TryHumanPlay(const GameState& state, const Geometry& geometry, int32_t
     if (!game.PlaceTile(kHumanSeat, Rect{}, tile, armIndex + 1)) {
         return {};
     }
-    return {true, ScoresDuringPlay(trial.Rules) ? OpenEndScore(trial) : 0};
+    return {true, PlayScore(trial)};
 }
 
 }  // namespace pipwick

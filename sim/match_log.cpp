@@ -67,7 +67,7 @@ void MatchLog::TilePlayed(int player, int armIndex, const PlacedTile& record) {
     WriteRect(*trace_, record.InnerHalf);
     *trace_ << R"(,"outerHalf":)";
     WriteRect(*trace_, record.OuterHalf);
-    const int32_t score = ScoresDuringPlay(state.Rules) ? OpenEndScore(state) : 0;
+    const int32_t score = PlayScore(state);
     *trace_ << R"(,"score":)" << score << R"(,"spinner":)" << state.SpinnerState << "}\n";
 }
 

@@ -24,7 +24,7 @@ void SpokenMoves::Tell(const std::string& news) const {
 
 // The play is complete here: the open ends score what it made, and a lead is the only tile down.
 void SpokenMoves::TilePlayed(int player, int armIndex, const PlacedTile& record) {
-    const int32_t score = ScoresDuringPlay(state_.Rules) ? OpenEndScore(state_) : 0;
+    const int32_t score = PlayScore(state_);
     int laid = 0;
     for (int arm = 0; arm < kArmCount; ++arm) {
         laid += ArmLength(state_, arm);
