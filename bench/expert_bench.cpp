@@ -70,8 +70,8 @@ class ExpertAtSeatOne {
         options.Threads = threads;
         const RulePlayout playout(geometry_);
         while (state_.GameInProgress == 1) {
-            const ExpertView view =
-                MakeExpertView(state_, 1, ComputerSeatLevels(state_, settings_.PlayerLevel));
+            const ExpertView view = MakeExpertView(
+                state_, 1, ComputerSeatLevels(state_, Seats{}, settings_.PlayerLevel));
             const double start = clock();
             const Play play = ChooseExpertPlay(view, playout, options);
             Record(times, view, clock() - start);

@@ -14,10 +14,11 @@ Play ChooseAtLevel(const GameState& state, const Geometry& geometry, int seat, L
     return ChooseExpertPlay(MakeExpertView(state, seat, levels), playout);
 }
 
-SeatLevels ComputerSeatLevels(const GameState& state, const int32_t (&settingLevels)[5]) {
+SeatLevels ComputerSeatLevels(const GameState& state, const Seats& seats,
+                              const int32_t (&settingLevels)[5]) {
     SeatLevels levels;
     for (int player = 1; player <= 4; ++player) {
-        levels.Known[player] = player != kHumanSeat && TakesPart(state, player);
+        levels.Known[player] = !IsPerson(seats, player) && TakesPart(state, player);
         levels.Of[player] = LevelFromSetting(settingLevels[player]);
     }
     return levels;

@@ -2,6 +2,7 @@
 
 #include "ai/computer_player.h"
 #include "ai/expert_view.h"
+#include "engine/seats.h"
 #include "model/game_state.h"
 #include "model/geometry.h"
 
@@ -14,7 +15,8 @@ namespace pipwick {
 Play ChooseAtLevel(const GameState& state, const Geometry& geometry, int seat, Level level,
                    const SeatLevels& levels = {});
 
-// The levels on show at the table: every computer seat's, from the settings; never the human's.
-SeatLevels ComputerSeatLevels(const GameState& state, const int32_t (&settingLevels)[5]);
+// The levels on show at the table: every computer seat's, from the settings; never a person's.
+SeatLevels ComputerSeatLevels(const GameState& state, const Seats& seats,
+                              const int32_t (&settingLevels)[5]);
 
 }  // namespace pipwick

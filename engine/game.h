@@ -7,6 +7,7 @@
 #include "engine/game_settings.h"
 #include "engine/game_view.h"
 #include "engine/play_log.h"
+#include "engine/seats.h"
 #include "model/game_state.h"
 #include "model/geometry.h"
 
@@ -40,6 +41,18 @@ class Game {
     void SelectHandTile(int slot);
     // The game's side of a change of the number of players: a running game starts anew.
     void ChangePlayerCount(int count);
+
+    // Who acts for each seat from now on. The turns run on through the computer players' seats
+    // and stop at a person's. Until told otherwise a game is the one-person game.
+    void SeatPlayers(const Seats& seats) { seats_ = seats; }
+    const Seats& SeatedPlayers() const { return seats_; }
+
+    // A person's moves at any seat, as a table that seats several people delivers them. Each is
+    // refused (false, and nothing changes) unless it is a person's seat whose turn it is; a play
+    // also when the slot holds no tile, the arm is none of 0..3 or the tile does not fit there.
+    // On an empty table any arm leads.
+    bool PersonPlays(int seat, int slot, int armIndex);
+    bool PersonDrawsOrPasses(int seat);
 
     // Trying a move out: player makes play, then every seat plays its turns as a computer player
     // until the hand or the game ends. The next hand is not dealt.
@@ -79,10 +92,11 @@ class Game {
     void OpenSideArmsOrSettleSpinner();
 
     // Turns.
-    bool HumanPlays(int slot, int armIndex);
+    bool PersonsTurn(int seat) const;
+    bool PlayFromHand(int seat, int slot, int armIndex);
     void RunComputerTurns();
     void DrawOrPass(int player);
-    void HumanPasses();
+    void PersonPasses(int seat);
     void Draw(int player);
     void ComputerTurn(int player);
     void ComputerPlays(int player, const Play& play);
@@ -102,6 +116,7 @@ class Game {
     SeedSource& seeds_;
     PlayLog noLog_;
     PlayLog* log_ = &noLog_;
+    Seats seats_;
     // Set while a hand is played out: its end stops play instead of dealing the next.
     bool playingOut_ = false;
     bool handOver_ = false;

@@ -1,5 +1,6 @@
 // The human's actions as his windows deliver them: a click on a tile of his hand, a click on an
-// arm's drop area in the table window, the Draw/Pass command, a change of the number of players.
+// arm's drop area in the table window, the Draw/Pass command, a change of the number of players;
+// and the moves of a person at any seat, as a table that seats several people delivers them.
 #include <initializer_list>
 
 #include "engine/game.h"
@@ -28,7 +29,7 @@ void Game::HumanClicksHandTile(int slot) {
         SelectHandTile(slot);
         return;
     }
-    HumanPlays(slot, 0);
+    PlayFromHand(kHumanSeat, slot, 0);
 }
 
 void Game::HumanPlaysOnArm(int armIndex) {
@@ -38,21 +39,44 @@ void Game::HumanPlaysOnArm(int armIndex) {
     const int found = SlotOf(state_, state_.SelectedTile);
     const int slot = found == kEmptySlot ? 0 : found;
     state_.SelectedTile = kNoSelection;
-    if (!HumanPlays(slot, armIndex)) {
+    if (!PlayFromHand(kHumanSeat, slot, armIndex)) {
         view_->SelectionChanged();
     }
 }
 
-// A lead (on arm 0) or a play of the tile in slot. Once it lies on the table the computer players
-// take their turns, unless it ended the hand or the game. False when the game refused the tile.
-bool Game::HumanPlays(int slot, int armIndex) {
-    int32_t& tile = state_.Hand[kHumanSeat][slot];
-    if (!PlaceTile(kHumanSeat, geometry_.HandSlotRect[slot], tile, armIndex + 1)) {
+bool Game::PersonPlays(int seat, int slot, int armIndex) {
+    if (!PersonsTurn(seat) || slot < 0 || slot >= kHandSlots || armIndex < 0 ||
+        armIndex >= kArmCount || state_.Hand[seat][slot] == kNoTile) {
+        return false;
+    }
+    return PlayFromHand(seat, slot, armIndex);
+}
+
+bool Game::PersonDrawsOrPasses(int seat) {
+    if (!PersonsTurn(seat)) {
+        return false;
+    }
+    DrawOrPass(seat);
+    return true;
+}
+
+bool Game::PersonsTurn(int seat) const {
+    return state_.GameInProgress == 1 && state_.CurrentPlayer == seat && IsPerson(seats_, seat);
+}
+
+// A person's lead (on arm 0) or play of the tile in slot; it leaves seat 1's hand from the bottom
+// window and any other seat's from that seat's window. Once it lies on the table the computer
+// players take their turns, unless it ended the hand or the game. False when the game refused it.
+bool Game::PlayFromHand(int seat, int slot, int armIndex) {
+    int32_t& tile = state_.Hand[seat][slot];
+    const Rect& source =
+        seat == kHumanSeat ? geometry_.HandSlotRect[slot] : geometry_.OpponentSlotRect[slot];
+    if (!PlaceTile(seat, source, tile, armIndex + 1)) {
         return false;
     }
     tile = kNoTile;
-    state_.CurrentPlayer = NextPlayer(state_, kHumanSeat);
-    if (AfterPlay(kHumanSeat)) {
+    state_.CurrentPlayer = NextPlayer(state_, seat);
+    if (AfterPlay(seat)) {
         RunComputerTurns();
     }
     return true;

@@ -21,9 +21,10 @@ bool Game::PlaceTile(int player, const Rect& source, int32_t tile, int arm) {
     // An arm of 28 tiles holds the whole set and has no record left: a play onto it can only come
     // from a broken state.
     const bool full = !empty && ArmLength(state_, index) == kArmLength;
-    const bool human = player == kHumanSeat;
-    if (full || (human && !empty && !Shows(tile, state_.ArmOpenPip[index]))) {
-        if (human) {
+    // A person's tile is checked against the end; a computer player only chooses tiles that fit.
+    const bool person = IsPerson(seats_, player);
+    if (full || (person && !empty && !Shows(tile, state_.ArmOpenPip[index]))) {
+        if (person) {
             view_->ShowMessage(Message::kWontPlayThere, 0);
         }
         return false;

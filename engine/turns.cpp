@@ -1,5 +1,5 @@
 // The turn sequence: drawing and passing, and a computer player's whole turn. Computer turns run
-// one after another inside the human's action until it is his turn again or the game is over.
+// one after another inside a person's action until it is a person's turn or the game is over.
 #include "ai/computer_player.h"
 #include "engine/computer_choice.h"
 #include "engine/game.h"
@@ -8,31 +8,42 @@
 
 namespace pipwick {
 
-// The computer players sit in the seats after the human's. The end of the game hands the turn to
-// nobody (player 0), so the turns stop there too without asking whether the game goes on.
+// The end of the game hands the turn to nobody (player 0), so the turns stop there too without
+// asking whether the game goes on.
 void Game::RunComputerTurns() {
-    while (state_.CurrentPlayer > kHumanSeat) {
+    while (state_.CurrentPlayer != 0 && !IsPerson(seats_, state_.CurrentPlayer)) {
         ComputerTurn(state_.CurrentPlayer);
     }
 }
 
-// Where nobody draws (Block) Draw/Pass always passes.
+// Where nobody draws (Block) a person's Draw/Pass always passes.
 void Game::DrawOrPass(int player) {
-    if (player == kHumanSeat && !MayDraw(state_)) {
-        HumanPasses();
+    if (IsPerson(seats_, player) && !MayDraw(state_)) {
+        PersonPasses(player);
     } else {
         Draw(player);
     }
 }
 
-// The human's pass is counted but does not end a blocked hand: the next computer pass does.
-void Game::HumanPasses() {
-    RememberHandEvent(state_, HandEventKind::kPass, kHumanSeat, kNoTile);
-    state_.CurrentPlayer = NextPlayer(state_, kHumanSeat);
-    view_->Announce({AnnouncementKind::kHumanPassed, kHumanSeat, state_.CurrentPlayer});
+// A person's pass is counted and hands the turn on. When a computer player sits next it leaves
+// the end of a blocked hand to that player's pass, as the one-person game always has; when a
+// person sits next, this pass ends the blocked hand itself, unheard like a computer player's, so
+// that a table of people never passes round for ever.
+void Game::PersonPasses(int seat) {
+    RememberHandEvent(state_, HandEventKind::kPass, seat, kNoTile);
+    state_.CurrentPlayer = NextPlayer(state_, seat);
+    const bool blocks = IsPerson(seats_, state_.CurrentPlayer) &&
+                        state_.ConsecutivePasses + 1 >= state_.PlayerCount;
+    if (!blocks) {
+        view_->Announce({AnnouncementKind::kHumanPassed, seat, state_.CurrentPlayer});
+    }
     ++state_.ConsecutivePasses;
-    log_->Passed(kHumanSeat);
-    view_->SoundFor(SoundEvent::kPasses, kHumanSeat);
+    log_->Passed(seat);
+    if (blocks) {
+        EndHand(0);
+        return;
+    }
+    view_->SoundFor(SoundEvent::kPasses, seat);
     RunComputerTurns();
 }
 
@@ -69,7 +80,7 @@ void Game::ComputerTurn(int player) {
 
 Play Game::ChooseComputerMove(int player) const {
     return ChooseAtLevel(state_, geometry_, player, LevelFromSetting(settings_.PlayerLevel[player]),
-                         ComputerSeatLevels(state_, settings_.PlayerLevel));
+                         ComputerSeatLevels(state_, seats_, settings_.PlayerLevel));
 }
 
 void Game::PlayOutHand(int player, const Play& play) {
