@@ -30,8 +30,9 @@ bool Game::PlaceTile(int player, const Rect& source, int32_t tile, int arm) {
         return false;
     }
     RememberHandEvent(state_, HandEventKind::kPlay, player, tile);
-    view_->TileLeavesHand(player, source, tile);
     const int armIndex = empty ? 0 : index;
+    log_->TileLaid(player, armIndex, tile);
+    view_->TileLeavesHand(player, source, tile);
     const int recordIndex = empty ? 0 : ArmLength(state_, armIndex);
     if (empty) {
         PlaceFirstTile(tile);

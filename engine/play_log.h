@@ -15,6 +15,9 @@ class PlayLog {
     virtual void GameStarted() {}
     // The deal is done and the leader is CurrentPlayer.
     virtual void HandStarted() {}
+    // player laid tile at the open end of arm armIndex (0 for a lead): the move as it was made,
+    // before the line re-roots at a spinner, so that the same move can be made again elsewhere.
+    virtual void TileLaid(int /*player*/, int /*armIndex*/, int32_t /*tile*/) {}
     // record is the played tile as it lies once the play is complete (after any re-rooting).
     virtual void TilePlayed(int /*player*/, int /*armIndex*/, const PlacedTile& /*record*/) {}
     // The open ends after player's play were worth points (a positive multiple of 5), now added
