@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "engine/random_generator.h"
+
 namespace pipwick {
 
 // Every pause of the game goes through here, so the windows can wait without busy-polling and the
@@ -37,6 +39,9 @@ class SeedSource {
   public:
     virtual ~SeedSource() = default;
     virtual uint32_t DealSeed() = 0;
+    // Seeds the generator of one shuffle: from DealSeed, so that a seed always deals alike,
+    // unless a source seeds the whole generator itself.
+    virtual void SeedShuffle(RandomGenerator& random) { random.Seed(DealSeed()); }
 };
 
 // For games on a copy that stop before the next deal: trial plays and the Expert's playouts.

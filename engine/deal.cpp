@@ -62,7 +62,9 @@ void Game::ShuffleAndDeal() {
     for (int32_t& entry : state_.Deck) {
         entry = kNoTile;
     }
-    FillDeckByRejection(seeds_.DealSeed());
+    RandomGenerator random;
+    seeds_.SeedShuffle(random);
+    FillDeckByRejection(random);
     DealCycles();
     state_.SelectedTile = kNoSelection;
 }
@@ -70,9 +72,7 @@ void Game::ShuffleAndDeal() {
 // Each position draws until it gets a tile that no other position holds. Later positions are
 // still 0 and Deck[0] is 0, so only earlier positions can clash: a note of the tiles already placed
 // answers that without searching the deck.
-void Game::FillDeckByRejection(uint32_t seed) {
-    RandomGenerator random;
-    random.Seed(seed);
+void Game::FillDeckByRejection(RandomGenerator& random) {
     bool placed[kTileCount + 1] = {};
     for (int p = 1; p < kDeckSize; ++p) {
         int32_t tile = random.Between(1, kTileCount);

@@ -77,7 +77,7 @@ class Game {
     // The deal and the start of each hand.
     void StartHand();
     void ShuffleAndDeal();
-    void FillDeckByRejection(uint32_t seed);
+    void FillDeckByRejection(RandomGenerator& random);
     void DealCycles();
 
     // Laying tiles. arm is 1..4 (arm index + 1). False when the tile was refused.

@@ -1,5 +1,6 @@
 #include "engine/random_generator.h"
 
+#include <algorithm>
 #include <bit>
 #include <iterator>
 
@@ -57,6 +58,11 @@ void RandomGenerator::Seed(uint32_t seed) {
     for (int i = 0; i < kStateWords; ++i) {
         state_[i] = kSeedTable.factor[i] * seed + kSeedTable.offset[i];
     }
+    index_ = kStateWords;
+}
+
+void RandomGenerator::SeedWhole(const uint32_t (&words)[kStateWords]) {
+    std::copy(std::begin(words), std::end(words), state_);
     index_ = kStateWords;
 }
 

@@ -8,7 +8,12 @@ namespace pipwick {
 // made, seeded and used inside one deal, so two deals seeded alike deal alike.
 class RandomGenerator {
   public:
+    static constexpr int kStateWords = 351;
+
     void Seed(uint32_t seed);
+    // Sets every word of the state: a deal that cannot be found again by trying each of the
+    // 2^32 seeds, as a player who knows his own tiles could.
+    void SeedWhole(const uint32_t (&words)[kStateWords]);
     uint32_t NextWord();
     // A double in [0, 1) built from the word's bits.
     double NextUnit();
@@ -18,7 +23,6 @@ class RandomGenerator {
   private:
     void RegenerateWord(int k);
 
-    static constexpr int kStateWords = 351;
     uint32_t state_[kStateWords] = {};
     int index_ = kStateWords;
 };

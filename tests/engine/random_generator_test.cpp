@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
+#include <vector>
 
 #include "engine/game.h"
 #include "tests/engine/test_table.h"
@@ -32,6 +34,39 @@ TEST(RandomGenerator, RegeneratesAfterAllWordsAreUsed) {
     }
     EXPECT_EQ(random.NextWord(), 0x31ffdb13u);  // the last word of the first pass
     EXPECT_EQ(random.NextWord(), 0x15b01078u);  // the first of the second
+}
+
+// A state set whole draws from every word given: a change in any of them changes the draws (the
+// top bit: as in every twister of this kind, the first word's lower bits are never read), and
+// setting the same words again starts the same draws over.
+TEST(RandomGenerator, SeededWholeDrawsFromEveryWordGiven) {
+    RandomGenerator seeded;
+    seeded.Seed(2026);
+    uint32_t words[RandomGenerator::kStateWords];
+    for (uint32_t& word : words) {
+        word = seeded.NextWord();
+    }
+    std::vector<uint32_t> draws;
+    RandomGenerator whole;
+    whole.SeedWhole(words);
+    for (int i = 0; i < 2 * RandomGenerator::kStateWords; ++i) {
+        draws.push_back(whole.NextWord());
+    }
+    for (int changed : {0, 175, RandomGenerator::kStateWords - 1}) {
+        uint32_t other[RandomGenerator::kStateWords];
+        std::copy(std::begin(words), std::end(words), other);
+        other[changed] ^= 0x80000000u;
+        RandomGenerator different;
+        different.SeedWhole(other);
+        std::vector<uint32_t> differentDraws;
+        for (int i = 0; i < 2 * RandomGenerator::kStateWords; ++i) {
+            differentDraws.push_back(different.NextWord());
+        }
+        EXPECT_NE(differentDraws, draws) << changed;
+    }
+    // Seeding whole again starts the draws over.
+    whole.SeedWhole(words);
+    EXPECT_EQ(whole.NextWord(), draws[0]);
 }
 
 TEST(RandomGenerator, BetweenStaysInRange) {

@@ -11,6 +11,7 @@
 #include "engine/computer_choice.h"
 #include "model/rules.h"
 #include "network/server_table.h"
+#include "network/system_seeds.h"
 #include "tests/support/same_state.h"
 
 namespace pipwick {
@@ -285,6 +286,19 @@ TEST(ServerTable, TellsEachChairOnlyHisOwnTilesUntilTheyArePlayedOrShown) {
             }
         }
     }
+}
+
+TEST(ServerTable, DealsFromTheSystemsRandomSourceNeverAlike) {
+    std::set<std::vector<int32_t>> decks;
+    for (int game = 0; game < 10; ++game) {
+        InstantClock clock;
+        SystemSeeds seeds;
+        ServerTable table(TableOf(0, 4, PeopleAt({1, 2, 3, 4})), clock, seeds);
+        table.NewGame();
+        const GameState& s = table.State();
+        decks.insert(std::vector<int32_t>(std::begin(s.Deck), std::end(s.Deck)));
+    }
+    EXPECT_EQ(decks.size(), 10u);
 }
 
 }  // namespace
