@@ -43,8 +43,9 @@ class Game {
     void ChangePlayerCount(int count);
 
     // Who acts for each seat from now on. The turns run on through the computer players' seats
-    // and stop at a person's. Until told otherwise a game is the one-person game.
-    void SeatPlayers(const Seats& seats) { seats_ = seats; }
+    // and stop at a person's, so a computer player now in the seat to play moves at once. Until
+    // told otherwise a game is the one-person game.
+    void SeatPlayers(const Seats& seats);
     const Seats& SeatedPlayers() const { return seats_; }
 
     // A person's moves at any seat, as a table that seats several people delivers them. Each is

@@ -16,6 +16,13 @@ void Game::RunComputerTurns() {
     }
 }
 
+void Game::SeatPlayers(const Seats& seats) {
+    seats_ = seats;
+    if (state_.GameInProgress == 1) {
+        RunComputerTurns();
+    }
+}
+
 // Where nobody draws (Block) a person's Draw/Pass always passes.
 void Game::DrawOrPass(int player) {
     if (IsPerson(seats_, player) && !MayDraw(state_)) {

@@ -17,6 +17,8 @@ enum class NewsKind : int32_t {
     kPassed,       // seat passed
     kHandEnded,    // hands holds every hand's remaining tiles, face up; seat won points (0: none)
     kGameEnded,    // seat won the game
+    kStandIn,      // seat's person has gone: a computer player plays his chair until he is back
+    kReturned,     // seat's person is back in his chair
 };
 
 struct ChairNews {

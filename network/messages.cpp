@@ -17,9 +17,9 @@ namespace {
 
 using Members = std::vector<std::pair<std::string, JsonValue>>;
 
-constexpr std::array<const char*, 8> kNewsNames = {
-    "game-started", "hand-dealt", "tile-laid",  "play-scored",
-    "tile-drawn",   "passed",     "hand-ended", "game-ended",
+constexpr std::array<const char*, 10> kNewsNames = {
+    "game-started", "hand-dealt", "tile-laid",  "play-scored", "tile-drawn",
+    "passed",       "hand-ended", "game-ended", "stand-in",    "returned",
 };
 constexpr std::array<const char*, 6> kVerdictNames = {
     "taken", "no-game", "not-your-turn", "not-your-tile", "no-such-arm", "does-not-fit",

@@ -12,10 +12,19 @@ std::vector<ChairNews> ChairNewsWriter::Take(int seat) {
     return std::exchange(news_[seat], {});
 }
 
+const std::vector<ChairNews>& ChairNewsWriter::Told(int seat) const {
+    return told_[seat >= 1 && seat <= 4 ? seat : 0];
+}
+
+void ChairNewsWriter::ToChair(int seat, const ChairNews& news) {
+    news_[seat].push_back(news);
+    told_[seat].push_back(news);
+}
+
 void ChairNewsWriter::ToEveryChair(const ChairNews& news) {
     for (int seat = 1; seat <= 4; ++seat) {
         if (TakesPart(state_, seat)) {
-            news_[seat].push_back(news);
+            ToChair(seat, news);
         }
     }
 }
@@ -42,7 +51,15 @@ ChairNews ChairNewsWriter::Counted(NewsKind kind, int seat) const {
     return news;
 }
 
+void ChairNewsWriter::StandInChanged(int seat, bool standingIn) {
+    ToEveryChair(Item(standingIn ? NewsKind::kStandIn : NewsKind::kReturned, seat));
+}
+
+// A new game starts what a returning player is told afresh.
 void ChairNewsWriter::GameStarted() {
+    for (std::vector<ChairNews>& told : told_) {
+        told.clear();
+    }
     ChairNews news = Item(NewsKind::kGameStarted, 0);
     news.rules = state_.Rules;
     ToEveryChair(news);
@@ -55,7 +72,7 @@ void ChairNewsWriter::HandStarted() {
         if (TakesPart(state_, seat)) {
             ChairNews news = Counted(NewsKind::kHandDealt, state_.CurrentPlayer);
             std::copy(std::begin(state_.Hand[seat]), std::end(state_.Hand[seat]), news.hands[seat]);
-            news_[seat].push_back(news);
+            ToChair(seat, news);
         }
     }
     trace_->HandStarted();
@@ -82,8 +99,7 @@ void ChairNewsWriter::PlayScored(int player, int32_t points) {
 void ChairNewsWriter::TileDrawn(int player, int32_t tile) {
     for (int seat = 1; seat <= 4; ++seat) {
         if (TakesPart(state_, seat)) {
-            news_[seat].push_back(
-                Item(NewsKind::kTileDrawn, player, 0, seat == player ? tile : kNoTile));
+            ToChair(seat, Item(NewsKind::kTileDrawn, player, 0, seat == player ? tile : kNoTile));
         }
     }
     trace_->TileDrawn(player, tile);

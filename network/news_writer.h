@@ -19,6 +19,11 @@ class ChairNewsWriter : public PlayLog {
 
     // The news for seat (1..4) since the last call; nothing for a seat that is no chair.
     std::vector<ChairNews> Take(int seat);
+    // All seat has been told since the game started: what a player who comes back needs to see
+    // his chair again.
+    const std::vector<ChairNews>& Told(int seat) const;
+    // Tells every chair of a person gone or back.
+    void StandInChanged(int seat, bool standingIn);
     void PassOnTo(PlayLog* trace) { trace_ = trace; }
 
     void GameStarted() override;
@@ -33,10 +38,12 @@ class ChairNewsWriter : public PlayLog {
 
   private:
     void ToEveryChair(const ChairNews& news);
+    void ToChair(int seat, const ChairNews& news);
     ChairNews Counted(NewsKind kind, int seat) const;
 
     const GameState& state_;
     std::vector<ChairNews> news_[5];
+    std::vector<ChairNews> told_[5];
     PlayLog noTrace_;
     PlayLog* trace_ = &noTrace_;
 };

@@ -1,5 +1,7 @@
 #include "network/server_table.h"
 
+#include "ai/level.h"
+
 namespace pipwick {
 
 namespace {
@@ -29,6 +31,33 @@ ServerTable::ServerTable(const TableSetup& setup, Clock& clock, SeedSource& seed
 
 void ServerTable::NewGame() {
     game_.NewGame();
+}
+
+bool ServerTable::StandIn(int seat) {
+    if (!IsPerson(People(), seat) || !TakesPart(state_, seat)) {
+        return false;
+    }
+    standIn_[seat] = true;
+    settings_.PlayerLevel[seat] = static_cast<int32_t>(Level::Advanced);
+    news_.StandInChanged(seat, true);
+    Reseat(seat, Controller::kComputer);
+    return true;
+}
+
+bool ServerTable::Return(int seat) {
+    if (seat < 1 || seat > 4 || !standIn_[seat]) {
+        return false;
+    }
+    standIn_[seat] = false;
+    news_.StandInChanged(seat, false);
+    Reseat(seat, Controller::kPerson);
+    return true;
+}
+
+void ServerTable::Reseat(int seat, Controller controller) {
+    Seats people = People();
+    people.Of[seat] = controller;
+    game_.SeatPlayers(people);
 }
 
 int ServerTable::ToPlay() const {

@@ -57,6 +57,14 @@ class ServerTable {
     // Every move of the table from now on also goes to trace (the simulator's trace, say).
     void RecordTo(PlayLog& trace) { news_.PassOnTo(&trace); }
 
+    // A person's connection is lost: he keeps his chair, and a computer player at Advanced plays
+    // it, at once when it is his turn, until he is back. False for a seat that is no person's.
+    bool StandIn(int seat);
+    // He is back, his hand as the stand-in left it. False for a seat nobody stands in for.
+    bool Return(int seat);
+    // All seat has been told this game, for a player who is back.
+    const std::vector<ChairNews>& Told(int seat) const { return news_.Told(seat); }
+
     // Whose turn it is (0 when no game is under way) and the table's people.
     int ToPlay() const;
     const Seats& People() const { return game_.SeatedPlayers(); }
@@ -65,11 +73,13 @@ class ServerTable {
 
   private:
     MoveVerdict Check(int seat, const ChairMove& move) const;
+    void Reseat(int seat, Controller controller);
 
     GameState state_;
     GameSettings settings_;
     Geometry geometry_;
     SilentView view_;
+    bool standIn_[5] = {};
     ChairNewsWriter news_;
     Game game_;
 };

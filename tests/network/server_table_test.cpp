@@ -288,6 +288,61 @@ TEST(ServerTable, TellsEachChairOnlyHisOwnTilesUntilTheyArePlayedOrShown) {
     }
 }
 
+// The hand a chair holds by his news alone: his tiles dealt, plus those he drew, less those he
+// laid.
+std::set<int32_t> HandByNews(const std::vector<ChairNews>& told, int seat) {
+    std::set<int32_t> hand;
+    for (const ChairNews& news : told) {
+        if (news.kind == NewsKind::kHandDealt) {
+            hand = TilesIn(news.hands[seat]);
+        } else if (news.kind == NewsKind::kTileDrawn && news.seat == seat) {
+            hand.insert(news.tile);
+        } else if (news.kind == NewsKind::kTileLaid && news.seat == seat) {
+            hand.erase(news.tile);
+        }
+    }
+    return hand;
+}
+
+TEST(ServerTable, AComputerPlayerKeepsAGoneChairUntilHisPersonIsBack) {
+    // When he goes: after the first move, on his own turn, or just before it.
+    for (int goesAt : {1, 0, 2}) {
+        InstantClock clock;
+        CountingSeeds seeds;
+        ServerTable table(TableOf(2, 3, PeopleAt({1, 2})), clock, seeds);
+        EXPECT_FALSE(table.StandIn(3));  // a computer player's seat
+        table.NewGame();
+        while (table.ToPlay() != goesAt && goesAt != 0) {
+            ASSERT_EQ(
+                table.Move(table.ToPlay(), ChosenMove(table, table.ToPlay(), Level::Advanced)),
+                MoveVerdict::kTaken);
+        }
+        ASSERT_TRUE(table.StandIn(2));
+        EXPECT_FALSE(table.StandIn(2));
+        EXPECT_NE(table.ToPlay(), 2);
+        for (int moves = 0; moves < 6 && table.ToPlay() == 1; ++moves) {
+            EXPECT_EQ(table.Move(2, kDrawOrPass), MoveVerdict::kNotYourTurn);
+            ASSERT_EQ(table.Move(1, ChosenMove(table, 1, Level::Advanced)), MoveVerdict::kTaken);
+            EXPECT_NE(table.ToPlay(), 2);
+        }
+        ASSERT_TRUE(table.Return(2));
+        EXPECT_FALSE(table.Return(2));
+        // Back in his chair, he finds his hand as it is, from what he was told alone.
+        EXPECT_EQ(HandByNews(table.Told(2), 2), TilesIn(table.State().Hand[2])) << goesAt;
+        for (int seat = 1; seat <= 3; ++seat) {
+            std::vector<NewsKind> kinds;
+            for (const ChairNews& news : table.TakeNews(seat)) {
+                if (news.kind == NewsKind::kStandIn || news.kind == NewsKind::kReturned) {
+                    EXPECT_EQ(news.seat, 2);
+                    kinds.push_back(news.kind);
+                }
+            }
+            EXPECT_EQ(kinds, (std::vector<NewsKind>{NewsKind::kStandIn, NewsKind::kReturned}));
+        }
+        EXPECT_TRUE(PlayToTheEnd(table, Level::Advanced)) << goesAt;
+    }
+}
+
 TEST(ServerTable, DealsFromTheSystemsRandomSourceNeverAlike) {
     std::set<std::vector<int32_t>> decks;
     for (int game = 0; game < 10; ++game) {
