@@ -1,5 +1,6 @@
 #include "shell/windows/qt_game_view.h"
 
+#include <QScreen>
 #include <algorithm>
 
 #include "model/rules.h"
@@ -62,9 +63,33 @@ void QtGameView::ShowStatus(const char* status) {
     windows_.human->SetStatus(Translated(status));
 }
 
+// The pop-up is placed clear of the tiles on the table, where it can be, so that the last plays
+// stay in sight while it is read.
 void QtGameView::ShowMessage(Message message, int32_t winner) {
     HumanWindow& human = *windows_.human;
-    prompts_.ShowPopup(&human, GamePopupText(message, winner), PopupRect(human.Outer()));
+    const QScreen* screen = human.screen();
+    const int32_t screenWidth = screen != nullptr ? screen->geometry().width() : 0;
+    prompts_.ShowPopup(&human, GamePopupText(message, winner),
+                       PopupRectClearOf(human.Outer(), TilesOnScreen(), screenWidth));
+}
+
+std::vector<Rect> QtGameView::TilesOnScreen() const {
+    std::vector<Rect> tiles;
+    for (const auto& arm : state_.Arm) {
+        for (const PlacedTile& record : arm) {
+            if (record.Tile == kNoTile) {
+                break;
+            }
+            const QPoint topLeft = windows_.table->mapToGlobal(
+                QPoint(std::min(record.InnerHalf.left, record.OuterHalf.left),
+                       std::min(record.InnerHalf.top, record.OuterHalf.top)));
+            const QPoint bottomRight = windows_.table->mapToGlobal(
+                QPoint(std::max(record.InnerHalf.right, record.OuterHalf.right),
+                       std::max(record.InnerHalf.bottom, record.OuterHalf.bottom)));
+            tiles.push_back({topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y()});
+        }
+    }
+    return tiles;
 }
 
 // The end of a hand or a game says which game it was, where that is not All Fives alone.

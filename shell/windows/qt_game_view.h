@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "engine/game_view.h"
 #include "model/game_state.h"
@@ -85,6 +86,8 @@ class QtGameView : public GameView {
   private:
     // Every player's window as wide as its hand needs.
     void FitWindowsToHands();
+    // The tiles on the table, each in screen pixels.
+    std::vector<Rect> TilesOnScreen() const;
 
     const GameState& state_;
     const Settings& settings_;
