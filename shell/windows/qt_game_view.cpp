@@ -2,6 +2,7 @@
 
 #include <QScreen>
 #include <algorithm>
+#include <iterator>
 
 #include "model/rules.h"
 #include "model/window_widths.h"
@@ -49,13 +50,27 @@ void QtGameView::ShowCaptions() {
 // that starts each hand says which game is played, where it is not All Fives alone.
 void QtGameView::Announce(const Announcement& announcement) {
     ShowCaptions();
-    QString status =
-        QString::fromStdString(text::AnnouncementText(announcement, settings_.PlayerNames));
+    QString status = AnnouncementStatus(announcement);
     const std::string game = text::GameTitle(state_.Rules);
     if (announcement.kind == AnnouncementKind::kShuffling && !game.empty()) {
         status += QLatin1Char(' ') + QString::fromStdString(game);
     }
     windows_.human->SetStatus(status, !MovesTellIt(announcement));
+}
+
+QString QtGameView::AnnouncementStatus(const Announcement& announcement) const {
+    const bool handWon = announcement.kind == AnnouncementKind::kDominoes ||
+                         announcement.kind == AnnouncementKind::kDominoesScores;
+    const int player = announcement.player;
+    const int partner = player >= 1 && player <= 4 ? PartnerOf(state_.Rules, player) : player;
+    if (!handWon || partner == player) {
+        return QString::fromStdString(text::AnnouncementText(announcement, settings_.PlayerNames));
+    }
+    std::string names[5];
+    std::copy(std::begin(settings_.PlayerNames), std::end(settings_.PlayerNames), names);
+    names[player] = text::PairName(settings_.PlayerNames[std::min(player, partner)],
+                                   settings_.PlayerNames[std::max(player, partner)]);
+    return QString::fromStdString(text::AnnouncementText(announcement, names));
 }
 
 void QtGameView::ShowStatus(const char* status) {

@@ -84,6 +84,8 @@ class QtGameView : public GameView {
     void ShowWholeState(TableRedraw redraw = TableRedraw::kSoon);
 
   private:
+    // The status line's words for an announcement: with partners a hand is won by the pair.
+    QString AnnouncementStatus(const Announcement& announcement) const;
     // Every player's window as wide as its hand needs.
     void FitWindowsToHands();
     // The tiles on the table, each in screen pixels.

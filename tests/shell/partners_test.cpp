@@ -21,6 +21,11 @@ TEST(Partners, CaptionsShowThePairsScoreAndTheEndNamesThePair) {
     EXPECT_EQ(app.Opponent(3).windowTitle(), "20 - TopGun");
     EXPECT_EQ(app.Opponent(4).windowTitle(), "35 - RightStuff");
     EXPECT_EQ(app.Table().windowTitle(), "Pipwick - Draw to 100, partners");
+    // The hand is won by the pair, whichever partner went out.
+    app.View().Announce({AnnouncementKind::kDominoesScores, 4, 0, 35});
+    EXPECT_EQ(app.Human().Status(), "Lefty and RightStuff dominoes, scores 35");
+    app.View().Announce({AnnouncementKind::kDominoes, 1});
+    EXPECT_EQ(app.Human().Status(), "Player and TopGun dominoes.");
 
     program.prompts.popups.clear();
     app.View().ShowMessage(Message::kComputerWins, 4);
