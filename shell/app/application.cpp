@@ -182,6 +182,7 @@ void Application::ConnectTable() {
 
 // A close or a restart that came during a sequence is carried out once it is over.
 void Application::AfterSequences() {
+    view_->ShowHumansTurn();
     if (closePending_) {
         EndProgram();
     } else if (restartPending_) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "engine/game.h"
 #include "model/rules.h"
 #include "model/window_widths.h"
 #include "shell/access/accessible_views.h"
@@ -50,6 +51,7 @@ void QtGameView::ShowCaptions() {
 // that starts each hand says which game is played, where it is not All Fives alone.
 void QtGameView::Announce(const Announcement& announcement) {
     ShowCaptions();
+    lastAnnouncement_ = announcement;
     QString status = AnnouncementStatus(announcement);
     const std::string game = text::GameTitle(state_.Rules);
     if (announcement.kind == AnnouncementKind::kShuffling && !game.empty()) {
@@ -71,6 +73,19 @@ QString QtGameView::AnnouncementStatus(const Announcement& announcement) const {
     names[player] = text::PairName(settings_.PlayerNames[std::min(player, partner)],
                                    settings_.PlayerNames[std::max(player, partner)]);
     return QString::fromStdString(text::AnnouncementText(announcement, names));
+}
+
+// The human who leads is told he is down; at any other turn of his, that it is his turn.
+void QtGameView::ShowHumansTurn() {
+    if (state_.GameInProgress != 1 || !HumansTurn(state_)) {
+        return;
+    }
+    const bool leads =
+        lastAnnouncement_.kind == AnnouncementKind::kDown && lastAnnouncement_.player == kHumanSeat;
+    const QString turn = AnnouncementStatus(
+        leads ? lastAnnouncement_ : Announcement{AnnouncementKind::kTurn, kHumanSeat});
+    HumanWindow& human = *windows_.human;
+    human.SetStatus(turn, human.News() != turn);
 }
 
 void QtGameView::ShowStatus(const char* status) {
