@@ -744,6 +744,10 @@ Install new version?</source>
         <source>Clear all statistics?  The present ones are kept as a backup until the next Reset.</source>
         <translation>¿Borrar todas las estadísticas?  Las actuales se guardan como copia hasta el siguiente borrado.</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>PlayerPreferencesDialog</name>

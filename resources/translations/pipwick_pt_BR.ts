@@ -744,6 +744,10 @@ Instalar a versão nova?</translation>
         <source>Clear all statistics?  The present ones are kept as a backup until the next Reset.</source>
         <translation>Zerar todas as estatísticas?  As atuais ficam guardadas como cópia até o próximo Zerar.</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>PlayerPreferencesDialog</name>

@@ -61,6 +61,8 @@ class HumanWindow : public QMainWindow, public PlayerWindow {
     QWidget& Frame() override { return *this; }
     void SetCaption(const QString& caption) override;
     void SetScore(int32_t score) override;
+    // The game under way, which the caption names after the score and the name; empty for none.
+    void SetGame(const QString& game) { score_->SetGame(game); }
     const ScoreLabel& Score() const { return *score_; }
     // Shows status in the status line; a change is told to assistive technologies as news
     // unless tell is false (what the game's moves tell already).

@@ -34,17 +34,21 @@ QString QtGameView::Caption(int player) const {
                              settings_.PlayerNames[player].c_str());
 }
 
-// The table window's title names any game but All Fives alone.
+// The human's caption and the table window's title name any game but All Fives alone, so that
+// the game under way is in sight all through it.
 void QtGameView::ShowCaptions() {
+    const QString game = QString::fromStdString(text::GameTitle(state_.Rules));
+    windows_.human->SetGame(game);
     for (int player = 1; player <= 4; ++player) {
-        windows_.Player(player).SetCaption(Caption(player));
+        const QString caption = Caption(player);
+        windows_.Player(player).SetCaption(player == kHumanSeat && !game.isEmpty()
+                                               ? Translated(text::kWithGame).arg(caption, game)
+                                               : caption);
         windows_.Player(player).SetScore(ShownScore(state_, player));
     }
-    const std::string game = text::GameTitle(state_.Rules);
     const QString title = QString::fromLatin1(text::kAppTitle);
     windows_.table->setWindowTitle(
-        game.empty() ? title
-                     : Translated(text::kTitleWithGame).arg(title, QString::fromStdString(game)));
+        game.isEmpty() ? title : Translated(text::kTitleWithGame).arg(title, game));
 }
 
 // What the moves tell already is shown only, so that a screen reader says it once. The shuffle

@@ -7,7 +7,8 @@
 namespace pipwick {
 namespace {
 
-// With partners each caption shows the pair's score, and the end of the game names the pair.
+// With partners each caption shows the pair's score, the human's names the game, and the end of a
+// hand and of the game names the pair.
 TEST(Partners, CaptionsShowThePairsScoreAndTheEndNamesThePair) {
     PreferencesProgram program({"nump=4", "partners=1", "game=1"});
     Application& app = *program.app;
@@ -16,7 +17,8 @@ TEST(Partners, CaptionsShowThePairsScoreAndTheEndNamesThePair) {
     AddToScore(app.State(), 4, 35);
     AddToScore(app.State(), 1, 20);
     app.View().Announce({AnnouncementKind::kTurn, kHumanSeat});
-    EXPECT_EQ(app.Human().windowTitle(), "20 - Player");
+    EXPECT_EQ(app.Human().windowTitle(), "20 - Player (Draw to 100, partners)");
+    EXPECT_EQ(app.Human().Score().Text(), "Score: 20 (Draw to 100, partners)");
     EXPECT_EQ(app.Opponent(2).windowTitle(), "35 - Lefty");
     EXPECT_EQ(app.Opponent(3).windowTitle(), "20 - TopGun");
     EXPECT_EQ(app.Opponent(4).windowTitle(), "35 - RightStuff");
