@@ -54,6 +54,9 @@ constexpr const char* kCantOpenGame = PIPWICK_TEXT("Can't open game!");
 constexpr const char* kCantSaveGame = PIPWICK_TEXT("Can't save game!");
 constexpr const char* kGameOpened = PIPWICK_TEXT("Game opened");
 constexpr const char* kGameResumed = PIPWICK_TEXT("Last game resumed");
+constexpr const char* kGameSaved = PIPWICK_TEXT("Game saved");
+// The status line at the first start, until a game is dealt: %1 the Game menu, %2 its New item.
+constexpr const char* kHowToStart = PIPWICK_TEXT("%1 ▸ %2 deals");
 
 constexpr const char* kCantLoadDominoes = PIPWICK_TEXT("Can't get memory....can't load dominoes");
 

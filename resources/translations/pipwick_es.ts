@@ -745,6 +745,14 @@ Install new version?</source>
         <translation>¿Borrar todas las estadísticas?  Las actuales se guardan como copia hasta el siguiente borrado.</translation>
     </message>
     <message>
+        <source>Game saved</source>
+        <translation>Partida guardada</translation>
+    </message>
+    <message>
+        <source>%1 ▸ %2 deals</source>
+        <translation>%1 ▸ %2 reparte</translation>
+    </message>
+    <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>

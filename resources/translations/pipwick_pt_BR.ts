@@ -745,6 +745,14 @@ Instalar a versão nova?</translation>
         <translation>Zerar todas as estatísticas?  As atuais ficam guardadas como cópia até o próximo Zerar.</translation>
     </message>
     <message>
+        <source>Game saved</source>
+        <translation>Partida salva</translation>
+    </message>
+    <message>
+        <source>%1 ▸ %2 deals</source>
+        <translation>%1 ▸ %2 distribui</translation>
+    </message>
+    <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
