@@ -1,6 +1,7 @@
 #include "shell/dialogs/help_window.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QUrl>
 
@@ -42,6 +43,14 @@ void HelpWindow::ShowPage(const QString& path) {
     show();
     raise();
     activateWindow();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
 }
 
 QVariant HelpWindow::loadResource(int type, const QUrl& name) {
