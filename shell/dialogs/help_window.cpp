@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include "model/regular_file.h"
+#include "shell/windows/screen_room.h"
 #include "texts/texts.h"
 
 namespace pipwick {
@@ -18,11 +19,11 @@ namespace {
 
 // Room for the page's text column and its pictures, but never more than most of the screen.
 QSize WindowSize() {
-    QSize size(760, 640);
+    QSize size(760, 540);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         size = size.boundedTo(screen->availableSize() * 9 / 10);
     }
-    return size;
+    return BoundedByScreen(size);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "model/rules.h"
 #include "shell/app/translations.h"
+#include "shell/windows/screen_room.h"
 #include "texts/game_title.h"
 #include "texts/texts.h"
 
@@ -49,7 +50,7 @@ ScoreSheetWindow::ScoreSheetWindow(QWidget* owner, const ScoreSheet& sheet,
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_, 1);
     layout->addWidget(chart_, 1);
-    resize(580, 560);
+    resize(BoundedByScreen(QSize(580, 540)));
     Refresh();
 }
 

@@ -258,6 +258,15 @@ TEST(GameRecords, ResetClearsTheStatisticsOnlyWhenThePlayerAgrees) {
         shownBefore = window.Records().item(1, 1)->text();
         window.ResetButton().click();
         shownAfter = window.Records().item(1, 1)->text();
+        // Each table shows every row and nothing under the last.
+        window.show();
+        QCoreApplication::processEvents();
+        for (const QTableWidget* table : {&window.Games(), &window.Records()}) {
+            const int last = table->rowCount() - 1;
+            EXPECT_EQ(table->rowViewportPosition(last) + table->rowHeight(last),
+                      table->viewport()->height());
+        }
+        window.hide();
     };
 
     for (const bool agree : {false, true}) {

@@ -19,7 +19,9 @@
 
 #include "shell/app/translations.h"
 #include "shell/dialogs/about_box.h"
+#include "shell/dialogs/help_window.h"
 #include "shell/storage/settings_store.h"
+#include "shell/windows/screen_room.h"
 #include "shell_test_support.h"
 #include "texts/menu_commands.h"
 #include "texts/spoken_texts.h"
@@ -30,6 +32,7 @@ namespace pipwick {
 namespace {
 
 constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
 
 // The words of window's labels, buttons and group titles that need more room than they have, and
 // the window itself when it is wider than the screen.
@@ -89,7 +92,11 @@ std::vector<std::string> CutShort(QWidget& window) {
             note(words, header.fontMetrics().horizontalAdvance(words) + margin, room);
         }
     }
-    note(window.windowTitle() + " (window)", window.frameGeometry().width(), kScreenWidth);
+    // The window manager's frame comes on top of the window's own size.
+    note(window.windowTitle() + " (window width)",
+         window.frameGeometry().width() + kFrameAllowance.width(), kScreenWidth);
+    note(window.windowTitle() + " (window height)",
+         window.frameGeometry().height() + kFrameAllowance.height(), kScreenHeight);
     window.hide();
     return cut;
 }
@@ -151,6 +158,8 @@ TEST_P(TranslatedWindows, EveryCaptionLabelButtonAndMenuFitsAt800By600) {
     EXPECT_EQ(CutShort(*program.app->Records().SheetWindow()), std::vector<std::string>{});
     AboutBox about(nullptr);
     EXPECT_EQ(CutShort(about), std::vector<std::string>{});
+    HelpWindow help(nullptr);
+    EXPECT_EQ(CutShort(help), std::vector<std::string>{});
     QMenuBar& bar = *program.app->Human().menuBar();
     program.app->Human().show();
     QCoreApplication::processEvents();
