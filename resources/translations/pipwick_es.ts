@@ -456,7 +456,7 @@ Start a new game?</source>
     </message>
     <message>
         <source>Play %1 on the %2 end for %3</source>
-        <translation>Juega %1 en la punta %2 y anota %3</translation>
+        <translation>Juega %1 en la punta %2: %3</translation>
     </message>
     <message>
         <source>Lead %1</source>

@@ -456,7 +456,7 @@ Começar uma partida nova?</translation>
     </message>
     <message>
         <source>Play %1 on the %2 end for %3</source>
-        <translation>Jogue %1 na ponta %2 e marque %3</translation>
+        <translation>Jogue %1 na ponta %2: %3</translation>
     </message>
     <message>
         <source>Lead %1</source>

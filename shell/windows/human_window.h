@@ -68,7 +68,7 @@ class HumanWindow : public QMainWindow, public PlayerWindow {
     // unless tell is false (what the game's moves tell already).
     void SetStatus(const QString& status, bool tell = true);
     QString Status() const;
-    // Whether text fits the status line whole.
+    // Whether text fits the status line whole, written as small as the status line writes.
     bool StatusFits(const QString& text) const;
     // Tells assistive technologies news, shown or not: each call is told once.
     void Tell(const QString& news);
@@ -113,6 +113,9 @@ class HumanWindow : public QMainWindow, public PlayerWindow {
     void BuildMenu();
     QAction* AddItem(const MenuItem& item, QWidget& container);
     void CheckHeight();
+    // The status line's font for text: as large as the line's height allows, smaller for a text
+    // too long for its width.
+    QFont StatusFont(const QString& text) const;
 
     const GameState& state_;
     const Settings& settings_;
@@ -121,6 +124,7 @@ class HumanWindow : public QMainWindow, public PlayerWindow {
     HumanCommands& commands_;
     HandArea* hand_;
     QLabel* status_;
+    int statusPixels_ = 0;
     ScoreLabel* score_;
     QString news_;
     OuterPlacement* placement_;
