@@ -5,6 +5,9 @@
 // the mnemonic letter of a menu text; the part after a tab is the shortcut the menu shows beside
 // it.
 
+#include <iterator>
+
+#include "model/game_kind.h"
 #include "texts/translatable.h"
 #include "texts/version.h"
 
@@ -120,6 +123,7 @@ constexpr const char* kShowWhereTilesGo = PIPWICK_TEXT("Show where tiles can go"
 // name a game under way in the table window's title and the status line: "Draw to 100, partners".
 constexpr const char* kGameNames[] = {PIPWICK_TEXT("All Fives"), PIPWICK_TEXT("Draw"),
                                       PIPWICK_TEXT("Block")};
+static_assert(std::size(kGameNames) == kGameKindCount, "a name for every game");
 // %1 is the game's name, %2 its target.
 constexpr const char* kGameTarget = PIPWICK_TEXT("%1 to %2");
 constexpr const char* kGamePartners = PIPWICK_TEXT("%1, partners");
