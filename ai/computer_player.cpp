@@ -6,8 +6,10 @@
 // is the highest positive multiple of 5; when no play scores anywhere it sheds its heaviest fitting
 // tile. Ties go to arm 0, then 2, 1 and 3, and within an arm to the lowest slot. Both levels lead a
 // hand the same way: a double backed by several tiles of its suit, else a tile that counts 5 or 10
-// on its own. Where nothing scores during play (Draw and Block) the Beginner plays as ever and the
-// Advanced player has rules of its own (line_game_player.cpp).
+// on its own. The points a count is worth are those of the game under way. On a line without a
+// spinner the Beginner plays as ever and the Advanced player takes the play that scores most when
+// one scores, and otherwise judges the line as in the games where nothing scores
+// (line_game_player.cpp).
 #include "ai/computer_player.h"
 
 #include <initializer_list>
@@ -99,14 +101,15 @@ Play ChooseAdvancedPlay(const GameState& state, const HandSlots& hand,
     bool anyScores = false;
     for (int arm = 0; arm < kArmCount; ++arm) {
         if (arms[arm].firstFittingSlot != kEmptySlot) {
-            EvaluateArm(arms[arm], state.ArmOpenPip[arm], hand, total - arms[arm].endCount);
-            anyScores = anyScores || arms[arm].bestCount > 0;
+            EvaluateArm(arms[arm], KindOf(state.Rules).endScoring, state.ArmOpenPip[arm], hand,
+                        total - arms[arm].endCount);
+            anyScores = anyScores || arms[arm].bestPoints > 0;
         }
     }
     int chosen = kArmPreference[0];
     for (int arm : kArmPreference) {
-        const int32_t value = anyScores ? arms[arm].bestCount : arms[arm].bestPipTotal;
-        const int32_t best = anyScores ? arms[chosen].bestCount : arms[chosen].bestPipTotal;
+        const int32_t value = anyScores ? arms[arm].bestPoints : arms[arm].bestPipTotal;
+        const int32_t best = anyScores ? arms[chosen].bestPoints : arms[chosen].bestPipTotal;
         if (value > best) {
             chosen = arm;
         }
@@ -115,6 +118,47 @@ Play ChooseAdvancedPlay(const GameState& state, const HandSlots& hand,
         return PlayDoubleBlank(state, hand);
     }
     return {arms[chosen].bestSlot, chosen};
+}
+
+// The lead, or the play on arm 0 or 2 of a line, that scores most; ties go to the higher tile,
+// then to arm 0, so the choice follows from the tiles held, not their order. No play when none
+// scores.
+Play BestScoringLinePlay(const GameState& state, const HandSlots& hand) {
+    const EndScoring scoring = KindOf(state.Rules).endScoring;
+    Play best;
+    int32_t bestPoints = 0;
+    const auto consider = [&](int slot, int arm, int32_t total) {
+        const int32_t points = EndTotalPoints(scoring, total);
+        if (points > bestPoints ||
+            (points == bestPoints && points > 0 && hand[slot] > hand[best.slot])) {
+            best = {slot, arm};
+            bestPoints = points;
+        }
+    };
+    for (int slot = 0; slot < kHandSlots && hand[slot] != kNoTile; ++slot) {
+        const int32_t tile = hand[slot];
+        if (TableIsEmpty(state)) {
+            consider(slot, 0, PipTotal(tile));
+            continue;
+        }
+        for (int arm : {0, 2}) {
+            const int32_t open = state.ArmOpenPip[arm];
+            if (Shows(tile, open)) {
+                const int32_t newEnd = LowPip(tile) == open ? HighPip(tile) : LowPip(tile);
+                consider(slot, arm, EndCount(state, 2 - arm) + Doubled(newEnd, IsDouble(tile)));
+            }
+        }
+    }
+    return best;
+}
+
+Play ChooseAdvancedLinePlay(const GameState& state, const HandSlots& hand) {
+    if (ScoresDuringPlay(state.Rules)) {
+        if (const Play scoring = BestScoringLinePlay(state, hand); scoring.slot != kEmptySlot) {
+            return scoring;
+        }
+    }
+    return ChooseLineGamePlay(state, hand);
 }
 
 int32_t LeadPreference(int32_t tile) {
@@ -142,7 +186,8 @@ int FirstFittingSlot(int32_t pip, const HandSlots& hand) {
     return kEmptySlot;
 }
 
-void EvaluateArm(ArmEvaluation& arm, int32_t openPip, const HandSlots& hand, int32_t base) {
+void EvaluateArm(ArmEvaluation& arm, EndScoring scoring, int32_t openPip, const HandSlots& hand,
+                 int32_t base) {
     for (int slot = 0; slot < kHandSlots && hand[slot] != kNoTile; ++slot) {
         const int32_t tile = hand[slot];
         if (!Shows(tile, openPip)) {
@@ -154,12 +199,12 @@ void EvaluateArm(ArmEvaluation& arm, int32_t openPip, const HandSlots& hand, int
             arm.bestPipTotal = pipTotal;
         }
         const int32_t newEnd = LowPip(tile) == openPip ? HighPip(tile) : LowPip(tile);
-        const int32_t count = base + Doubled(newEnd, IsDouble(tile));
-        if (count >= 1 && count % 5 == 0 && count > arm.bestCount) {
-            arm.bestCount = count;
+        const int32_t points = EndTotalPoints(scoring, base + Doubled(newEnd, IsDouble(tile)));
+        if (points > arm.bestPoints) {
+            arm.bestPoints = points;
             arm.bestSlot = slot;
             arm.bestPipTotal = pipTotal;
-        } else if (arm.bestCount == 0 && pipTotal > arm.bestPipTotal) {
+        } else if (arm.bestPoints == 0 && pipTotal > arm.bestPipTotal) {
             arm.bestSlot = slot;
             arm.bestPipTotal = pipTotal;
         }
@@ -202,9 +247,8 @@ Play ChooseLead(const HandSlots& hand) {
 }
 
 Play ChooseComputerPlay(const GameState& state, const HandSlots& hand, Level level) {
-    const bool lineGame = !ScoresDuringPlay(state.Rules);
-    if (lineGame && level != Level::Beginner) {
-        return ChooseLineGamePlay(state, hand);
+    if (!HasSpinner(state.Rules) && level != Level::Beginner) {
+        return ChooseAdvancedLinePlay(state, hand);
     }
     if (TableIsEmpty(state)) {
         return ChooseLead(hand);

@@ -34,12 +34,13 @@ struct ArmEvaluation {
     int firstFittingSlot = kEmptySlot;
     int32_t endCount = 0;
     int bestSlot = kEmptySlot;
-    int32_t bestCount = 0;
+    int32_t bestPoints = 0;
     int32_t bestPipTotal = 0;
 };
 
-// Looks at every tile of hand that fits openPip: the highest count (base plus the tile's new end)
-// that is a positive multiple of 5, or, while nothing scores, the heaviest tile.
-void EvaluateArm(ArmEvaluation& arm, int32_t openPip, const HandSlots& hand, int32_t base);
+// Looks at every tile of hand that fits openPip: the one whose count (base plus the tile's new
+// end) scores most under scoring, or, while nothing scores, the heaviest tile.
+void EvaluateArm(ArmEvaluation& arm, EndScoring scoring, int32_t openPip, const HandSlots& hand,
+                 int32_t base);
 
 }  // namespace pipwick

@@ -105,7 +105,7 @@ uint64_t ViewSeed(const ExpertView& view) {
     mix(view.Seat);
     mix(view.PlayerCount);
     // All Fives alone mixes nothing more, so that its games stay as they have always been.
-    if (view.Rules != GameRules{}) {
+    if (!AreFirstRules(view.Rules)) {
         mix(static_cast<int32_t>(view.Rules.Game));
         mix(view.Rules.Partners);
         mix(view.Rules.Target);

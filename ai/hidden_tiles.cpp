@@ -13,11 +13,11 @@
 #include <iterator>
 #include <utility>
 
+#include "model/rules.h"
+
 namespace pipwick {
 
 namespace {
-
-constexpr int32_t kDealtTiles = 7;
 
 bool IsOpponent(const ExpertView& view, int player) {
     return player >= 1 && player <= 4 && player != view.Seat && view.HandCount[player] > 0;
@@ -241,7 +241,8 @@ HiddenTiles ReadHiddenTiles(const ExpertView& view) {
         }
     }
     hidden.BonePileCount = view.BonePileCount;
-    int32_t dealt[5] = {0, kDealtTiles, kDealtTiles, kDealtTiles, kDealtTiles};
+    const int32_t size = HandSize(view.Rules);
+    int32_t dealt[5] = {0, size, size, size, size};
     StartHands(view, hidden.Hands, dealt);
     if (!ReplayHistory(view, hidden.Hands)) {
         int32_t now[5] = {0, view.HandCount[1], view.HandCount[2], view.HandCount[3],

@@ -1,6 +1,6 @@
-// The Advanced player of Draw and Block. Nothing scores until the hand ends, and then the side
-// that went out, or holds the lightest hand, takes the others' pips: so the play that matters is
-// the one that keeps us playing while the others cannot. Each legal play gets one value from a
+// The Advanced player on a line without a spinner, when no play scores. The side that goes out, or
+// holds the lightest hand, wins the hand: so the play that matters is the one that keeps us
+// playing while the others cannot. Each legal play gets one value from a
 // few plain terms, and the highest wins. Ties go to the higher tile, then to arm 0 before arm 2:
 // never to a slot, so that what the player lays follows from which tiles he holds, whatever their
 // order, and the Expert can read his hand from his plays.
@@ -48,7 +48,7 @@ constexpr PipLanes kPipLanes = MakePipLanes();
 
 Unseen CountUnseen(const GameState& state, const HandSlots& hand) {
     uint64_t seen = 0;
-    // Only the main line's two arms carry tiles in these games.
+    // Without a spinner only the line's two arms carry tiles.
     for (int arm : {0, 2}) {
         for (int r = 0; r < kArmLength && state.Arm[arm][r].Tile != kNoTile; ++r) {
             seen += kPipLanes.ofTile[state.Arm[arm][r].Tile];

@@ -3,6 +3,9 @@
 // run puts the games per second of every kind side by side.
 #include <benchmark/benchmark.h>
 
+#include <vector>
+
+#include "model/game_kind.h"
 #include "sim/match.h"
 
 namespace pipwick {
@@ -12,11 +15,11 @@ GameRules RulesOf(int64_t game, int64_t partners) {
     GameRules rules;
     rules.Game = static_cast<DominoGame>(game);
     rules.Partners = static_cast<int32_t>(partners);
-    rules.Target = rules.Game == DominoGame::AllFives ? kAllFivesTarget : kDefaultTarget;
+    rules.Target = KindOf(rules.Game).defaultTarget;
     return rules;
 }
 
-// Arguments: players, game (0 All Fives, 1 Draw, 2 Block), partners.
+// Arguments: players, game (its stored number: a row of kGameKinds), partners.
 void WholeGames(benchmark::State& run) {
     const int32_t players = static_cast<int32_t>(run.range(0));
     const int32_t levels[5] = {0, 1, 1, 1, 1};
@@ -28,10 +31,19 @@ void WholeGames(benchmark::State& run) {
     run.counters["games/s"] =
         benchmark::Counter(static_cast<double>(run.iterations()), benchmark::Counter::kIsRate);
 }
+// Every game kind, by its stored number.
+std::vector<int64_t> AllGames() {
+    std::vector<int64_t> games;
+    for (int64_t game = 0; game < kGameKindCount; ++game) {
+        games.push_back(game);
+    }
+    return games;
+}
+
 BENCHMARK(WholeGames)
     ->ArgNames({"players", "game", "partners"})
-    ->ArgsProduct({{2, 3, 4}, {0, 1, 2}, {0}})
-    ->ArgsProduct({{4}, {0, 1, 2}, {1}})
+    ->ArgsProduct({{2, 3, 4}, AllGames(), {0}})
+    ->ArgsProduct({{4}, AllGames(), {1}})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

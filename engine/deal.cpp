@@ -84,10 +84,11 @@ void Game::FillDeckByRejection(RandomGenerator& random) {
     }
 }
 
-// Seven cycles, each dealing to players 3, 1, 2 and 4 in turn (those taking part).
+// One cycle for each tile of a hand, each dealing to players 3, 1, 2 and 4 in turn (those taking
+// part).
 void Game::DealCycles() {
     int k = 1;
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < HandSize(state_.Rules); ++i) {
         for (int player : {3, 1, 2, 4}) {
             if (TakesPart(state_, player)) {
                 state_.Hand[player][i] = state_.Deck[k++];

@@ -128,14 +128,14 @@ class Game {
 // play, Draw/Pass. The simulator and the tests drive the human's seat through this.
 void MakeHumanPlay(Game& game, const Play& play);
 
-// The points the open ends are worth now: their sum when it is a positive multiple of 5, else 0.
-int32_t OpenEndScore(const GameState& state);
-// What the play just made scores: the open ends' points in a game that scores during play, else 0.
+// The sum of the open ends now: each arm's outer pip, both halves of a double; 0 on an empty table.
+int32_t OpenEndTotal(const GameState& state);
+// What the play just made scores: what the open ends' sum is worth in the game under way.
 int32_t PlayScore(const GameState& state);
 
-// R(x): the pips left in the hands rounded to the nearest multiple of 5 (remainders 1 and 2 down,
-// 3 and 4 up).
-int32_t RoundPips(int32_t pips);
+// The pips left in the hands rounded to the nearest multiple (of 5: remainders 1 and 2 down, 3
+// and 4 up; of 1: as they are).
+int32_t RoundPips(int32_t pips, int32_t multiple);
 
 // The winner of a finished game. A human who only ties for the top does not win; among the
 // computer players the lowest-numbered of those with the highest score wins.

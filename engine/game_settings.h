@@ -15,22 +15,19 @@ struct GameSettings {
     int32_t PlayDelay = 2;                     // seconds before a computer player moves
     int32_t Game = 0;                          // the DominoGame the next New starts
     int32_t Partners = 0;                      // 1: play in pairs when four play
-    int32_t PlayTo = kDefaultTarget;           // Draw's and Block's target, one of kTargetChoices
+    int32_t PlayTo = kDefaultTarget;           // the target of a game that offers a choice
 };
 
 // The rules a new game of playerCount players takes from the settings. Partners need a table of
-// four; an unknown game is All Fives, which plays to 250 whatever PlayTo says, and a PlayTo that
-// is no choice plays to 100.
+// four; an unknown game is All Fives, and a PlayTo that is none of the game's choices plays to
+// the game's own default (a game with one choice always plays to it).
 constexpr GameRules RulesForNewGame(const GameSettings& settings, int32_t playerCount) {
     GameRules rules;
     rules.Game =
         IsDominoGame(settings.Game) ? static_cast<DominoGame>(settings.Game) : DominoGame::AllFives;
     rules.Partners = settings.Partners != 0 && playerCount == 4 ? 1 : 0;
-    if (rules.Game == DominoGame::AllFives) {
-        rules.Target = kAllFivesTarget;
-    } else {
-        rules.Target = IsTargetChoice(settings.PlayTo) ? settings.PlayTo : kDefaultTarget;
-    }
+    rules.Target = IsTargetChoice(rules.Game, settings.PlayTo) ? settings.PlayTo
+                                                               : KindOf(rules.Game).defaultTarget;
     return rules;
 }
 

@@ -1,6 +1,5 @@
-// The end of a hand and of the game. The pips left in the other side's hands (rounded to a
-// multiple of 5 in All Fives) go to the winner of the hand; the first score to reach the target
-// ends the game.
+// The end of a hand and of the game. The pips left in the other side's hands, rounded as the game
+// rounds them, go to the winner of the hand; the first score to reach the target ends the game.
 #include <initializer_list>
 
 #include "engine/game.h"
@@ -8,8 +7,8 @@
 
 namespace pipwick {
 
-int32_t RoundPips(int32_t pips) {
-    return pips < 3 ? 0 : (pips + 2) / 5 * 5;
+int32_t RoundPips(int32_t pips, int32_t multiple) {
+    return (pips + multiple / 2) / multiple * multiple;
 }
 
 void Game::EndHand(int32_t points) {
@@ -24,7 +23,7 @@ void Game::EndHand(int32_t points) {
             pips[player] += PipTotal(state_.Hand[player][slot]);
         }
     }
-    if (state_.PlayerCount == 2 && state_.Rules.Game == DominoGame::AllFives) {
+    if (state_.PlayerCount == 2 && KindOf(state_.Rules).twoPlayersByCount) {
         AwardTwoPlayerHand(points, pips);
     } else {
         AwardHand(points, pips);
@@ -41,14 +40,15 @@ void Game::EndHand(int32_t points) {
     StartHand();
 }
 
-// All Fives between two: the lower count wins the other's pips; equal counts win nothing, unheard.
+// Between two, where the game says so: the lower count wins the other's pips; equal counts win
+// nothing, unheard.
 void Game::AwardTwoPlayerHand(int32_t points, const int32_t (&pips)[5]) {
     if (pips[1] == pips[3]) {
         log_->HandEnded(points, 0, 0);
         return;
     }
     const int winner = pips[3] < pips[1] ? 3 : 1;
-    const int32_t gain = RoundPips(pips[winner == 3 ? 1 : 3]);
+    const int32_t gain = RoundPips(pips[winner == 3 ? 1 : 3], KindOf(state_.Rules).awardRounding);
     AddToScore(state_, winner, gain);
     log_->HandEnded(points, winner, gain);
     if (gain > 0 || points > 0) {
@@ -80,28 +80,28 @@ int HandWinner(const GameState& state, const int32_t (&pips)[5]) {
     return shared ? 0 : winner;
 }
 
-// The winner gains the pips of every hand but his own side's, rounded in All Fives.
-int32_t HandAward(const GameState& state, int winner, const int32_t (&pips)[5]) {
+// The winner gains the pips of every hand but his own side's, rounded as his game says.
+int32_t HandGain(const GameState& state, int winner, const int32_t (&pips)[5]) {
     int32_t against = 0;
     for (int player = 1; player <= 4; ++player) {
         if (TakesPart(state, player) && !ShareScore(state.Rules, player, winner)) {
             against += pips[player];
         }
     }
-    return RoundsHandAward(state.Rules) ? RoundPips(against) : against;
+    return RoundPips(against, KindOf(state.Rules).awardRounding);
 }
 
 }  // namespace
 
-// Every game but All Fives between two: the hand's winner gains the other side's pips, and a
-// blocked hand whose lightest count is shared across the sides wins nothing.
+// The hand's winner gains his game's award, and a blocked hand whose lightest count is shared
+// across the sides wins nothing.
 void Game::AwardHand(int32_t points, const int32_t (&pips)[5]) {
     const int winner = HandWinner(state_, pips);
     if (winner == 0) {
         log_->HandEnded(points, 0, 0);
         return;
     }
-    const int32_t gain = HandAward(state_, winner, pips);
+    const int32_t gain = HandGain(state_, winner, pips);
     AddToScore(state_, winner, gain);
     log_->HandEnded(points, winner, gain);
     if (gain == 0 && points == 0) {

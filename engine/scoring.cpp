@@ -1,5 +1,5 @@
-// Scoring during play: after every tile that reaches the table the open ends are added up, and a
-// positive multiple of 5 is scored at once.
+// Scoring during play: after every tile that reaches the table the open ends are added up, and
+// what the sum is worth in the game under way is scored at once.
 #include "engine/game.h"
 #include "model/rules.h"
 
@@ -33,17 +33,15 @@ int32_t EndOfArm2(const GameState& state) {
 
 }  // namespace
 
-int32_t OpenEndScore(const GameState& state) {
+int32_t OpenEndTotal(const GameState& state) {
     if (TableIsEmpty(state)) {
         return 0;
     }
-    const int32_t sum =
-        EndOfArm(state, 0) + EndOfArm(state, 1) + EndOfArm(state, 3) + EndOfArm2(state);
-    return sum >= 1 && sum % 5 == 0 ? sum : 0;
+    return EndOfArm(state, 0) + EndOfArm(state, 1) + EndOfArm(state, 3) + EndOfArm2(state);
 }
 
 int32_t PlayScore(const GameState& state) {
-    return ScoresDuringPlay(state.Rules) ? OpenEndScore(state) : 0;
+    return EndTotalScore(state.Rules, OpenEndTotal(state));
 }
 
 bool Game::AfterPlay(int player) {

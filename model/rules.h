@@ -7,34 +7,43 @@
 
 namespace pipwick {
 
-// The questions on which the three games and partners differ, asked of the rules of the game
-// under way. The engine, the computer players and the windows all ask here, so each difference
-// has one answer.
+// The questions on which the games and partners differ, asked of the rules of the game under
+// way. The engine, the computer players and the windows all ask here, and each answer is read
+// from the game's row of kGameKinds.
 
-// Whether the first double of a hand becomes a spinner, with side arms (All Fives only).
+constexpr const GameKindRow& KindOf(const GameRules& rules) {
+    return KindOf(rules.Game);
+}
+
+// Whether the first double of a hand becomes a spinner, with side arms.
 constexpr bool HasSpinner(const GameRules& rules) {
-    return rules.Game == DominoGame::AllFives;
+    return KindOf(rules).spinner;
 }
 
-// Whether the open ends score after every play (All Fives only); elsewhere only the hand's end
-// scores.
+// Whether the open ends score after every play; elsewhere only the hand's end scores.
 constexpr bool ScoresDuringPlay(const GameRules& rules) {
-    return rules.Game == DominoGame::AllFives;
+    return KindOf(rules).endScoring != EndScoring::kNothing;
 }
 
-// Whether a player who cannot play draws from the bone pile (everywhere but Block).
+// What the open ends score when they add up to total.
+constexpr int32_t EndTotalScore(const GameRules& rules, int32_t total) {
+    return EndTotalPoints(KindOf(rules).endScoring, total);
+}
+
+// Whether a player who cannot play draws from the bone pile.
 constexpr bool DrawsFromPile(const GameRules& rules) {
-    return rules.Game != DominoGame::Block;
+    return KindOf(rules).draws;
 }
 
-// Whether the pips a hand's winner gains are rounded to a multiple of 5 (All Fives only).
-constexpr bool RoundsHandAward(const GameRules& rules) {
-    return rules.Game == DominoGame::AllFives;
+// The tiles dealt to each player at the start of a hand.
+constexpr int32_t HandSize(const GameRules& rules) {
+    return KindOf(rules).handSize;
 }
 
-// The score that ends the game: 250 in All Fives, the chosen target in Draw and Block.
+// The score that ends the game: the game's fixed target, or the one chosen for it.
 constexpr int32_t TargetScore(const GameRules& rules) {
-    return rules.Game == DominoGame::AllFives ? kAllFivesTarget : rules.Target;
+    const GameKindRow& kind = KindOf(rules);
+    return kind.targetChoices.size() == 1 ? kind.targetChoices[0] : rules.Target;
 }
 
 // Whether seats play in pairs: you (1) and the player opposite (3) against seats 2 and 4.

@@ -8,11 +8,9 @@ namespace pipwick {
 
 namespace {
 
-constexpr int kDealtPerPlayer = 7;
-
-// Where the deal left BonePileNext: seven tiles for every player, from Deck[1] on.
+// Where the deal left BonePileNext: a hand's tiles for every player, from Deck[1] on.
 int32_t FirstUndealt(const GameState& s) {
-    return 1 + kDealtPerPlayer * s.PlayerCount;
+    return 1 + HandSize(s.Rules) * s.PlayerCount;
 }
 
 bool HandsHaveNoGaps(const GameState& s) {
@@ -51,7 +49,7 @@ bool DeckIsTheWholeSet(const GameState& s) {
 bool HandsFitTheDraws(const GameState& s) {
     const int drawn = s.BonePileNext - FirstUndealt(s);
     for (int player = 1; player <= 4; ++player) {
-        if (HandCount(s, player) > kDealtPerPlayer + drawn) {
+        if (HandCount(s, player) > HandSize(s.Rules) + drawn) {
             return false;
         }
     }

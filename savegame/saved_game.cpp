@@ -176,11 +176,10 @@ SavedGameError ReadRules(std::span<const uint8_t, kRulesExtensionSize> extension
     }
     rules.Partners = byte(at::kPartners);
     rules.Target = byte(at::kTarget);
-    const bool allFives = rules.Game == DominoGame::AllFives;
-    if (allFives ? rules.Target != kAllFivesTarget : !IsTargetChoice(rules.Target)) {
+    if (!IsTargetChoice(rules.Game, rules.Target)) {
         return SavedGameError::kTargetOutOfRange;
     }
-    if (rules == GameRules{}) {
+    if (AreFirstRules(rules)) {
         return SavedGameError::kRulesNeedNoExtension;
     }
     return SavedGameError::kNone;
@@ -245,7 +244,7 @@ const char* DescribeSavedGameError(SavedGameError error) {
         case SavedGameError::kRulesMarkWrong:
             return "the rules after the game are not marked PWX, version 1";
         case SavedGameError::kGameOutOfRange:
-            return "the game is not 0..2";
+            return "a game number this program does not know";
         case SavedGameError::kPartnersOutOfRange:
             return "partners is not 0 or 1";
         case SavedGameError::kTargetOutOfRange:
@@ -277,7 +276,7 @@ SavedGameImage BuildSavedGameImage(const GameState& state) {
 
 std::vector<uint8_t> BuildSavedGame(const GameState& state) {
     const SavedGameImage image = BuildSavedGameImage(state);
-    const bool extended = state.Rules != GameRules{};
+    const bool extended = !AreFirstRules(state.Rules);
     std::vector<uint8_t> bytes(extended ? kExtendedSavedGameSize : kSavedGameSize);
     std::copy(image.begin(), image.end(), bytes.begin());
     if (extended) {

@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options.help) {
-        std::cout << kSimUsage;
+        std::cout << SimUsage();
         return 0;
     }
     if (!options.open.empty()) {

@@ -34,7 +34,7 @@ void MatchLog::GameStarted() {
 // All Fives alone writes no record of its rules, so its traces read as they always have.
 void MatchLog::WriteRules() {
     const GameRules& rules = match_.State().Rules;
-    if (!Tracing() || rules == GameRules{}) {
+    if (!Tracing() || AreFirstRules(rules)) {
         return;
     }
     *trace_ << R"({"event":"game","game":")" << SimGameName(rules.Game) << R"(","partners":)"
@@ -147,7 +147,7 @@ std::string Format(const char* format, double value) {
 void PrintSummary(std::ostream& out, const MatchSummary& s, int32_t players, const GameRules& rules,
                   bool json) {
     const Figures f = Derive(s, rules);
-    const bool plain = rules == GameRules{};
+    const bool plain = AreFirstRules(rules);
     // With partners a game's winner is seat 1 for the pair of seats 1 and 3, seat 2 for the other.
     const int64_t pairWins[2] = {s.wins[1] + s.wins[3], s.wins[2] + s.wins[4]};
     if (json) {

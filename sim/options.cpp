@@ -1,31 +1,23 @@
 #include "sim/options.h"
 
 #include <charconv>
-#include <initializer_list>
+#include <sstream>
 #include <string_view>
 
 namespace pipwick {
 
-const char* const kSimUsage =
-    "usage: pipwick-sim [--games N] [--players 2|3|4] [--levels L1,L2,L3,L4] [--seed S]\n"
-    "                   [--game fives|draw|block] [--partners] [--target N]\n"
-    "                   [--scale 1|1.5|2] [--json] [--trace]\n"
-    "       pipwick-sim --snapshot FILE.bmp [--set 1..7] [--scale 1|1.5|2] [--seed S]\n"
-    "                   [--players 2|3|4] [--levels L1,L2,L3,L4] [--resources DIR] [--trace]\n"
-    "       pipwick-sim --open GAME.dom [--levels L1,L2,L3,L4] [--seed S] [--scale 1|1.5|2]\n"
-    "                   [--json] [--trace]\n"
-    "Plays whole games between computer players, seat 1 through the human's own moves.\n"
-    "Levels: 0 Beginner, 1 Advanced, 2 Expert. --trace writes every move as JSON Lines to\n"
-    "standard output and the summary to standard error. The rate of play goes to standard error.\n"
-    "--snapshot plays one hand and writes the table as it stood at the end of that hand as a\n"
-    "24-bit bitmap, drawn with domino set N (default 2) from the built artwork in DIR.\n"
-    "--game chooses the game (default fives, All Fives); --partners pairs seats 1 and 3 against\n"
-    "2 and 4 (four players only); --target N ends draw and block at 50, 100 (default), 150, 200\n"
-    "or 250 points.\n"
-    "--open plays a saved game on from where it was saved to the game's end, with as many\n"
-    "players as it has; a file the game would not open prints \"Can't open game!\".\n";
-
 namespace {
+
+// "31, 61 or 121": what a game may be played to.
+std::string TargetChoices(const GameKindRow& kind) {
+    std::string text;
+    const size_t count = kind.targetChoices.size();
+    for (size_t i = 0; i < count; ++i) {
+        text += i == 0 ? "" : i + 1 == count ? " or " : ", ";
+        text += std::to_string(kind.targetChoices[i]);
+    }
+    return text;
+}
 
 template <typename Number>
 bool ParseNumber(std::string_view text, Number& value) {
@@ -66,9 +58,9 @@ bool ParseScale(std::string_view text, double& scale) {
 }
 
 bool ParseGame(std::string_view text, DominoGame& game) {
-    for (DominoGame each : {DominoGame::AllFives, DominoGame::Draw, DominoGame::Block}) {
-        if (text == SimGameName(each)) {
-            game = each;
+    for (const GameKindRow& kind : kGameKinds) {
+        if (text == kind.simName) {
+            game = kind.game;
             return true;
         }
     }
@@ -78,7 +70,7 @@ bool ParseGame(std::string_view text, DominoGame& game) {
 // The options that only make sense together, checked once every option is read.
 bool CheckGameOptions(SimOptions& options, bool targetGiven, std::string& error) {
     GameRules& rules = options.rules;
-    if (!options.open.empty() && (rules != GameRules{} || targetGiven)) {
+    if (!options.open.empty() && (!AreFirstRules(rules) || targetGiven)) {
         error =
             "--open plays the saved game's own rules: it takes no --game, --partners or --target";
         return false;
@@ -87,28 +79,64 @@ bool CheckGameOptions(SimOptions& options, bool targetGiven, std::string& error)
         error = "--partners needs --players 4";
         return false;
     }
-    if (rules.Game == DominoGame::AllFives && targetGiven) {
-        error = "All Fives always plays to 250: --target is for draw and block";
-        return false;
+    const GameKindRow& kind = KindOf(rules.Game);
+    if (!targetGiven) {
+        rules.Target = kind.defaultTarget;
+        return true;
     }
-    if (rules.Game != DominoGame::AllFives && !targetGiven) {
-        rules.Target = kDefaultTarget;
+    if (!IsTargetChoice(rules.Game, rules.Target)) {
+        error = std::string("--game ") + kind.simName + " plays to " + TargetChoices(kind);
+        return false;
     }
     return true;
 }
 
 }  // namespace
 
-const char* SimGameName(DominoGame game) {
-    switch (game) {
-        case DominoGame::Draw:
-            return "draw";
-        case DominoGame::Block:
-            return "block";
-        case DominoGame::AllFives:
-            break;
+std::string SimUsage() {
+    std::ostringstream games;
+    std::ostringstream targets;
+    for (const GameKindRow& kind : kGameKinds) {
+        games << (&kind == kGameKinds ? "" : "|") << kind.simName;
+        targets << (&kind == kGameKinds ? "" : ";") << "\n  " << kind.simName << " to "
+                << TargetChoices(kind);
+        if (kind.targetChoices.size() > 1) {
+            targets << " (default " << kind.defaultTarget << ")";
+        }
     }
-    return "fives";
+    std::ostringstream usage;
+    usage << "usage: pipwick-sim [--games N] [--players 2|3|4] [--levels L1,L2,L3,L4] [--seed S]\n"
+             "                   [--game "
+          << games.str()
+          << "] [--partners] [--target N]\n"
+             "                   [--scale 1|1.5|2] [--json] [--trace]\n"
+             "       pipwick-sim --snapshot FILE.bmp [--set 1..7] [--scale 1|1.5|2] [--seed S]\n"
+             "                   [--players 2|3|4] [--levels L1,L2,L3,L4] [--resources DIR] "
+             "[--trace]\n"
+             "       pipwick-sim --open GAME.dom [--levels L1,L2,L3,L4] [--seed S] "
+             "[--scale 1|1.5|2]\n"
+             "                   [--json] [--trace]\n"
+             "Plays whole games between computer players, seat 1 through the human's own moves.\n"
+             "Levels: 0 Beginner, 1 Advanced, 2 Expert. --trace writes every move as JSON Lines "
+             "to\n"
+             "standard output and the summary to standard error. The rate of play goes to "
+             "standard error.\n"
+             "--snapshot plays one hand and writes the table as it stood at the end of that hand "
+             "as a\n"
+             "24-bit bitmap, drawn with domino set N (default 2) from the built artwork in DIR.\n"
+             "--game chooses the game (default fives, All Fives); --partners pairs seats 1 and 3 "
+             "against\n"
+             "2 and 4 (four players only); --target N ends the game at N points:"
+          << targets.str()
+          << ".\n"
+             "--open plays a saved game on from where it was saved to the game's end, with as "
+             "many\n"
+             "players as it has; a file the game would not open prints \"Can't open game!\".\n";
+    return usage.str();
+}
+
+const char* SimGameName(DominoGame game) {
+    return KindOf(game).simName;
 }
 
 bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std::string& error) {
@@ -160,7 +188,7 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std
         } else if (name == "--game") {
             ok = ParseGame(value, options.rules.Game);
         } else if (name == "--target") {
-            ok = ParseNumber(value, options.rules.Target) && IsTargetChoice(options.rules.Target);
+            ok = ParseNumber(value, options.rules.Target);
             targetGiven = true;
         } else if (name == "--open") {
             options.open = value;

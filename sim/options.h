@@ -29,6 +29,7 @@ const char* SimGameName(DominoGame game);
 // Reads the command line; on a bad option returns false and says why in error.
 bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std::string& error);
 
-extern const char* const kSimUsage;
+// The --help text: every option, every game and the targets each is played to.
+std::string SimUsage();
 
 }  // namespace pipwick

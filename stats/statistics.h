@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "ai/level.h"
+#include "model/game_kind.h"
 
 namespace pipwick {
 
@@ -28,7 +29,7 @@ struct GameTally {
 };
 
 // A row for each game, alone and with partners: All Fives, All Fives with partners, Draw, ...
-constexpr int kStatisticsGames = 6;
+constexpr int kStatisticsGames = 2 * kGameKindCount;
 
 // What kind of game it was: how many players, the value of the strongest computer player's
 // Level, which game (a DominoGame value) and whether in pairs.

@@ -1,17 +1,18 @@
 #include "texts/game_title.h"
 
+#include "model/rules.h"
 #include "texts/texts.h"
 #include "texts/translation.h"
 
 namespace pipwick::text {
 
 std::string GameTitle(const GameRules& rules) {
-    const bool alone = rules.Partners == 0;
-    if (rules.Game == DominoGame::AllFives && alone) {
+    if (AreFirstRules(rules)) {
         return {};
     }
+    const bool alone = rules.Partners == 0;
     std::string title = Translate(kGameNames[static_cast<int>(rules.Game)]);
-    if (rules.Game != DominoGame::AllFives) {
+    if (KindOf(rules).targetChoices.size() > 1) {
         title = Fill(Translate(kGameTarget), {title, std::to_string(rules.Target)});
     }
     if (!alone) {

@@ -5,6 +5,9 @@
 // the mnemonic letter of a menu text; the part after a tab is the shortcut the menu shows beside
 // it.
 
+#include <iterator>
+
+#include "model/game_kind.h"
 #include "texts/translatable.h"
 #include "texts/version.h"
 
@@ -16,6 +19,9 @@ constexpr const char* kAppTitle = "Pipwick";
 constexpr const char* kCaption = "%d - %s";
 // The score inside a player's window, where the caption is too narrow to show it whole.
 constexpr const char* kScoreInWindow = PIPWICK_TEXT("Score: %1");
+// The human's caption, and his score under the tiles, with the game under way where that is not
+// All Fives alone: "50 - Player (Draw to 100)".
+constexpr const char* kWithGame = PIPWICK_TEXT("%1 (%2)");
 
 // The human's name until he gives one, the default of engine/settings.h in the player's language.
 constexpr const char* kHumanDefaultName = PIPWICK_TEXT("Player");
@@ -51,6 +57,9 @@ constexpr const char* kCantOpenGame = PIPWICK_TEXT("Can't open game!");
 constexpr const char* kCantSaveGame = PIPWICK_TEXT("Can't save game!");
 constexpr const char* kGameOpened = PIPWICK_TEXT("Game opened");
 constexpr const char* kGameResumed = PIPWICK_TEXT("Last game resumed");
+constexpr const char* kGameSaved = PIPWICK_TEXT("Game saved");
+// The status line at the first start, until a game is dealt: %1 the Game menu, %2 its New item.
+constexpr const char* kHowToStart = PIPWICK_TEXT("%1 ▸ %2 deals");
 
 constexpr const char* kCantLoadDominoes = PIPWICK_TEXT("Can't get memory....can't load dominoes");
 
@@ -114,6 +123,7 @@ constexpr const char* kShowWhereTilesGo = PIPWICK_TEXT("Show where tiles can go"
 // name a game under way in the table window's title and the status line: "Draw to 100, partners".
 constexpr const char* kGameNames[] = {PIPWICK_TEXT("All Fives"), PIPWICK_TEXT("Draw"),
                                       PIPWICK_TEXT("Block")};
+static_assert(std::size(kGameNames) == kGameKindCount, "a name for every game");
 // %1 is the game's name, %2 its target.
 constexpr const char* kGameTarget = PIPWICK_TEXT("%1 to %2");
 constexpr const char* kGamePartners = PIPWICK_TEXT("%1, partners");

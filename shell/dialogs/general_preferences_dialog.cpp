@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 #include <iterator>
+#include <span>
 
 #include "assets/domino_sets.h"
 #include "model/game_kind.h"
@@ -67,10 +68,12 @@ int32_t TypedColourValue(int32_t number) {
     return std::clamp(number, 0, 255);
 }
 
-int32_t TargetChoiceIndex(int32_t target) {
-    const auto* const choice = std::find(std::begin(kTargetChoices), std::end(kTargetChoices),
-                                         IsTargetChoice(target) ? target : kDefaultTarget);
-    return static_cast<int32_t>(choice - std::begin(kTargetChoices));
+int32_t TargetChoiceIndex(DominoGame game, int32_t target) {
+    const std::span<const int32_t> choices = KindOf(game).targetChoices;
+    const auto choice =
+        std::find(choices.begin(), choices.end(),
+                  IsTargetChoice(game, target) ? target : KindOf(game).defaultTarget);
+    return static_cast<int32_t>(choice - choices.begin());
 }
 
 GeneralPreferencesDialog::GeneralPreferencesDialog(QWidget* owner, SettingsStore& store,
@@ -140,8 +143,9 @@ void GeneralPreferencesDialog::FillControls() {
     ui_->doubleClick->setChecked(settings.DoubleClickDrawPass != 0);
     ui_->showMarks->setChecked(settings.ShowWhereTilesGo != 0);
     ui_->gameChoice->setCurrentIndex(IsDominoGame(settings.Game) ? settings.Game : 0);
-    ui_->playTo->setCurrentIndex(TargetChoiceIndex(settings.PlayTo));
     ui_->partners->setChecked(settings.Partners != 0);
+    // Partners need four at the table, and the number of players is chosen in the Options menu.
+    ui_->partners->setEnabled(store_.PlayerCount() == 4);
     EnablePlayTo();
     EnableCustom(custom);
     ui_->custom->setChecked(custom);
@@ -179,14 +183,23 @@ void GeneralPreferencesDialog::FillGameChoices() {
     for (const char* name : text::kGameNames) {
         ui_->gameChoice->addItem(Translated(name));
     }
-    for (const int32_t target : kTargetChoices) {
-        ui_->playTo->addItem(QString::number(target));
-    }
 }
 
+DominoGame GeneralPreferencesDialog::ChosenGame() const {
+    const int index = ui_->gameChoice->currentIndex();
+    return IsDominoGame(index) ? static_cast<DominoGame>(index) : DominoGame::AllFives;
+}
+
+// Play to offers the chosen game's own targets, the one kept in the settings when it is one of
+// them; a game with a fixed target shows it, greyed.
 void GeneralPreferencesDialog::EnablePlayTo() {
-    const bool chosenTarget =
-        ui_->gameChoice->currentIndex() != static_cast<int>(DominoGame::AllFives);
+    const DominoGame game = ChosenGame();
+    ui_->playTo->clear();
+    for (const int32_t target : KindOf(game).targetChoices) {
+        ui_->playTo->addItem(QString::number(target));
+    }
+    ui_->playTo->setCurrentIndex(TargetChoiceIndex(game, store_.Values().PlayTo));
+    const bool chosenTarget = KindOf(game).targetChoices.size() > 1;
     ui_->playTo->setEnabled(chosenTarget);
     ui_->playToLabel->setEnabled(chosenTarget);
 }
@@ -236,7 +249,13 @@ void GeneralPreferencesDialog::OkStep() {
     store_.Set(IntSetting::kDoubleClickDrawPass, ui_->doubleClick->isChecked() ? 1 : 0);
     store_.Set(IntSetting::kShowWhereTilesGo, ui_->showMarks->isChecked() ? 1 : 0);
     store_.Set(IntSetting::kGame, ui_->gameChoice->currentIndex());
-    store_.Set(IntSetting::kPlayTo, kTargetChoices[ui_->playTo->currentIndex()]);
+    // A fixed target keeps the one kept for the games with a choice as it was.
+    const std::span<const int32_t> targets = KindOf(ChosenGame()).targetChoices;
+    const int target = ui_->playTo->currentIndex();
+    const bool chosen =
+        targets.size() > 1 && target >= 0 && static_cast<size_t>(target) < targets.size();
+    store_.Set(IntSetting::kPlayTo,
+               chosen ? targets[static_cast<size_t>(target)] : store_.Values().PlayTo);
     store_.Set(IntSetting::kPartners, ui_->partners->isChecked() ? 1 : 0);
     const QRadioButton* sizes[] = {ui_->sizeAuto, ui_->sizeSmall, ui_->sizeMedium, ui_->sizeLarge};
     for (int32_t size = 0; size < 4; ++size) {

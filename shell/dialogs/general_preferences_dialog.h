@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "assets/image_store.h"
+#include "model/game_kind.h"
 #include "shell/dialogs/prompts.h"
 #include "shell/storage/settings_store.h"
 
@@ -52,6 +53,7 @@ class GeneralPreferencesDialog : public QDialog {
     void FillGameChoices();
     // Play to means something only in the games that play to a chosen target.
     void EnablePlayTo();
+    DominoGame ChosenGame() const;
     void SetNumberChanged();
     void ColourNumberChanged();
     void CustomClicked();
@@ -77,7 +79,8 @@ int32_t TypedColour(int32_t number);
 // The speed and colour values as typed, held to their ranges 1..10 and 0..255.
 int32_t TypedSpeed(int32_t number);
 int32_t TypedColourValue(int32_t number);
-// Where a target stands among the choices of Play to; a target that is no choice shows 100.
-int32_t TargetChoiceIndex(int32_t target);
+// Where a target stands among game's choices of Play to; a target that is no choice of the game
+// shows the game's default.
+int32_t TargetChoiceIndex(DominoGame game, int32_t target);
 
 }  // namespace pipwick

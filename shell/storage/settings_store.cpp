@@ -45,7 +45,8 @@ int32_t& LevelOf(Settings& s) {
 // Indexed by IntSetting. The defaults are those of a new Settings. Sound and Draw/Pass on a
 // double-click are on only at 1, the marks of where tiles can go off only at 0, a gender other
 // than 0 is female, and a level outside 0..2 is Advanced. An unknown game is All Fives, partners
-// are on only at 1, and a target out of range is 100 (one in range that is no choice plays to 100).
+// are on only at 1, and a target outside every game's choices is 100 (one in range that is no
+// choice of the game chosen plays to that game's default).
 constexpr IntKey kIntKeys[] = {
     {"dclk", [](Settings& s) -> int32_t& { return s.DoubleClickDrawPass; }, 0, 1, 0},
     {"speed", [](Settings& s) -> int32_t& { return s.Speed; }, 1, 10, 5},
@@ -64,8 +65,9 @@ constexpr IntKey kIntKeys[] = {
     {"pn3l", LevelOf<3>, 0, kStrongestLevelSetting, 1},
     {"pn4l", LevelOf<4>, 0, kStrongestLevelSetting, 1},
     {"marks", [](Settings& s) -> int32_t& { return s.ShowWhereTilesGo; }, 0, 1, 1},
-    {"game", [](Settings& s) -> int32_t& { return s.Game; }, 0, 2, 0},
-    {"playto", [](Settings& s) -> int32_t& { return s.PlayTo; }, 50, 250, kDefaultTarget},
+    {"game", [](Settings& s) -> int32_t& { return s.Game; }, 0, kGameKindCount - 1, 0},
+    {"playto", [](Settings& s) -> int32_t& { return s.PlayTo; }, LowestTarget(), HighestTarget(),
+     kDefaultTarget},
     {"partners", [](Settings& s) -> int32_t& { return s.Partners; }, 0, 1, 0},
 };
 static_assert(std::size(kIntKeys) == static_cast<size_t>(IntSetting::kPartners) + 1);

@@ -9,7 +9,9 @@
 #include <QSaveFile>
 #include <cmath>
 #include <iterator>
+#include <string>
 
+#include "model/game_kind.h"
 #include "model/regular_file.h"
 #include "shell/app/translations.h"
 #include "texts/texts.h"
@@ -30,9 +32,18 @@ constexpr const char* kLevelKeys[] = {"beginner", "advanced", "expert"};
 static_assert(std::size(kLevelKeys) == kStatisticsLevels, "a key for every level");
 // By GameRow. A file written before there were other games has no "games": its games were all
 // All Fives.
-constexpr const char* kGameKeys[] = {"allFives", "allFivesPartners", "draw", "drawPartners",
-                                     "block",    "blockPartners"};
-static_assert(std::size(kGameKeys) == kStatisticsGames, "a key for every game");
+// All Fives is "allFives" and "allFivesPartners", and so on for every game.
+struct GameKeys {
+    std::string key[kStatisticsGames];
+    const char* pointer[kStatisticsGames];
+    GameKeys() {
+        for (int row = 0; row < kStatisticsGames; ++row) {
+            key[row] = std::string(kGameKinds[row / 2].statisticsKey) + (row % 2 ? "Partners" : "");
+            pointer[row] = key[row].c_str();
+        }
+    }
+};
+const GameKeys kGameKeys;
 constexpr const char* kCountKeys[3] = {"won", "lost", "abandoned"};
 constexpr int64_t GameTally::*kCounts[3] = {&GameTally::won, &GameTally::lost,
                                             &GameTally::abandoned};
@@ -128,7 +139,7 @@ bool ReadGames(const QJsonObject& root, Statistics& s) {
         s.byGame[0] = Total(s);
         return true;
     }
-    return ReadTallies(root, "games", kGameKeys, std::size(kGameKeys), s.byGame);
+    return ReadTallies(root, "games", kGameKeys.pointer, kStatisticsGames, s.byGame);
 }
 
 GameTally Sum(const GameTally* tallies, size_t count) {
@@ -172,8 +183,8 @@ QByteArray StatisticsToJson(const Statistics& s) {
     }
     root.insert(QStringLiteral("levels"), levels);
     QJsonObject games;
-    for (size_t i = 0; i < std::size(kGameKeys); ++i) {
-        games.insert(QLatin1String(kGameKeys[i]), TallyToJson(s.byGame[i]));
+    for (int i = 0; i < kStatisticsGames; ++i) {
+        games.insert(QLatin1String(kGameKeys.pointer[i]), TallyToJson(s.byGame[i]));
     }
     root.insert(QStringLiteral("games"), games);
     root.insert(QStringLiteral("finalScoreTotal"), static_cast<double>(s.finalScoreTotal));

@@ -11,7 +11,7 @@ TEST(RoundPips, RoundsToTheNearestFive) {
     const int32_t pips[] = {0, 1, 2, 3, 4, 5, 7, 8, 12, 13, 27};
     const int32_t rounded[] = {0, 0, 0, 5, 5, 5, 5, 10, 10, 15, 25};
     for (size_t i = 0; i < std::size(pips); ++i) {
-        EXPECT_EQ(RoundPips(pips[i]), rounded[i]) << pips[i];
+        EXPECT_EQ(RoundPips(pips[i], 5), rounded[i]) << pips[i];
     }
 }
 

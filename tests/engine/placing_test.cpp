@@ -140,9 +140,9 @@ TEST_F(Placing, ADoubleAfterTheSpinnerIsAnOrdinaryTile) {
     EXPECT_TRUE(table.view.Only("redraw").empty());
     EXPECT_EQ(s.ArmDropRect[0], Union(s.Arm[0][2].InnerHalf, s.Arm[0][2].OuterHalf));
     // Open ends: 6-6 counts 12, the spinner's other side 4.
-    EXPECT_EQ(OpenEndScore(s), 0);
+    EXPECT_EQ(PlayScore(s), 0);
     Play(2, T(2, 3));
-    EXPECT_EQ(OpenEndScore(s), 15);
+    EXPECT_EQ(PlayScore(s), 15);
 }
 
 // Tables that play never makes, as a broken saved game could have them: the engine must not write

@@ -32,18 +32,18 @@ TEST_F(Scoring, ALoneFirstTileScoresItsPips) {
         TestTable fresh{2};
         fresh.StartEmptyHand();
         fresh.Lay(0, T(c.a, c.b));
-        EXPECT_EQ(OpenEndScore(fresh.state), c.score) << c.a << "-" << c.b;
+        EXPECT_EQ(PlayScore(fresh.state), c.score) << c.a << "-" << c.b;
     }
 }
 
 TEST_F(Scoring, ASpinnerCountsBothHalvesOnlyOnceArmZeroHasGrown) {
     Play(2, 0, T(5, 5));
     Play(3, 0, T(5, 3));
-    EXPECT_EQ(OpenEndScore(s), 0);  // 3 + 10
+    EXPECT_EQ(PlayScore(s), 0);  // 3 + 10
     Play(4, 0, T(3, 6));
-    EXPECT_EQ(OpenEndScore(s), 0);  // 6 + 10
+    EXPECT_EQ(PlayScore(s), 0);  // 6 + 10
     Play(2, 0, T(6, 0));
-    EXPECT_EQ(OpenEndScore(s), 10);  // 0 + 10
+    EXPECT_EQ(PlayScore(s), 10);  // 0 + 10
 }
 
 TEST_F(Scoring, ADoubleAtTheEndOfASideArmCountsTwice) {
@@ -51,10 +51,10 @@ TEST_F(Scoring, ADoubleAtTheEndOfASideArmCountsTwice) {
     Play(3, 0, T(2, 4));
     Play(4, 2, T(2, 1));
     ASSERT_EQ(s.SpinnerState, kSideArmsOpen);
-    EXPECT_EQ(OpenEndScore(s), 5);  // 4 + 1, the empty side arms count nothing
+    EXPECT_EQ(PlayScore(s), 5);  // 4 + 1, the empty side arms count nothing
     Play(2, 1, T(2, 5));
     Play(3, 1, T(5, 5));
-    EXPECT_EQ(OpenEndScore(s), 15);  // 4 + 1 + 10
+    EXPECT_EQ(PlayScore(s), 15);  // 4 + 1 + 10
     EXPECT_EQ(s.Scores[3], 15);
     EXPECT_EQ(table.view.Only("announce").back(), "announce TopGun scores 15");
 }

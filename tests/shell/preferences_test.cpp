@@ -129,8 +129,9 @@ TEST_F(GeneralPreferences, TheGameChosenStartsWithTheNextNew) {
         auto& game = Control<QComboBox>(dialog, "gameChoice");
         auto& playTo = Control<QComboBox>(dialog, "playTo");
         EXPECT_EQ(game.currentText(), "All Fives");
+        // All Fives plays to 250 whatever Play to says, and shows it.
         EXPECT_FALSE(playTo.isEnabled());
-        EXPECT_EQ(playTo.currentText(), "100");
+        EXPECT_EQ(playTo.currentText(), "250");
         game.setCurrentIndex(2);
         EXPECT_EQ(game.currentText(), "Block");
         EXPECT_TRUE(playTo.isEnabled());

@@ -217,7 +217,7 @@ class KeeperAndWitness : public PlayLog {
     void HandStarted() override { keeper_.HandStarted(); }
     void TilePlayed(int player, int, const PlacedTile&) override {
         if (player == 1) {
-            highestPlay = std::max(highestPlay, OpenEndScore(match_.State()));
+            highestPlay = std::max(highestPlay, PlayScore(match_.State()));
         }
         lastWasPass_ = false;
     }
