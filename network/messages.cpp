@@ -204,8 +204,8 @@ bool ReadRules(const JsonValue& object, std::string& error, GameRules& rules) {
     if (!IsDominoGame(game)) {
         return fields.Fail("game", "names no game");
     }
-    if (target != kAllFivesTarget && !IsTargetChoice(target)) {
-        return fields.Fail("target", "is no target");
+    if (!IsTargetChoice(static_cast<DominoGame>(game), target)) {
+        return fields.Fail("target", "is no target of that game");
     }
     rules = {static_cast<DominoGame>(game), partners, target};
     return true;

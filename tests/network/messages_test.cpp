@@ -106,7 +106,7 @@ TEST(Messages, AFrameThatIsNotOneWholeMessageIsRefusedWithTheReason) {
                   "the field \"kind\" names nothing known"},
              Case{true, with(news, "\"game\":2", "\"game\":9"), "the field \"game\" names no game"},
              Case{true, with(news, "\"target\":150", "\"target\":120"),
-                  "the field \"target\" is no target"},
+                  "the field \"target\" is no target of that game"},
              Case{true, with(news, "[22,", "[23,"),
                   "the field \"hands\" holds a tile that is no tile or one seen twice"},
              Case{true, with(news, "[22,", "[0,"),
