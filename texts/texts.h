@@ -39,7 +39,8 @@ constexpr const char* kVersionLine = "Pipwick " PIPWICK_VERSION;
 constexpr const char* kUsage =
     "usage: pipwick [SAVED-GAME.dom]\n"
     "       pipwick --help | --version\n"
-    "Plays dominoes, All Fives with a spinner, against one to three computer players.\n"
+    "Plays dominoes against one to three computer players: All Fives with a spinner, Draw,\n"
+    "Block or Fives and Threes, each player for himself or, with four, two against two.\n"
     "A saved game named on the command line is opened at start-up.\n";
 
 // Saved games.
@@ -116,7 +117,7 @@ constexpr const char* kShowWhereTilesGo = PIPWICK_TEXT("Show where tiles can go"
 // The games, in the order of their numbers in the settings and saved games, and the words that
 // name a game under way in the table window's title and the status line: "Draw to 100, partners".
 constexpr const char* kGameNames[] = {PIPWICK_TEXT("All Fives"), PIPWICK_TEXT("Draw"),
-                                      PIPWICK_TEXT("Block")};
+                                      PIPWICK_TEXT("Block"), PIPWICK_TEXT("Fives and Threes")};
 static_assert(std::size(kGameNames) == kGameKindCount, "a name for every game");
 // %1 is the game's name, %2 its target.
 constexpr const char* kGameTarget = PIPWICK_TEXT("%1 to %2");

@@ -713,6 +713,10 @@ Install new version?</source>
         <translation>Bloqueo</translation>
     </message>
     <message>
+        <source>Fives and Threes</source>
+        <translation>Cincos y Treses</translation>
+    </message>
+    <message>
         <source>%1 to %2</source>
         <translation>%1 a %2</translation>
     </message>

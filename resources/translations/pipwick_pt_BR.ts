@@ -713,6 +713,10 @@ Instalar a versão nova?</translation>
         <translation>Bloqueio</translation>
     </message>
     <message>
+        <source>Fives and Threes</source>
+        <translation>Cinco e Três</translation>
+    </message>
+    <message>
         <source>%1 to %2</source>
         <translation>%1 até %2</translation>
     </message>

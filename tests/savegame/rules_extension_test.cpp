@@ -56,7 +56,8 @@ TEST(RulesExtension, IsLeftOutForAllFivesAloneAndHoldsEveryOtherGamesRules) {
     for (const Case& c :
          {Case{{DominoGame::AllFives, 1, kAllFivesTarget}, {'P', 'W', 'X', 1, 0, 1, 250}},
           Case{{DominoGame::Draw, 0, 50}, {'P', 'W', 'X', 1, 1, 0, 50}},
-          Case{{DominoGame::Block, 1, 250}, {'P', 'W', 'X', 1, 2, 1, 250}}}) {
+          Case{{DominoGame::Block, 1, 250}, {'P', 'W', 'X', 1, 2, 1, 250}},
+          Case{{DominoGame::FivesAndThrees, 1, 121}, {'P', 'W', 'X', 1, 3, 1, 121}}}) {
         const std::vector<uint8_t> bytes = SavedAs(played, c.rules);
         ASSERT_EQ(bytes.size(), kExtendedSavedGameSize);
         EXPECT_TRUE(std::equal(image.begin(), image.end(), bytes.begin()));

@@ -107,9 +107,9 @@ TEST(SettingsStore, EveryNumberReadIsHeldToWhatTheDialogsOffer) {
         {"bkblue=-4", blue, -4},     {"pn4g=3", gender4, 1},      {"pn4g=-3", gender4, 1},
         {"pn2l=7", level2, 1},       {"pn3l=-1", level3, 1},      {"pn3l=0", level3, 0},
         {"pn2l=2", level2, 2},       {"pn2l=3", level2, 1},       {"game=2", game, 2},
-        {"game=3", game, 0},         {"game=-1", game, 0},        {"playto=150", playTo, 150},
-        {"playto=40", playTo, 100},  {"playto=900", playTo, 100}, {"partners=1", partners, 1},
-        {"partners=2", partners, 0},
+        {"game=4", game, 0},         {"game=-1", game, 0},        {"playto=150", playTo, 150},
+        {"playto=30", playTo, 100},  {"playto=900", playTo, 100}, {"playto=31", playTo, 31},
+        {"game=3", game, 3},         {"partners=1", partners, 1}, {"partners=2", partners, 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.field(Read({c.line})), c.expected) << c.line;
