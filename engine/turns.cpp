@@ -16,12 +16,15 @@ void Game::RunComputerTurns() {
     }
 }
 
-// Where nobody draws (Block) Draw/Pass always passes.
+// Where nobody draws (Block) Draw/Pass passes, and only while no tile of the human's fits; in the
+// other games he may draw, or pass once the pile is empty, even when he could play.
 void Game::DrawOrPass(int player) {
-    if (player == kHumanSeat && !MayDraw(state_)) {
-        HumanPasses();
-    } else {
+    if (player != kHumanSeat || MayDraw(state_)) {
         Draw(player);
+    } else if (MustPlayWhenAble(state_.Rules) && CanPlay(state_, kHumanSeat)) {
+        view_->Announce({AnnouncementKind::kMustPlay, kHumanSeat});
+    } else {
+        HumanPasses();
     }
 }
 

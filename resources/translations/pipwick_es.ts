@@ -147,6 +147,10 @@
         <translation>%1 pasó.  Turno de %2</translation>
     </message>
     <message>
+        <source>A tile fits: in Block you must play it</source>
+        <translation>Hay una ficha que encaja: en el Bloqueo tienes que ponerla</translation>
+    </message>
+    <message>
         <source>Game over</source>
         <translation>Fin de la partida</translation>
     </message>

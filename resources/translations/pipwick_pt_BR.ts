@@ -147,6 +147,10 @@
         <translation>%1 passou.  Vez de %2</translation>
     </message>
     <message>
+        <source>A tile fits: in Block you must play it</source>
+        <translation>Uma pedra cabe: no Bloqueio você tem que jogá-la</translation>
+    </message>
+    <message>
         <source>Game over</source>
         <translation>Fim de partida</translation>
     </message>

@@ -182,6 +182,30 @@ TEST(Drawing, NobodyDrawsInBlock) {
     }
 }
 
+// Draw/Pass with a tile that fits and nothing to draw: Block refuses the pass and says why; the
+// other games let the human pass.
+TEST(Passing, InBlockOnlyAPlayerWhoCannotPlayPasses) {
+    for (DominoGame game : {kFives, kDraw, kBlock, kThrees}) {
+        KindTable table(Rules(game), 2);
+        table.Hand(1, {T(6, 1)});
+        table.Hand(3, {T(0, 2), T(6, 3)});
+        table.Lay(0, T(6, 5));
+        table.state.BonePileNext = kDeckSize;
+        table.state.CurrentPlayer = 1;
+        table.view.events.clear();
+        table.game.HumanDrawsOrPasses();
+        const std::vector<std::string> sounds = table.view.Only("sound");
+        const bool passed = !sounds.empty() && sounds.front() == "sound passes 1";
+        EXPECT_EQ(passed, game != kBlock) << static_cast<int>(game);
+        if (game == kBlock) {
+            EXPECT_EQ(table.view.Only("announce"),
+                      std::vector<std::string>{"announce A tile fits: in Block you must play it"});
+            EXPECT_EQ(table.state.CurrentPlayer, 1);
+            EXPECT_EQ(table.state.ConsecutivePasses, 0);
+        }
+    }
+}
+
 TEST(Drawing, BlockOffersPassFromTheDeal) {
     for (DominoGame game : {kFives, kDraw, kBlock}) {
         TestTable table(2);
