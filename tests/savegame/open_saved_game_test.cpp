@@ -205,7 +205,7 @@ INSTANTIATE_TEST_SUITE_P(Games, RoundTripOfEveryGame,
                                            RulesCase{{DominoGame::Draw, 0, 250}, 4},
                                            RulesCase{{DominoGame::Block, 1, 150}, 4},
                                            RulesCase{{DominoGame::FivesAndThrees, 0, 61}, 2},
-                                           RulesCase{{DominoGame::FivesAndThrees, 1, 31}, 4},
+                                           RulesCase{{DominoGame::FivesAndThrees, 1, 121}, 4},
                                            RulesCase{{DominoGame::AllFives, 1, kAllFivesTarget},
                                                      4}));
 
