@@ -460,7 +460,7 @@ Start a new game?</source>
     </message>
     <message>
         <source>Play %1 on the %2 end for %3</source>
-        <translation>Juega %1 en la punta %2 y anota %3</translation>
+        <translation>Juega %1 en la punta %2: %3</translation>
     </message>
     <message>
         <source>Lead %1</source>
@@ -751,6 +751,18 @@ Install new version?</source>
     <message>
         <source>Clear all statistics?  The present ones are kept as a backup until the next Reset.</source>
         <translation>¿Borrar todas las estadísticas?  Las actuales se guardan como copia hasta el siguiente borrado.</translation>
+    </message>
+    <message>
+        <source>Game saved</source>
+        <translation>Partida guardada</translation>
+    </message>
+    <message>
+        <source>%1 ▸ %2 deals</source>
+        <translation>%1 ▸ %2 reparte</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

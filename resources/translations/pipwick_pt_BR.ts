@@ -460,7 +460,7 @@ Começar uma partida nova?</translation>
     </message>
     <message>
         <source>Play %1 on the %2 end for %3</source>
-        <translation>Jogue %1 na ponta %2 e marque %3</translation>
+        <translation>Jogue %1 na ponta %2: %3</translation>
     </message>
     <message>
         <source>Lead %1</source>
@@ -751,6 +751,18 @@ Instalar a versão nova?</translation>
     <message>
         <source>Clear all statistics?  The present ones are kept as a backup until the next Reset.</source>
         <translation>Zerar todas as estatísticas?  As atuais ficam guardadas como cópia até o próximo Zerar.</translation>
+    </message>
+    <message>
+        <source>Game saved</source>
+        <translation>Partida salva</translation>
+    </message>
+    <message>
+        <source>%1 ▸ %2 deals</source>
+        <translation>%1 ▸ %2 distribui</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

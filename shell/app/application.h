@@ -72,6 +72,9 @@ class Application : public HumanCommands {
     void CreateGame();
     void CreateParts();
     void ShowStartNotices();
+    // Save, Hint and Draw/Pass are greyed while they cannot act: before the first deal and once a
+    // game is over.
+    void ShowCommandsAvailable();
     void LeadOrPickUp(int slot);
     void PlayOnArm(int armIndex);
     void LoadDominoSet();
