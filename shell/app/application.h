@@ -72,6 +72,7 @@ class Application : public HumanCommands {
     void CreateGame();
     void CreateParts();
     void ShowStartNotices();
+    void SettingsNotSaved(WriteFailure failure);
     void LeadOrPickUp(int slot);
     void PlayOnArm(int armIndex);
     void LoadDominoSet();
@@ -115,6 +116,7 @@ class Application : public HumanCommands {
     bool closePending_ = false;
     bool restartPending_ = false;
     bool ended_ = false;
+    bool settingsWarned_ = false;
 };
 
 }  // namespace pipwick
