@@ -149,6 +149,11 @@ void ResetCounts(Statistics& statistics) {
     statistics = fresh;
 }
 
+// A record ours did not change is the other copy's; one it changed is the higher of the two.
+int32_t MergedRecord(int32_t onDisk, int32_t base, int32_t ours) {
+    return ours == base ? onDisk : std::max(onDisk, ours);
+}
+
 Statistics Merged(const Statistics& onDisk, const Statistics& base, const Statistics& ours) {
     Statistics merged;
     AddTallies(merged.byPlayers, onDisk.byPlayers, base.byPlayers, ours.byPlayers);
@@ -157,14 +162,23 @@ Statistics Merged(const Statistics& onDisk, const Statistics& base, const Statis
     merged.finalScoreTotal = onDisk.finalScoreTotal + ours.finalScoreTotal - base.finalScoreTotal;
     merged.handsPlayed = onDisk.handsPlayed + ours.handsPlayed - base.handsPlayed;
     merged.handsBlocked = onDisk.handsBlocked + ours.handsBlocked - base.handsBlocked;
-    merged.bestFinalScore = std::max(onDisk.bestFinalScore, ours.bestFinalScore);
-    merged.highestPlay = std::max(onDisk.highestPlay, ours.highestPlay);
+    merged.bestFinalScore =
+        MergedRecord(onDisk.bestFinalScore, base.bestFinalScore, ours.bestFinalScore);
+    merged.highestPlay = MergedRecord(onDisk.highestPlay, base.highestPlay, ours.highestPlay);
     const GameTally added = Plus(Total(ours), Total(base), GameTally{});
     const bool streakBroken = added.lost != 0 || added.abandoned != 0;
     merged.currentStreak =
         streakBroken ? ours.currentStreak : onDisk.currentStreak + static_cast<int32_t>(added.won);
     merged.longestStreak =
-        std::max({onDisk.longestStreak, ours.longestStreak, merged.currentStreak});
+        std::max(MergedRecord(onDisk.longestStreak, base.longestStreak, ours.longestStreak),
+                 merged.currentStreak);
+    // The other copy may have cleared the counts meanwhile: a record of ours from before that
+    // cannot pass what is left.
+    const int64_t won = Total(merged).won;
+    merged.currentStreak = static_cast<int32_t>(std::min<int64_t>(merged.currentStreak, won));
+    merged.longestStreak = static_cast<int32_t>(std::min<int64_t>(merged.longestStreak, won));
+    merged.bestFinalScore =
+        static_cast<int32_t>(std::min<int64_t>(merged.bestFinalScore, merged.finalScoreTotal));
     const bool keptChanged = ours.keptGame != base.keptGame || ours.kept != base.kept;
     merged.keptGame = keptChanged ? ours.keptGame : onDisk.keptGame;
     merged.kept = keptChanged ? ours.kept : onDisk.kept;

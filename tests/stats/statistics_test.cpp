@@ -105,6 +105,28 @@ TEST(Statistics, MergedCountsTheGamesOfBothCopies) {
     }
 }
 
+// The other copy cleared the counts, and ours then finished one game: the file holds that game
+// alone, with no record of ours from before the clearing that the counts left cannot hold.
+TEST(Statistics, MergedAfterTheOtherCopysResetHoldsOnlyTheNewGames) {
+    Statistics base;
+    Play(base, "WWWL", 200);
+    CountPlay(base, 30);
+    Statistics ours = base;
+    Play(ours, "W", 120);
+    Statistics cleared = base;
+    ResetCounts(cleared);
+    const Statistics merged = Merged(cleared, base, ours);
+    Statistics expected;
+    Play(expected, "W", 120);
+    EXPECT_EQ(merged.byPlayers[1], expected.byPlayers[1]);
+    EXPECT_EQ(merged.finalScoreTotal, expected.finalScoreTotal);
+    EXPECT_EQ(merged.handsPlayed, expected.handsPlayed);
+    EXPECT_EQ(merged.currentStreak, 1);
+    EXPECT_EQ(merged.longestStreak, 1);
+    EXPECT_LE(merged.bestFinalScore, merged.finalScoreTotal);
+    EXPECT_EQ(merged.highestPlay, 0);
+}
+
 // A game kept by the copy that merges is its own; one it did not touch is the other's.
 TEST(Statistics, MergedKeepsTheKeptGameOfTheCopyThatChangedIt) {
     Statistics base;
