@@ -12,10 +12,15 @@
 // Only the split into arms needs care: before the first double the arms run from the first tile
 // laid, after it from the double.
 //
-// A tile laid after the player drew again may be the one he drew, so it is left out of the hands
-// before that draw. Leaving out a tile he held never makes the rules blame a deal, since the best
-// play of a hand stays the best of any part of it that still holds it; only the choice of a lead
-// looks at the whole hand, and a lead is judged only when the hand is known whole.
+// A tile laid after the player drew again may be the one he drew. Where the open ends score, it
+// is left out of the hands before that draw: leaving out a tile he held never makes the rules
+// blame a deal, since the best play of a hand stays the best of any part of it that still holds
+// it; only the choice of a lead looks at the whole hand, and a lead is judged only when the hand
+// is known whole. Where nothing scores during play the rules weigh every tile in hand, so a hand
+// short of one may choose otherwise than the whole: there the play is held against every hand he
+// could have held, with and without each such tile, and a deal is blamed only when none of them
+// explains it. A tile showing an end he drew or passed on before he laid it was not in his hand
+// then, nor at the play judged.
 //
 // The laid tile goes first in the rebuilt hand. Where the rules break a tie by the order of the
 // hand, which no one else sees, that lets the deal explain the play rather than blame it.
@@ -24,6 +29,7 @@
 #include <algorithm>
 
 #include "ai/computer_player.h"
+#include "model/rules.h"
 
 namespace pipwick {
 
@@ -197,6 +203,7 @@ PastChoices::PastChoices(const ExpertView& view) {
     ReadLaidAt(view.History, laidAt);
     const HandHistory& history = view.History;
     const int count = std::min<int32_t>(history.Count, kMaxHandEvents);
+    const bool wholeHandWeighed = !ScoresDuringPlay(view.Rules);
     for (int e = 0; e < count; ++e) {
         const HandEvent& event = history.Events[e];
         if (event.Kind != HandEventKind::kPlay || !IsJudged(view, event.Player)) {
@@ -208,23 +215,35 @@ PastChoices::PastChoices(const ExpertView& view) {
         choice.tile = event.Tile;
         choice.known = view.Levels.Known[event.Player];
         choice.laidLaterCount = 0;
+        choice.perhapsHeldCount = 0;
         bool drewSince = false;
+        bool tooUncertain = false;
+        int32_t lackedSince = 0;
         for (int later = e + 1; later < count; ++later) {
             const HandEvent& next = history.Events[later];
             if (next.Player != event.Player) {
                 continue;
             }
-            drewSince = drewSince || next.Kind == HandEventKind::kDraw;
-            if (next.Kind == HandEventKind::kPlay && !drewSince &&
-                choice.laidLaterCount < kHandSlots) {
-                choice.laidLater[choice.laidLaterCount++] = next.Tile;
+            if (next.Kind != HandEventKind::kPlay) {
+                drewSince = drewSince || next.Kind == HandEventKind::kDraw;
+                lackedSince |= next.OpenPips;
+            } else if (!drewSince) {
+                if (choice.laidLaterCount < kHandSlots) {
+                    choice.laidLater[choice.laidLaterCount++] = next.Tile;
+                }
+            } else if (wholeHandWeighed && (PipsOf(next.Tile) & lackedSince) == 0) {
+                tooUncertain = tooUncertain || choice.perhapsHeldCount == kMaxPerhapsHeld;
+                if (!tooUncertain) {
+                    choice.perhapsHeld[choice.perhapsHeldCount++] = next.Tile;
+                }
             }
         }
         if (!TableBefore(view, laidAt, e, choice.table)) {
             choices_.clear();
             return;
         }
-        if (drewSince && TableIsEmpty(choice.table)) {
+        const bool leadOfPartHand = !wholeHandWeighed && drewSince && TableIsEmpty(choice.table);
+        if (leadOfPartHand || tooUncertain) {
             choices_.pop_back();
         }
     }
@@ -243,8 +262,22 @@ bool PastChoices::Misfit(const Choice& choice, const SampledDeal& deal) const {
     for (int k = 0; k < choice.laidLaterCount && held < kHandSlots; ++k) {
         hand[held++] = choice.laidLater[k];
     }
-    const Play play = ChooseComputerPlay(choice.table, hand, Level::Advanced);
-    return play.slot == kEmptySlot || hand[play.slot] != choice.tile;
+    // One hand he could have held that explains the play is enough.
+    for (int subset = 0; subset < 1 << choice.perhapsHeldCount; ++subset) {
+        int32_t trial[kHandSlots] = {};
+        std::copy(hand, hand + held, trial);
+        int size = held;
+        for (int k = 0; k < choice.perhapsHeldCount && size < kHandSlots; ++k) {
+            if ((subset >> k & 1) != 0) {
+                trial[size++] = choice.perhapsHeld[k];
+            }
+        }
+        const Play play = ChooseComputerPlay(choice.table, trial, Level::Advanced);
+        if (play.slot != kEmptySlot && trial[play.slot] == choice.tile) {
+            return false;
+        }
+    }
+    return true;
 }
 
 Misfits PastChoices::Judge(const SampledDeal& deal, int knownLimit) const {

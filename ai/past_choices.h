@@ -29,13 +29,18 @@ class PastChoices {
     Misfits Judge(const SampledDeal& deal, int knownLimit = kMaxHandEvents) const;
 
   private:
+    // The most tiles a play is held against in every way they could have lain: laid after a
+    // later draw, each may have been in hand then or come with the draw.
+    static constexpr int kMaxPerhapsHeld = 5;
     struct Choice {
         int event;
         int player;
         int32_t tile;
         bool known;
-        int32_t laidLater[kHandSlots];  // the tiles the player laid after this one
+        int32_t laidLater[kHandSlots];  // tiles the player laid after this one, held by then
         int laidLaterCount;
+        int32_t perhapsHeld[kMaxPerhapsHeld];  // laid after a later draw, perhaps held by then
+        int perhapsHeldCount;
         GameState table;
     };
     bool Misfit(const Choice& choice, const SampledDeal& deal) const;

@@ -1,7 +1,8 @@
 // How long the Expert takes over one decision, in real games against Advanced players: one
-// iteration is one game, seat 1 the Expert. The counters are over the decisions with at least two
-// legal plays (with one or none the Expert answers at once): the median, 99th percentile and
-// longest in milliseconds. ExpertDecisions searches on one thread and counts that thread's own
+// iteration is one game, seat 1 the Expert. The arguments are the number of players, the game
+// (0 All Fives, 1 Draw, 2 Block) and 1 for partners. The counters are over the decisions with at
+// least two legal plays (with one or none the Expert answers at once): the median, 99th percentile
+// and longest in milliseconds. ExpertDecisions searches on one thread and counts that thread's own
 // processor time, so that other programs busy on the same machine do not count. ExpertWallTime
 // shares the search among every core, as the game does, and counts the time that passes: on a
 // busy machine it waits for the others. The hint is timed whole, at seat 1 taking its advice (the
@@ -11,6 +12,7 @@
 #include <time.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "ai/expert_player.h"
@@ -53,13 +55,15 @@ int LegalPlays(const ExpertView& view) {
 
 class ExpertAtSeatOne {
   public:
-    explicit ExpertAtSeatOne(int32_t players)
+    explicit ExpertAtSeatOne(const benchmark::State& run)
         : geometry_(MakeGeometry(1.0, 640, 480)),
-          seeds_(players),
+          seeds_(static_cast<uint64_t>(run.range(0))),
           game_(state_, settings_, geometry_, view_, clock_, seeds_) {
         ResetGameState(state_);
-        state_.PlayerCount = players;
+        state_.PlayerCount = static_cast<int32_t>(run.range(0));
         settings_.PlayDelay = 0;
+        settings_.Game = static_cast<int32_t>(run.range(1));
+        settings_.Partners = static_cast<int32_t>(run.range(2));
     }
 
     // One whole game, searched on threads (0: one per core); for every searched decision, the time
@@ -125,34 +129,41 @@ void ReportTimes(benchmark::State& run, const std::vector<double>& times) {
 }
 
 void ExpertDecisions(benchmark::State& run) {
-    ExpertAtSeatOne table(static_cast<int32_t>(run.range(0)));
+    ExpertAtSeatOne table(run);
     std::vector<double> times;
     for (auto _ : run) {
         table.PlayGame(times, 1, ThreadMilliseconds);
     }
     ReportTimes(run, times);
 }
-BENCHMARK(ExpertDecisions)->Arg(2)->Arg(4)->Iterations(40)->Unit(benchmark::kMillisecond);
+// Every game kind: each game at two and four players, and in pairs.
+void EveryGameKind(benchmark::internal::Benchmark* bench) {
+    for (int64_t game : {0, 1, 2}) {
+        bench->Args({2, game, 0})->Args({4, game, 0})->Args({4, game, 1});
+    }
+}
+
+BENCHMARK(ExpertDecisions)->Apply(EveryGameKind)->Iterations(40)->Unit(benchmark::kMillisecond);
 
 void ExpertWallTime(benchmark::State& run) {
-    ExpertAtSeatOne table(static_cast<int32_t>(run.range(0)));
+    ExpertAtSeatOne table(run);
     std::vector<double> times;
     for (auto _ : run) {
         table.PlayGame(times, 0, WallMilliseconds);
     }
     ReportTimes(run, times);
 }
-BENCHMARK(ExpertWallTime)->Arg(2)->Arg(4)->Iterations(40)->Unit(benchmark::kMillisecond);
+BENCHMARK(ExpertWallTime)->Apply(EveryGameKind)->Iterations(40)->Unit(benchmark::kMillisecond);
 
 void Hints(benchmark::State& run) {
-    ExpertAtSeatOne table(static_cast<int32_t>(run.range(0)));
+    ExpertAtSeatOne table(run);
     std::vector<double> times;
     for (auto _ : run) {
         table.PlayGameOnHints(times);
     }
     ReportTimes(run, times);
 }
-BENCHMARK(Hints)->Arg(2)->Arg(4)->Iterations(40)->Unit(benchmark::kMillisecond);
+BENCHMARK(Hints)->Apply(EveryGameKind)->Iterations(40)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace pipwick

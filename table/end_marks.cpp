@@ -37,12 +37,12 @@ void DrawEndMark(Canvas& pixels, const Rect& end, double scale) {
 void DrawChosenEndMark(Canvas& pixels, const Rect& end, double scale) {
     DrawEndMark(pixels, end, scale);
     const int32_t ring = EndMarkRingWidth(scale);
-    const Rect inner = Inset(end, 2 + ring);
-    if (inner.right - inner.left < 2 * (ring + 2) || inner.bottom - inner.top < 2 * (ring + 2)) {
-        return;
-    }
-    Frame(pixels, inner, ring, kEndMarkBright);
-    Frame(pixels, Inset(inner, ring), 1, kEndMarkDark);
+    Frame(pixels, Inset(end, -ring), ring, kEndMarkBright);
+    Frame(pixels, Inset(end, -ring - 1), 1, kEndMarkDark);
+}
+
+Rect ChosenEndMarkArea(const Rect& end, double scale) {
+    return Inset(end, -EndMarkRingWidth(scale) - 1);
 }
 
 }  // namespace pipwick

@@ -20,7 +20,10 @@ int32_t EndMarkRingWidth(double scale);
 void DrawEndMark(Canvas& pixels, const Rect& end, double scale);
 
 // Draws the mark of the end the keyboard has chosen: the same mark with a second bright ring
-// inside it, so it stands out among the marks of the other ends.
+// around the end, outside it, so that it stands out among the marks of the other ends and leaves
+// the end's pips in sight.
 void DrawChosenEndMark(Canvas& pixels, const Rect& end, double scale);
+// The area the chosen end's mark covers: the end and the ring around it.
+Rect ChosenEndMarkArea(const Rect& end, double scale);
 
 }  // namespace pipwick

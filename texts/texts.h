@@ -16,6 +16,9 @@ constexpr const char* kAppTitle = "Pipwick";
 constexpr const char* kCaption = "%d - %s";
 // The score inside a player's window, where the caption is too narrow to show it whole.
 constexpr const char* kScoreInWindow = PIPWICK_TEXT("Score: %1");
+// The human's caption, and his score under the tiles, with the game under way where that is not
+// All Fives alone: "50 - Player (Draw to 100)".
+constexpr const char* kWithGame = PIPWICK_TEXT("%1 (%2)");
 
 // The human's name until he gives one, the default of engine/settings.h in the player's language.
 constexpr const char* kHumanDefaultName = PIPWICK_TEXT("Player");
@@ -51,6 +54,9 @@ constexpr const char* kCantOpenGame = PIPWICK_TEXT("Can't open game!");
 constexpr const char* kCantSaveGame = PIPWICK_TEXT("Can't save game!");
 constexpr const char* kGameOpened = PIPWICK_TEXT("Game opened");
 constexpr const char* kGameResumed = PIPWICK_TEXT("Last game resumed");
+constexpr const char* kGameSaved = PIPWICK_TEXT("Game saved");
+// The status line at the first start, until a game is dealt: %1 the Game menu, %2 its New item.
+constexpr const char* kHowToStart = PIPWICK_TEXT("%1 ▸ %2 deals");
 
 constexpr const char* kCantLoadDominoes = PIPWICK_TEXT("Can't get memory....can't load dominoes");
 

@@ -456,7 +456,7 @@ Start a new game?</source>
     </message>
     <message>
         <source>Play %1 on the %2 end for %3</source>
-        <translation>Juega %1 en la punta %2 y anota %3</translation>
+        <translation>Juega %1 en la punta %2: %3</translation>
     </message>
     <message>
         <source>Lead %1</source>
@@ -779,6 +779,18 @@ Install new version?</source>
     <message>
         <source>Another copy of the game has kept its game for Resume Last Game. Keep this game in its place?</source>
         <translation>Otra copia del juego conservó su partida para Retomar la última partida. ¿Conservar esta partida en su lugar?</translation>
+    </message>
+    <message>
+        <source>Game saved</source>
+        <translation>Partida guardada</translation>
+    </message>
+    <message>
+        <source>%1 ▸ %2 deals</source>
+        <translation>%1 ▸ %2 reparte</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -456,7 +456,7 @@ Começar uma partida nova?</translation>
     </message>
     <message>
         <source>Play %1 on the %2 end for %3</source>
-        <translation>Jogue %1 na ponta %2 e marque %3</translation>
+        <translation>Jogue %1 na ponta %2: %3</translation>
     </message>
     <message>
         <source>Lead %1</source>
@@ -779,6 +779,18 @@ Instalar a versão nova?</translation>
     <message>
         <source>Another copy of the game has kept its game for Resume Last Game. Keep this game in its place?</source>
         <translation>Outra cópia do jogo guardou a partida dela para Retomar a última partida. Guardar esta partida no lugar dela?</translation>
+    </message>
+    <message>
+        <source>Game saved</source>
+        <translation>Partida salva</translation>
+    </message>
+    <message>
+        <source>%1 ▸ %2 deals</source>
+        <translation>%1 ▸ %2 distribui</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

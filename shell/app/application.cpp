@@ -17,6 +17,14 @@ namespace pipwick {
 
 namespace {
 
+// "Game ▸ New deals", with the menu's own words.
+QString HowToStart() {
+    const auto menuName = [](const char* menuText) {
+        return Translated(menuText).section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+    };
+    return Translated(text::kHowToStart).arg(menuName(text::kGameMenu), menuName(text::kNew));
+}
+
 GameState FreshState(int32_t playerCount) {
     GameState state;
     ResetGameState(state);
@@ -113,11 +121,13 @@ void Application::CreateParts() {
 Application::~Application() = default;
 
 // What went wrong with the settings or the statistics file: in the status line when it fits
-// there, else whole in a message once the windows are up.
+// there, else whole in a message once the windows are up. Without such news the status line tells
+// a newcomer how a game starts.
 void Application::ShowStartNotices() {
     QStringList notices = {store_.Notice(), records_->StatisticsStore().Notice()};
     notices.removeAll(QString());
     if (notices.isEmpty()) {
+        windows_.human->SetStatus(HowToStart());
         return;
     }
     const QString line = notices.join(QLatin1Char(' '));
@@ -157,6 +167,7 @@ void Application::InstallCommands() {
     windows_.human->SetCommandHandler(Command::kUndo, [this] { aids_->Undo(); });
     windows_.human->SetCommandHandler(Command::kHint, [this] { aids_->ShowHint(); });
     aids_->ShowUndoAvailable();
+    ShowCommandsAvailable();
     view_->OnSelectionChanged([this] { aids_->ShowMarks(); });
     windows_.table->OnHover([this](const QPoint& point) { aids_->PreviewAt(point); });
     preferences_ = std::make_unique<PreferenceCommands>(store_, screen_, windows_, *prompts_,
@@ -192,8 +203,17 @@ void Application::ConnectTable() {
     windows_.table->OnKey([this](int key) { return HandKey(key); });
 }
 
+void Application::ShowCommandsAvailable() {
+    const bool playing = state_.GameInProgress == 1;
+    windows_.human->Action(Command::kSave).setEnabled(files_->CanSave());
+    windows_.human->Action(Command::kHint).setEnabled(playing);
+    windows_.human->Action(Command::kDrawPass).setEnabled(playing);
+}
+
 // A close or a restart that came during a sequence is carried out once it is over.
 void Application::AfterSequences() {
+    ShowCommandsAvailable();
+    view_->ShowHumansTurn();
     if (closePending_) {
         EndProgram();
     } else if (restartPending_) {
@@ -390,6 +410,7 @@ bool Application::OpenAndShow(const QString& path, const char* announcement) {
     aids_->HideMarks();
     view_->ShowWholeState();
     aids_->ShowMarks();
+    ShowCommandsAvailable();
     if (announcement != nullptr) {
         view_->ShowStatus(announcement);
     }

@@ -73,6 +73,9 @@ class Application : public HumanCommands {
     void CreateParts();
     void ShowStartNotices();
     void SettingsNotSaved(WriteFailure failure);
+    // Save, Hint and Draw/Pass are greyed while they cannot act: before the first deal and once a
+    // game is over.
+    void ShowCommandsAvailable();
     void LeadOrPickUp(int slot);
     void PlayOnArm(int armIndex);
     void LoadDominoSet();

@@ -79,9 +79,18 @@ void GameFiles::SaveCommand() {
     const QString path = prompts_.ChooseGameFile(windows_.table, Translated(text::kSaveTitle), true,
                                                  ProposedSavePath(DialogFolder()));
     RememberFolderOf(path);
-    if (!path.isEmpty() && !Write(path)) {
-        prompts_.Warn(windows_.human, WhyNotSaved(text::kGameNotSaved));
+    if (path.isEmpty()) {
+        return;
     }
+    if (!Write(path)) {
+        prompts_.Warn(windows_.human, WhyNotSaved(text::kGameNotSaved));
+        return;
+    }
+    windows_.human->SetStatus(Translated(text::kGameSaved));
+}
+
+bool GameFiles::CanSave() const {
+    return GameCanBeSaved(state_);
 }
 
 bool GameFiles::Read(const QString& path) {

@@ -19,8 +19,11 @@ class GameFiles {
 
     // The Open dialog: the file the player chose, empty for none.
     QString ChooseGameToOpen();
-    // A game that cannot be saved is refused before the player picks a file.
+    // A game that cannot be saved is refused before the player picks a file; a save that worked
+    // says so in the status line.
     void SaveCommand();
+    // Whether the game as it stands could be saved and opened again.
+    bool CanSave() const;
     // Everything is checked before anything changes; a file that fails any check is refused with
     // "Can't open game!" and leaves the state as it was.
     bool Read(const QString& path);

@@ -52,7 +52,9 @@ PlayerAids::PlayerAids(GameState& state, const Geometry& geometry, const Setting
       view_(view),
       windows_(windows),
       sequences_(sequences),
-      covered_(windows, geometry.ScaleFactor) {}
+      covered_(windows, geometry.ScaleFactor) {
+    covered_.OnHover([this](int arm) { PreviewCovered(arm); });
+}
 
 // Only an action that starts a sequence of its own becomes a point to go back to; one that
 // arrives while another runs is part of that one.
@@ -157,6 +159,15 @@ void PlayerAids::ShowMarks() {
 void PlayerAids::PreviewAt(const QPoint& point) {
     const int arm = DropArmAt(state_, point.x(), point.y());
     if (arm < 0 || !marked_[arm] || !HumanHoldsATile(state_) || sequences_.Running()) {
+        EndPreview();
+        return;
+    }
+    PreviewArm(arm);
+}
+
+// A shown end is one the tile fits, marks or no marks.
+void PlayerAids::PreviewCovered(int arm) {
+    if (arm < 0 || !HumanHoldsATile(state_) || sequences_.Running()) {
         EndPreview();
         return;
     }

@@ -51,6 +51,8 @@ class PlayerAids {
     CoveredEnds& Covered() { return covered_; }
     // The pointer over the table: over a marked end the status line tells what the play scores.
     void PreviewAt(const QPoint& point);
+    // The pointer over an end shown above a window (-1: it left): the same as over the end.
+    void PreviewCovered(int arm);
     // The status line tells what laying the picked-up tile on arm would score (or that it fits
     // no end, for -1).
     void PreviewArm(int arm);

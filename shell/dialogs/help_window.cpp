@@ -1,10 +1,12 @@
 #include "shell/dialogs/help_window.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QUrl>
 
 #include "model/regular_file.h"
+#include "shell/windows/screen_room.h"
 #include "texts/texts.h"
 
 namespace pipwick {
@@ -17,11 +19,11 @@ namespace {
 
 // Room for the page's text column and its pictures, but never more than most of the screen.
 QSize WindowSize() {
-    QSize size(760, 640);
+    QSize size(760, 540);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         size = size.boundedTo(screen->availableSize() * 9 / 10);
     }
-    return size;
+    return BoundedByScreen(size);
 }
 
 }  // namespace
@@ -42,6 +44,14 @@ void HelpWindow::ShowPage(const QString& path) {
     show();
     raise();
     activateWindow();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
 }
 
 QVariant HelpWindow::loadResource(int type, const QUrl& name) {

@@ -21,6 +21,8 @@ class HelpWindow : public QTextBrowser {
     void ShowPage(const QString& path);
 
   protected:
+    // Escape closes the window, as it closes a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
     // Reads the page and its pictures only from regular files of a sane size.
     QVariant loadResource(int type, const QUrl& name) override;
 };

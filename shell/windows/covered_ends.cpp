@@ -10,12 +10,28 @@
 
 namespace pipwick {
 
+namespace {
+
+// The caption holds the window's score and name, which the end must not hide.
+QRect OutsideCaption(const QRect& area, const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect caption(frame.left(), frame.top(), frame.width(),
+                        window.geometry().top() - frame.top());
+    if (!area.intersects(caption)) {
+        return area;
+    }
+    return area.translated(0, frame.top() - area.bottom() - 1);
+}
+
+}  // namespace
+
 // Frameless and placed by the program itself, so that the end shows exactly where it lies even
 // while a window manager starts or changes its frames; it never takes the keyboard's focus.
-CoveredEndMarker::CoveredEndMarker(std::function<void()> play)
+CoveredEndMarker::CoveredEndMarker(std::function<void()> play, std::function<void(bool)> hover)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                            Qt::WindowDoesNotAcceptFocus | Qt::X11BypassWindowManagerHint),
-      play_(std::move(play)) {
+      play_(std::move(play)),
+      hover_(std::move(hover)) {
     setAttribute(Qt::WA_ShowWithoutActivating);
 }
 
@@ -41,14 +57,28 @@ void CoveredEndMarker::mousePressEvent(QMouseEvent* event) {
     }
 }
 
+void CoveredEndMarker::enterEvent(QEnterEvent*) {
+    hover_(true);
+}
+
+void CoveredEndMarker::leaveEvent(QEvent*) {
+    hover_(false);
+}
+
 CoveredEnds::CoveredEnds(const Windows& windows, double tableScale)
     : windows_(windows), tableScale_(tableScale) {
     for (int arm = 0; arm < kArmCount; ++arm) {
-        markers_[arm] = std::make_unique<CoveredEndMarker>([this, arm] {
-            if (play_) {
-                play_(arm);
-            }
-        });
+        markers_[arm] = std::make_unique<CoveredEndMarker>(
+            [this, arm] {
+                if (play_) {
+                    play_(arm);
+                }
+            },
+            [this, arm](bool over) {
+                if (hover_) {
+                    hover_(over ? arm : -1);
+                }
+            });
     }
 }
 
@@ -62,7 +92,7 @@ void CoveredEnds::Show(const std::vector<int>& arms, const GameState& state) {
         const QRect area(windows_.table->mapToGlobal(QPoint(end.left, end.top)),
                          QSize(end.right - end.left, end.bottom - end.top));
         if (QWidget* covering = CoveringWindow(area)) {
-            markers_[arm]->ShowAbove(*covering, area, EndPicture(end));
+            markers_[arm]->ShowAbove(*covering, OutsideCaption(area, *covering), EndPicture(end));
             shown[arm] = true;
         }
     }

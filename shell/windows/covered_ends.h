@@ -18,7 +18,8 @@ namespace pipwick {
 // tile as a click on the end itself would.
 class CoveredEndMarker : public QWidget {
   public:
-    explicit CoveredEndMarker(std::function<void()> play);
+    // play: a click on it; hover: the pointer came over it (true) or left it (false).
+    CoveredEndMarker(std::function<void()> play, std::function<void(bool over)> hover);
 
     // Shows picture over screenArea, above owner, the window that hides the end there.
     void ShowAbove(QWidget& owner, const QRect& screenArea, QImage picture);
@@ -28,21 +29,27 @@ class CoveredEndMarker : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     std::function<void()> play_;
+    std::function<void(bool)> hover_;
     QImage picture_;
     QWidget* owner_ = nullptr;
 };
 
 // The ends a picked-up tile fits that the program's own player windows hide, wholly or in part:
-// each is shown above its window for as long as the tile is held. The windows keep their places.
+// each is shown above its window for as long as the tile is held, where the end lies, or just
+// above the window where it would hide the window's caption. The windows keep their places.
 class CoveredEnds {
   public:
     CoveredEnds(const Windows& windows, double tableScale);
 
     // Called with the arm whose shown end was clicked.
     void OnPlay(std::function<void(int arm)> play) { play_ = std::move(play); }
+    // Called with the arm whose shown end the pointer came over, and with -1 when it left.
+    void OnHover(std::function<void(int arm)> hover) { hover_ = std::move(hover); }
     // Shows the ends (table window pixels) of these arms that a player window covers, in place of
     // those shown before.
     void Show(const std::vector<int>& arms, const GameState& state);
@@ -59,6 +66,7 @@ class CoveredEnds {
     const Windows& windows_;
     double tableScale_;
     std::function<void(int)> play_;
+    std::function<void(int)> hover_;
     std::array<std::unique_ptr<CoveredEndMarker>, kArmCount> markers_;
 };
 

@@ -1,6 +1,7 @@
 #include "shell/windows/human_window.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -20,6 +21,9 @@
 namespace pipwick {
 
 namespace {
+
+// The smallest size the status line writes a long text in, in pixels.
+constexpr int kSmallestStatusPixels = 9;
 
 uint32_t WindowColour(const QWidget& widget) {
     return widget.palette().color(QPalette::Window).rgb() & 0xFFFFFFu;
@@ -99,9 +103,9 @@ HumanWindow::HumanWindow(QWidget* owner, const GameState& state, const Settings&
     // The keys of the hand work as soon as the window is active.
     hand_->setFocus();
     // The status line sits above the slots, which start 14 design units down.
-    const double scale = geometry.ScaleFactor;
+    statusPixels_ = std::min(Scaled(14, geometry.ScaleFactor) - 3, 13);
     QFont font = status_->font();
-    font.setPixelSize(std::min(Scaled(14, scale) - 3, 13));
+    font.setPixelSize(statusPixels_);
     status_->setFont(font);
     status_->setAttribute(Qt::WA_TransparentForMouseEvents);
     ProvideLiveStatus(*status_, Translated(text::kStatusName), [this] { return news_; });
@@ -239,6 +243,7 @@ void HumanWindow::SetStatus(const QString& status, bool tell) {
     if (status == status_->text()) {
         return;
     }
+    status_->setFont(StatusFont(status));
     status_->setText(status);
     if (tell) {
         Tell(status);
@@ -255,8 +260,21 @@ QString HumanWindow::Status() const {
     return status_->text();
 }
 
+// A long text is written smaller, down to the smallest size that is still read with ease.
+QFont HumanWindow::StatusFont(const QString& text) const {
+    QFont font = status_->font();
+    for (int pixels = statusPixels_; pixels >= kSmallestStatusPixels; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).horizontalAdvance(text) <= status_->contentsRect().width()) {
+            break;
+        }
+    }
+    return font;
+}
+
 bool HumanWindow::StatusFits(const QString& text) const {
-    return status_->fontMetrics().horizontalAdvance(text) <= status_->contentsRect().width();
+    return QFontMetrics(StatusFont(text)).horizontalAdvance(text) <=
+           status_->contentsRect().width();
 }
 
 void HumanWindow::SetDrawPassLabel(bool pass) {
@@ -335,6 +353,7 @@ void HumanWindow::HandResized() {
     const int32_t left = Scaled(3, geometry_.ScaleFactor);
     status_->setGeometry(left, 0, std::max(0, hand_->width() - left),
                          Scaled(14, geometry_.ScaleFactor));
+    status_->setFont(StatusFont(status_->text()));
     score_->FitUnder(geometry_.HandSlotRect[0]);
     RedrawHand();
 }

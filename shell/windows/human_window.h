@@ -61,12 +61,14 @@ class HumanWindow : public QMainWindow, public PlayerWindow {
     QWidget& Frame() override { return *this; }
     void SetCaption(const QString& caption) override;
     void SetScore(int32_t score) override;
+    // The game under way, which the caption names after the score and the name; empty for none.
+    void SetGame(const QString& game) { score_->SetGame(game); }
     const ScoreLabel& Score() const { return *score_; }
     // Shows status in the status line; a change is told to assistive technologies as news
     // unless tell is false (what the game's moves tell already).
     void SetStatus(const QString& status, bool tell = true);
     QString Status() const;
-    // Whether text fits the status line whole.
+    // Whether text fits the status line whole, written as small as the status line writes.
     bool StatusFits(const QString& text) const;
     // Tells assistive technologies news, shown or not: each call is told once.
     void Tell(const QString& news);
@@ -112,6 +114,9 @@ class HumanWindow : public QMainWindow, public PlayerWindow {
     void BuildMenu();
     QAction* AddItem(const MenuItem& item, QWidget& container);
     void CheckHeight();
+    // The status line's font for text: as large as the line's height allows, smaller for a text
+    // too long for its width.
+    QFont StatusFont(const QString& text) const;
 
     const GameState& state_;
     const Settings& settings_;
@@ -120,6 +125,7 @@ class HumanWindow : public QMainWindow, public PlayerWindow {
     HumanCommands& commands_;
     HandArea* hand_;
     QLabel* status_;
+    int statusPixels_ = 0;
     ScoreLabel* score_;
     QString news_;
     OuterPlacement* placement_;

@@ -1,7 +1,10 @@
 #include "shell/windows/qt_game_view.h"
 
+#include <QScreen>
 #include <algorithm>
+#include <iterator>
 
+#include "engine/game.h"
 #include "model/rules.h"
 #include "model/window_widths.h"
 #include "shell/access/accessible_views.h"
@@ -31,25 +34,29 @@ QString QtGameView::Caption(int player) const {
                              settings_.PlayerNames[player].c_str());
 }
 
-// The table window's title names any game but All Fives alone.
+// The human's caption and the table window's title name any game but All Fives alone, so that
+// the game under way is in sight all through it.
 void QtGameView::ShowCaptions() {
+    const QString game = QString::fromStdString(text::GameTitle(state_.Rules));
+    windows_.human->SetGame(game);
     for (int player = 1; player <= 4; ++player) {
-        windows_.Player(player).SetCaption(Caption(player));
+        const QString caption = Caption(player);
+        windows_.Player(player).SetCaption(player == kHumanSeat && !game.isEmpty()
+                                               ? Translated(text::kWithGame).arg(caption, game)
+                                               : caption);
         windows_.Player(player).SetScore(ShownScore(state_, player));
     }
-    const std::string game = text::GameTitle(state_.Rules);
     const QString title = QString::fromLatin1(text::kAppTitle);
     windows_.table->setWindowTitle(
-        game.empty() ? title
-                     : Translated(text::kTitleWithGame).arg(title, QString::fromStdString(game)));
+        game.isEmpty() ? title : Translated(text::kTitleWithGame).arg(title, game));
 }
 
 // What the moves tell already is shown only, so that a screen reader says it once. The shuffle
 // that starts each hand says which game is played, where it is not All Fives alone.
 void QtGameView::Announce(const Announcement& announcement) {
     ShowCaptions();
-    QString status =
-        QString::fromStdString(text::AnnouncementText(announcement, settings_.PlayerNames));
+    lastAnnouncement_ = announcement;
+    QString status = AnnouncementStatus(announcement);
     const std::string game = text::GameTitle(state_.Rules);
     if (announcement.kind == AnnouncementKind::kShuffling && !game.empty()) {
         status += QLatin1Char(' ') + QString::fromStdString(game);
@@ -57,14 +64,66 @@ void QtGameView::Announce(const Announcement& announcement) {
     windows_.human->SetStatus(status, !MovesTellIt(announcement));
 }
 
+QString QtGameView::AnnouncementStatus(const Announcement& announcement) const {
+    const bool handWon = announcement.kind == AnnouncementKind::kDominoes ||
+                         announcement.kind == AnnouncementKind::kDominoesScores;
+    const int player = announcement.player;
+    const int partner = player >= 1 && player <= 4 ? PartnerOf(state_.Rules, player) : player;
+    if (!handWon || partner == player) {
+        return QString::fromStdString(text::AnnouncementText(announcement, settings_.PlayerNames));
+    }
+    std::string names[5];
+    std::copy(std::begin(settings_.PlayerNames), std::end(settings_.PlayerNames), names);
+    names[player] = text::PairName(settings_.PlayerNames[std::min(player, partner)],
+                                   settings_.PlayerNames[std::max(player, partner)]);
+    return QString::fromStdString(text::AnnouncementText(announcement, names));
+}
+
+// The human who leads is told he is down; at any other turn of his, that it is his turn.
+void QtGameView::ShowHumansTurn() {
+    if (state_.GameInProgress != 1 || !HumansTurn(state_)) {
+        return;
+    }
+    const bool leads =
+        lastAnnouncement_.kind == AnnouncementKind::kDown && lastAnnouncement_.player == kHumanSeat;
+    const QString turn = AnnouncementStatus(
+        leads ? lastAnnouncement_ : Announcement{AnnouncementKind::kTurn, kHumanSeat});
+    HumanWindow& human = *windows_.human;
+    human.SetStatus(turn, human.News() != turn);
+}
+
 void QtGameView::ShowStatus(const char* status) {
     ShowCaptions();
     windows_.human->SetStatus(Translated(status));
 }
 
+// The pop-up is placed clear of the tiles on the table, where it can be, so that the last plays
+// stay in sight while it is read.
 void QtGameView::ShowMessage(Message message, int32_t winner) {
     HumanWindow& human = *windows_.human;
-    prompts_.ShowPopup(&human, GamePopupText(message, winner), PopupRect(human.Outer()));
+    const QScreen* screen = human.screen();
+    const int32_t screenWidth = screen != nullptr ? screen->geometry().width() : 0;
+    prompts_.ShowPopup(&human, GamePopupText(message, winner),
+                       PopupRectClearOf(human.Outer(), TilesOnScreen(), screenWidth));
+}
+
+std::vector<Rect> QtGameView::TilesOnScreen() const {
+    std::vector<Rect> tiles;
+    for (const auto& arm : state_.Arm) {
+        for (const PlacedTile& record : arm) {
+            if (record.Tile == kNoTile) {
+                break;
+            }
+            const QPoint topLeft = windows_.table->mapToGlobal(
+                QPoint(std::min(record.InnerHalf.left, record.OuterHalf.left),
+                       std::min(record.InnerHalf.top, record.OuterHalf.top)));
+            const QPoint bottomRight = windows_.table->mapToGlobal(
+                QPoint(std::max(record.InnerHalf.right, record.OuterHalf.right),
+                       std::max(record.InnerHalf.bottom, record.OuterHalf.bottom)));
+            tiles.push_back({topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y()});
+        }
+    }
+    return tiles;
 }
 
 // The end of a hand or a game says which game it was, where that is not All Fives alone.

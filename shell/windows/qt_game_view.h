@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "engine/game_view.h"
 #include "model/game_state.h"
@@ -81,10 +82,17 @@ class QtGameView : public GameView {
     // the scores and Draw/Pass says what the bone pile allows; the table redraws every tile as
     // redraw says.
     void ShowWholeState(TableRedraw redraw = TableRedraw::kSoon);
+    // Once the moves stop at the human's turn the status line says it is his, in place of the
+    // other players' news or a hint that a move made untrue; what they said stays told.
+    void ShowHumansTurn();
 
   private:
+    // The status line's words for an announcement: with partners a hand is won by the pair.
+    QString AnnouncementStatus(const Announcement& announcement) const;
     // Every player's window as wide as its hand needs.
     void FitWindowsToHands();
+    // The tiles on the table, each in screen pixels.
+    std::vector<Rect> TilesOnScreen() const;
 
     const GameState& state_;
     const Settings& settings_;
@@ -94,6 +102,7 @@ class QtGameView : public GameView {
     TilePictures& pictures_;
     GameSounds sounds_;
     std::function<void()> selectionChanged_;
+    Announcement lastAnnouncement_;
 };
 
 }  // namespace pipwick

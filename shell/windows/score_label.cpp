@@ -54,6 +54,11 @@ void ScoreLabel::SetScore(int32_t score) {
     Refresh();
 }
 
+void ScoreLabel::SetGame(const QString& game) {
+    game_ = game;
+    Refresh();
+}
+
 void ScoreLabel::FitUnder(const Rect& slot) {
     const QSize surface = parentWidget()->size();
     setGeometry(slot.left, slot.bottom, surface.width() - slot.left,
@@ -62,7 +67,11 @@ void ScoreLabel::FitUnder(const Rect& slot) {
 }
 
 QString ScoreLabel::Text() const {
-    return score_ ? Translated(text::kScoreInWindow).arg(*score_) : QString();
+    if (!score_) {
+        return {};
+    }
+    const QString score = Translated(text::kScoreInWindow).arg(*score_);
+    return game_.isEmpty() ? score : Translated(text::kWithGame).arg(score, game_);
 }
 
 void ScoreLabel::Refresh() {
@@ -78,13 +87,16 @@ void ScoreLabel::Refresh() {
 
 // The strip is only a few pixels high: the text takes the largest size whose letters fit it with
 // a pixel to spare under the tiles and one above the window's edge, measured on the letters
-// themselves rather than the font's line height, since the text has no descenders.
+// themselves rather than the font's line height, since the text has no descenders; and that fits
+// the strip's width whole.
 QFont ScoreLabel::FittingFont(const QString& text) const {
     QFont font = this->font();
     font.setBold(true);
     for (int pixels = kLargestPixels; pixels > kSmallestPixels; --pixels) {
         font.setPixelSize(pixels);
-        if (QFontMetrics(font).tightBoundingRect(text).height() <= height() - 2) {
+        const QFontMetrics metrics(font);
+        if (metrics.tightBoundingRect(text).height() <= height() - 2 &&
+            metrics.horizontalAdvance(text) <= width()) {
             return font;
         }
     }

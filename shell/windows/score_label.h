@@ -28,6 +28,8 @@ class ScoreLabel : public QWidget {
 
     void SetCaption(const QString& caption);
     void SetScore(int32_t score);
+    // The game under way, said after the score; empty for none.
+    void SetGame(const QString& game);
     // Fills the strip of the surface under a slot's tile, to the surface's right and bottom
     // edges; also where the window's width is looked at again.
     void FitUnder(const Rect& slot);
@@ -44,6 +46,7 @@ class ScoreLabel : public QWidget {
     CaptionBoxes boxes_;
     QString caption_;
     std::optional<int32_t> score_;
+    QString game_;
 };
 
 }  // namespace pipwick

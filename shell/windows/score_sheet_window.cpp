@@ -1,11 +1,14 @@
 #include "shell/windows/score_sheet_window.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <iterator>
 
 #include "model/rules.h"
 #include "shell/app/translations.h"
+#include "shell/windows/screen_room.h"
 #include "texts/game_title.h"
 #include "texts/texts.h"
 
@@ -17,8 +20,8 @@ namespace {
 const QColor kPlayerColours[5] = {QColor(), QColor(0x1f, 0x5f, 0xbf), QColor(0xc0, 0x39, 0x2b),
                                   QColor(0x22, 0x8b, 0x22), QColor(0xd3, 0x7a, 0x00)};
 
-// Hand, won by, last play, pips: then one column per player.
-constexpr int kFixedColumns = 4;
+// The column of the last play's points among the fixed columns.
+constexpr int kLastPlayColumn = 2;
 
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignRight) {
     auto* item = new QTableWidgetItem(text);
@@ -47,7 +50,7 @@ ScoreSheetWindow::ScoreSheetWindow(QWidget* owner, const ScoreSheet& sheet,
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_, 1);
     layout->addWidget(chart_, 1);
-    resize(580, 560);
+    resize(BoundedByScreen(QSize(580, 540)));
     Refresh();
 }
 
@@ -61,11 +64,34 @@ QString ScoreSheetWindow::Name(int player) const {
                                                  settings_.PlayerNames[std::max(player, partner)]));
 }
 
+bool ScoreSheetWindow::ShowsLastPlay() const {
+    return ScoresDuringPlay(sheet_.Rules());
+}
+
+int ScoreSheetWindow::FixedColumns() const {
+    const int all = static_cast<int>(std::size(text::kScoreSheetColumns));
+    return ShowsLastPlay() ? all : all - 1;
+}
+
+void ScoreSheetWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Escape:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            close();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
 void ScoreSheetWindow::Refresh() {
     const std::vector<int> players = sheet_.Players();
     QStringList headers;
-    for (const char* header : text::kScoreSheetColumns) {
-        headers << Translated(header);
+    for (int column = 0; column < static_cast<int>(std::size(text::kScoreSheetColumns)); ++column) {
+        if (column != kLastPlayColumn || ShowsLastPlay()) {
+            headers << Translated(text::kScoreSheetColumns[column]);
+        }
     }
     std::vector<ScoreLine> lines;
     for (int player : players) {
@@ -78,10 +104,10 @@ void ScoreSheetWindow::Refresh() {
     const int first = sheet_.CarriedOver() ? 1 : 0;
     table_->setRowCount(first + static_cast<int>(rows.size()));
     if (first == 1) {
-        table_->setItem(0, 0, Cell(QString()));
+        for (int column = 0; column < FixedColumns(); ++column) {
+            table_->setItem(0, column, Cell(QString()));
+        }
         table_->setItem(0, 1, Cell(Translated(text::kSheetCarriedOver), Qt::AlignLeft));
-        table_->setItem(0, 2, Cell(QString()));
-        table_->setItem(0, 3, Cell(QString()));
         FillScores(0, sheet_.StartingScores());
     }
     for (size_t i = 0; i < rows.size(); ++i) {
@@ -89,9 +115,8 @@ void ScoreSheetWindow::Refresh() {
         FillRow(row, rows[i]);
         FillScores(row, rows[i].scores);
     }
-    // Every column is as wide as its longest text; the last takes what is left.
+    // Every column is as wide as its longest text, the last one too.
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
     table_->scrollToBottom();
     chart_->SetLines(std::move(lines), TargetScore(sheet_.Rules()));
 }
@@ -99,7 +124,7 @@ void ScoreSheetWindow::Refresh() {
 void ScoreSheetWindow::FillScores(int row, const int32_t (&scores)[5]) {
     const std::vector<int> players = sheet_.Players();
     for (size_t column = 0; column < players.size(); ++column) {
-        table_->setItem(row, kFixedColumns + static_cast<int>(column),
+        table_->setItem(row, FixedColumns() + static_cast<int>(column),
                         Cell(QString::number(scores[players[column]])));
     }
 }
@@ -128,8 +153,12 @@ void ScoreSheetWindow::FillRow(int row, const SheetRow& hand) {
     // Should the window be narrower than the name, the whole of it is a pointer's rest away.
     wonByCell->setToolTip(wonBy);
     table_->setItem(row, 1, wonByCell);
-    table_->setItem(row, 2, Cell(over ? QString::number(hand.lastPlayPoints) : QString()));
-    table_->setItem(row, 3, Cell(over ? QString::number(hand.pipsAwarded) : QString()));
+    if (ShowsLastPlay()) {
+        table_->setItem(row, kLastPlayColumn,
+                        Cell(over ? QString::number(hand.lastPlayPoints) : QString()));
+    }
+    table_->setItem(row, FixedColumns() - 1,
+                    Cell(over ? QString::number(hand.pipsAwarded) : QString()));
 }
 
 }  // namespace pipwick

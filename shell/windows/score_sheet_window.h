@@ -20,7 +20,15 @@ class ScoreSheetWindow : public QWidget {
     const QTableWidget& Table() const { return *table_; }
     const ScoreChart& Chart() const { return *chart_; }
 
+  protected:
+    // Escape and Enter close the sheet, as they close a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
+    // Hand, won by, last play and pips; the last play is left out of a game where nothing scores
+    // during play.
+    bool ShowsLastPlay() const;
+    int FixedColumns() const;
     void FillRow(int row, const SheetRow& hand);
     void FillScores(int row, const int32_t (&scores)[5]);
     QString Name(int player) const;

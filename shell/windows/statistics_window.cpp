@@ -6,11 +6,16 @@
 #include <iterator>
 
 #include "shell/app/translations.h"
+#include "shell/windows/screen_room.h"
 #include "texts/texts.h"
 
 namespace pipwick {
 
 namespace {
+
+// The records stand in two pairs of columns, name and figure, so that the window fits a small
+// screen.
+constexpr int kRecordPairs = 2;
 
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignRight) {
     auto* item = new QTableWidgetItem(text);
@@ -30,7 +35,20 @@ QTableWidget* PlainTable(QWidget* parent) {
     table->horizontalHeader()->setStretchLastSection(true);
     // Rows as high as their text, so that every game's row shows without scrolling.
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return table;
+}
+
+// A table exactly as tall as its heading and rows: no blank strip under the last row.
+void FitHeightToRows(QTableWidget& table) {
+    int height = 2 * table.frameWidth();
+    if (!table.horizontalHeader()->isHidden()) {
+        height += table.horizontalHeader()->sizeHint().height();
+    }
+    for (int row = 0; row < table.rowCount(); ++row) {
+        height += table.rowHeight(row);
+    }
+    table.setFixedHeight(height);
 }
 
 QString Percent(double share) {
@@ -76,7 +94,7 @@ StatisticsWindow::StatisticsWindow(QWidget* owner, const Statistics& statistics,
     }
     games_->setColumnCount(static_cast<int>(headers.size()));
     games_->setHorizontalHeaderLabels(headers);
-    records_->setColumnCount(2);
+    records_->setColumnCount(2 * kRecordPairs);
     records_->horizontalHeader()->hide();
     games_->setAccessibleName(Translated(text::kStatisticsGamesName));
     records_->setAccessibleName(Translated(text::kStatisticsRecordsName));
@@ -96,12 +114,12 @@ StatisticsWindow::StatisticsWindow(QWidget* owner, const Statistics& statistics,
     });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(notice_);
-    // Each table gets room by its number of rows: the games' thirteen, the records' eight.
-    layout->addWidget(games_, 13);
-    layout->addWidget(records_, 8);
+    layout->addWidget(games_);
+    layout->addWidget(records_);
+    layout->addStretch(1);
     layout->addWidget(buttons);
-    resize(540, 620);
     Refresh();
+    resize(BoundedByScreen(QSize(540, sizeHint().height())));
 }
 
 static_assert(std::size(text::kStatisticsLevels) == kStatisticsLevels, "a row for every level");
@@ -136,13 +154,19 @@ void StatisticsWindow::Refresh() {
         QString::number(s.handsPlayed),
         QString::number(s.handsBlocked),
     };
-    records_->setRowCount(static_cast<int>(std::size(figures)));
-    for (size_t i = 0; i < std::size(figures); ++i) {
-        records_->setItem(static_cast<int>(i), 0,
+    // The records fill their columns from the top down, the first pair of columns first.
+    const int rows = (static_cast<int>(std::size(figures)) + kRecordPairs - 1) / kRecordPairs;
+    records_->setRowCount(rows);
+    for (int i = 0; i < static_cast<int>(std::size(figures)); ++i) {
+        const int row = i % rows;
+        const int column = 2 * (i / rows);
+        records_->setItem(row, column,
                           Cell(Translated(text::kStatisticsRecords[i]), Qt::AlignLeft));
-        records_->setItem(static_cast<int>(i), 1, Cell(figures[i]));
+        records_->setItem(row, column + 1, Cell(figures[i]));
     }
     records_->resizeColumnsToContents();
+    FitHeightToRows(*games_);
+    FitHeightToRows(*records_);
 }
 
 }  // namespace pipwick

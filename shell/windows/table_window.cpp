@@ -74,12 +74,12 @@ void TableWindow::ShowChosenEnd(const Rect& end) {
     const Rect old = chosen_;
     chosen_ = end;
     if (!old.IsEmpty()) {
-        Uncover(old);
+        Uncover(ChosenEndMarkArea(old, scale_));
     }
     DrawMarks();
     if (!chosen_.IsEmpty()) {
-        update(chosen_.left, chosen_.top, chosen_.right - chosen_.left,
-               chosen_.bottom - chosen_.top);
+        const Rect area = ChosenEndMarkArea(chosen_, scale_);
+        update(area.left, area.top, area.right - area.left, area.bottom - area.top);
     }
 }
 

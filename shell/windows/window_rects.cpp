@@ -1,5 +1,9 @@
 #include "shell/windows/window_rects.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+
 #include "model/window_widths.h"
 
 namespace pipwick {
@@ -17,6 +21,15 @@ Rect Taller(const Rect& window, int32_t clientHeight, double minimum) {
         taller.bottom += static_cast<int32_t>(minimum - clientHeight);
     }
     return taller;
+}
+
+bool Overlaps(const Rect& a, const Rect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+bool CoversNone(const Rect& place, const std::vector<Rect>& tiles) {
+    return std::none_of(tiles.begin(), tiles.end(),
+                        [&place](const Rect& tile) { return Overlaps(place, tile); });
 }
 
 }  // namespace
@@ -55,6 +68,32 @@ Rect PopupRect(const Rect& humanWindow) {
     constexpr int32_t kHeight = 90;
     const int32_t y = humanWindow.top - kHeight;
     return FromSize(humanWindow.left, y < 0 ? 0 : y, kWidth, kHeight);
+}
+
+// A clear place, if there is one, starts at the screen's left edge or just right of a tile, or
+// ends at the right edge or just left of a tile.
+Rect PopupRectClearOf(const Rect& humanWindow, const std::vector<Rect>& tiles,
+                      int32_t screenWidth) {
+    const Rect usual = PopupRect(humanWindow);
+    if (CoversNone(usual, tiles)) {
+        return usual;
+    }
+    const int32_t width = usual.right - usual.left;
+    std::vector<int32_t> lefts = {0, screenWidth - width};
+    for (const Rect& tile : tiles) {
+        lefts.push_back(tile.right);
+        lefts.push_back(tile.left - width);
+    }
+    std::optional<Rect> best;
+    for (const int32_t left : lefts) {
+        const Rect place{left, usual.top, left + width, usual.bottom};
+        const bool nearer =
+            !best || std::abs(left - usual.left) < std::abs(best->left - usual.left);
+        if (left >= 0 && left + width <= screenWidth && nearer && CoversNone(place, tiles)) {
+            best = place;
+        }
+    }
+    return best.value_or(usual);
 }
 
 Rect CorrectHumanHeight(const Rect& window, int32_t clientHeight, double scale,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "model/geometry.h"
 
@@ -35,6 +36,9 @@ int OpponentSlotCount(int index);
 // The status pop-up: 175 x 90 pixels at every scale, just above the human's window, but never
 // above the top of the screen.
 Rect PopupRect(const Rect& humanWindow);
+// The pop-up at that height where it covers none of tiles (screen pixels): its usual place when
+// that is clear, else the clear place along the screen's width nearest to it, else the usual place.
+Rect PopupRectClearOf(const Rect& humanWindow, const std::vector<Rect>& tiles, int32_t screenWidth);
 
 // The human's window once its client area (below the menu bar) is known: taller when the menu bar
 // took the hand's room, and moved up to 10 pixels above the screen's bottom if that pushed it off.

@@ -26,12 +26,16 @@ class PositionClock : public InstantClock {
 };
 
 // Positions from whole games of Advanced players: every seat's history is truthful there.
-inline std::vector<GameState> AdvancedGamePositions(int32_t players, int games, uint64_t seed) {
+inline std::vector<GameState> AdvancedGamePositions(int32_t players, int games, uint64_t seed,
+                                                    const GameRules& rules = {}) {
     GameState state;
     ResetGameState(state);
     state.PlayerCount = players;
     GameSettings settings;
     settings.PlayDelay = 1;
+    settings.Game = static_cast<int32_t>(rules.Game);
+    settings.Partners = rules.Partners;
+    settings.PlayTo = rules.Target;
     std::fill(std::begin(settings.PlayerLevel), std::end(settings.PlayerLevel),
               static_cast<int32_t>(Level::Advanced));
     const Geometry geometry = MakeGeometry(1.0, 640, 480);
@@ -47,6 +51,24 @@ inline std::vector<GameState> AdvancedGamePositions(int32_t players, int games, 
         }
     }
     return clock.positions;
+}
+
+// Every kind of game there is: each game alone at two, three and four players, and in pairs.
+struct GameKind {
+    GameRules rules;
+    int32_t players;
+};
+
+inline std::vector<GameKind> EveryGameKind() {
+    std::vector<GameKind> kinds;
+    for (DominoGame game : {DominoGame::AllFives, DominoGame::Draw, DominoGame::Block}) {
+        const int32_t target = game == DominoGame::AllFives ? kAllFivesTarget : kDefaultTarget;
+        for (int32_t players : {2, 3, 4}) {
+            kinds.push_back({{game, 0, target}, players});
+        }
+        kinds.push_back({{game, 1, target}, 4});
+    }
+    return kinds;
 }
 
 }  // namespace pipwick

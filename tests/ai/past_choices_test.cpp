@@ -7,7 +7,9 @@
 #include <random>
 #include <vector>
 
+#include "model/rules.h"
 #include "tests/ai/game_positions.h"
+#include "tests/ai/hand_of_tiles.h"
 
 namespace pipwick {
 namespace {
@@ -128,13 +130,16 @@ class TrueDeals {
 };
 
 // Advanced players' plays are exactly what their rules choose, so the real deal explains every
-// one of them; most deals drawn at random do not.
+// one of them in every game; most deals drawn at random do not.
 TEST(PastChoices, TheRealDealExplainsEveryPlayAndRandomDealsOftenDoNot) {
     std::mt19937_64 random(3);
     int judged = 0;
     int randomMisfits = 0;
-    for (int32_t players : {2, 3, 4}) {
-        for (const auto& hand : SplitIntoHands(AdvancedGamePositions(players, 3, 60 + players))) {
+    for (const GameKind& kind : EveryGameKind()) {
+        const int32_t players = kind.players;
+        const uint64_t seed = 60 + players + 10 * static_cast<uint64_t>(kind.rules.Game);
+        for (const auto& hand : SplitIntoHands(
+                 AdvancedGamePositions(players, 3, seed + kind.rules.Partners, kind.rules))) {
             TrueDeals truth;
             bool first = true;
             for (const GameState& state : hand) {
@@ -144,7 +149,8 @@ TEST(PastChoices, TheRealDealExplainsEveryPlayAndRandomDealsOftenDoNot) {
                 const ExpertView view = MakeExpertView(state, seat, AllAdvanced());
                 const PastChoices past(view);
                 const Misfits real = past.Judge(truth.Of(state));
-                EXPECT_EQ(real.Known, 0) << players << " players, event " << state.History.Count;
+                EXPECT_EQ(real.Known, 0) << static_cast<int>(kind.rules.Game) << ", " << players
+                                         << " players, event " << state.History.Count;
                 EXPECT_EQ(real.Guessed, 0);
                 const HiddenTiles hidden = ReadHiddenTiles(view);
                 randomMisfits += past.Judge(SampleDeal(hidden, random)).Known > 0 ? 1 : 0;
@@ -152,8 +158,91 @@ TEST(PastChoices, TheRealDealExplainsEveryPlayAndRandomDealsOftenDoNot) {
             }
         }
     }
-    EXPECT_GT(judged, 200);
+    EXPECT_GT(judged, 2000);
     EXPECT_GT(randomMisfits, judged / 10);
+}
+
+// A hand of Draw between three, seen from seat 1, written play by play on the line's two arms.
+class DrawHand {
+  public:
+    DrawHand() {
+        view.Seat = 1;
+        view.PlayerCount = 3;
+        view.Rules = {DominoGame::Draw, 0, kDefaultTarget};
+        view.Levels.Known[2] = view.Levels.Known[3] = true;
+        view.Levels.Of[2] = Level::Beginner;
+        view.Levels.Of[3] = Level::Advanced;
+    }
+    // A lead goes on arm 0, its high pip outward.
+    void Lays(int player, int32_t tile, int arm) {
+        PlacedTile& record = view.Table.Arm[arm][ArmLength(arm)];
+        record.Tile = tile;
+        if (TableIsEmpty()) {
+            record.InnerPip = LowPip(tile);
+            view.Table.ArmOpenPip[2] = LowPip(tile);
+        } else {
+            record.InnerPip = view.Table.ArmOpenPip[arm];
+        }
+        record.OuterPip = LowPip(tile) == record.InnerPip ? HighPip(tile) : LowPip(tile);
+        view.Table.ArmOpenPip[arm] = record.OuterPip;
+        Record(HandEventKind::kPlay, player, tile);
+    }
+    void Draws(int player) { Record(HandEventKind::kDraw, player, kNoTile); }
+    ExpertView view{};
+
+  private:
+    int ArmLength(int arm) const {
+        int length = 0;
+        while (view.Table.Arm[arm][length].Tile != kNoTile) {
+            ++length;
+        }
+        return length;
+    }
+    bool TableIsEmpty() const { return ArmLength(0) == 0 && ArmLength(2) == 0; }
+    void Record(HandEventKind kind, int player, int32_t tile) {
+        const int32_t open = TableIsEmpty() && kind == HandEventKind::kPlay
+                                 ? 0
+                                 : 1 << view.Table.ArmOpenPip[0] | 1 << view.Table.ArmOpenPip[2];
+        view.History.Events[view.History.Count++] = {kind, player, tile, open};
+    }
+};
+
+// Seat 3 laid 3-4 from 3-4 5-5 2-3 2-5 2-6 2-2, where without the 5-5 the rules lay 2-5; he then
+// drew, and laid the 5-5 only after it. Whether he held it at the 3-4 nobody else can tell, so a
+// deal must not be blamed for it; the 0-6 he laid after the draw shows an end he drew on, so it
+// came then and counts for nothing. A deal that no hand he could have held explains is blamed.
+TEST(PastChoices, HoldsAPlayAgainstEveryHandADrawLeavesInDoubt) {
+    DrawHand hand;
+    hand.Lays(1, T(0, 1), 0);
+    hand.Lays(2, T(1, 1), 0);
+    hand.Lays(3, T(0, 3), 2);
+    hand.Draws(1);
+    hand.Lays(1, T(1, 4), 0);
+    hand.Lays(2, T(3, 5), 2);
+    hand.Lays(3, T(3, 4), 0);
+    hand.Lays(1, T(1, 3), 0);
+    hand.Lays(2, T(0, 5), 2);
+    hand.Draws(3);
+    hand.Lays(3, T(0, 6), 2);
+    hand.Lays(1, T(1, 5), 0);
+    hand.Lays(2, T(6, 5), 2);
+    hand.Lays(3, T(5, 5), 0);
+    hand.view.HandCount[1] = hand.view.HandCount[2] = hand.view.HandCount[3] = 4;
+    struct Case {
+        Hand held;  // seat 3's tiles now, all dealt
+        int misfits;
+    };
+    const Case cases[] = {
+        {{T(2, 3), T(2, 5), T(2, 6), T(2, 2)}, 0},
+        {{T(2, 3), T(2, 5), T(2, 6), T(4, 4)}, 1},
+    };
+    const PastChoices past(hand.view);
+    for (const Case& c : cases) {
+        SampledDeal deal{};
+        std::copy(std::begin(c.held.slots), std::end(c.held.slots), deal.Hand[3]);
+        std::fill(std::begin(deal.DrawnAt[3]), std::end(deal.DrawnAt[3]), kDealt);
+        EXPECT_EQ(past.Judge(deal).Known, c.misfits) << "holding " << c.held.slots[3];
+    }
 }
 
 // Seats whose level is unknown are judged as if Advanced, but apart; Beginners not at all.

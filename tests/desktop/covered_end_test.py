@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """An end that a player window hides stays within one click: in a saved game of four players at
 1024 x 768 whose human holds a tile that fits only where a window covers the line of play, the
-tile is picked up from the keyboard, the end shows above the covering window, marked, and one
-click there plays the tile. Once for an end under the human's own window, once for one under
-TopGun's.
+tile is picked up from the keyboard, the end shows above the covering window (or just above its
+frame, where it would hide the caption), marked, and one click there plays the tile. Once for an
+end under the human's own window, once for one under TopGun's.
 
 Usage: covered_end_test.py PROGRAM"""
 
@@ -80,9 +80,13 @@ def play_covered_end(program, name, covering):
             check(len(ends) == 1, "%s: %d ends shown" % (where, len(ends)))
             end = window_info(session, ends[0])
             end_rect = outer_rect(end)
-            check(overlaps(end_rect, outer_rect(infos[covering])),
-                  "%s: the end shown at %s is not over %s" % (where, end_rect,
-                                                              outer_rect(infos[covering])))
+            frame = outer_rect(infos[covering])
+            caption = (frame[0], frame[1], frame[2], infos[covering]["y"])
+            touching = (end_rect[0], end_rect[1], end_rect[2], end_rect[3] + 1)
+            check(overlaps(touching, frame),
+                  "%s: the end shown at %s is neither over nor on %s" % (where, end_rect, frame))
+            check(not overlaps(end_rect, caption),
+                  "%s: the end shown at %s hides the caption at %s" % (where, end_rect, caption))
             held = hand_pixels(session, window_info(session, ids[1]))
 
             def marked():

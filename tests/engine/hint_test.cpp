@@ -10,6 +10,7 @@
 #include "ai/computer_player.h"
 #include "engine/computer_choice.h"
 #include "engine/trial_play.h"
+#include "model/rules.h"
 #include "tests/engine/human_seat.h"
 
 namespace pipwick {
@@ -45,49 +46,63 @@ GameState WithHiddenTilesShuffled(const GameState& state, std::mt19937& random) 
     return shuffled;
 }
 
-// At every turn of the human in whole games: the hint is the strongest computer player's choice
-// for his place, a legal play when any tile fits, with what that play scores; and no shuffle of
-// the tiles he cannot see changes it or what he is shown.
+// At every turn of the human in whole games of every kind: the hint is the strongest computer
+// player's choice for his place, a legal play when any tile fits, with what that play scores; and
+// no shuffle of the tiles he cannot see changes it or what he is shown.
 TEST(Hint, IsTheStrongestPlayersLegalChoiceAndBlindToHiddenTiles) {
     std::mt19937 random(2024);
     int plays = 0;
     int draws = 0;
     int passes = 0;
     int changedByShuffle = 0;
-    for (int players = 2; players <= 4; ++players) {
-        for (uint32_t seed = 1; seed <= 6; ++seed) {
-            TestTable table(players);
-            table.seeds.seed = seed * 31337;
-            table.game.NewGame();
-            GameState& s = table.state;
-            for (int moves = 0; HumansTurn(s) && moves < 80; ++moves) {
-                const Hint hint = HintForHuman(s, table.geometry);
-                const bool somethingFits =
-                    ChooseComputerPlay(s, s.Hand[1], Level::Advanced).slot != kEmptySlot;
-                if (!somethingFits) {
-                    EXPECT_EQ(hint.kind, BonePileEmpty(s) ? Hint::Kind::kPass : Hint::Kind::kDraw);
-                    (BonePileEmpty(s) ? passes : draws) += 1;
-                } else {
-                    ++plays;
-                    const Play choice = ChooseAtLevel(s, table.geometry, 1, kStrongestLevel);
-                    EXPECT_EQ(hint.kind, TableIsEmpty(s) ? Hint::Kind::kLead : Hint::Kind::kPlay);
-                    EXPECT_EQ(hint.slot, choice.slot);
-                    ASSERT_LT(hint.slot, kHandSlots);
-                    EXPECT_EQ(hint.tile, s.Hand[1][hint.slot]);
-                    if (!TableIsEmpty(s)) {
-                        EXPECT_EQ(hint.arm, choice.arm);
+    struct Kind {
+        DominoGame game;
+        int32_t partners;
+        uint32_t seeds;
+    };
+    const Kind kinds[] = {{DominoGame::AllFives, 0, 6}, {DominoGame::Draw, 0, 1},
+                          {DominoGame::Block, 0, 1},    {DominoGame::AllFives, 1, 1},
+                          {DominoGame::Draw, 1, 1},     {DominoGame::Block, 1, 1}};
+    for (const Kind& kind : kinds) {
+        for (int players = kind.partners != 0 ? 4 : 2; players <= 4; ++players) {
+            for (uint32_t seed = 1; seed <= kind.seeds; ++seed) {
+                TestTable table(players);
+                table.settings.Game = static_cast<int32_t>(kind.game);
+                table.settings.Partners = kind.partners;
+                table.seeds.seed = seed * 31337;
+                table.game.NewGame();
+                GameState& s = table.state;
+                for (int moves = 0; HumansTurn(s) && moves < 80; ++moves) {
+                    const Hint hint = HintForHuman(s, table.geometry);
+                    const bool somethingFits =
+                        ChooseComputerPlay(s, s.Hand[1], Level::Advanced).slot != kEmptySlot;
+                    if (!somethingFits) {
+                        EXPECT_EQ(hint.kind, MayDraw(s) ? Hint::Kind::kDraw : Hint::Kind::kPass);
+                        (MayDraw(s) ? draws : passes) += 1;
+                    } else {
+                        ++plays;
+                        const Play choice = ChooseAtLevel(s, table.geometry, 1, kStrongestLevel);
+                        EXPECT_EQ(hint.kind,
+                                  TableIsEmpty(s) ? Hint::Kind::kLead : Hint::Kind::kPlay);
+                        EXPECT_EQ(hint.slot, choice.slot);
+                        ASSERT_LT(hint.slot, kHandSlots);
+                        EXPECT_EQ(hint.tile, s.Hand[1][hint.slot]);
+                        if (!TableIsEmpty(s)) {
+                            EXPECT_EQ(hint.arm, choice.arm);
+                        }
+                        const TrialPlay trial =
+                            TryHumanPlay(s, table.geometry, hint.tile, hint.arm);
+                        EXPECT_TRUE(trial.accepted);
+                        EXPECT_EQ(hint.score, trial.score);
                     }
-                    const TrialPlay trial = TryHumanPlay(s, table.geometry, hint.tile, hint.arm);
-                    EXPECT_TRUE(trial.accepted);
-                    EXPECT_EQ(hint.score, trial.score);
+                    const GameState other = WithHiddenTilesShuffled(s, random);
+                    changedByShuffle += std::memcmp(&other, &s, sizeof s) != 0 ? 1 : 0;
+                    EXPECT_TRUE(SameHint(HintForHuman(other, table.geometry), hint));
+                    const GameState a = VisibleToHuman(s);
+                    const GameState b = VisibleToHuman(other);
+                    EXPECT_EQ(std::memcmp(&a, &b, sizeof a), 0);
+                    MakeFirstFittingMove(table);
                 }
-                const GameState other = WithHiddenTilesShuffled(s, random);
-                changedByShuffle += std::memcmp(&other, &s, sizeof s) != 0 ? 1 : 0;
-                EXPECT_TRUE(SameHint(HintForHuman(other, table.geometry), hint));
-                const GameState a = VisibleToHuman(s);
-                const GameState b = VisibleToHuman(other);
-                EXPECT_EQ(std::memcmp(&a, &b, sizeof a), 0);
-                MakeFirstFittingMove(table);
             }
         }
     }

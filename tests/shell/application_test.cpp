@@ -111,10 +111,12 @@ TEST(Menu, EveryItemHasItsTextCommandAndKeys) {
         EXPECT_EQ(action.data().toInt(), static_cast<int>(item.command));
         EXPECT_EQ(action.shortcut(), QKeySequence(QString::fromLatin1(item.keys)));
         // Undo is greyed until there is a move to take back, Resume Last Game while no game is
-        // kept.
-        EXPECT_EQ(action.isEnabled(),
-                  item.command != Command::kUndo && item.command != Command::kResumeLastGame)
-            << item.text;
+        // kept, Save, Hint and Draw/Pass until a game is dealt.
+        const bool greyed = item.command == Command::kUndo ||
+                            item.command == Command::kResumeLastGame ||
+                            item.command == Command::kSave || item.command == Command::kHint ||
+                            item.command == Command::kDrawPass;
+        EXPECT_EQ(action.isEnabled(), !greyed) << item.text;
     }
     // The places other code counts on: Options is the Game menu's fourth item, its player items
     // are at positions 2 to 4, and Draw/Pass is the bar's third item.
@@ -169,6 +171,54 @@ TEST(Announce, NewGameShowsWhoIsDownAndTheDrawPassLabel) {
     four.app->Human().Action(Command::kNew).trigger();
     EXPECT_EQ(four.app->Human().Action(Command::kDrawPass).text(), "P&ass");
     EXPECT_TRUE(four.app->Opponent(4).isVisible());
+}
+
+// A newcomer's first minutes: what the status line says and which commands can act at each step.
+TEST(Newcomer, TheStatusLineAndTheCommandsLeadThroughTheFirstGame) {
+    TestProgram program({"sound=0", "delay=0"});
+    Application& app = *program.app;
+    HumanWindow& human = app.Human();
+    const QTemporaryDir folder;
+    program.prompts.chosenFile = QDir(folder.path()).filePath(QStringLiteral("first.dom"));
+    const auto play = [&app] {
+        int slot = 0;
+        int arm = 0;
+        ASSERT_TRUE(FindHumanPlay(app, slot, arm));
+        app.HandSlotClicked(slot);
+        ClickTable(app, Centre(app.State().ArmDropRect[arm]));
+    };
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        QString status;  // empty: any but the one before
+        bool canAct;     // Save, Hint and Draw/Pass
+    } steps[] = {
+        {"first start", [] {}, QStringLiteral("Game \u25B8 New deals"), false},
+        {"new", [&human] { human.Action(Command::kNew).trigger(); },
+         QStringLiteral("Player's down"), true},
+        {"lead", [&app] { app.HandSlotClicked(0); }, QStringLiteral("Player's turn"), true},
+        {"hint", [&human] { human.Action(Command::kHint).trigger(); }, QString(), true},
+        {"play", play, QStringLiteral("Player's turn"), true},
+        {"save", [&human] { human.Action(Command::kSave).trigger(); }, QStringLiteral("Game saved"),
+         true},
+    };
+    QString before;
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.step);
+        step.act();
+        if (step.status.isEmpty()) {
+            EXPECT_NE(human.Status(), before);
+        } else {
+            EXPECT_EQ(human.Status(), step.status);
+        }
+        EXPECT_EQ(human.News(), human.Status());
+        for (const Command command : {Command::kSave, Command::kHint, Command::kDrawPass}) {
+            EXPECT_EQ(human.Action(command).isEnabled(), step.canAct) << static_cast<int>(command);
+        }
+        before = human.Status();
+    }
+    EXPECT_TRUE(program.prompts.warnings.empty());
+    EXPECT_TRUE(QFile::exists(program.prompts.chosenFile));
 }
 
 TEST(PlayerCount, AnsweringNoKeepsTheGameAndTheCheckMark) {

@@ -2,6 +2,7 @@
 // click there plays, found in whole seeded games played through the windows.
 #include <gtest/gtest.h>
 
+#include <QEnterEvent>
 #include <QImage>
 #include <QtTest/QTest>
 
@@ -65,7 +66,8 @@ bool ShowsTheMark(const QWidget& marker) {
 }
 
 // With the marks on and off: each covered end the held tile fits shows above its window, exactly
-// where the end lies, goes when the tile is put down, and plays the tile with one click.
+// where the end lies or just above the window where it would hide the caption, tells what the
+// play scores under the pointer, goes when the tile is put down, and plays with one click.
 TEST(CoveredEnds, AreShownAboveTheirWindowAndPlayWithOneClick) {
     for (const char* marks : {"marks=1", "marks=0"}) {
         SCOPED_TRACE(marks);
@@ -91,8 +93,26 @@ TEST(CoveredEnds, AreShownAboveTheirWindowAndPlayWithOneClick) {
             const CoveredEndMarker& marker = app.Aids().Covered().Marker(covered.arm);
             ASSERT_TRUE(marker.isVisible());
             EXPECT_EQ(marker.Owner(), covered.window);
-            EXPECT_EQ(marker.geometry(), EndOnScreen(app, covered.arm));
+            // Where the end lies, or just above the window where that would hide its caption.
+            const QRect end = EndOnScreen(app, covered.arm);
+            const QRect frame = covered.window->frameGeometry();
+            const QRect caption(frame.topLeft(),
+                                QPoint(frame.right(), covered.window->geometry().top() - 1));
+            EXPECT_TRUE(marker.geometry() == end ||
+                        (end.intersects(caption) &&
+                         marker.geometry() == end.translated(0, frame.top() - 1 - end.bottom())));
+            EXPECT_FALSE(marker.geometry().intersects(caption));
             EXPECT_TRUE(ShowsTheMark(marker));
+            // The pointer over it tells what the play scores, as over the end itself.
+            auto* shown = const_cast<CoveredEndMarker*>(&marker);
+            const QString status = app.Human().Status();
+            QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), shown->mapToGlobal(QPointF(1, 1)));
+            QCoreApplication::sendEvent(shown, &enter);
+            EXPECT_TRUE(app.Human().Status().contains(QStringLiteral(" here scores")))
+                << app.Human().Status().toStdString();
+            QEvent leave(QEvent::Leave);
+            QCoreApplication::sendEvent(shown, &leave);
+            EXPECT_EQ(app.Human().Status(), status);
 
             PressKey(app, Qt::Key_Escape);
             EXPECT_FALSE(marker.isVisible());

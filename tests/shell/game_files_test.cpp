@@ -107,7 +107,9 @@ TEST(GameFiles, AFileThatFailsAnyCheckChangesNothing) {
 TEST(GameFiles, ASaveBeforeTheFirstDealIsRefusedBeforeAnyDialog) {
     TestProgram program;
     program.prompts.chosenFile = QDir::temp().filePath(QStringLiteral("never written.dom"));
-    program.app->Human().Action(Command::kSave).trigger();
+    // The menu item is greyed; the command itself refuses too.
+    EXPECT_FALSE(program.app->Human().Action(Command::kSave).isEnabled());
+    program.app->Files().SaveCommand();
     EXPECT_TRUE(program.prompts.fileDialogs.empty());
     EXPECT_FALSE(QFile::exists(program.prompts.chosenFile));
     EXPECT_EQ(program.prompts.warnings,

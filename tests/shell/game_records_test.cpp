@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QMetaObject>
 #include <QTemporaryDir>
 #include <cstring>
@@ -148,6 +149,38 @@ TEST(KeptGame, AFileThatCannotBeOpenedStaysForLater) {
     EXPECT_EQ(again.app->State().GameInProgress, 0);
 }
 
+// A game where nothing scores during play has no last play to show; Escape and Enter close the
+// sheet as they close a dialog.
+TEST(GameRecords, TheSheetShowsTheLastPlayOnlyWhereItScoresAndClosesOnEscapeOrEnter) {
+    const struct {
+        const char* game;
+        QStringList headers;
+    } cases[] = {
+        {"game=0", {"Hand", "Won by", "Last play", "Pips", "Player", "TopGun"}},
+        {"game=1", {"Hand", "Won by", "Pips", "Player", "TopGun"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.game);
+        TestProgram program({"sound=0", "delay=0", c.game});
+        PlaySome(program);
+        for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+            program.app->Human().Action(Command::kScoreSheet).trigger();
+            ScoreSheetWindow* window = program.app->Records().SheetWindow();
+            ASSERT_NE(window, nullptr);
+            const QTableWidget& table = window->Table();
+            QStringList headers;
+            for (int column = 0; column < table.columnCount(); ++column) {
+                headers << table.horizontalHeaderItem(column)->text();
+            }
+            EXPECT_EQ(headers, c.headers);
+            EXPECT_FALSE(table.horizontalHeader()->stretchLastSection());
+            ASSERT_TRUE(window->isVisible());
+            QTest::keyClick(const_cast<QTableWidget*>(&table), key);
+            EXPECT_FALSE(window->isVisible()) << key;
+        }
+    }
+}
+
 TEST(GameRecords, AFinishedGameIsOnTheSheetInTheStatisticsAndEndsTheKeptGame) {
     QTemporaryDir data;
     const QString other = FileIn(data, "other.dom");
@@ -257,6 +290,15 @@ TEST(GameRecords, ResetClearsTheStatisticsOnlyWhenThePlayerAgrees) {
         shownBefore = window.Records().item(1, 1)->text();
         window.ResetButton().click();
         shownAfter = window.Records().item(1, 1)->text();
+        // Each table shows every row and nothing under the last.
+        window.show();
+        QCoreApplication::processEvents();
+        for (const QTableWidget* table : {&window.Games(), &window.Records()}) {
+            const int last = table->rowCount() - 1;
+            EXPECT_EQ(table->rowViewportPosition(last) + table->rowHeight(last),
+                      table->viewport()->height());
+        }
+        window.hide();
     };
 
     for (const bool agree : {false, true}) {

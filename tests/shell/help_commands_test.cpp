@@ -138,6 +138,9 @@ TEST(HelpMenu, WithoutABrowserThePageShowsInAWindowOfTheProgram) {
         EXPECT_EQ(window->windowTitle(), QStringLiteral("Help here"));
         EXPECT_TRUE(window->toPlainText().contains(QStringLiteral("Rules")));
         EXPECT_TRUE(help.messages.stops.empty());
+        // Escape closes it, as it closes a dialog.
+        QTest::keyClick(const_cast<HelpWindow*>(window), Qt::Key_Escape);
+        EXPECT_FALSE(window->isVisible());
     }
 }
 

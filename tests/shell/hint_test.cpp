@@ -19,6 +19,13 @@ struct HintWindows : ::testing::Test {
     QString Name(int32_t tile) const {
         return QStringLiteral("%1-%2").arg(HighPip(tile)).arg(LowPip(tile));
     }
+    // Once the moves come back to the human, the status line says so: neither the hint the move
+    // made untrue nor the other players' news stays.
+    void ExpectTurnTold() {
+        if (s.GameInProgress == 1 && s.CurrentPlayer == 1 && program.prompts.popups.empty()) {
+            EXPECT_EQ(app.Human().Status(), "Player's turn");
+        }
+    }
 };
 
 TEST_F(HintWindows, ShowsTheStrongestPlayAndOneClickTakesIt) {
@@ -51,6 +58,7 @@ TEST_F(HintWindows, ShowsTheStrongestPlayAndOneClickTakesIt) {
             EXPECT_EQ(s.SelectedTile, kNoSelection);
             EXPECT_TRUE(app.Table().Marks().empty());
             app.Human().Action(Command::kDrawPass).trigger();
+            ExpectTurnTold();
             ++draws;
             continue;
         }
@@ -72,6 +80,7 @@ TEST_F(HintWindows, ShowsTheStrongestPlayAndOneClickTakesIt) {
             EXPECT_TRUE(IsOnTable(s, hint.tile));
             EXPECT_EQ(s.Scores[1] - score, hint.score);
         }
+        ExpectTurnTold();
         ++plays;
     }
     EXPECT_GT(plays, 1);

@@ -203,9 +203,12 @@ TEST_F(KeyboardPlay, TheFocusAndTheChosenEndShowUntilTheMouseIsUsed) {
         app.Table().repaint();
         const Canvas& table = app.Table().Surface().Pixels();
         const int32_t ring = EndMarkRingWidth(app.Layout().ScaleFactor);
-        EXPECT_EQ(table.Pixel(end.left + 1, end.top + (end.bottom - end.top) / 2), kEndMarkBright);
-        EXPECT_EQ(table.Pixel(end.left + 2 + ring, end.top + (end.bottom - end.top) / 2),
-                  kEndMarkBright);
+        const int32_t middle = end.top + (end.bottom - end.top) / 2;
+        EXPECT_EQ(table.Pixel(end.left + 1, middle), kEndMarkBright);
+        // The chosen end's own ring lies around it, clear of its pips.
+        EXPECT_EQ(table.Pixel(end.left - 1, middle), kEndMarkBright);
+        EXPECT_EQ(table.Pixel(end.left - ring - 1, middle), kEndMarkDark);
+        EXPECT_NE(table.Pixel(end.left + 2 + ring, middle), kEndMarkBright);
     }
 
     QTest::mouseClick(&app.Human().Hand(), Qt::LeftButton, {}, Centre(slot));

@@ -7,7 +7,8 @@
 namespace pipwick {
 namespace {
 
-// With partners each caption shows the pair's score, and the end of the game names the pair.
+// With partners each caption shows the pair's score, the human's names the game, and the end of a
+// hand and of the game names the pair.
 TEST(Partners, CaptionsShowThePairsScoreAndTheEndNamesThePair) {
     PreferencesProgram program({"nump=4", "partners=1", "game=1"});
     Application& app = *program.app;
@@ -16,11 +17,17 @@ TEST(Partners, CaptionsShowThePairsScoreAndTheEndNamesThePair) {
     AddToScore(app.State(), 4, 35);
     AddToScore(app.State(), 1, 20);
     app.View().Announce({AnnouncementKind::kTurn, kHumanSeat});
-    EXPECT_EQ(app.Human().windowTitle(), "20 - Player");
+    EXPECT_EQ(app.Human().windowTitle(), "20 - Player (Draw to 100, partners)");
+    EXPECT_EQ(app.Human().Score().Text(), "Score: 20 (Draw to 100, partners)");
     EXPECT_EQ(app.Opponent(2).windowTitle(), "35 - Lefty");
     EXPECT_EQ(app.Opponent(3).windowTitle(), "20 - TopGun");
     EXPECT_EQ(app.Opponent(4).windowTitle(), "35 - RightStuff");
     EXPECT_EQ(app.Table().windowTitle(), "Pipwick - Draw to 100, partners");
+    // The hand is won by the pair, whichever partner went out.
+    app.View().Announce({AnnouncementKind::kDominoesScores, 4, 0, 35});
+    EXPECT_EQ(app.Human().Status(), "Lefty and RightStuff dominoes, scores 35");
+    app.View().Announce({AnnouncementKind::kDominoes, 1});
+    EXPECT_EQ(app.Human().Status(), "Player and TopGun dominoes.");
 
     program.prompts.popups.clear();
     app.View().ShowMessage(Message::kComputerWins, 4);

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -11,6 +12,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTableView>
 #include <QTranslator>
 #include <algorithm>
@@ -19,7 +21,9 @@
 
 #include "shell/app/translations.h"
 #include "shell/dialogs/about_box.h"
+#include "shell/dialogs/help_window.h"
 #include "shell/storage/settings_store.h"
+#include "shell/windows/screen_room.h"
 #include "shell_test_support.h"
 #include "texts/menu_commands.h"
 #include "texts/spoken_texts.h"
@@ -30,6 +34,7 @@ namespace pipwick {
 namespace {
 
 constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
 
 // The words of window's labels, buttons and group titles that need more room than they have, and
 // the window itself when it is wider than the screen.
@@ -89,7 +94,27 @@ std::vector<std::string> CutShort(QWidget& window) {
             note(words, header.fontMetrics().horizontalAdvance(words) + margin, room);
         }
     }
-    note(window.windowTitle() + " (window)", window.frameGeometry().width(), kScreenWidth);
+    for (const QComboBox* combo : window.findChildren<QComboBox*>()) {
+        if (!combo->isVisibleTo(&window)) {
+            continue;
+        }
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        for (int item = 0; item < combo->count(); ++item) {
+            const QString words = combo->itemText(item);
+            const QSize text(combo->fontMetrics().horizontalAdvance(words),
+                             combo->fontMetrics().height());
+            note(
+                words,
+                combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo).width(),
+                combo->width());
+        }
+    }
+    // The window manager's frame comes on top of the window's own size.
+    note(window.windowTitle() + " (window width)",
+         window.frameGeometry().width() + kFrameAllowance.width(), kScreenWidth);
+    note(window.windowTitle() + " (window height)",
+         window.frameGeometry().height() + kFrameAllowance.height(), kScreenHeight);
     window.hide();
     return cut;
 }
@@ -104,6 +129,37 @@ std::vector<std::string> MenusCutShort(QMenuBar& bar) {
         }
         if (item->menu() != nullptr && item->menu()->sizeHint().width() > kScreenWidth) {
             cut.push_back(item->text().toStdString() + " (menu)");
+        }
+    }
+    return cut;
+}
+
+// The status line's texts of the aids that do not fit it whole, each with its longest words: a
+// double, every end, a score of two figures.
+std::vector<std::string> StatusTextsCutShort(const HumanWindow& human) {
+    const QString tile = QStringLiteral("6-6");
+    const QString score = QStringLiteral("12");
+    std::vector<QString> texts = {
+        Translated(text::kHintLead).arg(tile),
+        Translated(text::kHintLeadScoring).arg(tile, score),
+        Translated(text::kHintDraw),
+        Translated(text::kHintPass),
+        Translated(text::kPreview).arg(tile),
+        Translated(text::kPreviewScoring).arg(tile, score),
+        Translated(text::kPreviewNoScoring).arg(tile),
+        Translated(text::kFitsNoEnd).arg(tile),
+        Translated(text::kGameSaved),
+        Translated(text::kGameOpened),
+        Translated(text::kGameResumed),
+    };
+    for (const char* end : text::kArmEnds) {
+        texts.push_back(Translated(text::kHintPlay).arg(tile, Translated(end)));
+        texts.push_back(Translated(text::kHintPlayScoring).arg(tile, Translated(end), score));
+    }
+    std::vector<std::string> cut;
+    for (const QString& words : texts) {
+        if (!human.StatusFits(words)) {
+            cut.push_back(words.toStdString() + " (status line)");
         }
     }
     return cut;
@@ -151,6 +207,8 @@ TEST_P(TranslatedWindows, EveryCaptionLabelButtonAndMenuFitsAt800By600) {
     EXPECT_EQ(CutShort(*program.app->Records().SheetWindow()), std::vector<std::string>{});
     AboutBox about(nullptr);
     EXPECT_EQ(CutShort(about), std::vector<std::string>{});
+    HelpWindow help(nullptr);
+    EXPECT_EQ(CutShort(help), std::vector<std::string>{});
     QMenuBar& bar = *program.app->Human().menuBar();
     program.app->Human().show();
     QCoreApplication::processEvents();
@@ -159,6 +217,7 @@ TEST_P(TranslatedWindows, EveryCaptionLabelButtonAndMenuFitsAt800By600) {
     QAction& drawPass = program.app->Human().Action(Command::kDrawPass);
     drawPass.setText(Translated(text::kPass));
     EXPECT_EQ(MenusCutShort(bar), std::vector<std::string>{});
+    EXPECT_EQ(StatusTextsCutShort(program.app->Human()), std::vector<std::string>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(EnglishSpanishAndPortuguese, TranslatedWindows,

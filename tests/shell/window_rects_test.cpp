@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace pipwick {
 namespace {
 
@@ -22,6 +24,28 @@ TEST(WindowRects, ThePopupSitsAboveTheHumansWindowButNotAboveTheScreen) {
     EXPECT_EQ(PopupRect({381, 630, 643, 758}), (Rect{381, 540, 556, 630}));
     EXPECT_EQ(PopupRect({10, 90, 200, 200}), (Rect{10, 0, 185, 90}));
     EXPECT_EQ(PopupRect({10, 40, 200, 200}), (Rect{10, 0, 185, 90}));
+}
+
+TEST(WindowRects, ThePopupMovesAlongItsRowToCoverNoTileWhereItCan) {
+    const Rect human{381, 630, 643, 758};  // the pop-up's usual place: 381..556 x 540..630
+    const struct {
+        const char* where;
+        std::vector<Rect> tiles;
+        Rect popup;
+    } cases[] = {
+        {"no tile", {}, {381, 540, 556, 630}},
+        {"tiles clear of it", {{300, 400, 343, 422}, {556, 600, 600, 622}}, {381, 540, 556, 630}},
+        // The down arm's last tiles under it: just right of them is nearer than left.
+        {"down arm", {{450, 520, 472, 563}, {450, 563, 472, 606}}, {472, 540, 647, 630}},
+        {"a tile right of the arm",
+         {{450, 563, 472, 606}, {560, 560, 600, 582}},
+         {275, 540, 450, 630}},
+        {"the row full", {{0, 580, 1024, 600}}, {381, 540, 556, 630}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        EXPECT_EQ(PopupRectClearOf(human, c.tiles, 1024), c.popup);
+    }
 }
 
 TEST(WindowRects, HeightChecksGrowShortWindowsAndKeepTheHumansOnTheScreen) {
