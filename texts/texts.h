@@ -187,11 +187,28 @@ constexpr const char* kNoFigure = "-";
 constexpr const char* kResetButton = PIPWICK_TEXT("&Reset");
 constexpr const char* kResetStatisticsQuestion = PIPWICK_TEXT(
     "Clear all statistics?  The present ones are kept as a backup until the next Reset.");
-constexpr const char* kCantSaveStatistics = PIPWICK_TEXT("Can't save statistics!");
 constexpr const char* kStatisticsSetAside = PIPWICK_TEXT(
     "The statistics file was damaged: it was set aside as %1 and statistics start afresh.");
 constexpr const char* kStatisticsNotSetAside = PIPWICK_TEXT(
     "The statistics file %1 is damaged and could not be set aside: statistics are not kept.");
+
+// A file of the player's that could not be written, and why; the earlier file is as it was.
+// Indexed by WriteFailure.
+constexpr const char* kWriteFailures[] = {
+    PIPWICK_TEXT("the disk is full"), PIPWICK_TEXT("the folder or the file may not be written"),
+    PIPWICK_TEXT("something other than a file is in its place"),
+    PIPWICK_TEXT("another copy of the game kept it locked"),
+    PIPWICK_TEXT("the system refused to write it")};
+constexpr const char* kStatisticsNotSaved =
+    PIPWICK_TEXT("The statistics could not be saved: %1. The file keeps what it held.");
+constexpr const char* kSettingsNotSaved =
+    PIPWICK_TEXT("The settings could not be saved: %1. They hold until the game ends.");
+constexpr const char* kGameNotKept =
+    PIPWICK_TEXT("The game could not be kept for Resume Last Game: %1.");
+constexpr const char* kGameNotSaved = PIPWICK_TEXT("The game could not be saved: %1.");
+constexpr const char* kReplaceOthersLastGame = PIPWICK_TEXT(
+    "Another copy of the game has kept its game for Resume Last Game. Keep this game "
+    "in its place?");
 
 // A settings file that is not a file of a sane size; it stays as it is.
 constexpr const char* kSettingsNotRead = PIPWICK_TEXT(
