@@ -171,7 +171,10 @@ bool BonePileUntouchedInBlock(const GameState& s) {
 // All Fives scores only multiples of 5, and its first double becomes the spinner at once. A bare
 // image that breaks either was saved by another game and has lost the extension that said so.
 bool ScoresInFives(const GameState& s) {
-    if (!ScoresDuringPlay(s.Rules) || !RoundsHandAward(s.Rules)) {
+    const GameKindRow& kind = KindOf(s.Rules);
+    const bool onlyFives = kind.endScoring == EndScoring::kMultipleOfFive &&
+                           kind.award == HandAward::kOthersPips && kind.awardRounding % 5 == 0;
+    if (!onlyFives) {
         return true;
     }
     return std::all_of(s.Scores + 1, s.Scores + 5, [](int32_t score) { return score % 5 == 0; });
