@@ -96,7 +96,9 @@ Candidates LegalPlays(const ExpertView& view) {
     return result;
 }
 
-// FNV-1a over what the view shows, so equal views draw equal deals.
+// A hash of what the view shows, so equal views draw equal deals: FNV-1a's steps and prime, from a
+// start value of its own (the usual offset basis less its last digit), which every pinned game
+// rests on.
 uint64_t ViewSeed(const ExpertView& view) {
     uint64_t hash = 1469598103934665603ull;
     const auto mix = [&hash](int32_t value) {

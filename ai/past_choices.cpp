@@ -16,11 +16,11 @@
 // is left out of the hands before that draw: leaving out a tile he held never makes the rules
 // blame a deal, since the best play of a hand stays the best of any part of it that still holds
 // it; only the choice of a lead looks at the whole hand, and a lead is judged only when the hand
-// is known whole. Where nothing scores during play the rules weigh every tile in hand, so a hand
-// short of one may choose otherwise than the whole: there the play is held against every hand he
-// could have held, with and without each such tile, and a deal is blamed only when none of them
-// explains it. A tile showing an end he drew or passed on before he laid it was not in his hand
-// then, nor at the play judged.
+// is known whole. On a line without a spinner the rules, when no play scores, weigh every tile in
+// hand, so a hand short of one may choose otherwise than the whole: there the play is held against
+// every hand he could have held, with and without each such tile, and a deal is blamed only when
+// none of them explains it. A tile showing an end he drew or passed on before he laid it was not in
+// his hand then, nor at the play judged.
 //
 // The laid tile goes first in the rebuilt hand. Where the rules break a tie by the order of the
 // hand, which no one else sees, that lets the deal explain the play rather than blame it.
@@ -203,7 +203,7 @@ PastChoices::PastChoices(const ExpertView& view) {
     ReadLaidAt(view.History, laidAt);
     const HandHistory& history = view.History;
     const int count = std::min<int32_t>(history.Count, kMaxHandEvents);
-    const bool wholeHandWeighed = !ScoresDuringPlay(view.Rules);
+    const bool wholeHandWeighed = !HasSpinner(view.Rules);
     for (int e = 0; e < count; ++e) {
         const HandEvent& event = history.Events[e];
         if (event.Kind != HandEventKind::kPlay || !IsJudged(view, event.Player)) {

@@ -15,6 +15,7 @@ enum class AnnouncementKind : int32_t {
     kDominoesScores,  // player went out or won the blocked hand and scores value
     kPasses,          // a computer player, player, passes
     kHumanPassed,     // the human, player, passed and other is to play
+    kMustPlay,        // the human, player, may not pass: a tile of his fits
     kGameOver,
 };
 

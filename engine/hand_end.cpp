@@ -1,5 +1,6 @@
-// The end of a hand and of the game. The pips left in the other side's hands, rounded as the game
-// rounds them, go to the winner of the hand; the first score to reach the target ends the game.
+// The end of a hand and of the game. The winner of the hand gains what his game awards: the pips
+// left in the other side's hands, rounded as the game rounds them, or one point for the go; the
+// first score to reach the target ends the game.
 #include <initializer_list>
 
 #include "engine/game.h"
@@ -80,15 +81,19 @@ int HandWinner(const GameState& state, const int32_t (&pips)[5]) {
     return shared ? 0 : winner;
 }
 
-// The winner gains the pips of every hand but his own side's, rounded as his game says.
+// The winner gains a go, or the pips of every hand but his own side's, rounded as his game says.
 int32_t HandGain(const GameState& state, int winner, const int32_t (&pips)[5]) {
+    const GameKindRow& kind = KindOf(state.Rules);
+    if (kind.award == HandAward::kOneGo) {
+        return 1;
+    }
     int32_t against = 0;
     for (int player = 1; player <= 4; ++player) {
         if (TakesPart(state, player) && !ShareScore(state.Rules, player, winner)) {
             against += pips[player];
         }
     }
-    return RoundPips(against, KindOf(state.Rules).awardRounding);
+    return RoundPips(against, kind.awardRounding);
 }
 
 }  // namespace

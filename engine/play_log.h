@@ -6,8 +6,9 @@
 
 namespace pipwick {
 
-// A record of what happened in a game, move by move, for those who keep one (the simulator's
-// trace). The windows show the same moments through GameView and keep no record.
+// What happened in a game, move by move, for those who keep a record of it: the simulator's trace,
+// the score sheet, the statistics, the undo history, the spoken moves and the last game's file.
+// The windows show the same moments through GameView.
 class PlayLog {
   public:
     virtual ~PlayLog() = default;
@@ -20,8 +21,8 @@ class PlayLog {
     virtual void TileLaid(int /*player*/, int /*armIndex*/, int32_t /*tile*/) {}
     // record is the played tile as it lies once the play is complete (after any re-rooting).
     virtual void TilePlayed(int /*player*/, int /*armIndex*/, const PlacedTile& /*record*/) {}
-    // The open ends after player's play were worth points (a positive multiple of 5), now added
-    // to his score.
+    // The open ends after player's play were worth points in the game under way, now added to his
+    // score.
     virtual void PlayScored(int /*player*/, int32_t /*points*/) {}
     virtual void TileDrawn(int /*player*/, int32_t /*tile*/) {}
     virtual void Passed(int /*player*/) {}

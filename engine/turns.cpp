@@ -23,12 +23,15 @@ void Game::SeatPlayers(const Seats& seats) {
     }
 }
 
-// Where nobody draws (Block) a person's Draw/Pass always passes.
+// Where nobody draws (Block) a person's Draw/Pass passes, and only while no tile of his fits; in
+// the other games he may draw, or pass once the pile is empty, even when he could play.
 void Game::DrawOrPass(int player) {
-    if (IsPerson(seats_, player) && !MayDraw(state_)) {
-        PersonPasses(player);
-    } else {
+    if (!IsPerson(seats_, player) || MayDraw(state_)) {
         Draw(player);
+    } else if (MustPlayWhenAble(state_.Rules) && CanPlay(state_, player)) {
+        view_->Announce({AnnouncementKind::kMustPlay, player});
+    } else {
+        PersonPasses(player);
     }
 }
 

@@ -8,15 +8,23 @@ namespace pipwick {
 
 // The games Pipwick plays. The values are what the settings file and a saved game store.
 enum class DominoGame : int32_t {
-    AllFives = 0,  // the first double is a spinner; the open ends score during play
-    Draw = 1,      // a line with two ends, nothing scores during play; drawing from the pile
-    Block = 2,     // as Draw, but nobody draws: a player who cannot play passes
+    AllFives = 0,        // the first double is a spinner; the open ends score during play
+    Draw = 1,            // a line with two ends, nothing scores during play; drawing from the pile
+    Block = 2,           // as Draw, but nobody draws: a player who cannot play passes
+    FivesAndThrees = 3,  // as Draw, but the ends score in fives and in threes during play
 };
 
 // What the sum of the open ends scores after a play.
 enum class EndScoring : int32_t {
     kNothing,         // only the hand's end scores
     kMultipleOfFive,  // a positive multiple of 5 scores itself
+    kFivesAndThrees,  // one point for each 5 it holds when 5 divides it, and for each 3 when 3 does
+};
+
+// What the winner of a hand gains.
+enum class HandAward : int32_t {
+    kOthersPips,  // the pips left in the other side's hands, rounded to AwardRounding
+    kOneGo,       // one point, whatever the others hold
 };
 
 // One game kind: everything the rules, the files and the windows need to know of it. Its texts
@@ -27,8 +35,9 @@ struct GameKindRow {
     const char* statisticsKey;  // its row in the statistics file; with partners + "Partners"
     bool spinner;               // the first double becomes a spinner with side arms
     EndScoring endScoring;
-    bool draws;              // a player who cannot play draws from the bone pile
-    int32_t awardRounding;   // the pips a hand's winner gains are rounded to a multiple of this
+    bool draws;  // a player who cannot play draws from the bone pile
+    HandAward award;
+    int32_t awardRounding;   // the award is rounded to the nearest multiple of this
     bool twoPlayersByCount;  // between two, the lower count wins and equal counts win nothing
     std::span<const int32_t> targetChoices;  // one choice is a fixed target
     int32_t defaultTarget;                   // one of targetChoices
@@ -37,15 +46,18 @@ struct GameKindRow {
 
 inline constexpr int32_t kAllFivesTargets[] = {250};
 inline constexpr int32_t kLineGameTargets[] = {50, 100, 150, 200, 250};
+inline constexpr int32_t kFivesAndThreesTargets[] = {31, 61, 121};
 
 // Indexed by the DominoGame's value.
 inline constexpr GameKindRow kGameKinds[] = {
-    {DominoGame::AllFives, "fives", "allFives", true, EndScoring::kMultipleOfFive, true, 5, true,
-     kAllFivesTargets, 250, 7},
-    {DominoGame::Draw, "draw", "draw", false, EndScoring::kNothing, true, 1, false,
-     kLineGameTargets, 100, 7},
-    {DominoGame::Block, "block", "block", false, EndScoring::kNothing, false, 1, false,
-     kLineGameTargets, 100, 7},
+    {DominoGame::AllFives, "fives", "allFives", true, EndScoring::kMultipleOfFive, true,
+     HandAward::kOthersPips, 5, true, kAllFivesTargets, 250, 7},
+    {DominoGame::Draw, "draw", "draw", false, EndScoring::kNothing, true, HandAward::kOthersPips, 1,
+     false, kLineGameTargets, 100, 7},
+    {DominoGame::Block, "block", "block", false, EndScoring::kNothing, false,
+     HandAward::kOthersPips, 1, false, kLineGameTargets, 100, 7},
+    {DominoGame::FivesAndThrees, "fives-threes", "fivesAndThrees", false,
+     EndScoring::kFivesAndThrees, true, HandAward::kOneGo, 1, false, kFivesAndThreesTargets, 61, 7},
 };
 
 inline constexpr int kGameKindCount = static_cast<int>(std::size(kGameKinds));
@@ -118,6 +130,8 @@ constexpr int32_t EndTotalPoints(EndScoring scoring, int32_t total) {
     switch (scoring) {
         case EndScoring::kMultipleOfFive:
             return total % 5 == 0 ? total : 0;
+        case EndScoring::kFivesAndThrees:
+            return (total % 5 == 0 ? total / 5 : 0) + (total % 3 == 0 ? total / 3 : 0);
         case EndScoring::kNothing:
             break;
     }

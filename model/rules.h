@@ -4,6 +4,7 @@
 
 #include "model/game_kind.h"
 #include "model/game_state.h"
+#include "model/tile_set.h"
 
 namespace pipwick {
 
@@ -82,6 +83,27 @@ inline void AddToScore(GameState& state, int seat, int32_t points) {
 inline bool TargetReached(const GameState& state) {
     for (int seat = 1; seat <= 4; ++seat) {
         if (state.Scores[seat] >= TargetScore(state.Rules)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether a player who can play must: where nobody draws, only a player who cannot play passes.
+constexpr bool MustPlayWhenAble(const GameRules& rules) {
+    return !DrawsFromPile(rules);
+}
+
+// Whether player holds a tile he may lay now: any tile on an empty table, else one that fits an
+// open end.
+inline bool CanPlay(const GameState& state, int player) {
+    if (TableIsEmpty(state)) {
+        return state.Hand[player][0] != kNoTile;
+    }
+    const int32_t open = OpenPipMask(state);
+    for (int slot = 0; slot < kHandSlots && state.Hand[player][slot] != kNoTile; ++slot) {
+        const int32_t tile = state.Hand[player][slot];
+        if ((open >> LowPip(tile) & 1) != 0 || (open >> HighPip(tile) & 1) != 0) {
             return true;
         }
     }

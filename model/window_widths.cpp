@@ -1,5 +1,7 @@
 #include "model/window_widths.h"
 
+#include <algorithm>
+
 namespace pipwick {
 
 namespace {
@@ -26,16 +28,16 @@ int32_t WidthForTiles(int count, double scale) {
     return count >= 7 ? static_cast<int32_t>(count * kTileUnits * scale) : 0;
 }
 
-int32_t HandWindowWidthAfterOpening(const GameState& state, int player, double scale,
-                                    int32_t currentWidth) {
+int32_t HandWindowWidthAfterOpening(const GameState& state, int player, double scale) {
     const int count = HandCount(state, player);
-    if (count == kHandSlots) {
-        return currentWidth;
-    }
     if (count < 7) {
         return Scaled(kSevenTileUnits, scale);
     }
     return WidthForTiles(count, scale);
+}
+
+int32_t LeftOnScreen(int32_t homeLeft, int32_t width, int32_t screenWidth) {
+    return std::max(0, std::min(homeLeft, screenWidth - width));
 }
 
 }  // namespace pipwick

@@ -25,8 +25,11 @@ int32_t CentredSevenTileLeft(int32_t centre, double scale);
 int32_t WidthForTiles(int count, double scale);
 
 // The width of a player's window after opening a game: seven tiles' worth for fewer than seven,
-// 25 units a tile from seven on, and unchanged (currentWidth) when the hand has no empty slot.
-int32_t HandWindowWidthAfterOpening(const GameState& state, int player, double scale,
-                                    int32_t currentWidth);
+// 25 units a tile from seven on, a full hand of 21 among them.
+int32_t HandWindowWidthAfterOpening(const GameState& state, int player, double scale);
+
+// The left edge of a window of width that belongs at homeLeft: there while it fits on the screen,
+// else as far left as the screen's right edge needs, and never off the screen's left edge.
+int32_t LeftOnScreen(int32_t homeLeft, int32_t width, int32_t screenWidth);
 
 }  // namespace pipwick

@@ -21,8 +21,9 @@ constexpr std::array<const char*, 10> kNewsNames = {
     "game-started", "hand-dealt", "tile-laid",  "play-scored", "tile-drawn",
     "passed",       "hand-ended", "game-ended", "stand-in",    "returned",
 };
-constexpr std::array<const char*, 6> kVerdictNames = {
-    "taken", "no-game", "not-your-turn", "not-your-tile", "no-such-arm", "does-not-fit",
+constexpr std::array<const char*, 7> kVerdictNames = {
+    "taken",       "no-game",      "not-your-turn", "not-your-tile",
+    "no-such-arm", "does-not-fit", "must-play",
 };
 constexpr std::array<const char*, 4> kTurnawayNames = {
     "wrong-version",

@@ -1,6 +1,7 @@
 #include "network/server_table.h"
 
 #include "ai/level.h"
+#include "model/rules.h"
 
 namespace pipwick {
 
@@ -72,7 +73,9 @@ MoveVerdict ServerTable::Check(int seat, const ChairMove& move) const {
         return MoveVerdict::kNotYourTurn;
     }
     if (move.drawOrPass) {
-        return MoveVerdict::kTaken;
+        const bool mustPlay =
+            !MayDraw(state_) && MustPlayWhenAble(state_.Rules) && CanPlay(state_, seat);
+        return mustPlay ? MoveVerdict::kMustPlay : MoveVerdict::kTaken;
     }
     if (SlotOf(state_, seat, move.tile) == kEmptySlot) {
         return MoveVerdict::kNotYourTile;

@@ -38,6 +38,7 @@ enum class MoveVerdict : int32_t {
     kNotYourTile,  // the tile is not in the chair's hand
     kNoSuchArm,    // the arm is none of 0..3
     kDoesNotFit,   // the tile shows no pip that end asks for
+    kMustPlay,     // a pass where the game makes a player who can play play
 };
 
 // One table of the server: the only holder of its game. It runs the same engine as the

@@ -168,6 +168,32 @@ bool BonePileUntouchedInBlock(const GameState& s) {
     return DrawsFromPile(s.Rules) || s.BonePileNext == FirstUndealt(s);
 }
 
+// All Fives scores only multiples of 5, and its first double becomes the spinner at once. A bare
+// image that breaks either was saved by another game and has lost the extension that said so.
+bool ScoresInFives(const GameState& s) {
+    const GameKindRow& kind = KindOf(s.Rules);
+    const bool onlyFives = kind.endScoring == EndScoring::kMultipleOfFive &&
+                           kind.award == HandAward::kOthersPips && kind.awardRounding % 5 == 0;
+    if (!onlyFives) {
+        return true;
+    }
+    return std::all_of(s.Scores + 1, s.Scores + 5, [](int32_t score) { return score % 5 == 0; });
+}
+
+bool SpinnerWithTheFirstDouble(const GameState& s) {
+    if (!HasSpinner(s.Rules) || s.SpinnerState != kNoSpinner) {
+        return true;
+    }
+    for (const auto& arm : s.Arm) {
+        for (const PlacedTile& record : arm) {
+            if (record.Tile != kNoTile && IsDouble(record.Tile)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 struct Rule {
     bool (*holds)(const GameState&);
     SavedGameError error;
@@ -193,6 +219,8 @@ constexpr Rule kRules[] = {
     {PairsShareScores, SavedGameError::kPairScoresDiffer},
     {SpinnerOnlyWhereThereIsOne, SavedGameError::kSpinnerWithoutOne},
     {BonePileUntouchedInBlock, SavedGameError::kDrawnInBlock},
+    {ScoresInFives, SavedGameError::kRulesExtensionMissing},
+    {SpinnerWithTheFirstDouble, SavedGameError::kRulesExtensionMissing},
 };
 
 }  // namespace

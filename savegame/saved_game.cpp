@@ -259,6 +259,8 @@ const char* DescribeSavedGameError(SavedGameError error) {
             return "a spinner in a game without one";
         case SavedGameError::kDrawnInBlock:
             return "a tile drawn in a game where nobody draws";
+        case SavedGameError::kRulesExtensionMissing:
+            return "a game All Fives alone cannot have made, without its rules";
     }
     return "unknown error";
 }

@@ -88,6 +88,8 @@ enum class SavedGameError {
     kPairScoresDiffer,     // partners whose scores are not their pair's one score
     kSpinnerWithoutOne,    // a spinner state in a game that has no spinner
     kDrawnInBlock,         // a bone pile drawn from in a game where nobody draws
+    // All Fives alone could not have made the image: another game's file cut at its extension.
+    kRulesExtensionMissing,
 };
 
 // A short English description of the error, for logs and test output.

@@ -2,10 +2,10 @@
 
 #include <filesystem>
 #include <optional>
-#include <string>
 
 #include "model/game_state.h"
 #include "model/geometry.h"
+#include "model/whole_file_write.h"
 #include "savegame/saved_game.h"
 
 namespace pipwick {
@@ -16,11 +16,10 @@ namespace pipwick {
 SavedGameError OpenSavedGameFile(const std::filesystem::path& path, const Geometry& geometry,
                                  GameState& state);
 
-// Writes the state's image to path. The bytes go to a new file of a random name beside path, which
-// is then renamed over it, so a save that fails leaves any earlier file at path as it was, and a
-// file saved over keeps its permissions. Returns why the save failed, or nothing when the file is
-// in place.
-std::optional<std::string> WriteSavedGameFile(const std::filesystem::path& path,
-                                              const GameState& state);
+// Writes the state's image to path whole or not at all (see WriteWholeFile): a save that fails
+// leaves any earlier file at path as it was. Returns why the save failed, or nothing when the file
+// is in place.
+std::optional<WriteFailure> WriteSavedGameFile(const std::filesystem::path& path,
+                                               const GameState& state);
 
 }  // namespace pipwick

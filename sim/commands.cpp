@@ -50,8 +50,10 @@ int PlayGames(const SimOptions& options, std::ostream& out, std::ostream& err) {
 
 int ContinueSavedGame(const SimOptions& options, std::ostream& out, std::ostream& err) {
     Match match(options.players, options.levels, options.scale, options.seed);
-    if (match.OpenGameFile(options.open) != SavedGameError::kNone) {
-        err << "Can't open game!\n";
+    if (const SavedGameError error = match.OpenGameFile(options.open);
+        error != SavedGameError::kNone) {
+        err << "Can't open game!\n"
+            << "pipwick-sim: " << DescribeSavedGameError(error) << "\n";
         return 1;
     }
     MatchLog log(match, options.trace ? &out : nullptr);

@@ -131,7 +131,8 @@ std::string SimUsage() {
           << ".\n"
              "--open plays a saved game on from where it was saved to the game's end, with as "
              "many\n"
-             "players as it has; a file the game would not open prints \"Can't open game!\".\n";
+             "players as it has; a file the game would not open prints \"Can't open game!\" and a "
+             "line saying why.\n";
     return usage.str();
 }
 

@@ -23,7 +23,7 @@ struct SimOptions {
     GameRules rules;        // the game, partners and target; All Fives alone unless told
 };
 
-// The simulator's name of each game, as --game takes it: fives, draw, block.
+// The simulator's name of each game, as --game takes it: fives, draw, block, fives-threes.
 const char* SimGameName(DominoGame game);
 
 // Reads the command line; on a bad option returns false and says why in error.

@@ -46,6 +46,19 @@ bool WithinCaps(const GameTally& tally) {
            WithinCap(tally.abandoned, kMostCount);
 }
 
+GameTally Plus(const GameTally& onDisk, const GameTally& base, const GameTally& ours) {
+    return {onDisk.won + ours.won - base.won, onDisk.lost + ours.lost - base.lost,
+            onDisk.abandoned + ours.abandoned - base.abandoned};
+}
+
+template <std::size_t N>
+void AddTallies(GameTally (&merged)[N], const GameTally (&onDisk)[N], const GameTally (&base)[N],
+                const GameTally (&ours)[N]) {
+    for (std::size_t i = 0; i < N; ++i) {
+        merged[i] = Plus(onDisk[i], base[i], ours[i]);
+    }
+}
+
 }  // namespace
 
 int GameRow(const GameKind& kind) {
@@ -134,6 +147,42 @@ void ResetCounts(Statistics& statistics) {
     fresh.keptGame = statistics.keptGame;
     fresh.kept = statistics.kept;
     statistics = fresh;
+}
+
+// A record ours did not change is the other copy's; one it changed is the higher of the two.
+int32_t MergedRecord(int32_t onDisk, int32_t base, int32_t ours) {
+    return ours == base ? onDisk : std::max(onDisk, ours);
+}
+
+Statistics Merged(const Statistics& onDisk, const Statistics& base, const Statistics& ours) {
+    Statistics merged;
+    AddTallies(merged.byPlayers, onDisk.byPlayers, base.byPlayers, ours.byPlayers);
+    AddTallies(merged.byLevel, onDisk.byLevel, base.byLevel, ours.byLevel);
+    AddTallies(merged.byGame, onDisk.byGame, base.byGame, ours.byGame);
+    merged.finalScoreTotal = onDisk.finalScoreTotal + ours.finalScoreTotal - base.finalScoreTotal;
+    merged.handsPlayed = onDisk.handsPlayed + ours.handsPlayed - base.handsPlayed;
+    merged.handsBlocked = onDisk.handsBlocked + ours.handsBlocked - base.handsBlocked;
+    merged.bestFinalScore =
+        MergedRecord(onDisk.bestFinalScore, base.bestFinalScore, ours.bestFinalScore);
+    merged.highestPlay = MergedRecord(onDisk.highestPlay, base.highestPlay, ours.highestPlay);
+    const GameTally added = Plus(Total(ours), Total(base), GameTally{});
+    const bool streakBroken = added.lost != 0 || added.abandoned != 0;
+    merged.currentStreak =
+        streakBroken ? ours.currentStreak : onDisk.currentStreak + static_cast<int32_t>(added.won);
+    merged.longestStreak =
+        std::max(MergedRecord(onDisk.longestStreak, base.longestStreak, ours.longestStreak),
+                 merged.currentStreak);
+    // The other copy may have cleared the counts meanwhile: a record of ours from before that
+    // cannot pass what is left.
+    const int64_t won = Total(merged).won;
+    merged.currentStreak = static_cast<int32_t>(std::min<int64_t>(merged.currentStreak, won));
+    merged.longestStreak = static_cast<int32_t>(std::min<int64_t>(merged.longestStreak, won));
+    merged.bestFinalScore =
+        static_cast<int32_t>(std::min<int64_t>(merged.bestFinalScore, merged.finalScoreTotal));
+    const bool keptChanged = ours.keptGame != base.keptGame || ours.kept != base.kept;
+    merged.keptGame = keptChanged ? ours.keptGame : onDisk.keptGame;
+    merged.kept = keptChanged ? ours.kept : onDisk.kept;
+    return WithinCaps(merged) ? merged : ours;
 }
 
 }  // namespace pipwick

@@ -91,4 +91,10 @@ void CountPlay(Statistics& statistics, int32_t points);
 // Every count back to nothing; a kept game stays kept.
 void ResetCounts(Statistics& statistics);
 
+// Two copies of the game that share one file: ours counted the games since it read base, while
+// the other wrote onDisk. The result counts both: onDisk with what ours added since base. A streak
+// that ours broke is ours; one it only lengthened goes on from onDisk's. The kept game is ours when
+// ours changed it. Held to the caps, it is ours alone where the sum would pass one.
+Statistics Merged(const Statistics& onDisk, const Statistics& base, const Statistics& ours);
+
 }  // namespace pipwick

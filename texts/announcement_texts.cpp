@@ -17,6 +17,7 @@ constexpr const char* kDominoes = PIPWICK_TEXT("%1 dominoes.");
 constexpr const char* kDominoesScores = PIPWICK_TEXT("%1 dominoes, scores");
 constexpr const char* kPasses = PIPWICK_TEXT("%1 passes");
 constexpr const char* kHumanPassed = PIPWICK_TEXT("%1 passed.  %2's turn");
+constexpr const char* kMustPlay = PIPWICK_TEXT("A tile fits: in Block you must play it");
 constexpr const char* kGameOver = PIPWICK_TEXT("Game over");
 
 const char* Format(AnnouncementKind kind) {
@@ -37,6 +38,8 @@ const char* Format(AnnouncementKind kind) {
             return kPasses;
         case AnnouncementKind::kHumanPassed:
             return kHumanPassed;
+        case AnnouncementKind::kMustPlay:
+            return kMustPlay;
         case AnnouncementKind::kGameOver:
             return kGameOver;
     }

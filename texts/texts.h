@@ -42,7 +42,8 @@ constexpr const char* kVersionLine = "Pipwick " PIPWICK_VERSION;
 constexpr const char* kUsage =
     "usage: pipwick [SAVED-GAME.dom]\n"
     "       pipwick --help | --version\n"
-    "Plays dominoes, All Fives with a spinner, against one to three computer players.\n"
+    "Plays dominoes against one to three computer players: All Fives with a spinner, Draw,\n"
+    "Block or Fives and Threes, each player for himself or, with four, two against two.\n"
     "A saved game named on the command line is opened at start-up.\n";
 
 // Saved games.
@@ -122,7 +123,7 @@ constexpr const char* kShowWhereTilesGo = PIPWICK_TEXT("Show where tiles can go"
 // The games, in the order of their numbers in the settings and saved games, and the words that
 // name a game under way in the table window's title and the status line: "Draw to 100, partners".
 constexpr const char* kGameNames[] = {PIPWICK_TEXT("All Fives"), PIPWICK_TEXT("Draw"),
-                                      PIPWICK_TEXT("Block")};
+                                      PIPWICK_TEXT("Block"), PIPWICK_TEXT("Fives and Threes")};
 static_assert(std::size(kGameNames) == kGameKindCount, "a name for every game");
 // %1 is the game's name, %2 its target.
 constexpr const char* kGameTarget = PIPWICK_TEXT("%1 to %2");
@@ -186,11 +187,28 @@ constexpr const char* kNoFigure = "-";
 constexpr const char* kResetButton = PIPWICK_TEXT("&Reset");
 constexpr const char* kResetStatisticsQuestion = PIPWICK_TEXT(
     "Clear all statistics?  The present ones are kept as a backup until the next Reset.");
-constexpr const char* kCantSaveStatistics = PIPWICK_TEXT("Can't save statistics!");
 constexpr const char* kStatisticsSetAside = PIPWICK_TEXT(
     "The statistics file was damaged: it was set aside as %1 and statistics start afresh.");
 constexpr const char* kStatisticsNotSetAside = PIPWICK_TEXT(
     "The statistics file %1 is damaged and could not be set aside: statistics are not kept.");
+
+// A file of the player's that could not be written, and why; the earlier file is as it was.
+// Indexed by WriteFailure.
+constexpr const char* kWriteFailures[] = {
+    PIPWICK_TEXT("the disk is full"), PIPWICK_TEXT("the folder or the file may not be written"),
+    PIPWICK_TEXT("something other than a file is in its place"),
+    PIPWICK_TEXT("another copy of the game kept it locked"),
+    PIPWICK_TEXT("the system refused to write it")};
+constexpr const char* kStatisticsNotSaved =
+    PIPWICK_TEXT("The statistics could not be saved: %1. The file keeps what it held.");
+constexpr const char* kSettingsNotSaved =
+    PIPWICK_TEXT("The settings could not be saved: %1. They hold until the game ends.");
+constexpr const char* kGameNotKept =
+    PIPWICK_TEXT("The game could not be kept for Resume Last Game: %1.");
+constexpr const char* kGameNotSaved = PIPWICK_TEXT("The game could not be saved: %1.");
+constexpr const char* kReplaceOthersLastGame = PIPWICK_TEXT(
+    "Another copy of the game has kept its game for Resume Last Game. Keep this game "
+    "in its place?");
 
 // A settings file that is not a file of a sane size; it stays as it is.
 constexpr const char* kSettingsNotRead = PIPWICK_TEXT(

@@ -147,6 +147,10 @@
         <translation>%1 pasó.  Turno de %2</translation>
     </message>
     <message>
+        <source>A tile fits: in Block you must play it</source>
+        <translation>Hay una ficha que encaja: en el Bloqueo tienes que ponerla</translation>
+    </message>
+    <message>
         <source>Game over</source>
         <translation>Fin de la partida</translation>
     </message>
@@ -661,10 +665,6 @@ Install new version?</source>
         <translation>&amp;Borrar</translation>
     </message>
     <message>
-        <source>Can&apos;t save statistics!</source>
-        <translation>¡No se pueden guardar las estadísticas!</translation>
-    </message>
-    <message>
         <source>The statistics file was damaged: it was set aside as %1 and statistics start afresh.</source>
         <translation>El archivo de estadísticas estaba dañado: se apartó como %1 y las estadísticas empiezan de cero.</translation>
     </message>
@@ -713,6 +713,10 @@ Install new version?</source>
         <translation>Bloqueo</translation>
     </message>
     <message>
+        <source>Fives and Threes</source>
+        <translation>Cincos y Treses</translation>
+    </message>
+    <message>
         <source>%1 to %2</source>
         <translation>%1 a %2</translation>
     </message>
@@ -743,6 +747,46 @@ Install new version?</source>
     <message>
         <source>Clear all statistics?  The present ones are kept as a backup until the next Reset.</source>
         <translation>¿Borrar todas las estadísticas?  Las actuales se guardan como copia hasta el siguiente borrado.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>the folder or the file may not be written</source>
+        <translation>no se puede escribir en la carpeta o en el archivo</translation>
+    </message>
+    <message>
+        <source>something other than a file is in its place</source>
+        <translation>en su lugar hay algo que no es un archivo</translation>
+    </message>
+    <message>
+        <source>another copy of the game kept it locked</source>
+        <translation>otra copia del juego lo mantenía bloqueado</translation>
+    </message>
+    <message>
+        <source>the system refused to write it</source>
+        <translation>el sistema no permitió escribirlo</translation>
+    </message>
+    <message>
+        <source>The statistics could not be saved: %1. The file keeps what it held.</source>
+        <translation>No se pudieron guardar las estadísticas: %1. El archivo conserva lo que tenía.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1. They hold until the game ends.</source>
+        <translation>No se pudo guardar la configuración: %1. Vale hasta que se cierre el juego.</translation>
+    </message>
+    <message>
+        <source>The game could not be kept for Resume Last Game: %1.</source>
+        <translation>No se pudo conservar la partida para Retomar la última partida: %1.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1.</source>
+        <translation>No se pudo guardar la partida: %1.</translation>
+    </message>
+    <message>
+        <source>Another copy of the game has kept its game for Resume Last Game. Keep this game in its place?</source>
+        <translation>Otra copia del juego conservó su partida para Retomar la última partida. ¿Conservar esta partida en su lugar?</translation>
     </message>
     <message>
         <source>Game saved</source>

@@ -147,6 +147,10 @@
         <translation>%1 passou.  Vez de %2</translation>
     </message>
     <message>
+        <source>A tile fits: in Block you must play it</source>
+        <translation>Uma pedra cabe: no Bloqueio você tem que jogá-la</translation>
+    </message>
+    <message>
         <source>Game over</source>
         <translation>Fim de partida</translation>
     </message>
@@ -661,10 +665,6 @@ Instalar a versão nova?</translation>
         <translation>&amp;Zerar</translation>
     </message>
     <message>
-        <source>Can&apos;t save statistics!</source>
-        <translation>Não foi possível salvar as estatísticas!</translation>
-    </message>
-    <message>
         <source>The statistics file was damaged: it was set aside as %1 and statistics start afresh.</source>
         <translation>O arquivo de estatísticas estava danificado: foi guardado à parte como %1 e as estatísticas recomeçam do zero.</translation>
     </message>
@@ -713,6 +713,10 @@ Instalar a versão nova?</translation>
         <translation>Bloqueio</translation>
     </message>
     <message>
+        <source>Fives and Threes</source>
+        <translation>Cinco e Três</translation>
+    </message>
+    <message>
         <source>%1 to %2</source>
         <translation>%1 até %2</translation>
     </message>
@@ -743,6 +747,46 @@ Instalar a versão nova?</translation>
     <message>
         <source>Clear all statistics?  The present ones are kept as a backup until the next Reset.</source>
         <translation>Zerar todas as estatísticas?  As atuais ficam guardadas como cópia até o próximo Zerar.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>o disco está cheio</translation>
+    </message>
+    <message>
+        <source>the folder or the file may not be written</source>
+        <translation>não é permitido gravar na pasta ou no arquivo</translation>
+    </message>
+    <message>
+        <source>something other than a file is in its place</source>
+        <translation>há algo que não é um arquivo no lugar dele</translation>
+    </message>
+    <message>
+        <source>another copy of the game kept it locked</source>
+        <translation>outra cópia do jogo o manteve bloqueado</translation>
+    </message>
+    <message>
+        <source>the system refused to write it</source>
+        <translation>o sistema recusou a gravação</translation>
+    </message>
+    <message>
+        <source>The statistics could not be saved: %1. The file keeps what it held.</source>
+        <translation>Não foi possível salvar as estatísticas: %1. O arquivo mantém o que tinha.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1. They hold until the game ends.</source>
+        <translation>Não foi possível salvar as configurações: %1. Elas valem até o jogo ser fechado.</translation>
+    </message>
+    <message>
+        <source>The game could not be kept for Resume Last Game: %1.</source>
+        <translation>Não foi possível guardar a partida para Retomar a última partida: %1.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1.</source>
+        <translation>Não foi possível salvar a partida: %1.</translation>
+    </message>
+    <message>
+        <source>Another copy of the game has kept its game for Resume Last Game. Keep this game in its place?</source>
+        <translation>Outra cópia do jogo guardou a partida dela para Retomar a última partida. Guardar esta partida no lugar dela?</translation>
     </message>
     <message>
         <source>Game saved</source>

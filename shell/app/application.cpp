@@ -8,6 +8,7 @@
 
 #include "shell/app/abandon_question.h"
 #include "shell/app/translations.h"
+#include "shell/storage/write_failure_reason.h"
 #include "shell/windows/table_scale.h"
 #include "texts/texts.h"
 #include "update/program_start.h"
@@ -52,6 +53,7 @@ Application::Application(StartupOptions options)
       windows_(state_, Preferences(), geometry_, screen_, *this) {
     ConnectTable();
     prompts_ = options_.prompts != nullptr ? options_.prompts : &windowPrompts_;
+    store_.OnWriteFailed([this](WriteFailure failure) { SettingsNotSaved(failure); });
     CreateGame();
     CreateParts();
     InstallCommands();
@@ -136,6 +138,16 @@ void Application::ShowStartNotices() {
     QTimer::singleShot(0, windows_.human, [this, message = notices.join(QStringLiteral("\n\n"))] {
         prompts_->Warn(windows_.human, message);
     });
+}
+
+// Told once a run: the changes that follow hold as well, and fail as this one did.
+void Application::SettingsNotSaved(WriteFailure failure) {
+    if (settingsWarned_) {
+        return;
+    }
+    settingsWarned_ = true;
+    prompts_->Warn(windows_.human,
+                   Translated(text::kSettingsNotSaved).arg(WriteFailureReason(failure)));
 }
 
 // The menu commands that other parts of the program carry out: saved games, the aids, the
@@ -295,10 +307,10 @@ void Application::EndProgram(bool keepGame) {
     }
     ended_ = true;
     closePending_ = false;
-    if (keepGame && !records_->KeepGameUnderWay()) {
-        prompts_->Warn(windows_.human, Translated(text::kCantSaveGame));
+    if (keepGame && !records_->KeepGameUnderWay(true)) {
+        prompts_->Warn(windows_.human, records_->WhyNotKept());
     }
-    records_->SaveStatistics(false);
+    records_->SaveStatistics(true);
     records_->HideSheet();
     windows_.HideAll();
     if (options_.endProgram) {
@@ -460,7 +472,7 @@ void Application::ProgramEnding() {
     if (ended_) {
         return;
     }
-    records_->KeepGameUnderWay();
+    records_->KeepGameUnderWay(false);
     records_->SaveStatistics(false);
 }
 

@@ -72,6 +72,7 @@ class Application : public HumanCommands {
     void CreateGame();
     void CreateParts();
     void ShowStartNotices();
+    void SettingsNotSaved(WriteFailure failure);
     // Save, Hint and Draw/Pass are greyed while they cannot act: before the first deal and once a
     // game is over.
     void ShowCommandsAvailable();
@@ -118,6 +119,7 @@ class Application : public HumanCommands {
     bool closePending_ = false;
     bool restartPending_ = false;
     bool ended_ = false;
+    bool settingsWarned_ = false;
 };
 
 }  // namespace pipwick

@@ -8,6 +8,7 @@
 #include "savegame/saved_game.h"
 #include "savegame/saved_game_file.h"
 #include "shell/app/translations.h"
+#include "shell/storage/write_failure_reason.h"
 #include "texts/texts.h"
 
 namespace pipwick {
@@ -82,7 +83,7 @@ void GameFiles::SaveCommand() {
         return;
     }
     if (!Write(path)) {
-        prompts_.Warn(windows_.human, Translated(text::kCantSaveGame));
+        prompts_.Warn(windows_.human, WhyNotSaved(text::kGameNotSaved));
         return;
     }
     windows_.human->SetStatus(Translated(text::kGameSaved));
@@ -101,10 +102,19 @@ bool GameFiles::Read(const QString& path) {
 }
 
 bool GameFiles::Write(const QString& path) const {
+    lastWriteFailure_.reset();
     if (!GameCanBeSaved(state_)) {
         return false;
     }
-    return !WriteSavedGameFile(ToPath(path), state_).has_value();
+    lastWriteFailure_ = WriteSavedGameFile(ToPath(path), state_);
+    return !lastWriteFailure_;
+}
+
+QString GameFiles::WhyNotSaved(const char* notice) const {
+    if (!lastWriteFailure_) {
+        return Translated(text::kCantSaveGame);
+    }
+    return Translated(notice).arg(WriteFailureReason(*lastWriteFailure_));
 }
 
 }  // namespace pipwick

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "model/game_state.h"
 #include "model/geometry.h"
+#include "model/whole_file_write.h"
 #include "shell/dialogs/prompts.h"
 #include "shell/windows/qt_game_view.h"
 
@@ -27,6 +29,11 @@ class GameFiles {
     bool Read(const QString& path);
     // A save that cannot be written, or of a game that could not be opened again, returns false.
     bool Write(const QString& path) const;
+    // Why the last save failed to be written; empty when it was written or could not be made.
+    std::optional<WriteFailure> LastWriteFailure() const { return lastWriteFailure_; }
+    // What the player is told when a save of the game under way was not written: the reason, or
+    // "Can't save game!" when the game could not be saved at all.
+    QString WhyNotSaved(const char* notice) const;
 
   private:
     // The folder of the file last chosen in either dialog during this run.
@@ -38,6 +45,7 @@ class GameFiles {
     Prompts& prompts_;
     const Windows& windows_;
     QString lastFolder_;
+    mutable std::optional<WriteFailure> lastWriteFailure_;
 };
 
 }  // namespace pipwick

@@ -5,6 +5,7 @@
 
 #include "shell/app/abandon_question.h"
 #include "shell/app/translations.h"
+#include "shell/storage/write_failure_reason.h"
 #include "shell/windows/statistics_window.h"
 #include "texts/texts.h"
 
@@ -66,29 +67,44 @@ void GameRecords::ShowResumeAvailable() {
     windows_.human->Action(Command::kResumeLastGame).setEnabled(lastGame_.Exists());
 }
 
-bool GameRecords::KeepGameUnderWay() {
+bool GameRecords::KeepGameUnderWay(bool mayAsk) {
     if (state_.GameInProgress != 1 || gameKept_) {
+        return true;
+    }
+    if (lastGame_.KeptByAnother() &&
+        (!mayAsk || !prompts_.AskYesNo(windows_.human, Translated(text::kReplaceOthersLastGame)))) {
         return true;
     }
     if (!lastGame_.MakeFolder() || !files_.Write(lastGame_.Path())) {
         return false;
     }
+    lastGame_.Remember();
     gameKept_ = true;
     keeper_.GameKept();
     return true;
 }
 
+QString GameRecords::WhyNotKept() const {
+    return files_.WhyNotSaved(text::kGameNotKept);
+}
+
 void GameRecords::SaveForLogOut() {
-    if (state_.GameInProgress == 1 && lastGame_.MakeFolder()) {
-        files_.Write(lastGame_.Path());
+    if (state_.GameInProgress == 1 && !lastGame_.KeptByAnother() && lastGame_.MakeFolder() &&
+        files_.Write(lastGame_.Path())) {
+        lastGame_.Remember();
     }
 }
 
 void GameRecords::SaveStatistics(bool warn) {
     if (!statistics_.Save() && warn && !statisticsWarned_) {
         statisticsWarned_ = true;
-        prompts_.Warn(windows_.human, Translated(text::kCantSaveStatistics));
+        prompts_.Warn(windows_.human, StatisticsNotSaved());
     }
+}
+
+QString GameRecords::StatisticsNotSaved() const {
+    return Translated(text::kStatisticsNotSaved)
+        .arg(WriteFailureReason(statistics_.LastFailure().value_or(WriteFailure::kSystemError)));
 }
 
 void GameRecords::HideSheet() {
@@ -102,6 +118,7 @@ void GameRecords::ResumeCommand() {
     if (!PlayerGivesUpGame(state_, prompts_, windows_.human)) {
         return;
     }
+    lastGame_.Remember();
     if (!openGame_(lastGame_.Path(), text::kGameResumed)) {
         return;
     }
@@ -136,10 +153,10 @@ bool GameRecords::ResetStatistics() {
     }
     // The counts are cleared only once the backup the question promised is on disk.
     if (!statistics_.KeepBackup()) {
-        prompts_.Warn(windows_.human, Translated(text::kCantSaveStatistics));
+        prompts_.Warn(windows_.human, StatisticsNotSaved());
         return false;
     }
-    ResetCounts(statistics_.Counts());
+    statistics_.Reset();
     SaveStatistics(true);
     return true;
 }

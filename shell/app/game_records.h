@@ -36,10 +36,15 @@ class GameRecords {
     // A game opened from a file replaced the one under way.
     void GameOpened();
     // Keeps a game under way in the data folder; false when there was one and it could not be
-    // written.
-    bool KeepGameUnderWay();
-    // The desktop logs out: a game under way is saved where Resume finds it.
+    // written. A game another copy of the program kept there is replaced only when the player
+    // says so, and only when the program may ask.
+    bool KeepGameUnderWay(bool mayAsk);
+    // What the player is told when KeepGameUnderWay failed: what could not be kept, and why.
+    QString WhyNotKept() const;
+    // The desktop logs out: a game under way is saved where Resume finds it, unless another copy
+    // kept its own game there.
     void SaveForLogOut();
+    // Writes the statistics; when warn, a save that fails tells the player why, once a run.
     void SaveStatistics(bool warn);
     void HideSheet();
 
@@ -55,6 +60,7 @@ class GameRecords {
     void StatisticsCommand();
     void ResumeCommand();
     bool ResetStatistics();
+    QString StatisticsNotSaved() const;
 
     const GameState& state_;
     const Settings& settings_;

@@ -7,8 +7,10 @@
 #include <QStringList>
 #include <limits>
 
+#include "model/file_lock.h"
 #include "model/regular_file.h"
 #include "shell/app/translations.h"
+#include "shell/storage/ini_text.h"
 #include "shell/storage/install_layout.h"
 #include "texts/texts.h"
 
@@ -16,68 +18,82 @@ namespace pipwick {
 
 namespace {
 
-constexpr const char* kSection = "pipwick/";
+constexpr const char* kSection = "pipwick";
 constexpr int kNameLength = 14;
 
 QString Key(const char* key) {
-    return QString::fromLatin1(kSection) + QString::fromLatin1(key);
+    return QString::fromLatin1(key);
+}
+
+QByteArray AsBytes(const FileContent& file) {
+    return QByteArray(reinterpret_cast<const char*>(file.bytes.data()),
+                      static_cast<qsizetype>(file.bytes.size()));
 }
 
 }  // namespace
 
-// QSettings would wait for ever on a FIFO and read a huge file whole, and it rewrites the file on
-// every change: the file is checked before QSettings ever opens it.
+// A FIFO would be waited on for ever and a huge file read whole: the file is checked on the
+// descriptor it is read from.
 SettingsFile::SettingsFile(const QString& path) : path_(path) {
-    const RegularFile file = RegularFile::Open(path.toStdU16String(), kMostSettingsBytes);
-    if (file.IsOpen() || file.Refusal() == FileRefusal::kMissing) {
-        settings_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    RemoveStaleTemporaries(path.toStdU16String());
+    const FileContent file = ReadRegularFile(path.toStdU16String(), kMostSettingsBytes);
+    if (!file.refusal) {
+        values_ = IniSection(AsBytes(file), QString::fromLatin1(kSection));
         return;
     }
-    notice_ = Translated(text::kSettingsNotRead).arg(QDir::toNativeSeparators(path));
-}
-
-bool SettingsFile::Has(const char* key) const {
-    return settings_ ? settings_->contains(Key(key)) : unsaved_.contains(Key(key));
-}
-
-// A value with commas comes back from the file as a list: put it back together as written.
-QString SettingsFile::Value(const char* key) const {
-    const QVariant value = settings_ ? settings_->value(Key(key)) : unsaved_.value(Key(key));
-    if (value.typeId() == QMetaType::QStringList) {
-        return value.toStringList().join(QStringLiteral(", "));
+    if (file.refusal != FileRefusal::kMissing) {
+        leftAlone_ = true;
+        notice_ = Translated(text::kSettingsNotRead).arg(QDir::toNativeSeparators(path));
     }
-    return value.toString();
 }
 
 int32_t SettingsFile::Int(const char* key, int32_t fallback) const {
-    if (!Has(key)) {
-        return fallback;
-    }
-    return LeadingInt(Value(key).toStdString());
+    const auto found = values_.constFind(Key(key));
+    return found == values_.constEnd() ? fallback : LeadingInt(found->toStdString());
 }
 
 std::string SettingsFile::Text(const char* key, const char* fallback) const {
-    if (!Has(key)) {
-        return fallback;
+    const auto found = values_.constFind(Key(key));
+    return found == values_.constEnd() ? std::string(fallback) : found->toStdString();
+}
+
+std::optional<WriteFailure> SettingsFile::WriteInt(const char* key, int32_t value) {
+    return Write(key, QString::number(value));
+}
+
+std::optional<WriteFailure> SettingsFile::WriteText(const char* key, const std::string& value) {
+    return Write(key, QString::fromStdString(value));
+}
+
+std::optional<WriteFailure> SettingsFile::Write(const char* key, const QString& value) {
+    values_.insert(Key(key), value);
+    if (leftAlone_) {
+        return std::nullopt;
     }
-    return Value(key).toStdString();
-}
-
-void SettingsFile::WriteInt(const char* key, int32_t value) {
-    Write(key, value);
-}
-
-void SettingsFile::WriteText(const char* key, const std::string& value) {
-    Write(key, QString::fromStdString(value));
-}
-
-void SettingsFile::Write(const char* key, const QVariant& value) {
-    if (!settings_) {
-        unsaved_.insert(Key(key), value);
-        return;
+    if (givenUp_) {
+        return givenUp_;
     }
-    settings_->setValue(Key(key), value);
-    settings_->sync();
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    const FileLock lock = FileLock::Take(LockPath().toStdU16String(), kLockWait);
+    if (!lock.Held()) {
+        if (lock.Refusal() == WriteFailure::kBusy) {
+            givenUp_ = lock.Refusal();
+        }
+        return lock.Refusal();
+    }
+    return WriteUnderLock(Key(key), value);
+}
+
+// What another copy wrote since the start stays; only this key's line changes.
+std::optional<WriteFailure> SettingsFile::WriteUnderLock(const QString& key, const QString& value) {
+    const FileContent file = ReadRegularFile(path_.toStdU16String(), kMostSettingsBytes);
+    if (file.refusal && file.refusal != FileRefusal::kMissing) {
+        return WriteFailure::kInTheWay;
+    }
+    const QByteArray text = WithIniValue(AsBytes(file), QString::fromLatin1(kSection), key, value);
+    return WriteWholeFile(path_.toStdU16String(),
+                          std::span(reinterpret_cast<const std::uint8_t*>(text.constData()),
+                                    static_cast<std::size_t>(text.size())));
 }
 
 QString ProgramFolder() {

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QSettings>
+#include <QHash>
 #include <QString>
-#include <QVariantMap>
 #include <cstdint>
-#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "assets/domino_sets.h"
+#include "model/whole_file_write.h"
 #include "shell/storage/settings.h"
 
 namespace pipwick {
@@ -19,6 +19,12 @@ namespace pipwick {
 // A file that is there but is no regular file of at most kMostSettingsBytes (a FIFO, a folder, a
 // device, a huge file) is neither read nor written: the settings start from their defaults, the
 // changes of this run are kept in memory only, and Notice() says so.
+//
+// A change is written at once: under the lock PATH.lock, taken with a bounded wait, the file is
+// read again (another copy of the game may have changed it), the one key's line is set and the
+// file is replaced whole. A write that fails keeps the earlier file as it was and the value for
+// this run. Once the lock could not be had in time, the writes of the rest of the run are not
+// tried, so that a lock held for ever costs one wait and never a freeze.
 class SettingsFile {
   public:
     explicit SettingsFile(const QString& path);
@@ -26,23 +32,26 @@ class SettingsFile {
     // A missing key gives fallback.
     int32_t Int(const char* key, int32_t fallback) const;
     std::string Text(const char* key, const char* fallback) const;
-    // Writes at once, so the file holds the value even if the program is stopped.
-    void WriteInt(const char* key, int32_t value);
-    void WriteText(const char* key, const std::string& value);
+    // Writes at once, so the file holds the value even if the program is stopped. Why the value
+    // could not be written, or nothing when it was.
+    std::optional<WriteFailure> WriteInt(const char* key, int32_t value);
+    std::optional<WriteFailure> WriteText(const char* key, const std::string& value);
 
     QString Path() const { return path_; }
+    QString LockPath() const { return path_ + QStringLiteral(".lock"); }
     // Empty, or the one line that says the file was left alone.
     const QString& Notice() const { return notice_; }
 
   private:
-    QString Value(const char* key) const;
-    bool Has(const char* key) const;
-    void Write(const char* key, const QVariant& value);
+    std::optional<WriteFailure> Write(const char* key, const QString& value);
+    std::optional<WriteFailure> WriteUnderLock(const QString& key, const QString& value);
 
     QString path_;
-    // Null when the file was left alone; the values written in this run are then in unsaved_.
-    std::unique_ptr<QSettings> settings_;
-    QVariantMap unsaved_;
+    // The section's values as read at the start, with this run's changes.
+    QHash<QString, QString> values_;
+    // The file was left alone, or its lock could not be had: changes stay in memory.
+    bool leftAlone_ = false;
+    std::optional<WriteFailure> givenUp_;
     QString notice_;
 };
 

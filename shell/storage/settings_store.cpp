@@ -123,12 +123,12 @@ void SettingsStore::Set(IntSetting setting, int32_t value) {
     const IntKey& key = KeyOf(setting);
     int32_t& field = key.field(values_);
     field = CorrectedBy(key, value);
-    file_.WriteInt(key.key, field);
+    Written(file_.WriteInt(key.key, field));
 }
 
 void SettingsStore::SetName(int player, const QString& name) {
     values_.PlayerNames[player] = CutName(name).toStdString();
-    file_.WriteText(kNameKeys[player], values_.PlayerNames[player]);
+    Written(file_.WriteText(kNameKeys[player], values_.PlayerNames[player]));
 }
 
 int32_t SettingsStore::PlayerCount() const {
@@ -136,7 +136,13 @@ int32_t SettingsStore::PlayerCount() const {
 }
 
 void SettingsStore::SetPlayerCount(int32_t count) {
-    file_.WriteInt(kPlayerCountKey.key, CorrectedPlayerCount(count));
+    Written(file_.WriteInt(kPlayerCountKey.key, CorrectedPlayerCount(count)));
+}
+
+void SettingsStore::Written(std::optional<WriteFailure> failure) const {
+    if (failure && failed_) {
+        failed_(*failure);
+    }
 }
 
 }  // namespace pipwick

@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
+#include <optional>
 
 #include "shell/storage/settings.h"
 #include "shell/storage/settings_file.h"
@@ -60,10 +62,15 @@ class SettingsStore {
     QString Path() const { return file_.Path(); }
     // Empty, or why the file was left alone and the defaults are used.
     const QString& Notice() const { return file_.Notice(); }
+    // Called with why a change could not be written; the change holds for this run.
+    void OnWriteFailed(std::function<void(WriteFailure)> failed) { failed_ = std::move(failed); }
 
   private:
+    void Written(std::optional<WriteFailure> failure) const;
+
     SettingsFile file_;
     Settings values_;
+    std::function<void(WriteFailure)> failed_;
 };
 
 }  // namespace pipwick

@@ -6,11 +6,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <cmath>
 #include <iterator>
 #include <string>
 
+#include "model/file_lock.h"
 #include "model/game_kind.h"
 #include "model/regular_file.h"
 #include "shell/app/translations.h"
@@ -235,8 +235,11 @@ std::optional<Statistics> StatisticsFromJson(const QByteArray& json) {
 
 void StatisticsFile::Load() {
     statistics_ = Statistics{};
+    base_ = Statistics{};
     notice_.clear();
     damagedInPlace_ = false;
+    RemoveStaleTemporaries(path_.toStdU16String());
+    RemoveStaleTemporaries(BackupPath().toStdU16String());
     // A FIFO, a device or a folder in the file's place is damaged like a file of the wrong
     // content: set aside, never waited on or read.
     const FileContent file = ReadRegularFile(path_.toStdU16String(), kMostBytes);
@@ -250,6 +253,7 @@ void StatisticsFile::Load() {
     }
     if (read) {
         statistics_ = *read;
+        base_ = *read;
         return;
     }
     if (!SetAside()) {
@@ -277,24 +281,71 @@ bool StatisticsFile::SetAside() {
 
 namespace {
 
-bool WriteWhole(const QString& path, const Statistics& statistics) {
+std::optional<WriteFailure> WriteWhole(const QString& path, const Statistics& statistics) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    file.write(StatisticsToJson(statistics));
-    return file.commit();
+    const QByteArray json = StatisticsToJson(statistics);
+    return WriteWholeFile(path.toStdU16String(),
+                          std::span(reinterpret_cast<const std::uint8_t*>(json.constData()),
+                                    static_cast<std::size_t>(json.size())));
 }
 
 }  // namespace
 
-bool StatisticsFile::Save() {
-    return !damagedInPlace_ && WriteWhole(path_, statistics_);
+// A file damaged since it was loaded is set aside as at the start, and holds no games to add to.
+std::optional<Statistics> StatisticsFile::OnDisk() {
+    const FileContent file = ReadRegularFile(path_.toStdU16String(), kMostBytes);
+    if (file.refusal == FileRefusal::kMissing) {
+        return Statistics{};
+    }
+    if (!file.refusal) {
+        if (std::optional<Statistics> read =
+                StatisticsFromJson(QByteArray(reinterpret_cast<const char*>(file.bytes.data()),
+                                              static_cast<qsizetype>(file.bytes.size())))) {
+            return read;
+        }
+    }
+    if (!SetAside()) {
+        return std::nullopt;
+    }
+    return Statistics{};
 }
 
-bool StatisticsFile::KeepBackup() const {
-    return WriteWhole(BackupPath(), statistics_);
+bool StatisticsFile::Save() {
+    lastFailure_.reset();
+    if (damagedInPlace_) {
+        lastFailure_ = WriteFailure::kInTheWay;
+        return false;
+    }
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    const FileLock lock = FileLock::Take(LockPath().toStdU16String(), kLockWait);
+    if (!lock.Held()) {
+        lastFailure_ = lock.Refusal();
+        return false;
+    }
+    const std::optional<Statistics> onDisk = resetPending_ ? base_ : OnDisk();
+    if (!onDisk) {
+        lastFailure_ = WriteFailure::kInTheWay;
+        return false;
+    }
+    const Statistics merged = resetPending_ ? statistics_ : Merged(*onDisk, base_, statistics_);
+    lastFailure_ = WriteWhole(path_, merged);
+    if (lastFailure_) {
+        return false;
+    }
+    statistics_ = merged;
+    base_ = merged;
+    resetPending_ = false;
+    return true;
+}
+
+bool StatisticsFile::KeepBackup() {
+    lastFailure_ = WriteWhole(BackupPath(), statistics_);
+    return !lastFailure_;
+}
+
+void StatisticsFile::Reset() {
+    ResetCounts(statistics_);
+    resetPending_ = true;
 }
 
 }  // namespace pipwick

@@ -11,6 +11,7 @@
 
 #include "engine/game.h"
 #include "engine/pauses.h"
+#include "model/window_widths.h"
 #include "shell/access/accessible_views.h"
 #include "shell/access/live_status.h"
 #include "shell/app/translations.h"
@@ -287,8 +288,14 @@ void HumanWindow::CheckPlayerCount(int32_t count) {
     }
 }
 
+// A hand too wide for the room right of the window's place moves the window left, so that every
+// tile stays on the screen; a narrower one brings it back.
 void HumanWindow::SetWidth(int32_t outerWidth) {
-    placement_->SetWidth(outerWidth);
+    Rect outer = placement_->Outer();
+    outer.left = LeftOnScreen(HumanWindowRect(screen_, geometry_.ScaleFactor).left, outerWidth,
+                              screen_.width);
+    outer.right = outer.left + outerWidth;
+    placement_->Place(outer);
     show();
     raise();
     RedrawHand();

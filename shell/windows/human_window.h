@@ -77,7 +77,8 @@ class HumanWindow : public QMainWindow, public PlayerWindow {
     void SetDrawPassLabel(bool pass);
     // Puts the check mark on the item for count players only.
     void CheckPlayerCount(int32_t count);
-    // The width rule: keeps the left edge, the top and the height; brings the window to the front.
+    // The width rule: keeps the top and the height, and the left edge while the window fits on the
+    // screen; brings the window to the front.
     void SetWidth(int32_t outerWidth) override;
     Rect Outer() const override { return placement_->Outer(); }
 

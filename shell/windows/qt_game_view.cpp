@@ -202,9 +202,7 @@ void QtGameView::ShowWholeState(TableRedraw redraw) {
 void QtGameView::FitWindowsToHands() {
     for (int player = 1; player <= 4; ++player) {
         PlayerWindow& window = windows_.Player(player);
-        const Rect outer = window.Outer();
-        window.SetWidth(HandWindowWidthAfterOpening(state_, player, geometry_.ScaleFactor,
-                                                    outer.right - outer.left));
+        window.SetWidth(HandWindowWidthAfterOpening(state_, player, geometry_.ScaleFactor));
     }
 }
 

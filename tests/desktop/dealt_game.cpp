@@ -56,8 +56,8 @@ int main(int argc, char* argv[]) {
     for (int player = 1; player <= 4; ++player) {
         state.Scores[player] = score;
     }
-    if (const auto error = WriteSavedGameFile(argv[3], state)) {
-        std::cerr << *error << "\n";
+    if (WriteSavedGameFile(argv[3], state)) {
+        std::cerr << "cannot write " << argv[3] << "\n";
         return 1;
     }
     return 0;

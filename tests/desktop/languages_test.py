@@ -2,7 +2,6 @@
 and Brazilian Portuguese locales its windows, its dialogs and its help page are translated. At
 800 x 600, the smallest screen the game supports, each dialog lies wholly on the screen."""
 
-import time
 
 from x_session import XSession, check, run_on_program, wait_for, window_info, outer_rect
 
@@ -28,7 +27,9 @@ def opened_by(game, human, key, title, where):
     None, with the fault noted, when it does not come."""
     session = game.session
     session.x("xdotool", "windowactivate", human)
-    time.sleep(0.5)
+    wait_for("the human's window active",
+             lambda: session.x("xdotool", "getactivewindow").strip() == str(int(human)) or None,
+             timeout=10)
     session.x("xdotool", "key", "--window", human, key)
     try:
         wid = wait_for(title, lambda: find(game, title), timeout=15)

@@ -15,12 +15,13 @@ namespace {
 constexpr DominoGame kFives = DominoGame::AllFives;
 constexpr DominoGame kDraw = DominoGame::Draw;
 constexpr DominoGame kBlock = DominoGame::Block;
+constexpr DominoGame kThrees = DominoGame::FivesAndThrees;
 
 GameRules Rules(DominoGame game, int32_t partners = 0, int32_t target = kDefaultTarget) {
     GameRules rules;
     rules.Game = game;
     rules.Partners = partners;
-    rules.Target = game == kFives ? kAllFivesTarget : target;
+    rules.Target = IsTargetChoice(game, target) ? target : KindOf(game).defaultTarget;
     return rules;
 }
 
@@ -60,7 +61,7 @@ TEST(NewGameRules, ComeFromTheSettingsAtNewAndOnlyThen) {
 
 // The first double: a spinner with side arms in All Fives, an ordinary tile elsewhere.
 TEST(FirstDouble, IsASpinnerOnlyInAllFives) {
-    for (DominoGame game : {kFives, kDraw, kBlock}) {
+    for (DominoGame game : {kFives, kDraw, kBlock, kThrees}) {
         KindTable table(Rules(game), 2);
         table.Hand(1, {T(0, 0)});
         table.Hand(3, {T(0, 0)});
@@ -94,15 +95,17 @@ TEST(FirstDouble, LaidLaterStaysWhereItWasPlayedWithoutASpinner) {
     EXPECT_EQ(table.state.ArmOpenPip[2], 3);
 }
 
-TEST(PlayScores, OnlyInAllFivesAndToThePair) {
+TEST(PlayScores, AsTheGameCountsTheEndsAndToThePair) {
     struct Case {
         GameRules rules;
         int32_t scores[5];
+        int32_t humanScore;
     };
     // Seat 3 leads 5-0, which counts 5; the human's 0-5 on the 0 end would make it 10.
     for (const Case& c :
-         {Case{Rules(kFives), {0, 0, 0, 5, 0}}, Case{Rules(kFives, 1), {0, 5, 0, 5, 0}},
-          Case{Rules(kDraw), {0, 0, 0, 0, 0}}, Case{Rules(kBlock, 1), {0, 0, 0, 0, 0}}}) {
+         {Case{Rules(kFives), {0, 0, 0, 5, 0}, 10}, Case{Rules(kFives, 1), {0, 5, 0, 5, 0}, 10},
+          Case{Rules(kDraw), {0, 0, 0, 0, 0}, 0}, Case{Rules(kBlock, 1), {0, 0, 0, 0, 0}, 0},
+          Case{Rules(kThrees), {0, 0, 0, 1, 0}, 2}, Case{Rules(kThrees, 1), {0, 1, 0, 1, 0}, 2}}) {
         KindTable table(c.rules, 4);
         for (int player = 1; player <= 4; ++player) {
             table.Hand(player, {T(6, 6)});
@@ -113,7 +116,31 @@ TEST(PlayScores, OnlyInAllFivesAndToThePair) {
             << static_cast<int>(c.rules.Game) << " partners " << c.rules.Partners;
         const TrialPlay trial = TryHumanPlay(table.state, table.geometry, T(0, 5), 2);
         EXPECT_TRUE(trial.accepted);
-        EXPECT_EQ(trial.score, ScoresDuringPlay(c.rules) ? 10 : 0);
+        EXPECT_EQ(trial.score, c.humanScore);
+    }
+}
+
+// Every sum two ends can make: a point for each 5 when 5 divides it, and for each 3 when 3 does.
+TEST(FivesAndThrees, ScoresEachEndTotal) {
+    const int32_t points[37] = {0, 0, 0, 1, 0, 1, 2, 0, 0, 3, 2, 0,  4, 0, 0,  8, 0, 0, 6,
+                                0, 4, 7, 0, 0, 8, 5, 0, 9, 0, 0, 16, 0, 0, 11, 0, 7, 12};
+    for (int32_t total = 0; total <= 36; ++total) {
+        EXPECT_EQ(EndTotalScore(Rules(kThrees), total), points[total]) << total;
+    }
+}
+
+// The line's doubles count both halves at an end, a lone double too; the lead scores at once.
+TEST(FivesAndThrees, DoublesAtAnEndCountBothHalves) {
+    struct Step {
+        int arm;
+        int32_t tile;
+        int32_t points;
+    };
+    KindTable table(Rules(kThrees), 2);
+    for (const Step& step : {Step{0, T(3, 3), 2}, Step{0, T(3, 6), 4}, Step{2, T(3, 0), 2},
+                             Step{0, T(6, 6), 4}, Step{2, T(0, 6), 6}}) {
+        table.Lay(step.arm, step.tile);
+        EXPECT_EQ(PlayScore(table.state), step.points) << step.tile;
     }
 }
 
@@ -132,11 +159,12 @@ struct Stuck : KindTable {
 };
 
 TEST(Drawing, NobodyDrawsInBlock) {
-    for (DominoGame game : {kDraw, kBlock}) {
+    for (DominoGame game : {kDraw, kBlock, kThrees}) {
+        const bool draws = game != kBlock;
         Stuck table(game);
         table.state.CurrentPlayer = 3;
         table.steps.ComputerTurn(3);
-        if (game == kDraw) {
+        if (draws) {
             EXPECT_EQ(table.state.BonePileNext, kDeckSize);
             EXPECT_EQ(table.state.Arm[0][1].Tile, T(3, 6));
         } else {
@@ -148,10 +176,33 @@ TEST(Drawing, NobodyDrawsInBlock) {
         Stuck human(game);
         human.state.CurrentPlayer = 1;
         EXPECT_EQ(HintForHuman(human.state, human.geometry).kind,
-                  game == kDraw ? Hint::Kind::kDraw : Hint::Kind::kPass);
+                  draws ? Hint::Kind::kDraw : Hint::Kind::kPass);
         human.game.HumanDrawsOrPasses();
-        EXPECT_EQ(human.view.Only("sound").front(),
-                  game == kDraw ? "sound drawn 1" : "sound passes 1");
+        EXPECT_EQ(human.view.Only("sound").front(), draws ? "sound drawn 1" : "sound passes 1");
+    }
+}
+
+// Draw/Pass with a tile that fits and nothing to draw: Block refuses the pass and says why; the
+// other games let the human pass.
+TEST(Passing, InBlockOnlyAPlayerWhoCannotPlayPasses) {
+    for (DominoGame game : {kFives, kDraw, kBlock, kThrees}) {
+        KindTable table(Rules(game), 2);
+        table.Hand(1, {T(6, 1)});
+        table.Hand(3, {T(0, 2), T(6, 3)});
+        table.Lay(0, T(6, 5));
+        table.state.BonePileNext = kDeckSize;
+        table.state.CurrentPlayer = 1;
+        table.view.events.clear();
+        table.game.HumanDrawsOrPasses();
+        const std::vector<std::string> sounds = table.view.Only("sound");
+        const bool passed = !sounds.empty() && sounds.front() == "sound passes 1";
+        EXPECT_EQ(passed, game != kBlock) << static_cast<int>(game);
+        if (game == kBlock) {
+            EXPECT_EQ(table.view.Only("announce"),
+                      std::vector<std::string>{"announce A tile fits: in Block you must play it"});
+            EXPECT_EQ(table.state.CurrentPlayer, 1);
+            EXPECT_EQ(table.state.ConsecutivePasses, 0);
+        }
     }
 }
 
@@ -253,6 +304,31 @@ INSTANTIATE_TEST_SUITE_P(Cases, HandAwards,
                                    {{}, {T(1, 3)}, {T(2, 6)}, {}, {T(4, 5)}},
                                    {0, 20, 5, 20, 5},
                                    {0, 35, 5, 35, 5}},
+                             // Fives and Threes: the go is one point, whatever is left.
+                             Award{"FivesAndThreesOutScoresTheGo",
+                                   Rules(kThrees),
+                                   3,
+                                   {{}, {T(6, 6)}, {T(5, 4)}, {}, {}},
+                                   {0, 10, 0, 20, 0},
+                                   {0, 10, 0, 21, 0}},
+                             Award{"FivesAndThreesBlockedGoToTheLightest",
+                                   Rules(kThrees),
+                                   2,
+                                   {{}, {T(3, 4)}, {}, {T(4, 5)}, {}},
+                                   {},
+                                   {0, 1, 0, 0, 0}},
+                             Award{"FivesAndThreesBlockedTieHasNoGo",
+                                   Rules(kThrees),
+                                   2,
+                                   {{}, {T(3, 4)}, {}, {T(2, 5)}, {}},
+                                   {},
+                                   {0, 0, 0, 0, 0}},
+                             Award{"FivesAndThreesGoToThePairAndEndsAt61",
+                                   Rules(kThrees, 1, 61),
+                                   4,
+                                   {{}, {T(1, 4)}, {}, {T(3, 4)}, {T(6, 6)}},
+                                   {0, 40, 60, 40, 60},
+                                   {0, 40, 61, 40, 61}},
                              // The target: the game ends once a score reaches it, not before.
                              Award{"DrawToFiftyEndsAtFifty",
                                    Rules(kDraw, 0, 50),

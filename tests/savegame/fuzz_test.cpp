@@ -192,7 +192,7 @@ TEST_P(Fuzz, SavedGamesAreRefusedOrOpenedWhole) {
         ASSERT_EQ(OpenSavedGame(again, geometry, reopened), SavedGameError::kNone)
             << "seed " << seed << " input " << i << ": " << Hex(input);
         for (int player = 1; player <= 4; ++player) {
-            ASSERT_GE(HandWindowWidthAfterOpening(state, player, geometry.ScaleFactor, 1), 1);
+            ASSERT_GE(HandWindowWidthAfterOpening(state, player, geometry.ScaleFactor), 1);
         }
         ASSERT_TRUE(PlaysOnToTheEnd(input, geometry.ScaleFactor, i))
             << "seed " << seed << " input " << i << ": " << Hex(input);

@@ -204,6 +204,8 @@ INSTANTIATE_TEST_SUITE_P(Games, RoundTripOfEveryGame,
                                            RulesCase{{DominoGame::Block, 0, 50}, 3},
                                            RulesCase{{DominoGame::Draw, 0, 250}, 4},
                                            RulesCase{{DominoGame::Block, 1, 150}, 4},
+                                           RulesCase{{DominoGame::FivesAndThrees, 0, 61}, 2},
+                                           RulesCase{{DominoGame::FivesAndThrees, 1, 121}, 4},
                                            RulesCase{{DominoGame::AllFives, 1, kAllFivesTarget},
                                                      4}));
 

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "model/rules.h"
+#include "model/tile_set.h"
 #include "savegame/open_saved_game.h"
 #include "savegame/saved_game.h"
 #include "tests/savegame/simulated_games.h"
@@ -56,7 +57,8 @@ TEST(RulesExtension, IsLeftOutForAllFivesAloneAndHoldsEveryOtherGamesRules) {
     for (const Case& c :
          {Case{{DominoGame::AllFives, 1, kAllFivesTarget}, {'P', 'W', 'X', 1, 0, 1, 250}},
           Case{{DominoGame::Draw, 0, 50}, {'P', 'W', 'X', 1, 1, 0, 50}},
-          Case{{DominoGame::Block, 1, 250}, {'P', 'W', 'X', 1, 2, 1, 250}}}) {
+          Case{{DominoGame::Block, 1, 250}, {'P', 'W', 'X', 1, 2, 1, 250}},
+          Case{{DominoGame::FivesAndThrees, 1, 121}, {'P', 'W', 'X', 1, 3, 1, 121}}}) {
         const std::vector<uint8_t> bytes = SavedAs(played, c.rules);
         ASSERT_EQ(bytes.size(), kExtendedSavedGameSize);
         EXPECT_TRUE(std::equal(image.begin(), image.end(), bytes.begin()));
@@ -106,7 +108,9 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"another mark", [] { return PairsGameWith(at::kMark + 2, 'Y'); },
                E::kRulesMarkWrong},
         Damage{"version 2", [] { return PairsGameWith(at::kVersion, 2); }, E::kRulesMarkWrong},
-        Damage{"game 3", [] { return PairsGameWith(at::kGame, 3); }, E::kGameOutOfRange},
+        Damage{"a game past the last",
+               [] { return PairsGameWith(at::kGame, static_cast<uint8_t>(kGameKindCount)); },
+               E::kGameOutOfRange},
         Damage{"partners 2", [] { return PairsGameWith(at::kPartners, 2); },
                E::kPartnersOutOfRange},
         Damage{"target 75", [] { return PairsGameWith(at::kTarget, 75); }, E::kTargetOutOfRange},
@@ -166,6 +170,46 @@ INSTANTIATE_TEST_SUITE_P(
                    return SavedAs(drawn, {DominoGame::Block, 0, 100});
                },
                E::kDrawnInBlock}));
+
+bool HasDouble(const GameState& s) {
+    for (const auto& arm : s.Arm) {
+        for (const PlacedTile& record : arm) {
+            if (record.Tile != kNoTile && IsDouble(record.Tile)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Another game's file cut exactly where its extension starts is a bare image whose body All Fives
+// alone could not have made: a double on the table without a spinner, or a score it cannot reach.
+TEST(RulesExtension, CutOffIsRefusedAsDamaged) {
+    const struct {
+        const char* name;
+        GameRules rules;
+        int32_t players;
+        std::function<bool(const GameState&)> moment;
+    } cases[] = {
+        {"a double in Draw", {DominoGame::Draw, 0, 100}, 2, HasDouble},
+        {"a double in Block with partners", {DominoGame::Block, 1, 100}, 4, HasDouble},
+        {"a score of Draw",
+         {DominoGame::Draw, 1, 100},
+         4,
+         [](const GameState& s) { return s.Scores[1] % 5 != 0 && !HasDouble(s); }},
+    };
+    const GameState running = testing::SimulatedStates().running;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<uint8_t> bytes = BuildSavedGame(MomentOf(c.rules, c.players, c.moment));
+        GameState state = running;
+        ASSERT_EQ(OpenSavedGame(bytes, MatchGeometry(1.0), state), E::kNone);
+        bytes.resize(kSavedGameSize);
+        state = running;
+        EXPECT_EQ(OpenSavedGame(bytes, MatchGeometry(1.0), state), E::kRulesExtensionMissing);
+        EXPECT_TRUE(SameState(state, running));
+    }
+}
 
 }  // namespace
 }  // namespace pipwick

@@ -37,10 +37,10 @@ GameState HandMadeState() {
     for (int i = 1; i < kDeckSize; ++i) {
         s.Deck[i] = kDeckSize - i;
     }
-    s.Scores[1] = 41;
-    s.Scores[2] = 42;
-    s.Scores[3] = 43;
-    s.Scores[4] = 44;
+    s.Scores[1] = 40;
+    s.Scores[2] = 45;
+    s.Scores[3] = 50;
+    s.Scores[4] = 55;
     s.NextLeader = 3;
     s.ConsecutivePasses = 2;
     s.SpinnerState = kSideArmsOpen;
@@ -70,7 +70,7 @@ SavedGameImage HandMadeImage() {
     for (int i = 1; i < 29; ++i) {
         image[420 + i] = static_cast<uint8_t>(29 - i);
     }
-    const std::vector<uint8_t> tail = {42, 43, 44, 41, 3, 2, 3, 6, 0, 4, 2, 29, 4};
+    const std::vector<uint8_t> tail = {45, 50, 55, 40, 3, 2, 3, 6, 0, 4, 2, 29, 4};
     std::copy(tail.begin(), tail.end(), image.begin() + 449);
     return image;
 }
@@ -86,7 +86,7 @@ TEST(SavedGameImage, PutsAndReadsEveryVariableAtItsOffset) {
     EXPECT_EQ(read.Arm[2][1].Tile, want.Arm[2][1].Tile);
     EXPECT_EQ(read.Hand[4][0], 28);
     EXPECT_EQ(read.Hand[4][5], 25);
-    EXPECT_EQ(read.Scores[1], 41);
+    EXPECT_EQ(read.Scores[1], 40);
     EXPECT_EQ(read.ArmOpenPip[2], 4);
     EXPECT_EQ(read.BonePileNext, 29);
     EXPECT_EQ(read.PlayerCount, 4);

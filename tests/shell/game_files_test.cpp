@@ -123,8 +123,10 @@ TEST(GameFiles, ASaveThatCannotBeWrittenSaysSo) {
     program.prompts.chosenFile = folder.filePath(QStringLiteral("no such folder/game.dom"));
     program.app->Human().Action(Command::kSave).trigger();
     EXPECT_EQ(program.prompts.fileDialogs.size(), 1u);
+    const QString why = QString::fromLatin1(
+        text::kWriteFailures[static_cast<std::size_t>(WriteFailure::kSystemError)]);
     EXPECT_EQ(program.prompts.warnings,
-              std::vector<QString>(1, QString::fromLatin1(text::kCantSaveGame)));
+              std::vector<QString>(1, QString::fromLatin1(text::kGameNotSaved).arg(why)));
     // A cancelled dialog does nothing.
     program.prompts.chosenFile.clear();
     program.app->Human().Action(Command::kSave).trigger();

@@ -102,6 +102,38 @@ TEST(KeptGame, AQuitFromTheDesktopKeepsItAndANewGameGivesItUp) {
     EXPECT_EQ(*onDisk, counts);
 }
 
+// Two copies of the game over one data folder, each with a game under way: the copy that ends
+// second asks before its game takes the place of the first one's, and keeps the first one's when
+// the player says no; a new game in the second copy leaves the first one's game alone too.
+TEST(KeptGame, AnotherCopysKeptGameIsReplacedOnlyWhenThePlayerSaysSo) {
+    for (const bool replace : {false, true}) {
+        SCOPED_TRACE(replace);
+        QTemporaryDir data;
+        const QString kept = FileIn(data, "last-game.dom");
+        TestProgram first(kQuick, {1024, 768}, nullptr, {}, data.path());
+        TestProgram second(kQuick, {1024, 768}, nullptr, {}, data.path());
+        PlaySome(first);
+        PlaySome(second);
+        first.app->Human().Action(Command::kExit).trigger();
+        QFile file(kept);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray firstGame = file.readAll();
+        file.close();
+
+        second.app->NewGame();
+        ASSERT_TRUE(QFile::exists(kept));
+        second.app->HandSlotClicked(0);
+        second.prompts.answer = replace;
+        second.app->Human().Action(Command::kExit).trigger();
+        ASSERT_FALSE(second.prompts.questions.empty());
+        EXPECT_EQ(second.prompts.questions.back(),
+                  QString::fromLatin1(text::kReplaceOthersLastGame));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll() == firstGame, !replace);
+        EXPECT_TRUE(second.prompts.warnings.empty());
+    }
+}
+
 TEST(KeptGame, AFileThatCannotBeOpenedStaysForLater) {
     TestProgram program(kQuick);
     const QString kept = FileIn(program.data, "last-game.dom");

@@ -143,8 +143,10 @@ TEST(GivingUp, AResetWhoseBackupCannotBeWrittenClearsNothing) {
     };
     program.app->Human().Action(Command::kStatistics).trigger();
     EXPECT_EQ(store.Counts(), before);
+    const QString why = QString::fromLatin1(
+        text::kWriteFailures[static_cast<std::size_t>(WriteFailure::kInTheWay)]);
     EXPECT_EQ(program.prompts.warnings,
-              std::vector<QString>{QString::fromLatin1(text::kCantSaveStatistics)});
+              std::vector<QString>{QString::fromLatin1(text::kStatisticsNotSaved).arg(why)});
 }
 
 // The dialogs never start in the program's folder: first in the documents (or home) folder, then

@@ -150,6 +150,28 @@ TEST_F(GeneralPreferences, TheGameChosenStartsWithTheNextNew) {
     EXPECT_EQ(program.app->Table().windowTitle(), "Pipwick - Block to 150, partners");
 }
 
+// Partners need four at the table; Play to offers each game's own targets.
+TEST_F(GeneralPreferences, PartnersNeedFourAndPlayToFollowsTheGame) {
+    for (const char* players : {"nump=2", "nump=3", "nump=4"}) {
+        PreferencesProgram program({players, "playto=121"});
+        Open(program, [players](QDialog& dialog) {
+            EXPECT_EQ(Control<QCheckBox>(dialog, "partners").isEnabled(),
+                      std::string(players) == "nump=4")
+                << players;
+            auto& game = Control<QComboBox>(dialog, "gameChoice");
+            auto& playTo = Control<QComboBox>(dialog, "playTo");
+            game.setCurrentIndex(static_cast<int>(DominoGame::FivesAndThrees));
+            EXPECT_TRUE(playTo.isEnabled());
+            EXPECT_EQ(playTo.count(), 3);
+            EXPECT_EQ(playTo.currentText(), "121");
+            game.setCurrentIndex(static_cast<int>(DominoGame::Draw));
+            EXPECT_EQ(playTo.count(), 5);
+            EXPECT_EQ(playTo.currentText(), "100");  // 121 is none of Draw's
+            Press(dialog, QDialogButtonBox::Cancel);
+        });
+    }
+}
+
 TEST_F(GeneralPreferences, ColourZeroIsColourFourWithItsPreset) {
     PreferencesProgram program({"bkcolor=2"});
     Open(program, [](QDialog& dialog) {

@@ -8,10 +8,13 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "tests/shell/odd_files.h"
 #include "tests/shell/shell_test_support.h"
+#include "tests/support/file_size_limit.h"
 
 namespace pipwick {
 namespace {
@@ -107,9 +110,9 @@ TEST(SettingsStore, EveryNumberReadIsHeldToWhatTheDialogsOffer) {
         {"bkblue=-4", blue, -4},     {"pn4g=3", gender4, 1},      {"pn4g=-3", gender4, 1},
         {"pn2l=7", level2, 1},       {"pn3l=-1", level3, 1},      {"pn3l=0", level3, 0},
         {"pn2l=2", level2, 2},       {"pn2l=3", level2, 1},       {"game=2", game, 2},
-        {"game=3", game, 0},         {"game=-1", game, 0},        {"playto=150", playTo, 150},
-        {"playto=40", playTo, 100},  {"playto=900", playTo, 100}, {"partners=1", partners, 1},
-        {"partners=2", partners, 0},
+        {"game=4", game, 0},         {"game=-1", game, 0},        {"playto=150", playTo, 150},
+        {"playto=30", playTo, 100},  {"playto=900", playTo, 100}, {"playto=31", playTo, 31},
+        {"game=3", game, 3},         {"partners=1", partners, 1}, {"partners=2", partners, 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.field(Read({c.line})), c.expected) << c.line;
@@ -239,6 +242,132 @@ TEST(SettingsFile, AnythingButAFileOfASaneSizeIsLeftAloneAndTheDefaultsAreUsed) 
             QDir(folder.path())
                 .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList{QStringLiteral("pipwick.ini")});
+    }
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void PutBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// What the earlier program wrote reads as it meant it, and nothing is decoded as a stored type.
+TEST(SettingsFile, ValuesAreTextAsTheEarlierProgramWroteThem) {
+    const struct {
+        const char* line;
+        const char* name;
+    } cases[] = {
+        {"pnm1=\"a \\\"q\\\" b\"", "a \"q\" b"},
+        {"pnm1=Zo\\x00eb", "Zo\xC3\xAB"},
+        {"pnm1=@@at", "@at"},
+        {"pnm1=@Variant(QStringList)", "@Variant(QStringList)"},
+        {"pnm1=\"  spaced \"", "  spaced "},
+        {"pnm1 = Ann ", "Ann"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Read({c.line}).PlayerNames[1], std::string(c.name).substr(0, 14)) << c.line;
+    }
+}
+
+// A name the player may type goes to the file and comes back the same, to this program and to the
+// settings library the earlier program read the file with.
+TEST(SettingsFile, EveryNameComesBackAsItWasWritten) {
+    const char* const names[] = {" lead",  "trail ",     "a,b", "semi;colon", "@at", "quote\"q",
+                                 "back\\", "Zo\xC3\xAB", "=eq", "#hash",      "[x]", ""};
+    for (const char* name : names) {
+        const SettingsFolder folder({"speed=3"});
+        SettingsStore(folder.Path()).SetName(2, QString::fromUtf8(name));
+        EXPECT_EQ(SettingsStore(folder.Path()).Values().PlayerNames[2], name) << name;
+        EXPECT_EQ(folder.Read("pnm2"), QString::fromUtf8(name)) << name;
+        EXPECT_EQ(SettingsStore(folder.Path()).Values().Speed, 3) << name;
+    }
+}
+
+// A write changes the one key's line: comments, other sections, odd bytes and keys the program
+// does not know stay byte for byte.
+TEST(SettingsFile, AWriteChangesOnlyItsOwnLine) {
+    const SettingsFolder folder;
+    const QByteArray before =
+        "; kept\r\n[General]\nspeed=9\n\n[pipwick]\npnm1=\xFF\xFE bad\nspeed=3\nfuture=@x\n"
+        "\n[other]\nk=v";
+    PutBytes(folder.Path(), before);
+    SettingsStore store(folder.Path());
+    EXPECT_EQ(store.Values().Speed, 3);
+    store.Set(IntSetting::kSpeed, 7);
+    store.Set(IntSetting::kSound, 0);
+    QByteArray after = before;
+    after.replace("speed=3\n", "speed=7\n").replace("future=@x\n", "future=@x\nsound=0\n");
+    EXPECT_EQ(FileBytes(folder.Path()), after + '\n');
+}
+
+// A list nested thirty thousand deep, as the earlier settings library would have decoded it: here
+// it is a name of text like any other, read without recursion.
+TEST(SettingsFile, ADeeplyNestedStoredTypeIsJustText) {
+    QByteArray nested = "pnm1=@Variant(";
+    for (int depth = 0; depth < 30000; ++depth) {
+        nested += "\\0\\0\\0\\t\\0\\0\\0\\x1";
+    }
+    nested += ")";
+    const SettingsFolder folder({nested.toStdString(), "speed=4"});
+    const SettingsStore store(folder.Path());
+    EXPECT_EQ(store.Values().Speed, 4);
+    EXPECT_EQ(store.Values().PlayerNames[1].substr(0, 9), "@Variant(");
+    EXPECT_TRUE(store.Notice().isEmpty());
+}
+
+// Two copies of the game each change a setting: the file holds both.
+TEST(SettingsFile, TwoCopiesKeepEachOthersChanges) {
+    const SettingsFolder folder({"speed=3"});
+    SettingsStore first(folder.Path());
+    SettingsStore second(folder.Path());
+    first.Set(IntSetting::kSpeed, 6);
+    second.SetName(1, QStringLiteral("Bea"));
+    const SettingsStore again(folder.Path());
+    EXPECT_EQ(again.Values().Speed, 6);
+    EXPECT_EQ(again.Values().PlayerNames[1], "Bea");
+}
+
+// A write that cannot be made keeps the file as it was and the change for this run, and says why;
+// odd things at the lock's place are refused at once, never waited on or read.
+TEST(SettingsFile, AWriteThatFailsKeepsTheFileAndSaysWhy) {
+    const struct {
+        const char* what;
+        std::function<void(const QString& lock)> make;
+        WriteFailure failure;
+        rlim_t fileSizeLimit;
+    } cases[] = {
+        {"a full disk", [](const QString&) {}, WriteFailure::kDiskFull, 10},
+        {"a FIFO at the lock", MakeFifo, WriteFailure::kInTheWay, RLIM_INFINITY},
+        {"a folder at the lock", MakeFolder, WriteFailure::kInTheWay, RLIM_INFINITY},
+        {"a link at the lock",
+         [](const QString& lock) { QFile::link(QStringLiteral("/dev/zero"), lock); },
+         WriteFailure::kInTheWay, RLIM_INFINITY},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const SettingsFolder folder({"speed=3", "pnm1=Ann"});
+        const QByteArray before = FileBytes(folder.Path());
+        SettingsStore store(folder.Path());
+        c.make(store.Path() + QStringLiteral(".lock"));
+        std::vector<WriteFailure> failures;
+        store.OnWriteFailed([&](WriteFailure failure) { failures.push_back(failure); });
+        {
+            const testing::FileSizeLimit disk(c.fileSizeLimit);
+            store.Set(IntSetting::kSpeed, 9);
+        }
+        EXPECT_EQ(failures, std::vector<WriteFailure>{c.failure});
+        EXPECT_EQ(store.Values().Speed, 9);
+        EXPECT_EQ(FileBytes(folder.Path()), before);
+        EXPECT_EQ(QFileInfo(folder.Path())
+                      .dir()
+                      .entryList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden)
+                      .filter(QStringLiteral(".saving-")),
+                  QStringList{});
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include "tests/shell/odd_files.h"
+#include "tests/support/file_size_limit.h"
 
 namespace pipwick {
 namespace {
@@ -59,8 +61,11 @@ TEST(StatisticsFile, WhatIsSavedLoadsAgain) {
     again.Load();
     EXPECT_EQ(again.Counts(), SomeStatistics());
     EXPECT_TRUE(again.Notice().isEmpty());
-    EXPECT_EQ(QDir(folder.path() + QStringLiteral("/Pipwick")).entryList(QDir::Files),
-              QStringList{QStringLiteral("statistics.json")});
+    // Beside it only the empty file that two copies of the game lock.
+    EXPECT_EQ(
+        QDir(folder.path() + QStringLiteral("/Pipwick")).entryList(QDir::Files),
+        (QStringList{QStringLiteral("statistics.json"), QStringLiteral("statistics.json.lock")}));
+    EXPECT_EQ(QFileInfo(file.LockPath()).size(), 0);
 }
 
 // The file is replaced whole by a new one: a second name for the old file still holds the old
@@ -278,6 +283,95 @@ TEST(StatisticsFile, CountsUpToTheirCapsAreReadAndOnePastIsDamaged) {
     overflowing.byLevel[0] = {2'000'000'000, 2'000'000'000, 0};
     overflowing.byLevel[1] = {2'000'000'000, 2'000'000'000, 0};
     EXPECT_FALSE(StatisticsFromJson(StatisticsToJson(overflowing)).has_value());
+}
+
+// Two copies of the game over one data folder, each finishing games and saving after each: every
+// game of both is counted.
+TEST(StatisticsFile, TwoCopiesSavingAtOnceCountEveryGame) {
+    constexpr int kGames = 25;
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(QStringLiteral("statistics.json"));
+    auto play = [&path](bool won) {
+        StatisticsFile file(path);
+        file.Load();
+        for (int game = 0; game < kGames; ++game) {
+            CountFinishedGame(file.Counts(), {2, 1}, won, 250);
+            if (!file.Save()) {
+                return false;
+            }
+        }
+        return true;
+    };
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::_exit(play(false) ? 0 : 1);
+    }
+    const bool saved = play(true);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(saved);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    const std::optional<Statistics> both = StatisticsFromJson(ReadFile(path));
+    ASSERT_TRUE(both.has_value());
+    EXPECT_EQ(Total(*both), (GameTally{kGames, kGames, 0}));
+    EXPECT_EQ(both->finalScoreTotal, 2 * kGames * 250);
+}
+
+// A disk that refuses the write: the file keeps the games it held, no new file is left beside it,
+// and the games counted since stay for the next save that can be made.
+TEST(StatisticsFile, AFullDiskKeepsTheFileAsItWas) {
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(QStringLiteral("statistics.json"));
+    WriteFile(path, StatisticsToJson(SomeStatistics()));
+    const QByteArray before = ReadFile(path);
+    StatisticsFile file(path);
+    file.Load();
+    CountFinishedGame(file.Counts(), {2, 1}, true, 250);
+    const Statistics counted = file.Counts();
+    {
+        const testing::FileSizeLimit fullDisk(16);
+        EXPECT_FALSE(file.Save());
+        EXPECT_FALSE(file.KeepBackup());
+    }
+    EXPECT_EQ(file.LastFailure(), WriteFailure::kDiskFull);
+    EXPECT_EQ(ReadFile(path), before);
+    EXPECT_EQ(
+        QDir(folder.path()).entryList(QDir::Files),
+        (QStringList{QStringLiteral("statistics.json"), QStringLiteral("statistics.json.lock")}));
+    ASSERT_TRUE(file.Save());
+    EXPECT_EQ(StatisticsFromJson(ReadFile(path)), counted);
+}
+
+// A link at the backup's place is replaced; the file it points to stays as it was.
+TEST(StatisticsFile, TheBackupNeverWritesThroughALink) {
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(QStringLiteral("statistics.json"));
+    const QString victim = QDir(folder.path()).filePath(QStringLiteral("victim"));
+    WriteFile(victim, "keep");
+    StatisticsFile file(path);
+    file.Load();
+    ASSERT_TRUE(QFile::link(victim, file.BackupPath()));
+    file.Counts() = SomeStatistics();
+    ASSERT_TRUE(file.KeepBackup());
+    EXPECT_EQ(ReadFile(victim), "keep");
+    EXPECT_FALSE(QFileInfo(file.BackupPath()).isSymLink());
+    EXPECT_EQ(StatisticsFromJson(ReadFile(file.BackupPath())), SomeStatistics());
+}
+
+// What saves stopped in the middle left behind goes when the statistics are read.
+TEST(StatisticsFile, StaleNewFilesOfEarlierSavesGo) {
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(QStringLiteral("statistics.json"));
+    WriteFile(path, StatisticsToJson(SomeStatistics()));
+    WriteFile(path + QStringLiteral(".aB3xY9"), "");
+    WriteFile(path + QStringLiteral(".saving-0123456789abcdef"), "{");
+    WriteFile(path + QStringLiteral(".backup.saving-0123456789abcdef"), "{");
+    StatisticsFile file(path);
+    file.Load();
+    EXPECT_EQ(file.Counts(), SomeStatistics());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("statistics.json")});
 }
 
 }  // namespace

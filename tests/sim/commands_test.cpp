@@ -135,16 +135,23 @@ TEST_F(ContinueSavedGameTest, RefusesWhatOpenRefuses) {
     const struct {
         const char* name;
         std::vector<uint8_t> bytes;
+        const char* why;
     } cases[] = {
-        {"side arm open without a spinner", {sideArm.begin(), sideArm.end()}},
-        {"a tile twice in the deck", {deck.begin(), deck.end()}},
-        {"one byte short", {good.begin(), good.end() - 1}},
-        {"empty", {}},
+        {"side arm open without a spinner",
+         {sideArm.begin(), sideArm.end()},
+         "a side arm open before the spinner's sides"},
+        {"a tile twice in the deck",
+         {deck.begin(), deck.end()},
+         "the deck does not hold every tile once"},
+        {"one byte short",
+         {good.begin(), good.end() - 1},
+         "the file is neither 462 nor 469 bytes long"},
+        {"empty", {}, "the file is neither 462 nor 469 bytes long"},
     };
     for (const auto& c : cases) {
         std::string out, err;
         EXPECT_EQ(Continue(c.bytes, out, err), 1) << c.name;
-        EXPECT_EQ(err, "Can't open game!\n") << c.name;
+        EXPECT_EQ(err, std::string("Can't open game!\npipwick-sim: ") + c.why + "\n") << c.name;
         EXPECT_EQ(out, "") << c.name;
     }
 }
@@ -154,7 +161,7 @@ TEST_F(ContinueSavedGameTest, RefusesAMissingFile) {
     options.open = (folder / "no such game.dom").string();
     std::ostringstream out, err;
     EXPECT_EQ(ContinueSavedGame(options, out, err), 1);
-    EXPECT_EQ(err.str(), "Can't open game!\n");
+    EXPECT_EQ(err.str(), "Can't open game!\npipwick-sim: the file cannot be read\n");
 }
 
 }  // namespace

@@ -61,6 +61,8 @@ TEST(SimOptions, ChoosesTheGamePartnersAndTarget) {
         {{"--target", "50", "--game", "draw"}, {DominoGame::Draw, 0, 50}},
         {{"--players", "4", "--partners"}, {DominoGame::AllFives, 1, 250}},
         {{"--partners", "--game", "block", "--players", "4"}, {DominoGame::Block, 1, 100}},
+        {{"--game", "fives-threes"}, {DominoGame::FivesAndThrees, 0, 61}},
+        {{"--game", "fives-threes", "--target", "121"}, {DominoGame::FivesAndThrees, 0, 121}},
     };
     for (const Case& c : cases) {
         SimOptions o;
@@ -91,7 +93,8 @@ TEST(SimOptions, RefusesBadValues) {
         {"--game", "draw", "--target", "120"},
         {"--game", "draw", "--target", "-50"},
         {"--target", "100"},  // All Fives plays to 250
-        {"--partners"},       // two players
+        {"--game", "fives-threes", "--target", "100"},
+        {"--partners"},  // two players
         {"--partners", "--players", "3"},
         {"--open", "a.dom", "--game", "draw"},
         {"--open", "a.dom", "--partners"},

@@ -71,7 +71,11 @@ INSTANTIATE_TEST_SUITE_P(
         Signature{3, 1.5, 32, 308, 5074, 9942686983431279396ull, {DominoGame::Block, 0, 150}},
         Signature{4, 1.0, 33, 159, 3454, 10080289035550459593ull, {DominoGame::Draw, 1, 100}},
         Signature{4, 2.0, 34, 80, 1714, 10318282361972817599ull, {DominoGame::Block, 1, 50}},
-        Signature{4, 1.0, 35, 89, 1894, 17462216623349448160ull, {DominoGame::AllFives, 1, 250}}));
+        Signature{4, 1.0, 35, 89, 1894, 17462216623349448160ull, {DominoGame::AllFives, 1, 250}},
+        Signature{
+            2, 1.0, 36, 76, 1186, 15710273312359996295ull, {DominoGame::FivesAndThrees, 0, 61}},
+        Signature{
+            4, 1.5, 37, 123, 2452, 4356071275033846891ull, {DominoGame::FivesAndThrees, 1, 121}}));
 
 }  // namespace
 }  // namespace pipwick

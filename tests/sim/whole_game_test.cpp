@@ -157,7 +157,10 @@ INSTANTIATE_TEST_SUITE_P(
         Table{2, {DominoGame::Draw, 0, 100}, 300}, Table{3, {DominoGame::Draw, 0, 250}, 100},
         Table{2, {DominoGame::Block, 0, 50}, 300}, Table{4, {DominoGame::Block, 0, 100}, 200},
         Table{4, {DominoGame::Draw, 1, 150}, 200}, Table{4, {DominoGame::Block, 1, 100}, 200},
-        Table{4, {DominoGame::AllFives, 1, kAllFivesTarget}, 300}));
+        Table{4, {DominoGame::AllFives, 1, kAllFivesTarget}, 300},
+        Table{2, {DominoGame::FivesAndThrees, 0, 61}, 300},
+        Table{3, {DominoGame::FivesAndThrees, 0, 121}, 100},
+        Table{4, {DominoGame::FivesAndThrees, 1, 31}, 300}));
 
 // The Expert in seat 1 (through the human's moves) and in a computer seat: a few games each, as
 // every one of its decisions plays hands out.

@@ -51,14 +51,102 @@ TEST(Statistics, StreaksAndTalliesFollowTheOutcomes) {
 
 // Each game, alone and with partners, has a row of its own beside the rows by players and level;
 // partners need a table of four.
+// W won, L lost, A abandoned, in order, each a game of three players and a hand.
+void Play(Statistics& s, const std::string& outcomes, int32_t score) {
+    for (char outcome : outcomes) {
+        CountHand(s, outcome == 'L');
+        if (outcome == 'A') {
+            CountAbandonedGame(s, {3, 1});
+        } else {
+            CountFinishedGame(s, {3, 1}, outcome == 'W', score);
+        }
+    }
+}
+
+// Two copies of the game start from one file; one writes its games first, then the other merges
+// its own into what it finds.
+TEST(Statistics, MergedCountsTheGamesOfBothCopies) {
+    const struct {
+        const char* before;
+        const char* first;
+        const char* second;
+        int32_t current;
+        int32_t longest;
+    } cases[] = {
+        {"", "W", "W", 2, 2},       {"WW", "", "WL", 0, 3},   {"W", "WW", "W", 4, 4},
+        {"L", "WWW", "LW", 1, 3},   {"WWWW", "L", "W", 1, 5}, {"", "", "", 0, 0},
+        {"WA", "WWL", "AWW", 2, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.before) + "|" + c.first + "|" + c.second);
+        Statistics base;
+        Play(base, c.before, 100);
+        Statistics first = base;
+        Play(first, c.first, 120);
+        Statistics second = base;
+        Play(second, c.second, 140);
+        Statistics inTurn = base;
+        Play(inTurn, c.first, 120);
+        Play(inTurn, c.second, 140);
+
+        const Statistics merged = Merged(first, base, second);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(merged.byPlayers[i], inTurn.byPlayers[i]);
+        }
+        EXPECT_EQ(merged.byLevel[1], inTurn.byLevel[1]);
+        EXPECT_EQ(merged.byGame[0], inTurn.byGame[0]);
+        EXPECT_EQ(merged.finalScoreTotal, inTurn.finalScoreTotal);
+        EXPECT_EQ(merged.bestFinalScore, inTurn.bestFinalScore);
+        EXPECT_EQ(merged.handsPlayed, inTurn.handsPlayed);
+        EXPECT_EQ(merged.handsBlocked, inTurn.handsBlocked);
+        EXPECT_EQ(merged.currentStreak, c.current);
+        EXPECT_EQ(merged.longestStreak, c.longest);
+        EXPECT_EQ(Merged(base, base, second), second);
+    }
+}
+
+// The other copy cleared the counts, and ours then finished one game: the file holds that game
+// alone, with no record of ours from before the clearing that the counts left cannot hold.
+TEST(Statistics, MergedAfterTheOtherCopysResetHoldsOnlyTheNewGames) {
+    Statistics base;
+    Play(base, "WWWL", 200);
+    CountPlay(base, 30);
+    Statistics ours = base;
+    Play(ours, "W", 120);
+    Statistics cleared = base;
+    ResetCounts(cleared);
+    const Statistics merged = Merged(cleared, base, ours);
+    Statistics expected;
+    Play(expected, "W", 120);
+    EXPECT_EQ(merged.byPlayers[1], expected.byPlayers[1]);
+    EXPECT_EQ(merged.finalScoreTotal, expected.finalScoreTotal);
+    EXPECT_EQ(merged.handsPlayed, expected.handsPlayed);
+    EXPECT_EQ(merged.currentStreak, 1);
+    EXPECT_EQ(merged.longestStreak, 1);
+    EXPECT_LE(merged.bestFinalScore, merged.finalScoreTotal);
+    EXPECT_EQ(merged.highestPlay, 0);
+}
+
+// A game kept by the copy that merges is its own; one it did not touch is the other's.
+TEST(Statistics, MergedKeepsTheKeptGameOfTheCopyThatChangedIt) {
+    Statistics base;
+    Statistics kept = base;
+    kept.keptGame = true;
+    kept.kept = {4, 2, 1, 1};
+    EXPECT_EQ(Merged(base, base, kept).kept, kept.kept);
+    EXPECT_TRUE(Merged(kept, base, base).keptGame);
+    EXPECT_EQ(Merged(kept, base, base).kept, kept.kept);
+    EXPECT_FALSE(Merged(base, kept, base).keptGame);
+}
+
 TEST(Statistics, EachGameAloneAndWithPartnersCountsInItsOwnRow) {
     const struct {
         GameKind kind;
         int row;  // -1: not counted at all
     } cases[] = {
-        {{2, 0, 0, 0}, 0},   {{4, 1, 0, 1}, 1},  {{3, 1, 1, 0}, 2},  {{4, 2, 1, 1}, 3},
-        {{2, 0, 2, 0}, 4},   {{4, 0, 2, 1}, 5},  {{3, 1, 1, 1}, -1}, {{2, 1, 3, 0}, -1},
-        {{4, 1, -1, 0}, -1}, {{4, 1, 0, 2}, -1},
+        {{2, 0, 0, 0}, 0}, {{4, 1, 0, 1}, 1},  {{3, 1, 1, 0}, 2},   {{4, 2, 1, 1}, 3},
+        {{2, 0, 2, 0}, 4}, {{4, 0, 2, 1}, 5},  {{3, 1, 1, 1}, -1},  {{2, 1, 3, 0}, 6},
+        {{4, 1, 3, 1}, 7}, {{2, 1, 4, 0}, -1}, {{4, 1, -1, 0}, -1}, {{4, 1, 0, 2}, -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
