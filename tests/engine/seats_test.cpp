@@ -10,20 +10,10 @@
 #include "model/rules.h"
 #include "tests/engine/test_table.h"
 #include "tests/support/same_state.h"
+#include "tests/support/seatings.h"
 
 namespace pipwick {
 namespace {
-
-Seats PeopleAt(std::initializer_list<int> people) {
-    Seats seats;
-    for (int seat = 1; seat <= 4; ++seat) {
-        seats.Of[seat] = Controller::kComputer;
-    }
-    for (int seat : people) {
-        seats.Of[seat] = Controller::kPerson;
-    }
-    return seats;
-}
 
 // The moves of the game as its log tells them, up to the end of the first hand.
 class PassLog : public PlayLog {

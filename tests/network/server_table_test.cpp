@@ -13,6 +13,7 @@
 #include "network/server_table.h"
 #include "network/system_seeds.h"
 #include "tests/support/same_state.h"
+#include "tests/support/seatings.h"
 
 namespace pipwick {
 namespace {
@@ -22,17 +23,6 @@ class CountingSeeds : public SeedSource {
     uint32_t next = 1;
     uint32_t DealSeed() override { return next++; }
 };
-
-Seats PeopleAt(std::initializer_list<int> people) {
-    Seats seats;
-    for (int seat = 1; seat <= 4; ++seat) {
-        seats.Of[seat] = Controller::kComputer;
-    }
-    for (int seat : people) {
-        seats.Of[seat] = Controller::kPerson;
-    }
-    return seats;
-}
 
 TableSetup TableOf(int32_t game, int players, const Seats& people) {
     TableSetup setup;
