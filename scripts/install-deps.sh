@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang-format
-  qt6-base-dev qt6-base-private-dev qt6-multimedia-dev libxcb1-dev
+  qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-websockets-dev libxcb1-dev
   libsodium-dev
   python3 xvfb xauth openbox xdotool x11-utils x11-apps
   pulseaudio pulseaudio-utils
