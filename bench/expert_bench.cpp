@@ -17,10 +17,11 @@
 
 #include "ai/expert_player.h"
 #include "engine/computer_choice.h"
+#include "engine/derived_seeds.h"
 #include "engine/game.h"
+#include "engine/game_view.h"
 #include "engine/hint.h"
 #include "engine/rule_playout.h"
-#include "sim/headless.h"
 
 namespace pipwick {
 namespace {

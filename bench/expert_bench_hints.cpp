@@ -12,11 +12,12 @@
 #include <cstdlib>
 
 #include "ai/expert_player.h"
+#include "engine/derived_seeds.h"
 #include "engine/game.h"
+#include "engine/game_view.h"
 #include "engine/hint.h"
 #include "engine/rule_playout.h"
 #include "engine/trial_play.h"
-#include "sim/headless.h"
 
 namespace pipwick {
 namespace {

@@ -7,12 +7,13 @@
 #include <span>
 #include <string>
 
+#include "engine/derived_seeds.h"
 #include "engine/game.h"
 #include "engine/game_settings.h"
+#include "engine/game_view.h"
 #include "model/game_state.h"
 #include "model/geometry.h"
 #include "savegame/saved_game.h"
-#include "sim/headless.h"
 #include "sim/snapshot.h"
 
 namespace pipwick {
@@ -46,7 +47,7 @@ class Match {
     Canvas FirstHandPicture() const;
 
     const GameState& State() const { return state_; }
-    uint32_t LastDealSeed() const { return seeds_.LastSeed(); }
+    const DerivedSeeds& Seeds() const { return seeds_; }
 
   private:
     void StartGame(PlayLog& log);

@@ -33,7 +33,7 @@ void MatchLog::GameStarted() {
 
 // All Fives alone writes no record of its rules, so its traces read as they always have.
 void MatchLog::WriteRules() {
-    const GameRules& rules = match_.State().Rules;
+    const GameRules& rules = state_.Rules;
     if (!Tracing() || AreFirstRules(rules)) {
         return;
     }
@@ -47,11 +47,10 @@ void MatchLog::HandStarted() {
     if (!Tracing()) {
         return;
     }
-    const GameState& state = match_.State();
     *trace_ << R"({"event":"hand","game":)" << game_ << R"(,"hand":)" << hand_ << R"(,"seed":)"
-            << match_.LastDealSeed() << R"(,"leader":)" << state.CurrentPlayer << R"(,"deck":[)";
+            << seeds_.LastSeed() << R"(,"leader":)" << state_.CurrentPlayer << R"(,"deck":[)";
     for (int i = 1; i < kDeckSize; ++i) {
-        *trace_ << state.Deck[i] << (i + 1 < kDeckSize ? "," : "]}\n");
+        *trace_ << state_.Deck[i] << (i + 1 < kDeckSize ? "," : "]}\n");
     }
 }
 
@@ -60,15 +59,14 @@ void MatchLog::TilePlayed(int player, int armIndex, const PlacedTile& record) {
     if (!Tracing()) {
         return;
     }
-    const GameState& state = match_.State();
     *trace_ << R"({"event":"play","player":)" << player << R"(,"tile":)" << record.Tile
             << R"(,"arm":)" << armIndex << R"(,"inner":)" << record.InnerPip << R"(,"outer":)"
             << record.OuterPip << R"(,"innerHalf":)";
     WriteRect(*trace_, record.InnerHalf);
     *trace_ << R"(,"outerHalf":)";
     WriteRect(*trace_, record.OuterHalf);
-    const int32_t score = PlayScore(state);
-    *trace_ << R"(,"score":)" << score << R"(,"spinner":)" << state.SpinnerState << "}\n";
+    const int32_t score = PlayScore(state_);
+    *trace_ << R"(,"score":)" << score << R"(,"spinner":)" << state_.SpinnerState << "}\n";
 }
 
 void MatchLog::TileDrawn(int player, int32_t tile) {
@@ -84,7 +82,7 @@ void MatchLog::Passed(int player) {
 }
 
 void MatchLog::HandEnded(int32_t points, int winner, int32_t gain) {
-    if (EndedBlocked(match_.State())) {
+    if (EndedBlocked(state_)) {
         ++summary_.blockedHands;
     }
     if (Tracing()) {
@@ -98,9 +96,8 @@ void MatchLog::HandEnded(int32_t points, int winner, int32_t gain) {
 
 void MatchLog::GameEnded(int winner) {
     ++summary_.wins[winner];
-    const GameState& state = match_.State();
     for (int player = 1; player <= 4; ++player) {
-        summary_.finalScoreTotal[player] += state.Scores[player];
+        summary_.finalScoreTotal[player] += state_.Scores[player];
     }
     if (!Tracing()) {
         return;
@@ -111,7 +108,7 @@ void MatchLog::GameEnded(int winner) {
 }
 
 void MatchLog::WriteScores() {
-    const int32_t* scores = match_.State().Scores;
+    const int32_t* scores = state_.Scores;
     *trace_ << '[' << scores[1] << ',' << scores[2] << ',' << scores[3] << ',' << scores[4] << ']';
 }
 

@@ -22,7 +22,11 @@ struct MatchSummary {
 // JSON object per line.
 class MatchLog : public PlayLog {
   public:
-    MatchLog(const Match& match, std::ostream* trace) : match_(match), trace_(trace) {}
+    MatchLog(const Match& match, std::ostream* trace)
+        : MatchLog(match.State(), match.Seeds(), trace) {}
+    // A log of any game on state dealt from seeds: a network table's, say.
+    MatchLog(const GameState& state, const DerivedSeeds& seeds, std::ostream* trace)
+        : state_(state), seeds_(seeds), trace_(trace) {}
 
     void StartGame(int64_t game);
     // Counts the hand of an opened game, already dealt, as the game's first.
@@ -46,7 +50,8 @@ class MatchLog : public PlayLog {
         return trace_ != nullptr && (traceHands_ == 0 || handsEnded_ < traceHands_);
     }
 
-    const Match& match_;
+    const GameState& state_;
+    const DerivedSeeds& seeds_;
     std::ostream* trace_;
     MatchSummary summary_;
     int64_t game_ = 0;

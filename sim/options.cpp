@@ -1,5 +1,7 @@
 #include "sim/options.h"
 
+#include "ai/level.h"
+
 #include <charconv>
 #include <sstream>
 #include <string_view>
@@ -7,17 +9,6 @@
 namespace pipwick {
 
 namespace {
-
-// "31, 61 or 121": what a game may be played to.
-std::string TargetChoices(const GameKindRow& kind) {
-    std::string text;
-    const size_t count = kind.targetChoices.size();
-    for (size_t i = 0; i < count; ++i) {
-        text += i == 0 ? "" : i + 1 == count ? " or " : ", ";
-        text += std::to_string(kind.targetChoices[i]);
-    }
-    return text;
-}
 
 template <typename Number>
 bool ParseNumber(std::string_view text, Number& value) {
@@ -57,16 +48,6 @@ bool ParseScale(std::string_view text, double& scale) {
     return true;
 }
 
-bool ParseGame(std::string_view text, DominoGame& game) {
-    for (const GameKindRow& kind : kGameKinds) {
-        if (text == kind.simName) {
-            game = kind.game;
-            return true;
-        }
-    }
-    return false;
-}
-
 // The options that only make sense together, checked once every option is read.
 bool CheckGameOptions(SimOptions& options, bool targetGiven, std::string& error) {
     GameRules& rules = options.rules;
@@ -93,6 +74,26 @@ bool CheckGameOptions(SimOptions& options, bool targetGiven, std::string& error)
 
 }  // namespace
 
+std::string TargetChoices(const GameKindRow& kind) {
+    std::string text;
+    const size_t count = kind.targetChoices.size();
+    for (size_t i = 0; i < count; ++i) {
+        text += i == 0 ? "" : i + 1 == count ? " or " : ", ";
+        text += std::to_string(kind.targetChoices[i]);
+    }
+    return text;
+}
+
+bool ParseGameName(std::string_view text, DominoGame& game) {
+    for (const GameKindRow& kind : kGameKinds) {
+        if (text == kind.simName) {
+            game = kind.game;
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string SimUsage() {
     std::ostringstream games;
     std::ostringstream targets;
@@ -116,6 +117,7 @@ std::string SimUsage() {
              "       pipwick-sim --open GAME.dom [--levels L1,L2,L3,L4] [--seed S] "
              "[--scale 1|1.5|2]\n"
              "                   [--json] [--trace]\n"
+             "       pipwick-sim --connect HOST:PORT --code C [--level L] [--name N]\n"
              "Plays whole games between computer players, seat 1 through the human's own moves.\n"
              "Levels: 0 Beginner, 1 Advanced, 2 Expert. --trace writes every move as JSON Lines "
              "to\n"
@@ -132,7 +134,9 @@ std::string SimUsage() {
              "--open plays a saved game on from where it was saved to the game's end, with as "
              "many\n"
              "players as it has; a file the game would not open prints \"Can't open game!\" and a "
-             "line saying why.\n";
+             "line saying why.\n"
+             "--connect plays one chair of a network table (pipwick-server, or a game's Host a "
+             "Table)\nas a computer player at level L (default 1) until its game ends.\n";
     return usage.str();
 }
 
@@ -187,13 +191,25 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std
             options.resources = value;
             ok = !value.empty();
         } else if (name == "--game") {
-            ok = ParseGame(value, options.rules.Game);
+            ok = ParseGameName(value, options.rules.Game);
         } else if (name == "--target") {
             ok = ParseNumber(value, options.rules.Target);
             targetGiven = true;
         } else if (name == "--open") {
             options.open = value;
             ok = !value.empty();
+        } else if (name == "--connect") {
+            options.connect = value;
+            ok = !value.empty();
+        } else if (name == "--code") {
+            options.code = value;
+            ok = !value.empty();
+        } else if (name == "--name") {
+            options.name = value;
+            ok = !value.empty();
+        } else if (name == "--level") {
+            ok = ParseNumber(value, options.level) && options.level >= 0 &&
+                 options.level <= kStrongestLevelSetting;
         } else {
             error = "unknown option: " + std::string(name);
             return false;
@@ -202,6 +218,10 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std
             error = "bad value for " + std::string(name) + ": " + std::string(value);
             return false;
         }
+    }
+    if (options.connect.empty() != options.code.empty()) {
+        error = "--connect and --code go together";
+        return false;
     }
     if (!options.open.empty() && (!options.snapshot.empty() || options.games != 1)) {
         error = "--open plays the one saved game: it takes no --games or --snapshot";

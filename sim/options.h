@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "model/game_kind.h"
 
@@ -21,10 +22,20 @@ struct SimOptions {
     std::string resources;  // the folder of the built artwork
     std::string open;       // a saved game to play on to its end
     GameRules rules;        // the game, partners and target; All Fives alone unless told
+    // --connect: a chair of a network table, played by a computer player at level.
+    std::string connect;  // host:port, or a ws:// or wss:// address
+    std::string code;
+    std::string name = "pipwick-sim";
+    int32_t level = 1;
 };
 
 // The simulator's name of each game, as --game takes it: fives, draw, block, fives-threes.
 const char* SimGameName(DominoGame game);
+
+// The game a simulator word names (fives, draw, ...); false for no game.
+bool ParseGameName(std::string_view text, DominoGame& game);
+// What a game may be played to, as "31, 61 or 121".
+std::string TargetChoices(const GameKindRow& kind);
 
 // Reads the command line; on a bad option returns false and says why in error.
 bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std::string& error);

@@ -6,7 +6,8 @@
 #include <string>
 
 #include "assets/domino_sets.h"
-#include "sim/headless.h"
+#include "engine/derived_seeds.h"
+#include "engine/game_view.h"
 #include "table/tile_drawing.h"
 #include "table/window_surface.h"
 

@@ -5,8 +5,9 @@
 #include <iterator>
 #include <vector>
 
+#include "engine/derived_seeds.h"
 #include "engine/game.h"
-#include "sim/headless.h"
+#include "engine/game_view.h"
 
 namespace pipwick {
 

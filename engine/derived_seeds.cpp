@@ -1,4 +1,4 @@
-#include "sim/headless.h"
+#include "engine/derived_seeds.h"
 
 namespace pipwick {
 

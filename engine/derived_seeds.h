@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "engine/clock.h"
-#include "engine/game_view.h"
 
 namespace pipwick {
 
