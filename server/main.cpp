@@ -83,6 +83,7 @@ int main(int argc, char** argv) {
     setup.address = QHostAddress(QString::fromStdString(options.address));
     setup.port = options.port;
     setup.tables = options.tables;
+    setup.limits.connectionsPerAddress = options.perAddress;
     setup.code = QString::fromStdString(options.code);
     setup.testSeed = options.seed;
     setup.table.Players = options.players;

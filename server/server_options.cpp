@@ -77,6 +77,8 @@ bool ParseServerOptions(int argc, const char* const* argv, ServerOptions& option
             ok = ParseNumber<uint16_t>(value, options.port, 0, 65535);
         } else if (name == "--tables") {
             ok = ParseNumber(value, options.tables, 1, 1000);
+        } else if (name == "--per-address") {
+            ok = ParseNumber(value, options.perAddress, 1, 10000);
         } else if (name == "--code") {
             options.code = value;
             ok = IsTableCode(value);
@@ -129,6 +131,7 @@ std::string ServerUsage() {
            "  --address A      listen on A (default 127.0.0.1; another address needs TLS)\n"
            "  --port P         listen on port P (default 7381)\n"
            "  --tables N       hold N tables (default 1)\n"
+           "  --per-address N  allow N connections from one address (default 8)\n"
            "  --code C         every table's code, 8 capital letters (default: a new code for\n"
            "                   each table, printed at the start)\n"
            "  --players N      2, 3 or 4 players at each table (default 4)\n"
