@@ -6,6 +6,8 @@
 
 namespace pipwick {
 
+struct GameState;
+
 // Every pause of the game goes through here, so the windows can wait without busy-polling and the
 // tests and the simulator can wait not at all.
 class Clock {
@@ -42,6 +44,9 @@ class SeedSource {
     // Seeds the generator of one shuffle: from DealSeed, so that a seed always deals alike,
     // unless a source seeds the whole generator itself.
     virtual void SeedShuffle(RandomGenerator& random) { random.Seed(DealSeed()); }
+    // Called once each hand is dealt, before its leader is to play: a table that deals elsewhere
+    // puts its hands, its bone pile and its leader (NextLeader) in place of ours.
+    virtual void Dealt(GameState& /*state*/) {}
 };
 
 // For games on a copy that stop before the next deal: trial plays and the Expert's playouts.

@@ -63,9 +63,10 @@ void Game::ShuffleAndDeal() {
         entry = kNoTile;
     }
     RandomGenerator random;
-    seeds_.SeedShuffle(random);
+    seeds_->SeedShuffle(random);
     FillDeckByRejection(random);
     DealCycles();
+    seeds_->Dealt(state_);
     state_.SelectedTile = kNoSelection;
 }
 

@@ -9,6 +9,6 @@ Game::Game(GameState& state, const GameSettings& settings, const Geometry& geome
       geometry_(geometry),
       view_(&view),
       clock_(clock),
-      seeds_(seeds) {}
+      seeds_(&seeds) {}
 
 }  // namespace pipwick

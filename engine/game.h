@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 #include "ai/computer_player.h"
 #include "engine/clock.h"
@@ -63,6 +64,8 @@ class Game {
     void RecordTo(PlayLog& log) { log_ = &log; }
     // Shows the game through view from now on.
     void ShowOn(GameView& view) { view_ = &view; }
+    // Deals every hand from seeds from now on; answers the source it dealt from until now.
+    SeedSource& DealFrom(SeedSource& seeds) { return *std::exchange(seeds_, &seeds); }
 
     // What the computer player in player's seat, at that seat's level, plays now. It only looks.
     Play ChooseComputerMove(int player) const;
@@ -114,7 +117,7 @@ class Game {
     const Geometry& geometry_;
     GameView* view_;
     Clock& clock_;
-    SeedSource& seeds_;
+    SeedSource* seeds_;
     PlayLog noLog_;
     PlayLog* log_ = &noLog_;
     Seats seats_;
