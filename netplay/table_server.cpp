@@ -166,22 +166,19 @@ int TableServer::GuestsFrom(const QHostAddress& address) const {
     }));
 }
 
-// A player who sends more than his share in one second is flooding the table.
+// A taken move needs the turn, so only refused ones can flood: a player who sends more of them in
+// one second than his share is flooding the table.
 bool TableServer::Floods(Guest& guest) {
     const int64_t second = QDateTime::currentMSecsSinceEpoch() / 1000;
     if (second != guest.secondStarted) {
         guest.secondStarted = second;
         guest.messagesThisSecond = 0;
     }
-    return ++guest.messagesThisSecond > setup_.limits.messagesPerSecond;
+    return ++guest.messagesThisSecond > setup_.limits.refusedPerSecond;
 }
 
 void TableServer::Receive(Guest& guest, const QString& frame) {
     if (guest.gone || guest.turnedAway) {
-        return;
-    }
-    if (Floods(guest)) {
-        LetGo(guest, QWebSocketProtocol::CloseCodePolicyViolated, "too many messages");
         return;
     }
     std::string error;
@@ -277,6 +274,10 @@ void TableServer::Seat(Guest& guest, int table, const ChairGiven& given) {
 void TableServer::Play(Guest& guest, const ChairMove& move) {
     const MoveVerdict verdict = Table(guest.table).Move(guest.seat, move);
     if (verdict != MoveVerdict::kTaken) {
+        if (Floods(guest)) {
+            LetGo(guest, QWebSocketProtocol::CloseCodePolicyViolated, "too many refused moves");
+            return;
+        }
         Send(guest, Refusal{verdict});
         return;
     }

@@ -27,7 +27,8 @@ struct GuestLimits {
     int connectionsPerAddress = 8;
     std::chrono::milliseconds helloWithin{10000};
     std::chrono::milliseconds wrongCodeDelay{1000};
-    int messagesPerSecond = 20;
+    // Moves refused in one second; a taken move needs the turn, so it cannot flood.
+    int refusedPerSecond = 20;
     // A player whose unread messages pile up beyond this is not reading: he is let go.
     int64_t unreadBytes = 1 << 20;
 };

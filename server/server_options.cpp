@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "ai/level.h"
+#include "model/game_state.h"
 #include "model/rules.h"
 #include "network/messages.h"
 #include "sim/options.h"
@@ -31,10 +32,13 @@ bool IsTableCode(std::string_view code) {
     return true;
 }
 
-bool CheckTogether(ServerOptions& options, bool targetGiven, std::string& error) {
+bool CheckTogether(ServerOptions& options, bool targetGiven, bool peopleGiven, std::string& error) {
     const GameKindRow& kind = KindOf(options.rules.Game);
     if (!targetGiven) {
         options.rules.Target = kind.defaultTarget;
+    }
+    if (!peopleGiven) {
+        options.people = options.players;
     }
     if (!IsTargetChoice(options.rules.Game, options.rules.Target)) {
         error = std::string("--game ") + kind.simName + " plays to " + TargetChoices(kind);
@@ -55,6 +59,7 @@ bool CheckTogether(ServerOptions& options, bool targetGiven, std::string& error)
 bool ParseServerOptions(int argc, const char* const* argv, ServerOptions& options,
                         std::string& error) {
     bool targetGiven = false;
+    bool peopleGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view name = argv[i];
         if (name == "--help" || name == "-h") {
@@ -86,6 +91,7 @@ bool ParseServerOptions(int argc, const char* const* argv, ServerOptions& option
             ok = ParseNumber(value, options.players, 2, 4);
         } else if (name == "--people") {
             ok = ParseNumber(value, options.people, 1, 4);
+            peopleGiven = true;
         } else if (name == "--level") {
             ok = ParseNumber(value, options.level, 0, kStrongestLevelSetting);
         } else if (name == "--game") {
@@ -112,13 +118,16 @@ bool ParseServerOptions(int argc, const char* const* argv, ServerOptions& option
             return false;
         }
     }
-    return CheckTogether(options, targetGiven, error);
+    return CheckTogether(options, targetGiven, peopleGiven, error);
 }
 
 Seats SeatsOf(const ServerOptions& options) {
     Seats seats;
+    int people = 0;
     for (int seat = 1; seat <= 4; ++seat) {
-        seats.Of[seat] = seat <= options.people ? Controller::kPerson : Controller::kComputer;
+        const bool person = TakesPart(options.players, seat) && people < options.people;
+        people += person ? 1 : 0;
+        seats.Of[seat] = person ? Controller::kPerson : Controller::kComputer;
     }
     return seats;
 }

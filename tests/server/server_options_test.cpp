@@ -56,6 +56,10 @@ TEST(ServerOptionsTest, SeatsPeopleFirst) {
     const Seats seats = SeatsOf(options);
     EXPECT_TRUE(IsPerson(seats, 1) && IsPerson(seats, 2));
     EXPECT_FALSE(IsPerson(seats, 3) || IsPerson(seats, 4));
+    ServerOptions two;
+    ASSERT_TRUE(Parse({"--players", "2"}, two, error)) << error;
+    EXPECT_TRUE(IsPerson(SeatsOf(two), 1) && IsPerson(SeatsOf(two), 3));
+    EXPECT_FALSE(IsPerson(SeatsOf(two), 2));
 }
 
 }  // namespace
