@@ -3,6 +3,7 @@
 // and the server's memory per table. Not a Google Benchmark: one run of the tables is the event.
 //
 //   network_measure PATH/TO/pipwick-server [TABLES]
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -43,6 +44,19 @@ struct Timings {
     std::vector<double> delaysMs;
     long moves = 0;
 };
+
+// The processor time a process has used, user and system, in seconds, from /proc.
+double ProcessorSeconds(qint64 pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    // The fields after the command's closing parenthesis; utime and stime are the 12th and 13th.
+    const QByteArray text = stat.readAll();
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    const double ticks = fields.value(11).toDouble() + fields.value(12).toDouble();
+    return ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
 
 }  // namespace
 
@@ -112,6 +126,7 @@ int main(int argc, char** argv) {
     timings.clock.start();
     app.exec();
     const double seconds = static_cast<double>(timings.clock.nsecsElapsed()) / 1e9;
+    const double serverSeconds = ProcessorSeconds(server.processId());
     server.terminate();
     server.waitForFinished(5000);
 
@@ -125,6 +140,8 @@ int main(int argc, char** argv) {
                 static_cast<double>(timings.moves) / seconds);
     std::printf("move sent to news at the other chairs: median %.2f ms, 99th percentile %.2f ms\n",
                 at(0.5), at(0.99));
+    std::printf("server processor time: %.2f s, %.1f us a move\n", serverSeconds,
+                serverSeconds * 1e6 / static_cast<double>(std::max(1L, timings.moves)));
     std::printf("server memory: %ld KiB idle, %ld KiB with every table playing: %.1f KiB a table\n",
                 idleKiB, busyKiB, static_cast<double>(busyKiB - idleKiB) / tables);
     return failed == 0 ? 0 : 1;

@@ -1,5 +1,7 @@
 #include "netplay/table_server.h"
 
+#include <QSslServer>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QWebSocket>
 #include <algorithm>
@@ -45,11 +47,16 @@ struct TableServer::HostedTable {
 TableServer::TableServer(const ServerSetup& setup, QObject* parent)
     : QObject(parent),
       setup_(setup),
-      server_(QStringLiteral("pipwick"),
-              setup.tls ? QWebSocketServer::SecureMode : QWebSocketServer::NonSecureMode) {
+      server_(QStringLiteral("pipwick"), QWebSocketServer::NonSecureMode) {
     if (setup_.tls) {
-        server_.setSslConfiguration(*setup_.tls);
+        auto tls = std::make_unique<QSslServer>();
+        tls->setSslConfiguration(*setup_.tls);
+        tls->setHandshakeTimeout(static_cast<int>(setup_.limits.helloWithin.count()));
+        listener_ = std::move(tls);
+    } else {
+        listener_ = std::make_unique<QTcpServer>();
     }
+    connect(listener_.get(), &QTcpServer::pendingConnectionAvailable, this, &TableServer::Upgrade);
     server_.setHandshakeTimeout(static_cast<int>(setup_.limits.helloWithin.count()));
     for (int i = 0; i < std::max(setup_.tables, 1); ++i) {
         std::unique_ptr<SeedSource> seeds;
@@ -73,15 +80,24 @@ TableServer::TableServer(const ServerSetup& setup, QObject* parent)
 TableServer::~TableServer() = default;
 
 bool TableServer::Listen(QString& error) {
-    if (!server_.listen(setup_.address, setup_.port)) {
-        error = server_.errorString();
+    if (!listener_->listen(setup_.address, setup_.port)) {
+        error = listener_->errorString();
         return false;
     }
     return true;
 }
 
 uint16_t TableServer::Port() const {
-    return server_.serverPort();
+    return listener_->serverPort();
+}
+
+// A table's messages are small and each waits for an answer, so they go out at once rather than
+// be held back by TCP to be joined with the next (40 ms at a time, waiting for an ACK).
+void TableServer::Upgrade() {
+    while (QTcpSocket* socket = listener_->nextPendingConnection()) {
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        server_.handleConnection(socket);
+    }
 }
 
 QString TableServer::Code(int table) const {

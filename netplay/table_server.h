@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QSslConfiguration>
 #include <QString>
+#include <QTcpServer>
 #include <QWebSocketServer>
 #include <chrono>
 #include <cstdint>
@@ -86,6 +87,7 @@ class TableServer : public QObject {
     struct Guest;
     struct HostedTable;
 
+    void Upgrade();
     void Admit();
     void Receive(Guest& guest, const QString& frame);
     void Greet(Guest& guest, const Hello& hello);
@@ -103,6 +105,9 @@ class TableServer : public QObject {
     int GuestsFrom(const QHostAddress& address) const;
 
     ServerSetup setup_;
+    // Listens (with TLS for wss) and hands each connection to server_ for the WebSocket
+    // handshake, once its socket sends each small frame at once.
+    std::unique_ptr<QTcpServer> listener_;
     QWebSocketServer server_;
     std::vector<std::unique_ptr<HostedTable>> tables_;
     std::vector<std::unique_ptr<Guest>> guests_;

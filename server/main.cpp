@@ -78,6 +78,11 @@ int main(int argc, char** argv) {
         std::cout << ServerUsage();
         return 0;
     }
+    // With no window there is no GLib loop to share, and Qt's own event loop is lighter with
+    // hundreds of connections.
+    if (qEnvironmentVariableIsEmpty("QT_NO_GLIB")) {
+        qputenv("QT_NO_GLIB", "1");
+    }
     QCoreApplication app(argc, argv);
     ServerSetup setup;
     setup.address = QHostAddress(QString::fromStdString(options.address));
