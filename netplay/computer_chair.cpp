@@ -35,7 +35,8 @@ ComputerChair::ComputerChair(int level, Ended ended)
 
 ComputerChair::~ComputerChair() = default;
 
-void ComputerChair::Join(const QUrl& url, const Hello& hello) {
+void ComputerChair::Join(const QUrl& url, const Hello& hello, const QString& fingerprint) {
+    connection_.TrustFingerprint(fingerprint);
     connection_.Open(url, hello);
 }
 

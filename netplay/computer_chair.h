@@ -33,7 +33,9 @@ class ComputerChair {
     ComputerChair(const ComputerChair&) = delete;
     ComputerChair& operator=(const ComputerChair&) = delete;
 
-    void Join(const QUrl& url, const Hello& hello);
+    // Joins the table at url; over wss, trusting only the certificate of this SHA-256 fingerprint
+    // (hex) unless it is empty.
+    void Join(const QUrl& url, const Hello& hello, const QString& fingerprint = {});
     // Every item of news as it arrives and every move as it is sent, for a watcher (the network
     // benchmark).
     void WatchNews(std::function<void(const ChairNews&)> watcher) { watcher_ = std::move(watcher); }

@@ -48,7 +48,8 @@ int PlayConnectedChair(const SimOptions& options, std::ostream& out, std::ostrea
     });
     chair = &computer;
     computer.Join(TableAddress(options.connect),
-                  Hello{kProtocolVersion, options.code, options.name});
+                  Hello{kProtocolVersion, options.code, options.name},
+                  QString::fromStdString(options.fingerprint));
     return QCoreApplication::exec();
 }
 
