@@ -96,6 +96,12 @@ uint16_t TableServer::Port() const {
 void TableServer::Upgrade() {
     while (QTcpSocket* socket = listener_->nextPendingConnection()) {
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        handshaking_.emplace_back(socket);
+        QTimer::singleShot(setup_.limits.helloWithin, socket, [this, socket] {
+            if (std::erase(handshaking_, socket) > 0) {
+                socket->abort();
+            }
+        });
         server_.handleConnection(socket);
     }
 }
@@ -148,6 +154,10 @@ void TableServer::EndTables(const QString& reason) {
 // must say hello in time.
 void TableServer::Admit() {
     while (QWebSocket* socket = server_.nextPendingConnection()) {
+        std::erase_if(handshaking_, [socket](const QPointer<QTcpSocket>& raw) {
+            return raw.isNull() || (raw->peerPort() == socket->peerPort() &&
+                                    raw->peerAddress().isEqual(socket->peerAddress()));
+        });
         auto guest = std::make_unique<Guest>();
         guest->socket = socket;
         guest->address = socket->peerAddress();

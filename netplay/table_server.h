@@ -2,9 +2,11 @@
 
 #include <QHostAddress>
 #include <QObject>
+#include <QPointer>
 #include <QSslConfiguration>
 #include <QString>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QWebSocketServer>
 #include <chrono>
 #include <cstdint>
@@ -111,6 +113,8 @@ class TableServer : public QObject {
     QWebSocketServer server_;
     std::vector<std::unique_ptr<HostedTable>> tables_;
     std::vector<std::unique_ptr<Guest>> guests_;
+    // Connections still in their WebSocket handshake: let go unless it ends in time.
+    std::vector<QPointer<QTcpSocket>> handshaking_;
 };
 
 }  // namespace pipwick
