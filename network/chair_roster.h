@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "engine/seats.h"
+#include "model/game_state.h"
 
 namespace pipwick {
 
@@ -41,7 +42,7 @@ class ChairRoster {
     const std::string& NameAt(int seat) const;
 
   private:
-    bool InRange(int seat) const { return seat >= 1 && seat <= players_; }
+    bool InRange(int seat) const { return TakesPart(players_, seat); }
     bool PersonsChair(int seat) const { return InRange(seat) && IsPerson(people_, seat); }
 
     Seats people_;

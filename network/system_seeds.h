@@ -14,16 +14,14 @@ namespace pipwick {
 // shuffle's generator is drawn anew.
 class SystemSeeds : public SeedSource {
   public:
-    uint32_t DealSeed() override { return static_cast<uint32_t>(device_()); }
-    void SeedShuffle(RandomGenerator& random) override {
-        uint32_t words[RandomGenerator::kStateWords];
-        for (uint32_t& word : words) {
-            word = DealSeed();
-        }
-        random.SeedWhole(words);
-    }
+    uint32_t DealSeed() override;
+    void SeedShuffle(RandomGenerator& random) override;
 
   private:
+    // Fills words from the kernel's generator in one call where it can (the processor's own
+    // instruction, word by word, is far slower); false when it cannot.
+    static bool FromKernel(uint32_t* words, size_t count);
+
     std::random_device device_;
 };
 

@@ -8,7 +8,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang-format
   qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-websockets-dev libxcb1-dev
-  libsodium-dev
+  libsodium-dev openssl
   python3 xvfb xauth openbox xdotool x11-utils x11-apps
   pulseaudio pulseaudio-utils
   dbus at-spi2-core python3-pyatspi

@@ -2,14 +2,13 @@
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QCoreApplication>
-#include <QFile>
 #include <QSocketNotifier>
-#include <QSslKey>
 #include <csignal>
 #include <fstream>
 #include <iostream>
 #include <memory>
 
+#include "netplay/host_certificate.h"
 #include "netplay/table_server.h"
 #include "server/server_options.h"
 #include "sim/match_log.h"
@@ -39,30 +38,18 @@ void EndOnSignals(TableServer& server) {
     std::signal(SIGINT, OnStopSignal);
 }
 
-std::optional<QSslConfiguration> LoadTls(const ServerOptions& options, std::string& error) {
+std::optional<TableCertificate> LoadTls(const ServerOptions& options, std::string& error) {
     if (options.certificate.empty()) {
         return std::nullopt;
     }
-    QFile certificateFile(QString::fromStdString(options.certificate));
-    QFile keyFile(QString::fromStdString(options.key));
-    if (!certificateFile.open(QIODevice::ReadOnly) || !keyFile.open(QIODevice::ReadOnly)) {
-        error = "cannot read the certificate or its key";
+    QString why;
+    const std::optional<TableCertificate> certificate = LoadTableCertificate(
+        QString::fromStdString(options.certificate), QString::fromStdString(options.key), why);
+    if (!certificate) {
+        error = why.toStdString();
         return std::nullopt;
     }
-    const QSslCertificate certificate(certificateFile.readAll(), QSsl::Pem);
-    const QByteArray keyText = keyFile.readAll();
-    QSslKey key(keyText, QSsl::Ec, QSsl::Pem);
-    if (key.isNull()) {
-        key = QSslKey(keyText, QSsl::Rsa, QSsl::Pem);
-    }
-    if (certificate.isNull() || key.isNull()) {
-        error = "the certificate or its key is not a PEM file";
-        return std::nullopt;
-    }
-    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
-    tls.setLocalCertificate(certificate);
-    tls.setPrivateKey(key);
-    return tls;
+    return certificate;
 }
 
 }  // namespace
@@ -78,11 +65,17 @@ int main(int argc, char** argv) {
         std::cout << ServerUsage();
         return 0;
     }
+    // With no window there is no GLib loop to share, and Qt's own event loop is lighter with
+    // hundreds of connections.
+    if (qEnvironmentVariableIsEmpty("QT_NO_GLIB")) {
+        qputenv("QT_NO_GLIB", "1");
+    }
     QCoreApplication app(argc, argv);
     ServerSetup setup;
     setup.address = QHostAddress(QString::fromStdString(options.address));
     setup.port = options.port;
     setup.tables = options.tables;
+    setup.limits.connectionsPerAddress = options.perAddress;
     setup.code = QString::fromStdString(options.code);
     setup.testSeed = options.seed;
     setup.table.Players = options.players;
@@ -94,7 +87,10 @@ int main(int argc, char** argv) {
     for (int seat = 1; seat <= 4; ++seat) {
         setup.table.Settings.PlayerLevel[seat] = options.level;
     }
-    setup.tls = LoadTls(options, error);
+    const std::optional<TableCertificate> certificate = LoadTls(options, error);
+    if (certificate) {
+        setup.tls = certificate->tls;
+    }
     if (!error.empty()) {
         std::cerr << "pipwick-server: " << error << "\n";
         return 1;
@@ -131,5 +127,8 @@ int main(int argc, char** argv) {
         std::cout << (table == 0 ? " " : ",") << server.Code(table).toStdString();
     }
     std::cout << std::endl;
+    if (certificate) {
+        std::cout << "certificate SHA-256 " << certificate->fingerprint.toStdString() << std::endl;
+    }
     return app.exec();
 }

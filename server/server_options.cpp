@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "ai/level.h"
+#include "model/game_state.h"
 #include "model/rules.h"
 #include "network/messages.h"
 #include "sim/options.h"
@@ -31,10 +32,13 @@ bool IsTableCode(std::string_view code) {
     return true;
 }
 
-bool CheckTogether(ServerOptions& options, bool targetGiven, std::string& error) {
+bool CheckTogether(ServerOptions& options, bool targetGiven, bool peopleGiven, std::string& error) {
     const GameKindRow& kind = KindOf(options.rules.Game);
     if (!targetGiven) {
         options.rules.Target = kind.defaultTarget;
+    }
+    if (!peopleGiven) {
+        options.people = options.players;
     }
     if (!IsTargetChoice(options.rules.Game, options.rules.Target)) {
         error = std::string("--game ") + kind.simName + " plays to " + TargetChoices(kind);
@@ -55,6 +59,7 @@ bool CheckTogether(ServerOptions& options, bool targetGiven, std::string& error)
 bool ParseServerOptions(int argc, const char* const* argv, ServerOptions& options,
                         std::string& error) {
     bool targetGiven = false;
+    bool peopleGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view name = argv[i];
         if (name == "--help" || name == "-h") {
@@ -77,6 +82,8 @@ bool ParseServerOptions(int argc, const char* const* argv, ServerOptions& option
             ok = ParseNumber<uint16_t>(value, options.port, 0, 65535);
         } else if (name == "--tables") {
             ok = ParseNumber(value, options.tables, 1, 1000);
+        } else if (name == "--per-address") {
+            ok = ParseNumber(value, options.perAddress, 1, 10000);
         } else if (name == "--code") {
             options.code = value;
             ok = IsTableCode(value);
@@ -84,6 +91,7 @@ bool ParseServerOptions(int argc, const char* const* argv, ServerOptions& option
             ok = ParseNumber(value, options.players, 2, 4);
         } else if (name == "--people") {
             ok = ParseNumber(value, options.people, 1, 4);
+            peopleGiven = true;
         } else if (name == "--level") {
             ok = ParseNumber(value, options.level, 0, kStrongestLevelSetting);
         } else if (name == "--game") {
@@ -110,13 +118,16 @@ bool ParseServerOptions(int argc, const char* const* argv, ServerOptions& option
             return false;
         }
     }
-    return CheckTogether(options, targetGiven, error);
+    return CheckTogether(options, targetGiven, peopleGiven, error);
 }
 
 Seats SeatsOf(const ServerOptions& options) {
     Seats seats;
+    int people = 0;
     for (int seat = 1; seat <= 4; ++seat) {
-        seats.Of[seat] = seat <= options.people ? Controller::kPerson : Controller::kComputer;
+        const bool person = TakesPart(options.players, seat) && people < options.people;
+        people += person ? 1 : 0;
+        seats.Of[seat] = person ? Controller::kPerson : Controller::kComputer;
     }
     return seats;
 }
@@ -129,6 +140,7 @@ std::string ServerUsage() {
            "  --address A      listen on A (default 127.0.0.1; another address needs TLS)\n"
            "  --port P         listen on port P (default 7381)\n"
            "  --tables N       hold N tables (default 1)\n"
+           "  --per-address N  allow N connections from one address (default 8)\n"
            "  --code C         every table's code, 8 capital letters (default: a new code for\n"
            "                   each table, printed at the start)\n"
            "  --players N      2, 3 or 4 players at each table (default 4)\n"

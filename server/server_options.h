@@ -14,9 +14,10 @@ struct ServerOptions {
     std::string address = "127.0.0.1";
     uint16_t port = 7381;
     int tables = 1;
-    std::string code;  // every table's; a new one for each table when empty
+    int perAddress = 8;  // connections allowed from one address
+    std::string code;    // every table's; a new one for each table when empty
     int32_t players = 4;
-    int32_t people = 4;  // chairs 1..people are people's, the rest computer players'
+    int32_t people = 4;  // chairs 1..people are people's, the rest computer players' (default all)
     int32_t level = 1;   // the computer players' level
     GameRules rules;
     std::string certificate;  // PEM files for wss

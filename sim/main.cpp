@@ -5,6 +5,9 @@
 #include "assets/bitmap_file.h"
 #include "assets/file_bytes.h"
 #include "sim/commands.h"
+#ifdef PIPWICK_NETWORK_CHAIR
+#include "sim/connected_chair.h"
+#endif
 #include "sim/match.h"
 #include "sim/match_log.h"
 #include "sim/options.h"
@@ -52,6 +55,14 @@ int main(int argc, char** argv) {
     if (options.help) {
         std::cout << SimUsage();
         return 0;
+    }
+    if (!options.connect.empty()) {
+#ifdef PIPWICK_NETWORK_CHAIR
+        return PlayConnectedChair(options, std::cout, std::cerr);
+#else
+        std::cerr << "pipwick-sim: this build has no network play (it was built without Qt)\n";
+        return 2;
+#endif
     }
     if (!options.open.empty()) {
         return ContinueSavedGame(options, std::cout, std::cerr);

@@ -117,7 +117,8 @@ std::string SimUsage() {
              "       pipwick-sim --open GAME.dom [--levels L1,L2,L3,L4] [--seed S] "
              "[--scale 1|1.5|2]\n"
              "                   [--json] [--trace]\n"
-             "       pipwick-sim --connect HOST:PORT --code C [--level L] [--name N]\n"
+             "       pipwick-sim --connect HOST:PORT --code C [--level L] [--name N] "
+             "[--fingerprint F]\n"
              "Plays whole games between computer players, seat 1 through the human's own moves.\n"
              "Levels: 0 Beginner, 1 Advanced, 2 Expert. --trace writes every move as JSON Lines "
              "to\n"
@@ -136,7 +137,10 @@ std::string SimUsage() {
              "players as it has; a file the game would not open prints \"Can't open game!\" and a "
              "line saying why.\n"
              "--connect plays one chair of a network table (pipwick-server, or a game's Host a "
-             "Table)\nas a computer player at level L (default 1) until its game ends.\n";
+             "Table)\nas a computer player at level L (default 1) until its game ends; over wss:// "
+             "it "
+             "trusts\nonly the certificate whose SHA-256 fingerprint is F (64 hex digits) when "
+             "given.\n";
     return usage.str();
 }
 
@@ -207,6 +211,10 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std
         } else if (name == "--name") {
             options.name = value;
             ok = !value.empty();
+        } else if (name == "--fingerprint") {
+            options.fingerprint = value;
+            ok = value.size() == 64 &&
+                 value.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
         } else if (name == "--level") {
             ok = ParseNumber(value, options.level) && options.level >= 0 &&
                  options.level <= kStrongestLevelSetting;

@@ -26,6 +26,7 @@ struct SimOptions {
     std::string connect;  // host:port, or a ws:// or wss:// address
     std::string code;
     std::string name = "pipwick-sim";
+    std::string fingerprint;  // the wss table's certificate, SHA-256 in hex; any when empty
     int32_t level = 1;
 };
 

@@ -47,5 +47,16 @@ TEST(ChairRosterTest, SeatsByNameAndKeepsALostChairForItsPlayer) {
     EXPECT_EQ(roster.Sit("cy").seat, 1);
 }
 
+// Two players sit in seats 1 and 3, as the game seats them.
+TEST(ChairRosterTest, TwoPlayersSitWhereTheGameSeatsThem) {
+    ChairRoster roster(Seats{{Controller::kComputer, Controller::kPerson, Controller::kPerson,
+                              Controller::kPerson, Controller::kPerson}},
+                       2);
+    EXPECT_EQ(roster.Sit("ann").seat, 1);
+    EXPECT_EQ(roster.Sit("bob").seat, 3);
+    EXPECT_EQ(roster.Sit("cy").seating, Seating::kTableFull);
+    EXPECT_TRUE(roster.Full());
+}
+
 }  // namespace
 }  // namespace pipwick

@@ -20,6 +20,8 @@ APP_ID = "io.github.quellmoor.pipwick"
 EXPECTED = [
     "usr/games/pipwick",
     "usr/games/pipwick-sim",
+    "usr/games/pipwick-server",
+    "usr/lib/systemd/system/pipwick-server.service",
     "usr/share/applications/pipwick.desktop",
     "usr/share/metainfo/%s.metainfo.xml" % APP_ID,
     "usr/share/games/pipwick/help/pipwick.html",
@@ -28,6 +30,7 @@ EXPECTED = [
     "usr/share/games/pipwick/help/images/es/hand.png",
     "usr/share/man/man6/pipwick.6.gz",
     "usr/share/man/man6/pipwick-sim.6.gz",
+    "usr/share/man/man6/pipwick-server.6.gz",
     "usr/share/doc/pipwick/copyright",
     "usr/share/doc/pipwick/changelog.gz",
     "usr/share/icons/hicolor/scalable/apps/pipwick.svg",

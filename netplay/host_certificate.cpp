@@ -1,0 +1,77 @@
+#include "netplay/host_certificate.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSslCertificate>
+#include <QSslKey>
+
+namespace pipwick {
+
+namespace {
+
+QByteArray ReadAll(const QString& path, bool& ok) {
+    QFile file(path);
+    ok = file.open(QIODevice::ReadOnly);
+    return ok ? file.readAll() : QByteArray();
+}
+
+// A key of ten years on the P-256 curve, its private half readable by the host alone.
+bool MakeCertificate(const QString& certificatePath, const QString& keyPath, QString& error) {
+    QProcess openssl;
+    openssl.start(QStringLiteral("openssl"),
+                  {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
+                   "-nodes", "-days", "3650", "-subj", "/CN=Pipwick table", "-keyout", keyPath,
+                   "-out", certificatePath});
+    if (!openssl.waitForFinished(30000) || openssl.exitStatus() != QProcess::NormalExit ||
+        openssl.exitCode() != 0) {
+        error = QObject::tr("The table's certificate could not be made (is openssl installed?).");
+        QFile::remove(certificatePath);
+        QFile::remove(keyPath);
+        return false;
+    }
+    QFile::setPermissions(keyPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return true;
+}
+
+}  // namespace
+
+std::optional<TableCertificate> LoadTableCertificate(const QString& certificatePath,
+                                                     const QString& keyPath, QString& error) {
+    bool certificateRead = false;
+    bool keyRead = false;
+    const QSslCertificate certificate(ReadAll(certificatePath, certificateRead), QSsl::Pem);
+    const QByteArray keyText = ReadAll(keyPath, keyRead);
+    if (!certificateRead || !keyRead) {
+        error = QObject::tr("The table's certificate or its key cannot be read.");
+        return std::nullopt;
+    }
+    QSslKey key(keyText, QSsl::Ec, QSsl::Pem);
+    if (key.isNull()) {
+        key = QSslKey(keyText, QSsl::Rsa, QSsl::Pem);
+    }
+    if (certificate.isNull() || key.isNull()) {
+        error = QObject::tr("The table's certificate or its key is not a PEM file.");
+        return std::nullopt;
+    }
+    TableCertificate table;
+    table.tls = QSslConfiguration::defaultConfiguration();
+    table.tls.setLocalCertificate(certificate);
+    table.tls.setPrivateKey(key);
+    table.fingerprint = QString::fromLatin1(certificate.digest(QCryptographicHash::Sha256).toHex());
+    return table;
+}
+
+std::optional<TableCertificate> HostCertificate(const QString& folder, QString& error) {
+    const QString certificatePath = QDir(folder).filePath(QStringLiteral("table-certificate.pem"));
+    const QString keyPath = QDir(folder).filePath(QStringLiteral("table-key.pem"));
+    if (!QFile::exists(certificatePath) || !QFile::exists(keyPath)) {
+        if (!QDir().mkpath(folder) || !MakeCertificate(certificatePath, keyPath, error)) {
+            return std::nullopt;
+        }
+    }
+    return LoadTableCertificate(certificatePath, keyPath, error);
+}
+
+}  // namespace pipwick
