@@ -110,13 +110,14 @@ void HostTableDialog::AddChairs(QFormLayout& form, const Settings& settings) {
     }
 }
 
-// Partners need four at the table; chairs beyond the number of players are not laid.
+// Partners need four at the table; only the chairs that take part are laid (two players sit in
+// chairs 1 and 3, as in the one-person game).
 void HostTableDialog::ChairsFollowPlayers() {
     const int players = players_->currentData().toInt();
     partners_->setEnabled(players == 4 && server_ == nullptr);
     for (int seat = 2; seat <= 4; ++seat) {
-        chairs_[seat]->setVisible(seat <= players);
-        chairLabels_[seat]->setVisible(seat <= players);
+        chairs_[seat]->setVisible(TakesPart(players, seat));
+        chairLabels_[seat]->setVisible(TakesPart(players, seat));
     }
 }
 
@@ -143,7 +144,7 @@ TableSetup HostTableDialog::Setup() const {
     setup.Settings.PlayDelay = 0;
     for (int seat = 2; seat <= 4; ++seat) {
         const int choice = chairs_[seat]->currentIndex();
-        const bool laid = seat <= setup.Players;
+        const bool laid = TakesPart(setup.Players, seat);
         setup.People.Of[seat] =
             laid && choice == kPersonChoice ? Controller::kPerson : Controller::kComputer;
         setup.Settings.PlayerLevel[seat] = choice == kPersonChoice ? 1 : choice - 1;
@@ -185,7 +186,10 @@ void HostTableDialog::ShowChairs() {
     const std::vector<QString> names = server_->Names(0);
     const TableSetup setup = Setup();
     QStringList lines;
-    for (int seat = 1; seat <= setup.Players; ++seat) {
+    for (int seat = 1; seat <= 4; ++seat) {
+        if (!TakesPart(setup.Players, seat)) {
+            continue;
+        }
         const QString& name = names[static_cast<size_t>(seat)];
         if (!IsPerson(setup.People, seat) && seat != 1) {
             lines << Translated(text::kChairComputer).arg(seat);
