@@ -144,6 +144,8 @@ void Application::CreateNetworkPlay() {
         windows_.ArrangeOpponents(state_.PlayerCount);
         ShowCommandsAvailable();
     };
+    services.certificateFolder = DataFolder(options_.dataFolder);
+    services.startProcess = StartWatchedProcess;
     Clock& clock = options_.clock != nullptr ? *options_.clock : qtClock_;
     network_ = std::make_unique<NetworkPlay>(*game_, state_, clock, std::move(services));
 }

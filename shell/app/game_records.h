@@ -18,6 +18,9 @@
 
 namespace pipwick {
 
+// The folder the program keeps its files in: chosen, or the user's data folder when empty.
+QString DataFolder(const QString& chosen);
+
 // What the program keeps about the games: the score sheet of the game under way, the player's
 // statistics, and the game kept when the program ends in the middle of it. All are fed by the
 // game's record of its moves.

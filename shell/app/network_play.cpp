@@ -69,13 +69,20 @@ NetworkPlay::~NetworkPlay() {
 
 TableServer* NetworkPlay::Host(const TableSetup& setup, const QString& name, QString& error) {
     Leave();
+    const std::optional<TableCertificate> certificate =
+        HostCertificate(services_.certificateFolder, services_.startProcess, error);
+    if (!certificate) {
+        return nullptr;
+    }
     ServerSetup serverSetup;
     serverSetup.address = QHostAddress::Any;
-    serverSetup.port = 7381;
+    serverSetup.port = kUsualTablePort;
     serverSetup.table = setup;
+    serverSetup.tls = certificate->tls;
     serverSetup.startWhenFull = false;
     auto server = std::make_unique<TableServer>(serverSetup);
     if (!server->Listen(error)) {
+        // The usual port is taken (by another table, say): any free one will do.
         serverSetup.port = 0;
         server = std::make_unique<TableServer>(serverSetup);
         if (!server->Listen(error)) {
@@ -84,28 +91,23 @@ TableServer* NetworkPlay::Host(const TableSetup& setup, const QString& name, QSt
     }
     server_ = std::move(server);
     QUrl url;
-    url.setScheme(QStringLiteral("ws"));
+    url.setScheme(QStringLiteral("wss"));
     url.setHost(QStringLiteral("127.0.0.1"));
     url.setPort(server_->Port());
-    Open(url, server_->Code(0), name);
+    Open(url, server_->Code(0), name, certificate->fingerprint);
     return server_.get();
 }
 
 void NetworkPlay::Join(const JoinChoices& where) {
     Leave();
-    QUrl url;
-    url.setScheme(where.fingerprint.isEmpty() ? QStringLiteral("ws") : QStringLiteral("wss"));
-    url.setHost(where.address);
-    url.setPort(where.port);
-    Open(url, where.code, where.name);
-    if (connection_ != nullptr) {
-        connection_->TrustFingerprint(where.fingerprint);
-    }
+    Open(TableUrl(where.address, where.port), where.code, where.name, where.fingerprint);
     services_.status(Translated(text::kJoining));
 }
 
-void NetworkPlay::Open(const QUrl& url, const QString& code, const QString& name) {
+void NetworkPlay::Open(const QUrl& url, const QString& code, const QString& name,
+                       const QString& fingerprint) {
     connection_ = new TableConnection(this);
+    connection_->TrustFingerprint(fingerprint);
     connect(connection_, &TableConnection::Welcomed, this, &NetworkPlay::Welcomed);
     connect(connection_, &TableConnection::TurnedAway, this, &NetworkPlay::TurnedAway);
     connect(connection_, &TableConnection::Refused, this, &NetworkPlay::Refused);
@@ -146,10 +148,16 @@ void NetworkPlay::Close() {
     server_.reset();
 }
 
+// A guest is shown the certificate the table came with, to compare with the host's.
 void NetworkPlay::Welcomed(const Welcome& welcome) {
     replay_ = std::make_unique<ChairReplay>(game_, state_, welcome.seat, welcome.players);
     services_.seated(welcome.players);
-    services_.status(Translated(text::kJoined).arg(welcome.seat));
+    const QString fingerprint = connection_->PeerFingerprint();
+    services_.status(fingerprint.isEmpty() || server_ != nullptr
+                         ? Translated(text::kJoined).arg(welcome.seat)
+                         : Translated(text::kJoinedWithCertificate)
+                               .arg(welcome.seat)
+                               .arg(SpacedFingerprint(fingerprint)));
 }
 
 void NetworkPlay::TurnedAway(TurnawayReason reason) {

@@ -5,6 +5,7 @@
 
 #include "ai/level.h"
 #include "engine/game_settings.h"
+#include "netplay/host_certificate.h"
 #include "shell/app/translations.h"
 #include "shell/dialogs/general_preferences_dialog.h"
 #include "texts/texts.h"
@@ -179,6 +180,8 @@ void HostTableDialog::ShowWhere() {
                  ReachableAddresses().join(QStringLiteral(", "));
     lines << Translated(text::kPort) + QStringLiteral(": ") + QString::number(server_->Port());
     lines << Translated(text::kTableCode) + QStringLiteral(": ") + server_->Code(0);
+    lines << Translated(text::kFingerprint) + QStringLiteral(": ") +
+                 SpacedFingerprint(server_->Fingerprint());
     where_->setText(lines.join(QLatin1Char('\n')));
 }
 
