@@ -802,7 +802,7 @@ Install new version?</source>
     </message>
     <message>
         <source>&amp;Host a Table...</source>
-        <translation>&amp;Abrir una mesa...</translation>
+        <translation>A&amp;brir una mesa...</translation>
     </message>
     <message>
         <source>&amp;Join a Table...</source>

@@ -802,7 +802,7 @@ Instalar a versão nova?</translation>
     </message>
     <message>
         <source>&amp;Host a Table...</source>
-        <translation>&amp;Abrir uma mesa...</translation>
+        <translation>A&amp;brir uma mesa...</translation>
     </message>
     <message>
         <source>&amp;Join a Table...</source>
