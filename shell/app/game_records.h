@@ -26,6 +26,8 @@ QString DataFolder(const QString& chosen);
 // game's record of its moves.
 class GameRecords {
   public:
+    // Resume Last Game, once the game under way is given up.
+    void ResumeCommand();
     // Reads a saved game into the state and shows it with an announcement; false when the file
     // was refused.
     using GameOpener = std::function<bool(const QString& path, const char* announcement)>;
@@ -61,7 +63,6 @@ class GameRecords {
     void ShowResumeAvailable();
     void ScoreSheetCommand();
     void StatisticsCommand();
-    void ResumeCommand();
     bool ResetStatistics();
     QString StatisticsNotSaved() const;
 

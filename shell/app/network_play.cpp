@@ -64,6 +64,7 @@ NetworkPlay::NetworkPlay(Game& game, GameState& state, Clock& clock, NetworkServ
     : game_(game), state_(state), clock_(clock), services_(std::move(services)) {}
 
 NetworkPlay::~NetworkPlay() {
+    playing_ = false;
     Close();
 }
 
@@ -127,8 +128,17 @@ void NetworkPlay::Leave() {
     Close();
 }
 
-// The table is gone: the game gives its seats and deals back to the one-person game.
-void NetworkPlay::Close() {
+// The table is gone: the game gives its seats and deals back to the one-person game, and the
+// player is told why (when told is not empty). An item being played is let finish first: its
+// move is under way in the engine, inside a flight that lets other events in.
+void NetworkPlay::Close(const QString& told) {
+    if (playing_) {
+        closing_ = true;
+        if (!told.isEmpty()) {
+            farewell_ = told;
+        }
+        return;
+    }
     news_.clear();
     moveSent_ = false;
     if (connection_ != nullptr) {
@@ -146,9 +156,19 @@ void NetworkPlay::Close() {
         }
     }
     server_.reset();
+    if (!told.isEmpty()) {
+        services_.status(told);
+    }
 }
 
-// A guest is shown the certificate the table came with, to compare with the host's.
+void NetworkPlay::WhenIdle(std::function<void()> command) {
+    if (!playing_) {
+        command();
+        return;
+    }
+    whenIdle_ = std::move(command);
+}
+
 void NetworkPlay::Welcomed(const Welcome& welcome) {
     replay_ = std::make_unique<ChairReplay>(game_, state_, welcome.seat, welcome.players);
     services_.seated(welcome.players);
@@ -161,8 +181,7 @@ void NetworkPlay::Welcomed(const Welcome& welcome) {
 }
 
 void NetworkPlay::TurnedAway(TurnawayReason reason) {
-    services_.status(Translated(TurnawayText(reason)));
-    Close();
+    Close(Translated(TurnawayText(reason)));
 }
 
 void NetworkPlay::Refused(MoveVerdict verdict) {
@@ -172,9 +191,8 @@ void NetworkPlay::Refused(MoveVerdict verdict) {
 
 void NetworkPlay::Ended(const QString& reason) {
     const bool seated = replay_ != nullptr;
-    Close();
-    services_.status(seated ? Translated(text::kTableEnded).arg(reason)
-                            : Translated(text::kNoConnection).arg(reason));
+    Close(seated ? Translated(text::kTableEnded).arg(reason)
+                 : Translated(text::kNoConnection).arg(reason));
 }
 
 void NetworkPlay::Arrived(const ChairNews& news) {
@@ -184,30 +202,40 @@ void NetworkPlay::Arrived(const ChairNews& news) {
     }
 }
 
-// Items that come while one is played wait their turn behind it.
+// Items that come while one is played wait their turn behind it; so do the end of the table and
+// a command that replaces the game.
 void NetworkPlay::PlayNews() {
     playing_ = true;
-    while (!news_.empty() && replay_ != nullptr) {
+    while (!news_.empty() && replay_ != nullptr && !closing_) {
         const ChairNews news = news_.front();
         news_.pop_front();
         if (OthersMove(news, replay_->ServerSeat(1))) {
             clock_.WaitMilliseconds(kOthersMovePause);
-        }
-        if (replay_ == nullptr) {
-            break;
+            if (closing_) {
+                break;
+            }
         }
         if (news.seat == replay_->ServerSeat(1)) {
             moveSent_ = false;
         }
         TellChair(news);
         services_.runSequence([this, news] { replay_->Take(news); });
-        if (replay_ != nullptr && replay_->Broken()) {
-            const QString why = QString::fromStdString(replay_->WhyBroken());
-            Close();
-            services_.status(Translated(text::kTableEnded).arg(why));
+        if (replay_->Broken()) {
+            closing_ = true;
+            farewell_ =
+                Translated(text::kTableEnded).arg(QString::fromStdString(replay_->WhyBroken()));
         }
     }
     playing_ = false;
+    if (closing_) {
+        closing_ = false;
+        Close(farewell_);
+    }
+    if (whenIdle_) {
+        const std::function<void()> command = std::move(whenIdle_);
+        whenIdle_ = nullptr;
+        command();
+    }
 }
 
 void NetworkPlay::TellChair(const ChairNews& news) {

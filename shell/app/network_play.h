@@ -44,6 +44,8 @@ class NetworkPlay : public QObject {
     // Leaves the table; a host's table ends for everyone at it, each told why.
     void Leave();
     bool AtTable() const { return connection_ != nullptr; }
+    // Runs command now, or once the table's item being played is done when one is.
+    void WhenIdle(std::function<void()> command);
 
     void LeadOrPickUp(int slot);
     void PlayOnArm(int armIndex);
@@ -61,7 +63,7 @@ class NetworkPlay : public QObject {
     void TellChair(const ChairNews& news);
     bool MayMove() const;
     void Send(const Play& play);
-    void Close();
+    void Close(const QString& told = {});
 
     Game& game_;
     GameState& state_;
@@ -73,6 +75,10 @@ class NetworkPlay : public QObject {
     std::deque<ChairNews> news_;
     bool playing_ = false;
     bool moveSent_ = false;
+    // The table has gone while an item was played: it is left, and farewell_ told, after it.
+    bool closing_ = false;
+    QString farewell_;
+    std::function<void()> whenIdle_;
 };
 
 }  // namespace pipwick
