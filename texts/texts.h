@@ -91,7 +91,7 @@ constexpr const char* kFourPlayers = PIPWICK_TEXT("4 Players");
 constexpr const char* kResumeLastGame = PIPWICK_TEXT("&Resume Last Game");
 constexpr const char* kScoreSheet = PIPWICK_TEXT("Score &Sheet\tCtrl+T");
 constexpr const char* kStatistics = PIPWICK_TEXT("S&tatistics");
-constexpr const char* kHostTable = PIPWICK_TEXT("&Host a Table...");
+constexpr const char* kHostTable = PIPWICK_TEXT("Host &a Table...");
 constexpr const char* kJoinTable = PIPWICK_TEXT("&Join a Table...");
 constexpr const char* kExit = PIPWICK_TEXT("E&xit\tAlt+X");
 constexpr const char* kHelpContents = PIPWICK_TEXT("Help Contents\tF1");
@@ -236,6 +236,8 @@ constexpr const char* kAddresses = PIPWICK_TEXT("This computer's addresses");
 constexpr const char* kPort = PIPWICK_TEXT("Port");
 constexpr const char* kTableCode = PIPWICK_TEXT("Table code");
 constexpr const char* kFingerprint = PIPWICK_TEXT("Certificate fingerprint");
+// Shown in a box the player may leave empty.
+constexpr const char* kOptional = PIPWICK_TEXT("optional");
 constexpr const char* kAddress = PIPWICK_TEXT("Address");
 constexpr const char* kYourName = PIPWICK_TEXT("Your name");
 // A chair of the list of who has joined: %1 its number, %2 who sits there.

@@ -801,7 +801,7 @@ Install new version?</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>&amp;Host a Table...</source>
+        <source>Host &amp;a Table...</source>
         <translation>A&amp;brir una mesa...</translation>
     </message>
     <message>
@@ -967,6 +967,10 @@ Install new version?</source>
     <message>
         <source>You sit in chair %1; the game starts when the host starts it. The table&apos;s certificate fingerprint is %2.</source>
         <translation>Te sientas en la silla %1; la partida empieza cuando el anfitrión la inicie. La huella del certificado de la mesa es %2.</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>opcional</translation>
     </message>
 </context>
 <context>

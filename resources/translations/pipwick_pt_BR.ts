@@ -801,7 +801,7 @@ Instalar a versão nova?</translation>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>&amp;Host a Table...</source>
+        <source>Host &amp;a Table...</source>
         <translation>A&amp;brir uma mesa...</translation>
     </message>
     <message>
@@ -967,6 +967,10 @@ Instalar a versão nova?</translation>
     <message>
         <source>You sit in chair %1; the game starts when the host starts it. The table&apos;s certificate fingerprint is %2.</source>
         <translation>Você está na cadeira %1; o jogo começa quando o anfitrião o iniciar. A impressão digital do certificado da mesa é %2.</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>opcional</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "shell/dialogs/host_table_dialog.h"
 
 #include <QNetworkInterface>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "ai/level.h"
@@ -172,6 +173,20 @@ void HostTableDialog::OpenTable() {
     connect(server_, &TableServer::ChairsChanged, this, [this] { ShowChairs(); });
     ShowWhere();
     ShowChairs();
+    FitOnScreen();
+}
+
+// The lines the open table shows make the dialog taller: it moves up rather than put Start
+// below the screen's edge.
+void HostTableDialog::FitOnScreen() {
+    adjustSize();
+    const QRect room = screen()->availableGeometry();
+    QRect frame = frameGeometry();
+    frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+    frame.moveRight(std::min(frame.right(), room.right()));
+    frame.moveTop(std::max(frame.top(), room.top()));
+    frame.moveLeft(std::max(frame.left(), room.left()));
+    move(frame.topLeft());
 }
 
 void HostTableDialog::ShowWhere() {
@@ -180,8 +195,12 @@ void HostTableDialog::ShowWhere() {
                  ReachableAddresses().join(QStringLiteral(", "));
     lines << Translated(text::kPort) + QStringLiteral(": ") + QString::number(server_->Port());
     lines << Translated(text::kTableCode) + QStringLiteral(": ") + server_->Code(0);
-    lines << Translated(text::kFingerprint) + QStringLiteral(": ") +
-                 SpacedFingerprint(server_->Fingerprint());
+    // Two rows of eight groups keep the dialog narrow.
+    const QString fingerprint = SpacedFingerprint(server_->Fingerprint());
+    const qsizetype half = fingerprint.size() / 2;
+    lines << Translated(text::kFingerprint) + QStringLiteral(":");
+    lines << QStringLiteral("    ") + fingerprint.left(half).trimmed();
+    lines << QStringLiteral("    ") + fingerprint.mid(half).trimmed();
     where_->setText(lines.join(QLatin1Char('\n')));
 }
 

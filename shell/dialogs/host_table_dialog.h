@@ -44,6 +44,7 @@ class HostTableDialog : public QDialog {
     void OpenTable();
     void ShowWhere();
     void ShowChairs();
+    void FitOnScreen();
     void Start();
 
     TableOpener openTable_;

@@ -51,6 +51,9 @@ JoinTableDialog::JoinTableDialog(QWidget* owner, const JoinChoices& start) : QDi
     name_ = new QLineEdit(start.name, this);
     form->addRow(Translated(text::kYourName), name_);
     fingerprint_ = new QLineEdit(start.fingerprint, this);
+    fingerprint_->setPlaceholderText(Translated(text::kOptional));
+    // Room for a fingerprint as the host's dialog shows it, eight groups at a time.
+    fingerprint_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000 ")) * 9);
     form->addRow(Translated(text::kFingerprint), fingerprint_);
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     layout->addWidget(buttons_);
