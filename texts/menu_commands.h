@@ -25,6 +25,8 @@ enum class Command : int32_t {
     kResumeLastGame = 32810,
     kScoreSheet = 32811,
     kStatistics = 32812,
+    kHostTable = 32813,
+    kJoinTable = 32814,
     kAbout = 57664,
 };
 
@@ -57,6 +59,8 @@ constexpr MenuItem kMenuItems[] = {
     {MenuPlace::kGame, Command::kResumeLastGame, text::kResumeLastGame, ""},
     {MenuPlace::kGame, Command::kScoreSheet, text::kScoreSheet, "Ctrl+T"},
     {MenuPlace::kGame, Command::kStatistics, text::kStatistics, ""},
+    {MenuPlace::kGame, Command::kHostTable, text::kHostTable, ""},
+    {MenuPlace::kGame, Command::kJoinTable, text::kJoinTable, ""},
     {MenuPlace::kGame, Command::kExit, text::kExit, "Alt+X"},
     {MenuPlace::kHelp, Command::kHelpContents, text::kHelpContents, "F1"},
     {MenuPlace::kHelp, Command::kAbout, text::kAbout, "Ctrl+D"},

@@ -91,6 +91,8 @@ constexpr const char* kFourPlayers = PIPWICK_TEXT("4 Players");
 constexpr const char* kResumeLastGame = PIPWICK_TEXT("&Resume Last Game");
 constexpr const char* kScoreSheet = PIPWICK_TEXT("Score &Sheet\tCtrl+T");
 constexpr const char* kStatistics = PIPWICK_TEXT("S&tatistics");
+constexpr const char* kHostTable = PIPWICK_TEXT("Host &a Table...");
+constexpr const char* kJoinTable = PIPWICK_TEXT("&Join a Table...");
 constexpr const char* kExit = PIPWICK_TEXT("E&xit\tAlt+X");
 constexpr const char* kHelpContents = PIPWICK_TEXT("Help Contents\tF1");
 constexpr const char* kAbout = PIPWICK_TEXT("About &Pipwick\tCtrl+D");
@@ -214,5 +216,58 @@ constexpr const char* kReplaceOthersLastGame = PIPWICK_TEXT(
 constexpr const char* kSettingsNotRead = PIPWICK_TEXT(
     "The settings file %1 is not a readable file of at most 1 MB: it was left as it is and the "
     "game starts with the default settings, which are not saved.");
+
+// Hosting and joining a table of players over the network.
+constexpr const char* kHostTitle = PIPWICK_TEXT("Host a Table");
+constexpr const char* kJoinTitle = PIPWICK_TEXT("Join a Table");
+constexpr const char* kPlayers = PIPWICK_TEXT("Players");
+constexpr const char* kGameChoice = PIPWICK_TEXT("Game");
+constexpr const char* kPartners = PIPWICK_TEXT("Partners");
+constexpr const char* kPlayTo = PIPWICK_TEXT("Play to");
+// Who takes a chair other than the host's: %1 is its number.
+constexpr const char* kChair = PIPWICK_TEXT("Chair %1");
+constexpr const char* kChairPerson = PIPWICK_TEXT("A person");
+constexpr const char* kChairComputers[] = {PIPWICK_TEXT("Computer, Beginner"),
+                                           PIPWICK_TEXT("Computer, Advanced"),
+                                           PIPWICK_TEXT("Computer, Expert")};
+constexpr const char* kOpenTable = PIPWICK_TEXT("Open the table");
+constexpr const char* kStartTable = PIPWICK_TEXT("Start");
+constexpr const char* kAddresses = PIPWICK_TEXT("This computer's addresses");
+constexpr const char* kPort = PIPWICK_TEXT("Port");
+constexpr const char* kTableCode = PIPWICK_TEXT("Table code");
+constexpr const char* kFingerprint = PIPWICK_TEXT("Certificate fingerprint");
+// Shown in a box the player may leave empty.
+constexpr const char* kOptional = PIPWICK_TEXT("optional");
+constexpr const char* kAddress = PIPWICK_TEXT("Address");
+constexpr const char* kYourName = PIPWICK_TEXT("Your name");
+// A chair of the list of who has joined: %1 its number, %2 who sits there.
+constexpr const char* kChairTaken = PIPWICK_TEXT("Chair %1: %2");
+constexpr const char* kChairFree = PIPWICK_TEXT("Chair %1: waiting for a player");
+constexpr const char* kChairComputer = PIPWICK_TEXT("Chair %1: a computer player");
+constexpr const char* kCantOpenTable = PIPWICK_TEXT("The table could not be opened: %1");
+constexpr const char* kJoining = PIPWICK_TEXT("Joining the table...");
+constexpr const char* kJoined =
+    PIPWICK_TEXT("You sit in chair %1; the game starts when the host starts it.");
+// %2 is the table's certificate fingerprint, in groups of four, to compare with the host's.
+constexpr const char* kJoinedWithCertificate = PIPWICK_TEXT(
+    "You sit in chair %1; the game starts when the host starts it. The table's "
+    "certificate fingerprint is %2.");
+// Why a table turned the player away.
+constexpr const char* kWrongVersion = PIPWICK_TEXT("The table plays another version of the game.");
+constexpr const char* kWrongCode = PIPWICK_TEXT("That is not the table's code.");
+constexpr const char* kTableFull = PIPWICK_TEXT("The table is full.");
+constexpr const char* kNameTaken = PIPWICK_TEXT("A player of that name is at the table already.");
+constexpr const char* kNoConnection = PIPWICK_TEXT("No connection to the table: %1");
+// Why the table refused a move.
+constexpr const char* kRefusedNoGame = PIPWICK_TEXT("No game is under way at the table.");
+constexpr const char* kRefusedNotYourTurn = PIPWICK_TEXT("It is not your turn.");
+constexpr const char* kRefusedNotYourTile = PIPWICK_TEXT("That domino is not in your hand.");
+constexpr const char* kRefusedNoSuchArm = PIPWICK_TEXT("There is no such end.");
+constexpr const char* kRefusedMustPlay = PIPWICK_TEXT("You have a domino that plays: play it.");
+// Chairs left to a computer player, and the end of the table.
+constexpr const char* kStoodIn = PIPWICK_TEXT("%1 has gone: a computer player keeps the chair.");
+constexpr const char* kReturned = PIPWICK_TEXT("%1 is back.");
+constexpr const char* kTableEnded = PIPWICK_TEXT("The table has ended: %1");
+constexpr const char* kHostClosed = PIPWICK_TEXT("The host has closed the table.");
 
 }  // namespace pipwick::text

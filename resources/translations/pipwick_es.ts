@@ -800,6 +800,178 @@ Install new version?</source>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Host &amp;a Table...</source>
+        <translation>A&amp;brir una mesa...</translation>
+    </message>
+    <message>
+        <source>&amp;Join a Table...</source>
+        <translation>&amp;Unirse a una mesa...</translation>
+    </message>
+    <message>
+        <source>Host a Table</source>
+        <translation>Abrir una mesa</translation>
+    </message>
+    <message>
+        <source>Join a Table</source>
+        <translation>Unirse a una mesa</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>Partners</source>
+        <translation>Parejas</translation>
+    </message>
+    <message>
+        <source>Play to</source>
+        <translation>Jugar a</translation>
+    </message>
+    <message>
+        <source>Chair %1</source>
+        <translation>Silla %1</translation>
+    </message>
+    <message>
+        <source>A person</source>
+        <translation>Una persona</translation>
+    </message>
+    <message>
+        <source>Computer, Beginner</source>
+        <translation>Ordenador, principiante</translation>
+    </message>
+    <message>
+        <source>Computer, Advanced</source>
+        <translation>Ordenador, avanzado</translation>
+    </message>
+    <message>
+        <source>Computer, Expert</source>
+        <translation>Ordenador, experto</translation>
+    </message>
+    <message>
+        <source>Open the table</source>
+        <translation>Abrir la mesa</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s addresses</source>
+        <translation>Direcciones de este ordenador</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Table code</source>
+        <translation>Código de la mesa</translation>
+    </message>
+    <message>
+        <source>Certificate fingerprint</source>
+        <translation>Huella del certificado</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Tu nombre</translation>
+    </message>
+    <message>
+        <source>Chair %1: %2</source>
+        <translation>Silla %1: %2</translation>
+    </message>
+    <message>
+        <source>Chair %1: waiting for a player</source>
+        <translation>Silla %1: esperando a un jugador</translation>
+    </message>
+    <message>
+        <source>Chair %1: a computer player</source>
+        <translation>Silla %1: un jugador del ordenador</translation>
+    </message>
+    <message>
+        <source>The table could not be opened: %1</source>
+        <translation>No se pudo abrir la mesa: %1</translation>
+    </message>
+    <message>
+        <source>Joining the table...</source>
+        <translation>Uniéndose a la mesa...</translation>
+    </message>
+    <message>
+        <source>You sit in chair %1; the game starts when the host starts it.</source>
+        <translation>Te sientas en la silla %1; la partida empieza cuando el anfitrión la inicie.</translation>
+    </message>
+    <message>
+        <source>The table plays another version of the game.</source>
+        <translation>La mesa juega con otra versión del juego.</translation>
+    </message>
+    <message>
+        <source>That is not the table&apos;s code.</source>
+        <translation>Ese no es el código de la mesa.</translation>
+    </message>
+    <message>
+        <source>The table is full.</source>
+        <translation>La mesa está llena.</translation>
+    </message>
+    <message>
+        <source>A player of that name is at the table already.</source>
+        <translation>Ya hay un jugador con ese nombre en la mesa.</translation>
+    </message>
+    <message>
+        <source>No connection to the table: %1</source>
+        <translation>Sin conexión con la mesa: %1</translation>
+    </message>
+    <message>
+        <source>No game is under way at the table.</source>
+        <translation>No hay ninguna partida en curso en la mesa.</translation>
+    </message>
+    <message>
+        <source>It is not your turn.</source>
+        <translation>No es tu turno.</translation>
+    </message>
+    <message>
+        <source>That domino is not in your hand.</source>
+        <translation>Esa ficha no está en tu mano.</translation>
+    </message>
+    <message>
+        <source>There is no such end.</source>
+        <translation>No existe ese extremo.</translation>
+    </message>
+    <message>
+        <source>You have a domino that plays: play it.</source>
+        <translation>Tienes una ficha que se puede jugar: juégala.</translation>
+    </message>
+    <message>
+        <source>%1 has gone: a computer player keeps the chair.</source>
+        <translation>%1 se ha ido: un jugador del ordenador ocupa la silla.</translation>
+    </message>
+    <message>
+        <source>%1 is back.</source>
+        <translation>%1 ha vuelto.</translation>
+    </message>
+    <message>
+        <source>The table has ended: %1</source>
+        <translation>La mesa ha terminado: %1</translation>
+    </message>
+    <message>
+        <source>The host has closed the table.</source>
+        <translation>El anfitrión ha cerrado la mesa.</translation>
+    </message>
+    <message>
+        <source>You sit in chair %1; the game starts when the host starts it. The table&apos;s certificate fingerprint is %2.</source>
+        <translation>Te sientas en la silla %1; la partida empieza cuando el anfitrión la inicie. La huella del certificado de la mesa es %2.</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>opcional</translation>
+    </message>
 </context>
 <context>
     <name>PlayerPreferencesDialog</name>
@@ -858,6 +1030,36 @@ Install new version?</source>
     <message>
         <source>Human player</source>
         <translation>Jugador humano</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The table&apos;s certificate could not be made (is openssl installed?).</source>
+        <translation>No se pudo crear el certificado de la mesa (¿está instalado openssl?).</translation>
+    </message>
+    <message>
+        <source>The table&apos;s certificate or its key cannot be read.</source>
+        <translation>No se puede leer el certificado de la mesa o su clave.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s certificate or its key is not a PEM file.</source>
+        <translation>El certificado de la mesa o su clave no es un archivo PEM.</translation>
+    </message>
+</context>
+<context>
+    <name>pipwick::TableConnection</name>
+    <message>
+        <source>The table sent a message that is not text.</source>
+        <translation>La mesa envió un mensaje que no es texto.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s certificate is not the one whose fingerprint was given.</source>
+        <translation>El certificado de la mesa no es aquel cuya huella se indicó.</translation>
+    </message>
+    <message>
+        <source>The table sent a message that cannot be read: %1</source>
+        <translation>La mesa envió un mensaje que no se puede leer: %1</translation>
     </message>
 </context>
 </TS>

@@ -800,6 +800,178 @@ Instalar a versão nova?</translation>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Host &amp;a Table...</source>
+        <translation>A&amp;brir uma mesa...</translation>
+    </message>
+    <message>
+        <source>&amp;Join a Table...</source>
+        <translation>&amp;Entrar em uma mesa...</translation>
+    </message>
+    <message>
+        <source>Host a Table</source>
+        <translation>Abrir uma mesa</translation>
+    </message>
+    <message>
+        <source>Join a Table</source>
+        <translation>Entrar em uma mesa</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jogadores</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jogo</translation>
+    </message>
+    <message>
+        <source>Partners</source>
+        <translation>Duplas</translation>
+    </message>
+    <message>
+        <source>Play to</source>
+        <translation>Jogar até</translation>
+    </message>
+    <message>
+        <source>Chair %1</source>
+        <translation>Cadeira %1</translation>
+    </message>
+    <message>
+        <source>A person</source>
+        <translation>Uma pessoa</translation>
+    </message>
+    <message>
+        <source>Computer, Beginner</source>
+        <translation>Computador, iniciante</translation>
+    </message>
+    <message>
+        <source>Computer, Advanced</source>
+        <translation>Computador, avançado</translation>
+    </message>
+    <message>
+        <source>Computer, Expert</source>
+        <translation>Computador, especialista</translation>
+    </message>
+    <message>
+        <source>Open the table</source>
+        <translation>Abrir a mesa</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Começar</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s addresses</source>
+        <translation>Endereços deste computador</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Table code</source>
+        <translation>Código da mesa</translation>
+    </message>
+    <message>
+        <source>Certificate fingerprint</source>
+        <translation>Impressão digital do certificado</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Endereço</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Seu nome</translation>
+    </message>
+    <message>
+        <source>Chair %1: %2</source>
+        <translation>Cadeira %1: %2</translation>
+    </message>
+    <message>
+        <source>Chair %1: waiting for a player</source>
+        <translation>Cadeira %1: esperando um jogador</translation>
+    </message>
+    <message>
+        <source>Chair %1: a computer player</source>
+        <translation>Cadeira %1: um jogador do computador</translation>
+    </message>
+    <message>
+        <source>The table could not be opened: %1</source>
+        <translation>Não foi possível abrir a mesa: %1</translation>
+    </message>
+    <message>
+        <source>Joining the table...</source>
+        <translation>Entrando na mesa...</translation>
+    </message>
+    <message>
+        <source>You sit in chair %1; the game starts when the host starts it.</source>
+        <translation>Você está na cadeira %1; o jogo começa quando o anfitrião o iniciar.</translation>
+    </message>
+    <message>
+        <source>The table plays another version of the game.</source>
+        <translation>A mesa usa outra versão do jogo.</translation>
+    </message>
+    <message>
+        <source>That is not the table&apos;s code.</source>
+        <translation>Esse não é o código da mesa.</translation>
+    </message>
+    <message>
+        <source>The table is full.</source>
+        <translation>A mesa está cheia.</translation>
+    </message>
+    <message>
+        <source>A player of that name is at the table already.</source>
+        <translation>Já há um jogador com esse nome na mesa.</translation>
+    </message>
+    <message>
+        <source>No connection to the table: %1</source>
+        <translation>Sem conexão com a mesa: %1</translation>
+    </message>
+    <message>
+        <source>No game is under way at the table.</source>
+        <translation>Não há jogo em andamento na mesa.</translation>
+    </message>
+    <message>
+        <source>It is not your turn.</source>
+        <translation>Não é a sua vez.</translation>
+    </message>
+    <message>
+        <source>That domino is not in your hand.</source>
+        <translation>Essa peça não está na sua mão.</translation>
+    </message>
+    <message>
+        <source>There is no such end.</source>
+        <translation>Essa ponta não existe.</translation>
+    </message>
+    <message>
+        <source>You have a domino that plays: play it.</source>
+        <translation>Você tem uma peça que pode jogar: jogue-a.</translation>
+    </message>
+    <message>
+        <source>%1 has gone: a computer player keeps the chair.</source>
+        <translation>%1 saiu: um jogador do computador ocupa a cadeira.</translation>
+    </message>
+    <message>
+        <source>%1 is back.</source>
+        <translation>%1 voltou.</translation>
+    </message>
+    <message>
+        <source>The table has ended: %1</source>
+        <translation>A mesa terminou: %1</translation>
+    </message>
+    <message>
+        <source>The host has closed the table.</source>
+        <translation>O anfitrião fechou a mesa.</translation>
+    </message>
+    <message>
+        <source>You sit in chair %1; the game starts when the host starts it. The table&apos;s certificate fingerprint is %2.</source>
+        <translation>Você está na cadeira %1; o jogo começa quando o anfitrião o iniciar. A impressão digital do certificado da mesa é %2.</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>opcional</translation>
+    </message>
 </context>
 <context>
     <name>PlayerPreferencesDialog</name>
@@ -858,6 +1030,36 @@ Instalar a versão nova?</translation>
     <message>
         <source>Human player</source>
         <translation>Jogador humano</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The table&apos;s certificate could not be made (is openssl installed?).</source>
+        <translation>Não foi possível criar o certificado da mesa (o openssl está instalado?).</translation>
+    </message>
+    <message>
+        <source>The table&apos;s certificate or its key cannot be read.</source>
+        <translation>Não é possível ler o certificado da mesa ou a sua chave.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s certificate or its key is not a PEM file.</source>
+        <translation>O certificado da mesa ou a sua chave não é um arquivo PEM.</translation>
+    </message>
+</context>
+<context>
+    <name>pipwick::TableConnection</name>
+    <message>
+        <source>The table sent a message that is not text.</source>
+        <translation>A mesa enviou uma mensagem que não é texto.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s certificate is not the one whose fingerprint was given.</source>
+        <translation>O certificado da mesa não é aquele cuja impressão digital foi informada.</translation>
+    </message>
+    <message>
+        <source>The table sent a message that cannot be read: %1</source>
+        <translation>A mesa enviou uma mensagem que não pode ser lida: %1</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 
 #include "shell/app/abandon_question.h"
 #include "shell/app/translations.h"
+#include "shell/dialogs/host_table_dialog.h"
 #include "shell/storage/write_failure_reason.h"
 #include "shell/windows/table_scale.h"
 #include "texts/texts.h"
@@ -116,6 +117,78 @@ void Application::CreateParts() {
     records_->FollowMoves(logs_);
     logs_.Add(accessible_->Moves());
     game_->RecordTo(logs_);
+    networkLogs_.Add(accessible_->Moves());
+    CreateNetworkPlay();
+}
+
+// A table's number of players holds in the windows while the program sits at it; the menu's
+// number comes back when it leaves.
+void Application::CreateNetworkPlay() {
+    NetworkServices services;
+    services.status = [this](const QString& line) { windows_.human->SetStatus(line); };
+    services.runSequence = [this](const std::function<void()>& sequence) {
+        sequences_.Run(sequence);
+    };
+    services.seated = [this](int players) {
+        aids_->HideMarks();
+        aids_->ForgetHistory();
+        game_->RecordTo(networkLogs_);
+        windows_.human->CheckPlayerCount(players);
+        windows_.ArrangeOpponents(players);
+        ShowCommandsAvailable();
+    };
+    services.left = [this] {
+        game_->RecordTo(logs_);
+        state_.PlayerCount = store_.PlayerCount();
+        windows_.human->CheckPlayerCount(state_.PlayerCount);
+        windows_.ArrangeOpponents(state_.PlayerCount);
+        ShowCommandsAvailable();
+    };
+    services.certificateFolder = DataFolder(options_.dataFolder);
+    services.startProcess = StartWatchedProcess;
+    Clock& clock = options_.clock != nullptr ? *options_.clock : qtClock_;
+    network_ = std::make_unique<NetworkPlay>(*game_, state_, clock, std::move(services));
+}
+
+int Application::RunDialog(QDialog& dialog) {
+    return options_.runDialog ? options_.runDialog(dialog) : dialog.exec();
+}
+
+bool Application::GivesUpGame() {
+    if (!network_->AtTable()) {
+        return PlayerGivesUpGame(state_, *prompts_, windows_.human);
+    }
+    if (!prompts_->AskYesNo(windows_.human, Translated(text::kAbandonGameQuestion))) {
+        return false;
+    }
+    network_->Leave();
+    return true;
+}
+
+void Application::HostTable() {
+    if (!GivesUpGame()) {
+        return;
+    }
+    const QString name = QString::fromStdString(Preferences().PlayerNames[kHumanSeat]);
+    HostTableDialog dialog(windows_.human, Preferences(), store_.PlayerCount(),
+                           [this, name](const TableSetup& setup, QString& error) {
+                               return network_->Host(setup, name, error);
+                           });
+    if (RunDialog(dialog) != QDialog::Accepted) {
+        network_->Leave();
+    }
+}
+
+void Application::JoinTable() {
+    if (!GivesUpGame()) {
+        return;
+    }
+    JoinChoices start;
+    start.name = QString::fromStdString(Preferences().PlayerNames[kHumanSeat]);
+    JoinTableDialog dialog(windows_.human, start);
+    if (RunDialog(dialog) == QDialog::Accepted) {
+        network_->Join(dialog.Choices());
+    }
 }
 
 Application::~Application() = default;
@@ -154,17 +227,26 @@ void Application::SettingsNotSaved(WriteFailure failure) {
 // preference dialogs and the Help menu. A Help command runs as a sequence, so a close that
 // arrives during a download waits for it.
 void Application::InstallCommands() {
-    windows_.human->SetCommandHandler(Command::kOpen, [this] {
-        if (!PlayerGivesUpGame(state_, *prompts_, windows_.human)) {
-            return;
-        }
-        const QString path = files_->ChooseGameToOpen();
-        if (!path.isEmpty()) {
-            OpenGameFile(path, true);
-        }
+    // A command that replaces the game waits while a network table's move is being shown.
+    windows_.human->SetCommandHandler(Command::kHostTable,
+                                      [this] { network_->WhenIdle([this] { HostTable(); }); });
+    windows_.human->SetCommandHandler(Command::kJoinTable,
+                                      [this] { network_->WhenIdle([this] { JoinTable(); }); });
+    windows_.human->SetCommandHandler(Command::kOpen,
+                                      [this] { network_->WhenIdle([this] { OpenCommand(); }); });
+    windows_.human->SetCommandHandler(Command::kResumeLastGame, [this] {
+        network_->WhenIdle([this] {
+            if (!network_->AtTable() || GivesUpGame()) {
+                records_->ResumeCommand();
+            }
+        });
     });
     windows_.human->SetCommandHandler(Command::kSave, [this] { files_->SaveCommand(); });
-    windows_.human->SetCommandHandler(Command::kUndo, [this] { aids_->Undo(); });
+    windows_.human->SetCommandHandler(Command::kUndo, [this] {
+        if (!network_->AtTable()) {
+            aids_->Undo();
+        }
+    });
     windows_.human->SetCommandHandler(Command::kHint, [this] { aids_->ShowHint(); });
     aids_->ShowUndoAvailable();
     ShowCommandsAvailable();
@@ -205,7 +287,7 @@ void Application::ConnectTable() {
 
 void Application::ShowCommandsAvailable() {
     const bool playing = state_.GameInProgress == 1;
-    windows_.human->Action(Command::kSave).setEnabled(files_->CanSave());
+    windows_.human->Action(Command::kSave).setEnabled(files_->CanSave() && !network_->AtTable());
     windows_.human->Action(Command::kHint).setEnabled(playing);
     windows_.human->Action(Command::kDrawPass).setEnabled(playing);
 }
@@ -230,6 +312,10 @@ void Application::HandSlotClicked(int slot) {
 // A tile picked up by a hint on an empty table is led by its click like any other: it is put
 // down first, so that no picked-up tile outlives the lead.
 void Application::LeadOrPickUp(int slot) {
+    if (network_->AtTable()) {
+        network_->LeadOrPickUp(slot);
+        return;
+    }
     aids_->RunHumanAction([this, slot] {
         if (TableIsEmpty(state_) && state_.SelectedTile != kNoSelection) {
             game_->SelectHandTile(kDropSelection);
@@ -239,11 +325,19 @@ void Application::LeadOrPickUp(int slot) {
 }
 
 void Application::PlayOnArm(int armIndex) {
+    if (network_->AtTable()) {
+        network_->PlayOnArm(armIndex);
+        return;
+    }
     aids_->RunHumanAction([this, armIndex] { game_->HumanPlaysOnArm(armIndex); });
 }
 
 // A pass hands the turn on, so a tile picked up is put down first.
 void Application::DrawOrPass() {
+    if (network_->AtTable()) {
+        network_->DrawOrPass();
+        return;
+    }
     aids_->RunHumanAction([this] {
         if (HumansTurn(state_) && BonePileEmpty(state_)) {
             game_->SelectHandTile(kDropSelection);
@@ -253,19 +347,31 @@ void Application::DrawOrPass() {
 }
 
 void Application::NewGame() {
-    if (!PlayerGivesUpGame(state_, *prompts_, windows_.human)) {
+    network_->WhenIdle([this] {
+        if (!GivesUpGame()) {
+            return;
+        }
+        // The deal puts any picked-up tile down; its marks must not stay on the empty table.
+        aids_->HideMarks();
+        sequences_.Run([this] { game_->NewGame(); });
+    });
+}
+
+void Application::OpenCommand() {
+    if (!GivesUpGame()) {
         return;
     }
-    // The deal puts any picked-up tile down; its marks must not stay on the empty table.
-    aids_->HideMarks();
-    sequences_.Run([this] { game_->NewGame(); });
+    const QString path = files_->ChooseGameToOpen();
+    if (!path.isEmpty()) {
+        OpenGameFile(path, true);
+    }
 }
 
 // A running game is given up only when the player agrees; the check mark always ends on the
 // number of players in force.
 void Application::ChoosePlayers(int count) {
-    if (count == state_.PlayerCount) {
-        windows_.human->CheckPlayerCount(count);
+    if (count == state_.PlayerCount || network_->AtTable()) {
+        windows_.human->CheckPlayerCount(state_.PlayerCount);
         return;
     }
     if (state_.GameInProgress == 1 &&
@@ -307,6 +413,8 @@ void Application::EndProgram(bool keepGame) {
     }
     ended_ = true;
     closePending_ = false;
+    // A network game is the table's, never kept to be resumed.
+    network_->Leave();
     if (keepGame && !records_->KeepGameUnderWay(true)) {
         prompts_->Warn(windows_.human, records_->WhyNotKept());
     }
@@ -472,6 +580,7 @@ void Application::ProgramEnding() {
     if (ended_) {
         return;
     }
+    network_->Leave();
     records_->KeepGameUnderWay(false);
     records_->SaveStatistics(false);
 }

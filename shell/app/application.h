@@ -10,6 +10,7 @@
 #include "shell/app/game_records.h"
 #include "shell/app/help_commands.h"
 #include "shell/app/human_commands.h"
+#include "shell/app/network_play.h"
 #include "shell/app/player_aids.h"
 #include "shell/app/qt_clock.h"
 #include "shell/app/sequence_runner.h"
@@ -91,6 +92,13 @@ class Application : public HumanCommands {
     void Restart();
     // keepGame: a game under way is kept to be resumed (not one going along to a restart).
     void EndProgram(bool keepGame = true);
+    // Whether a command that replaces the game may go on; it leaves a network table first.
+    bool GivesUpGame();
+    void CreateNetworkPlay();
+    void HostTable();
+    void JoinTable();
+    void OpenCommand();
+    int RunDialog(QDialog& dialog);
 
     StartupOptions options_;
     SettingsStore store_;
@@ -116,6 +124,9 @@ class Application : public HumanCommands {
     std::unique_ptr<AccessibleGame> accessible_;
     std::unique_ptr<PreferenceCommands> preferences_;
     std::unique_ptr<HelpCommands> help_;
+    // A network game is told to the screen reader only, not to the records of the player's games.
+    PlayLogs networkLogs_;
+    std::unique_ptr<NetworkPlay> network_;
     bool closePending_ = false;
     bool restartPending_ = false;
     bool ended_ = false;

@@ -177,7 +177,8 @@ void HumanWindow::BuildMenu() {
         const MenuItem& item = kMenuItems[i];
         QWidget* container = help;
         if (item.place == MenuPlace::kGame) {
-            if (item.command == Command::kUndo || item.command == Command::kExit) {
+            if (item.command == Command::kUndo || item.command == Command::kHostTable ||
+                item.command == Command::kExit) {
                 game->addSeparator();
             }
             container = game;
