@@ -86,6 +86,8 @@ void TableConnection::Read(const QString& frame) {
     }
     if (const auto* welcome = std::get_if<Welcome>(&*message)) {
         emit Welcomed(*welcome);
+    } else if (const auto* chairs = std::get_if<Chairs>(&*message)) {
+        emit ChairsTold(*chairs);
     } else if (const auto* turnaway = std::get_if<Turnaway>(&*message)) {
         emit TurnedAway(turnaway->reason);
     } else if (const auto* refusal = std::get_if<Refusal>(&*message)) {

@@ -32,6 +32,7 @@ class TableConnection : public QObject {
 
   signals:
     void Welcomed(const pipwick::Welcome& welcome);
+    void ChairsTold(const pipwick::Chairs& chairs);
     void TurnedAway(pipwick::TurnawayReason reason);
     void Refused(pipwick::MoveVerdict verdict);
     void NewsArrived(const pipwick::ChairNews& news);

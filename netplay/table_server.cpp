@@ -300,7 +300,7 @@ void TableServer::Seat(Guest& guest, int table, const ChairGiven& given) {
         }
         SendNews(table);
     }
-    emit ChairsChanged(table);
+    ChairsMoved(table);
     if (setup_.startWhenFull) {
         StartTable(table);
     }
@@ -343,7 +343,7 @@ void TableServer::AfterGameEnd(int table) {
     hosted.started = false;
     hosted.roster.Clear();
     emit GameEnded(table);
-    emit ChairsChanged(table);
+    ChairsMoved(table);
 }
 
 TableServer::Guest* TableServer::GuestAt(int table, int seat) const {
@@ -353,6 +353,21 @@ TableServer::Guest* TableServer::GuestAt(int table, int seat) const {
         }
     }
     return nullptr;
+}
+
+// Every chair at the table hears who sits where, and so does the host's window.
+void TableServer::ChairsMoved(int table) {
+    const std::vector<QString> names = Names(table);
+    Chairs chairs;
+    for (size_t seat = 0; seat < chairs.names.size(); ++seat) {
+        chairs.names[seat] = names[seat].toStdString();
+    }
+    for (const auto& guest : guests_) {
+        if (guest->table == table && guest->seat != 0) {
+            Send(*guest, chairs);
+        }
+    }
+    emit ChairsChanged(table);
 }
 
 void TableServer::Send(Guest& guest, const ServerMessage& message) {
@@ -395,7 +410,7 @@ void TableServer::Drop(Guest& guest) {
         } else if (hosted.started) {
             AfterGameEnd(guest.table);
         }
-        emit ChairsChanged(guest.table);
+        ChairsMoved(guest.table);
     }
     QWebSocket* socket = guest.socket;
     connect(socket, &QWebSocket::disconnected, socket, &QObject::deleteLater);

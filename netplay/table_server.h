@@ -102,6 +102,7 @@ class TableServer : public QObject {
     void LetGo(Guest& guest, QWebSocketProtocol::CloseCode code, const QString& reason);
     void Send(Guest& guest, const ServerMessage& message);
     void SendNews(int table);
+    void ChairsMoved(int table);
     void AfterGameEnd(int table);
     bool Floods(Guest& guest);
     int FindTable(const std::string& code, const std::string& name) const;

@@ -3,6 +3,7 @@
 // with a field missing or a field it does not know.
 #include "network/messages.h"
 
+#include <algorithm>
 #include <array>
 #include <set>
 #include <utility>
@@ -41,6 +42,15 @@ JsonValue Tiles(const int32_t (&hand)[kHandSlots]) {
         }
     }
     return JsonValue::Array(std::move(tiles));
+}
+
+JsonValue Write(const Chairs& chairs) {
+    std::vector<JsonValue> names;
+    for (const std::string& name : chairs.names) {
+        names.push_back(JsonValue::Text(name));
+    }
+    return JsonValue::Object(
+        {{"type", JsonValue::Text("chairs")}, {"names", JsonValue::Array(std::move(names))}});
 }
 
 JsonValue Write(const Welcome& welcome) {
@@ -98,6 +108,11 @@ JsonValue Write(const ChairMove& move) {
                               {"arm", JsonValue::Number(move.arm)}});
 }
 
+bool PlainText(const std::string& text) {
+    return std::none_of(text.begin(), text.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+}
+
 // Reads the fields of one object, each once, and at the end tells whether any was left unread.
 class Fields {
   public:
@@ -132,10 +147,8 @@ class Fields {
         if (value->text.size() > most) {
             return Fail(key, "is too long");
         }
-        for (const char c : value->text) {
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-                return Fail(key, "holds a control character");
-            }
+        if (!PlainText(value->text)) {
+            return Fail(key, "holds a control character");
         }
         out = value->text;
         return true;
@@ -192,6 +205,26 @@ class Fields {
     std::string& error_;
     std::set<std::string> read_;
 };
+
+// Five names, each as a hello's name may be, the first empty.
+bool ReadChairNames(Fields& fields, Chairs& chairs) {
+    const JsonValue* names = fields.Find("names", JsonValue::Type::kArray);
+    if (names == nullptr) {
+        return false;
+    }
+    if (names->items.size() != chairs.names.size()) {
+        return fields.Fail("names", "does not hold five names");
+    }
+    for (size_t seat = 0; seat < chairs.names.size(); ++seat) {
+        const JsonValue& name = names->items[seat];
+        if (name.type != JsonValue::Type::kString || name.text.size() > kMaxNameBytes ||
+            !PlainText(name.text) || (seat == 0 && !name.text.empty())) {
+            return fields.Fail("names", "holds something that is no chair's name");
+        }
+        chairs.names[seat] = name.text;
+    }
+    return true;
+}
 
 bool ReadRules(const JsonValue& object, std::string& error, GameRules& rules) {
     Fields fields(object, error);
@@ -363,6 +396,13 @@ std::optional<ServerMessage> ReadServerMessage(std::string_view frame, std::stri
             fields.NoOthers()) {
             welcome.seat = seat;
             return welcome;
+        }
+        return std::nullopt;
+    }
+    if (type == "chairs") {
+        Chairs chairs;
+        if (ReadChairNames(fields, chairs) && fields.NoOthers()) {
+            return chairs;
         }
         return std::nullopt;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,7 +15,7 @@ namespace pipwick {
 // The table's messages, one JSON object per WebSocket frame (docs/network.md). Both sides read
 // what the other sent as they read a saved game: the whole frame, every field checked, or
 // nothing.
-constexpr int32_t kProtocolVersion = 1;
+constexpr int32_t kProtocolVersion = 2;
 constexpr size_t kMaxMessageBytes = 16 * 1024;
 constexpr size_t kMaxNameBytes = 64;
 constexpr size_t kTableCodeLength = 8;
@@ -37,6 +38,13 @@ struct Welcome {
     friend bool operator==(const Welcome&, const Welcome&) = default;
 };
 
+// Who sits in each chair, told to every chair whenever it changes: a person's name, or empty for
+// a computer player's chair or one still free (entry 0 unused). A person gone keeps his name.
+struct Chairs {
+    std::array<std::string, 5> names;
+    friend bool operator==(const Chairs&, const Chairs&) = default;
+};
+
 // A refused move, told to that chair alone; nothing changed at the table.
 struct Refusal {
     MoveVerdict verdict = MoveVerdict::kNotYourTurn;
@@ -57,7 +65,7 @@ struct Turnaway {
 };
 
 using ClientMessage = std::variant<Hello, ChairMove>;
-using ServerMessage = std::variant<Welcome, Turnaway, Refusal, ChairNews>;
+using ServerMessage = std::variant<Welcome, Chairs, Turnaway, Refusal, ChairNews>;
 
 std::string WriteMessage(const ClientMessage& message);
 std::string WriteMessage(const ServerMessage& message);

@@ -137,7 +137,18 @@ void Application::CreateNetworkPlay() {
         windows_.ArrangeOpponents(players);
         ShowCommandsAvailable();
     };
+    services.named = [this](const std::array<QString, 5>& names) {
+        store_.ShowOwnNames();
+        for (int seat = 2; seat <= 4; ++seat) {
+            if (!names[static_cast<size_t>(seat)].isEmpty()) {
+                store_.ShowName(seat, names[static_cast<size_t>(seat)]);
+            }
+        }
+        windows_.ShowNames(Preferences());
+    };
     services.left = [this] {
+        store_.ShowOwnNames();
+        windows_.ShowNames(Preferences());
         game_->RecordTo(logs_);
         state_.PlayerCount = store_.PlayerCount();
         windows_.human->CheckPlayerCount(state_.PlayerCount);
@@ -288,6 +299,8 @@ void Application::ConnectTable() {
 void Application::ShowCommandsAvailable() {
     const bool playing = state_.GameInProgress == 1;
     windows_.human->Action(Command::kSave).setEnabled(files_->CanSave() && !network_->AtTable());
+    // At a table the chairs' names and players are the table's.
+    windows_.human->Action(Command::kPlayerPreferences).setEnabled(!network_->AtTable());
     windows_.human->Action(Command::kHint).setEnabled(playing);
     windows_.human->Action(Command::kDrawPass).setEnabled(playing);
 }

@@ -110,6 +110,7 @@ void NetworkPlay::Open(const QUrl& url, const QString& code, const QString& name
     connection_ = new TableConnection(this);
     connection_->TrustFingerprint(fingerprint);
     connect(connection_, &TableConnection::Welcomed, this, &NetworkPlay::Welcomed);
+    connect(connection_, &TableConnection::ChairsTold, this, &NetworkPlay::ChairsTold);
     connect(connection_, &TableConnection::TurnedAway, this, &NetworkPlay::TurnedAway);
     connect(connection_, &TableConnection::Refused, this, &NetworkPlay::Refused);
     connect(connection_, &TableConnection::NewsArrived, this, &NetworkPlay::Arrived);
@@ -140,6 +141,7 @@ void NetworkPlay::Close(const QString& told) {
         return;
     }
     news_.clear();
+    chairs_ = Chairs{};
     moveSent_ = false;
     if (connection_ != nullptr) {
         disconnect(connection_, nullptr, this, nullptr);
@@ -178,6 +180,23 @@ void NetworkPlay::Welcomed(const Welcome& welcome) {
                          : Translated(text::kJoinedWithCertificate)
                                .arg(welcome.seat)
                                .arg(SpacedFingerprint(fingerprint)));
+}
+
+// The windows' seats are the chair's own order: seat 1 is his, the others follow in the table's.
+void NetworkPlay::ChairsTold(const Chairs& chairs) {
+    chairs_ = chairs;
+    if (replay_ == nullptr) {
+        return;
+    }
+    std::array<QString, 5> names;
+    for (int seat = 2; seat <= 4; ++seat) {
+        if (TakesPart(state_, seat)) {
+            const int chair = replay_->ServerSeat(seat);
+            names[static_cast<size_t>(seat)] =
+                QString::fromStdString(chairs.names[static_cast<size_t>(chair)]);
+        }
+    }
+    services_.named(names);
 }
 
 void NetworkPlay::TurnedAway(TurnawayReason reason) {
@@ -243,7 +262,9 @@ void NetworkPlay::TellChair(const ChairNews& news) {
         return;
     }
     const char* told = news.kind == NewsKind::kStandIn ? text::kStoodIn : text::kReturned;
-    services_.status(Translated(told).arg(Translated(text::kChair).arg(news.seat)));
+    const std::string& name = chairs_.names[static_cast<size_t>(news.seat)];
+    services_.status(Translated(told).arg(name.empty() ? Translated(text::kChair).arg(news.seat)
+                                                       : QString::fromStdString(name)));
 }
 
 bool NetworkPlay::MayMove() const {

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <array>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -23,6 +24,8 @@ struct NetworkServices {
     // The windows take the table's number of players, and give it back once the table is left.
     std::function<void(int players)> seated;
     std::function<void()> left;
+    // The names of the people at the table by the windows' seats; empty for a computer player.
+    std::function<void(const std::array<QString, 5>& names)> named;
     // Where the host's certificate is kept, and how the program that makes it is started.
     QString certificateFolder;
     ProcessStarter startProcess;
@@ -55,6 +58,7 @@ class NetworkPlay : public QObject {
     void Open(const QUrl& url, const QString& code, const QString& name,
               const QString& fingerprint);
     void Welcomed(const Welcome& welcome);
+    void ChairsTold(const Chairs& chairs);
     void TurnedAway(TurnawayReason reason);
     void Refused(MoveVerdict verdict);
     void Arrived(const ChairNews& news);
@@ -73,6 +77,8 @@ class NetworkPlay : public QObject {
     TableConnection* connection_ = nullptr;
     std::unique_ptr<ChairReplay> replay_;
     std::deque<ChairNews> news_;
+    // Who sits in each of the table's chairs, as last told.
+    Chairs chairs_;
     bool playing_ = false;
     bool moveSent_ = false;
     // The table has gone while an item was played: it is left, and farewell_ told, after it.

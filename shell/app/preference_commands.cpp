@@ -74,17 +74,12 @@ void PreferenceCommands::GeneralPreferences() {
     windows_.table->ReloadSoon();
 }
 
-// The captions show the names alone until the next announcement adds the scores again.
 void PreferenceCommands::PlayerPreferences() {
     PlayerPreferencesDialog dialog(windows_.human, store_);
     if (runDialog_(dialog) != QDialog::Accepted) {
         return;
     }
-    const Settings& settings = store_.Values();
-    windows_.human->SetCaption(QString::fromStdString(settings.PlayerNames[kHumanSeat]));
-    for (int player = 2; player <= 4; ++player) {
-        windows_.Opponent(player).SetCaption(QString::fromStdString(settings.PlayerNames[player]));
-    }
+    windows_.ShowNames(store_.Values());
 }
 
 }  // namespace pipwick

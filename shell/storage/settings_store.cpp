@@ -131,6 +131,22 @@ void SettingsStore::SetName(int player, const QString& name) {
     Written(file_.WriteText(kNameKeys[player], values_.PlayerNames[player]));
 }
 
+void SettingsStore::ShowName(int player, const QString& name) {
+    if (!ownNames_) {
+        ownNames_.emplace();
+        std::copy(std::begin(values_.PlayerNames), std::end(values_.PlayerNames),
+                  ownNames_->begin());
+    }
+    values_.PlayerNames[player] = CutName(name).toStdString();
+}
+
+void SettingsStore::ShowOwnNames() {
+    if (ownNames_) {
+        std::copy(ownNames_->begin(), ownNames_->end(), std::begin(values_.PlayerNames));
+        ownNames_.reset();
+    }
+}
+
 int32_t SettingsStore::PlayerCount() const {
     return CorrectedPlayerCount(file_.Int(kPlayerCountKey.key, kPlayerCountKey.outside));
 }

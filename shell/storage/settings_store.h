@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -55,6 +56,10 @@ class SettingsStore {
     void Set(IntSetting setting, int32_t value);
     // Keeps the first 14 characters of the name.
     void SetName(int player, const QString& name);
+    // A name the windows show for one game alone (a network table's chair): nothing is written,
+    // and ShowOwnNames brings back the player's own.
+    void ShowName(int player, const QString& name);
+    void ShowOwnNames();
 
     int32_t PlayerCount() const;
     void SetPlayerCount(int32_t count);
@@ -70,6 +75,7 @@ class SettingsStore {
 
     SettingsFile file_;
     Settings values_;
+    std::optional<std::array<std::string, 5>> ownNames_;
     std::function<void(WriteFailure)> failed_;
 };
 

@@ -18,6 +18,13 @@
 
 namespace pipwick {
 
+void Windows::ShowNames(const Settings& settings) const {
+    human->SetCaption(QString::fromStdString(settings.PlayerNames[kHumanSeat]));
+    for (int player = 2; player <= 4; ++player) {
+        Opponent(player).SetCaption(QString::fromStdString(settings.PlayerNames[player]));
+    }
+}
+
 QtGameView::QtGameView(const GameState& state, const Settings& settings, const Geometry& geometry,
                        const Windows& windows, Prompts& prompts, TilePictures& pictures)
     : state_(state),

@@ -31,6 +31,8 @@ struct Windows {
         }
         return Opponent(player);
     }
+    // The captions show the names alone until the next announcement adds the scores again.
+    void ShowNames(const Settings& settings) const;
 };
 
 // When a whole new state is shown, the table is drawn again at once (Undo) or half a second later,

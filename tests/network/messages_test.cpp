@@ -45,8 +45,9 @@ TEST(Messages, EveryMessageWrittenIsReadBackAlike) {
     laid.arm = 3;
     laid.tile = 17;
     for (const ServerMessage& message : std::vector<ServerMessage>{
-             Welcome{kProtocolVersion, 2, 4}, Turnaway{TurnawayReason::kNameTaken},
-             Refusal{MoveVerdict::kDoesNotFit}, Dealt(), Shown(), laid}) {
+             Welcome{kProtocolVersion, 2, 4}, Chairs{{"", "Ana Luísa", "", "Bo", ""}},
+             Turnaway{TurnawayReason::kNameTaken}, Refusal{MoveVerdict::kDoesNotFit}, Dealt(),
+             Shown(), laid}) {
         std::string error;
         const std::string frame = WriteMessage(message);
         const std::optional<ServerMessage> read = ReadServerMessage(frame, error);
@@ -102,6 +103,14 @@ TEST(Messages, AFrameThatIsNotOneWholeMessageIsRefusedWithTheReason) {
                   "the field \"reason\" names nothing known"},
              Case{true, R"({"type":"welcome","version":1,"seat":5,"players":4})",
                   "the field \"seat\" is out of range"},
+             Case{true, R"({"type":"chairs","names":["","Ana","","Bo"]})",
+                  "the field \"names\" does not hold five names"},
+             Case{true, R"({"type":"chairs","names":["x","Ana","","Bo",""]})",
+                  "the field \"names\" holds something that is no chair's name"},
+             Case{true, R"({"type":"chairs","names":["","A\u0007","","Bo",""]})",
+                  "the field \"names\" holds something that is no chair's name"},
+             Case{true, R"({"type":"chairs","names":["",1,"","Bo",""]})",
+                  "the field \"names\" holds something that is no chair's name"},
              Case{true, with(news, "hand-dealt", "hand-shuffled"),
                   "the field \"kind\" names nothing known"},
              Case{true, with(news, "\"game\":2", "\"game\":9"), "the field \"game\" names no game"},

@@ -181,7 +181,8 @@ def strangers(code):
          lambda ws: ws.send_json({"type": "move", "draw": True, "tile": 0, "arm": 0}),
          ([], 1002, "a move before hello")),
         ("a wrong code", lambda ws: ws.send_text(hello(wrong_code)), turned_away("wrong-code")),
-        ("a wrong protocol version", lambda ws: ws.send_text(hello(code, version=2)),
+        ("a wrong protocol version",
+         lambda ws: ws.send_text(hello(code, version=PROTOCOL_VERSION + 1)),
          turned_away("wrong-version")),
     ]
 
@@ -282,6 +283,9 @@ def seated_mischief(port, code):
     got = answer(on_turn, deadline)
     check(got.get("kind") == "stand-in" and got.get("seat") == waiting.seat,
           "the flooder's departure was told as %s" % got)
+    got = answer(on_turn, deadline)
+    check(got == {"type": "chairs", "names": ["", "Ann", "", "Bob", ""]},
+          "the flooder's chair was not kept under his name: %s" % got)
     on_turn.ws.send_text(hello(code, on_turn.name))
     expect_let_go(on_turn.ws, "a second hello", ([], 1002, "a hello once seated"), deadline)
 

@@ -12,7 +12,7 @@ import time
 
 from ws_client import Message, Timeout, WebSocket, remaining
 
-PROTOCOL_VERSION = 1
+PROTOCOL_VERSION = 2
 # Tiles 1..28 run through the suits: 0-0, 0-1, ... 0-6, 1-1, ... 6-6.
 PIPS = [None] + [(low, high) for low in range(7) for high in range(low, 7)]
 SPINNER_GAMES = (0,)  # only All Fives makes its first double a spinner

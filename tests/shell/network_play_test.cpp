@@ -123,6 +123,10 @@ TEST(NetworkPlay, HostAndGuestPlayOneTableAndTheHostEndsIt) {
         << host.app->Human().Status().toStdString() << " / "
         << guest.app->Human().Status().toStdString();
     EXPECT_EQ(hosts.PlayerCount, 2);
+    // Each sees the other's name in the window across the table, not a name of his own choosing;
+    // the names come back once the table is left.
+    EXPECT_TRUE(host.app->Opponent(3).windowTitle().endsWith(QStringLiteral("- Guest")));
+    EXPECT_TRUE(guest.app->Opponent(3).windowTitle().endsWith(QStringLiteral("- Player")));
     EXPECT_FALSE(host.app->Human().Action(Command::kSave).isEnabled());
     EXPECT_FALSE(guest.app->Human().Action(Command::kUndo).isEnabled());
 
@@ -142,6 +146,8 @@ TEST(NetworkPlay, HostAndGuestPlayOneTableAndTheHostEndsIt) {
     host.app->Close();
     ASSERT_TRUE(Until([&] { return guests.GameInProgress == 0; }));
     EXPECT_TRUE(guest.app->Human().Status().contains(QStringLiteral("closed the table")));
+    EXPECT_TRUE(guest.app->Opponent(3).windowTitle().endsWith(QStringLiteral("TopGun")))
+        << guest.app->Opponent(3).windowTitle().toStdString();
     EXPECT_FALSE(QFile::exists(host.data.filePath(QStringLiteral("temp.dom"))));
 }
 
