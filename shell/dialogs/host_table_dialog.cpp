@@ -1,7 +1,9 @@
 #include "shell/dialogs/host_table_dialog.h"
 
 #include <QNetworkInterface>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ai/level.h"
 #include "engine/game_settings.h"
@@ -162,6 +164,7 @@ void HostTableDialog::OpenTable() {
     server_ = openTable_(Setup(), error);
     if (server_ == nullptr) {
         where_->setText(Translated(text::kCantOpenTable).arg(error));
+        KeepOnScreen();
         return;
     }
     for (QWidget* control : std::initializer_list<QWidget*>{
@@ -171,6 +174,23 @@ void HostTableDialog::OpenTable() {
     connect(server_, &TableServer::ChairsChanged, this, [this] { ShowChairs(); });
     ShowWhere();
     ShowChairs();
+    KeepOnScreen();
+}
+
+// The lines shown once the table is open make the dialog taller: it grows now and moves up as
+// far as its buttons would leave the screen, where Start would otherwise be out of reach.
+void HostTableDialog::KeepOnScreen() {
+    adjustSize();
+    const QScreen* shown = screen();
+    if (shown == nullptr) {
+        return;
+    }
+    const QRect room = shown->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int up = std::min(frame.bottom() - room.bottom(), frame.top() - room.top());
+    if (up > 0) {
+        move(pos() - QPoint(0, up));
+    }
 }
 
 void HostTableDialog::ShowWhere() {

@@ -43,6 +43,7 @@ class HostTableDialog : public QDialog {
     void FillTargets();
     void OpenTable();
     void ShowWhere();
+    void KeepOnScreen();
     void ShowChairs();
     void Start();
 
