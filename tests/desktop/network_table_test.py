@@ -20,24 +20,30 @@ from x_session import StepTimeout, XSession, check, failures, outer_rect, report
 
 SKIP = 77
 TIMEOUT = 60.0
-NAMES = {1: "Player", 3: "TopGun"}
+# The host keeps the default name; the one the other person's window bears in each program.
+HOST, GUEST, OTHER = "Player", "Guest", "TopGun"
 HAND_OVER = re.compile(r"The hand is over\b")
 HOST_CLOSED = "The host has closed the table."
+MOVE = re.compile(r"^\S+ (leads|plays|draws|passes)\b")
+PLAY_WORDS = re.compile(r", (scores \d+|scores nothing|does not fit)$")
 # A hand of two players lays at most 28 tiles; a bound keeps a table that never ends from looping.
 MOST_MOVES = 80
 
 
-class Person:
-    """One program on the desktop as its player sees it: through the screen reader's tree for
-    reading, and with the mouse on the places the tree gives for acting."""
+class Player:
+    """A person at the table in a program of his own, as he sees it: read through the screen
+    reader's tree, acted on with the mouse at the places the tree gives. name is his own, which
+    titles his window and his turns in the status line."""
 
-    def __init__(self, bus, session, game, who):
+    def __init__(self, bus, session, game, who, name):
         self.bus = bus
         self.session = session
         self.game = game
         self.who = who
-        self.human_title = NAMES[1]
+        self.name = name
         self.told = []
+        self.windows = {}
+        self.found = {}
         self.app = bus.wait_for("%s's program on the bus" % who,
                                 lambda: bus.application(game.process.pid), timeout=TIMEOUT)
         bus.pyatspi.Registry.registerEventListener(self._heard, "object:text-changed:insert")
@@ -59,20 +65,32 @@ class Person:
         return self.find("the %s %r" % (role, name),
                          lambda o: o.getRoleName() == role and o.name == name, root)
 
+    def lasting(self, role, name):
+        """An object found once and kept: the status line, the hand and the table live as long
+        as the program."""
+        if (role, name) not in self.found:
+            self.found[role, name] = self.named(role, name)
+        return self.found[role, name]
+
     def status(self):
         self.bus.pump()
-        bar = self.named("status bar", "Status")
-        return bar.queryText().getText(0, -1)
+        return self.lasting("status bar", "Status").queryText().getText(0, -1)
 
     def hand(self):
-        return self.named("list", "Your tiles")
+        return self.lasting("list", "Your tiles")
 
     def table(self):
-        return self.named("panel", "Table")
+        return self.lasting("panel", "Table")
 
     def window(self, title):
         """This program's shown window of that title, its score before it or not; the largest
-        where several bear it (a message that pops up is titled as the table is)."""
+        where several bear it (a message that pops up is titled as the table is). The windows
+        live as long as the program: each is found once."""
+        if title not in self.windows:
+            self.windows[title] = self.find_window(title)
+        return self.windows[title]
+
+    def find_window(self, title):
         pattern = re.compile(r"(\d+ - )?" + re.escape(title))
 
         def shown():
@@ -111,7 +129,7 @@ class Person:
 
     def choose_menu(self, menu, item):
         """Opens a menu of the menu bar with the mouse and clicks one of its items."""
-        self.bring_forward(self.human_title)
+        self.bring_forward(self.name)
         self.click(self.named("menu item", menu))
         shown = self.find("the menu item %r shown" % item, lambda o: o.getRoleName() ==
                           "menu item" and o.name == item and shown_on_screen(self, o))
@@ -121,24 +139,6 @@ class Person:
         self.click(accessible)
         self.session.x("xdotool", "key", "--clearmodifiers", "ctrl+a")
         self.session.x("xdotool", "type", "--delay", "20", text)
-
-
-def shown_on_screen(person, accessible):
-    extents = accessible.queryComponent().getExtents(person.bus.pyatspi.DESKTOP_COORDS)
-    return extents.width > 0 and extents.height > 0 and extents.x > 0 and extents.y > 0
-
-
-MOVE = re.compile(r"^\S+ (leads|plays|draws|passes)\b")
-PLAY_WORDS = re.compile(r", (scores \d+|scores nothing|does not fit)$")
-
-
-class Player(Person):
-    """A person at the table: what his program shows of it, and his moves with the mouse."""
-
-    def __init__(self, bus, session, game, who, name):
-        super().__init__(bus, session, game, who)
-        self.human_title = name
-        self.name = name
 
     def moves_told(self):
         self.bus.pump()
@@ -168,7 +168,7 @@ class Player(Person):
         return [item.name for item in children(self.table())]
 
     def face_forward(self):
-        self.bring_forward("Pipwick", self.human_title)
+        self.bring_forward("Pipwick", self.name)
 
     def move(self):
         """Leads the first tile on an empty table; else picks up each tile in turn until an end
@@ -176,33 +176,42 @@ class Player(Person):
         self.face_forward()
         if not self.ends():
             self.click(self.tiles()[0])
-            return "lead"
+            return
         for index in range(len(self.tiles())):
-            tile = self.tiles()[index]
-            self.click(tile)
-            said = self.bus.wait_for(
-                "%s: the ends to say whether %s fits" % (self.who, tile.name),
-                lambda: all(PLAY_WORDS.search(end.name) for end in self.ends()) and
-                [end.name for end in self.ends()], timeout=TIMEOUT)
-            fitting = [i for i, name in enumerate(said) if not name.endswith("does not fit")]
+            name = self.tiles()[index].name
+            self.click(self.tiles()[index])
+            said = self.bus.wait_for("%s: the ends to say whether %s fits" % (self.who, name),
+                                     lambda: self.ends_for(index), timeout=TIMEOUT)
+            fitting = [i for i, end in enumerate(said) if not end.endswith("does not fit")]
             if fitting:
                 self.click_end(self.ends()[fitting[0]])
-                return "play"
-        self.click(self.named("menu item", "Draw"))
-        return "draw"
+                return
+        self.click(self.find("Draw or Pass", lambda o: o.getRoleName() == "menu item" and
+                             o.name in ("Draw", "Pass")))
+
+    def ends_for(self, index):
+        """What each end says of the tile at index once it is the one picked up, else None."""
+        selected = self.tiles()[index].getState().contains(self.bus.pyatspi.STATE_SELECTED)
+        said = [end.name for end in self.ends()]
+        return said if selected and all(PLAY_WORDS.search(end) for end in said) else None
 
     def click_end(self, end):
         """Clicks an end where the player sees it: on the table, or on its picture shown above
         the player window that covers it."""
         extents = end.queryComponent().getExtents(self.bus.pyatspi.DESKTOP_COORDS)
         x, y = extents.x + extents.width // 2, extents.y + extents.height // 2
-        covering = [wid for wid in (self.window(self.human_title), self.window("TopGun"))
+        covering = [wid for wid in (self.window(self.name), self.window(OTHER))
                     if inside(outer_rect(window_info(self.session, wid)), x, y)]
         if covering:
             shown = wait_for("%s: the covered end shown" % self.who,
                              lambda: shown_ends(self), timeout=TIMEOUT)
             x, y = min(shown, key=lambda centre: abs(centre[0] - x) + abs(centre[1] - y))
         self.click_at(x, y)
+
+
+def shown_on_screen(person, accessible):
+    extents = accessible.queryComponent().getExtents(person.bus.pyatspi.DESKTOP_COORDS)
+    return extents.width > 0 and extents.height > 0 and extents.x > 0 and extents.y > 0
 
 
 def inside(rect, x, y):
@@ -257,7 +266,11 @@ def start_table(host, dialog):
                       timeout=TIMEOUT)
     seated = host.find("who sits where", lambda o: o.getRoleName() == "label" and
                        o.name.startswith("Chair 1: "), dialog).name
-    check(seated == "Chair 1: Player\nChair 3: Guest", "the host's dialog shows %r" % seated)
+    check(seated == "Chair 1: %s\nChair 3: %s" % (HOST, GUEST), "the host's dialog shows %r" % seated)
+    extents = start.queryComponent().getExtents(host.bus.pyatspi.DESKTOP_COORDS)
+    check(extents.y >= 0 and extents.y + extents.height <= host.session.height,
+          "Start lies at y %d to %d on a screen %d high"
+          % (extents.y, extents.y + extents.height, host.session.height))
     host.bring_forward("Host a Table")
     host.click(start)
 
@@ -308,14 +321,14 @@ def run(program):
         bus = AtspiSession(session, [])
         settings = {"sound": 0, "nump": 2}
         games = [session.start_game(settings, extra_env=private_home(session, "host"))]
-        players = [Player(bus, session, games[0], "the host", NAMES[1])]
+        players = [Player(bus, session, games[0], "the host", HOST)]
         try:
             host = players[0]
             dialog, port, code = host_table(host)
             # The guest's windows come up over the host's: he starts once the host is done.
-            games.append(session.start_game(dict(settings, pnm1="Guest"),
+            games.append(session.start_game(dict(settings, pnm1=GUEST),
                                             extra_env=private_home(session, "guest")))
-            players.append(Player(bus, session, games[1], "the guest", "Guest"))
+            players.append(Player(bus, session, games[1], "the guest", GUEST))
             guest = players[1]
             join_table(guest, port, code)
             start_table(host, dialog)
