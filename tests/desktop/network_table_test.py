@@ -167,6 +167,23 @@ class Player:
         ends."""
         return [item.name for item in children(self.table())]
 
+    def other_hand(self):
+        if "other" not in self.found:
+            self.found["other"] = self.find("%s's tiles" % OTHER, lambda o: o.getRoleName() ==
+                                            "list" and o.name.endswith(OTHER))
+        return self.found["other"]
+
+    def score(self, title):
+        shown = self.session.x("xdotool", "getwindowname", self.window(title))
+        found = re.match(r"(\d+) - ", shown)
+        return int(found.group(1)) if found else None
+
+    def seen(self):
+        """The table, and the score and number of tiles of this player and of the other."""
+        others = [o for o in children(self.other_hand()) if o.getRoleName() == "list item"]
+        return (self.laid(), (self.score(self.name), len(self.tiles())),
+                (self.score(OTHER), len(others)))
+
     def face_forward(self):
         self.bring_forward("Pipwick", self.name)
 
@@ -276,16 +293,22 @@ def start_table(host, dialog):
 
 
 def same_table(players, moves):
-    """Waits until both programs have told every move so far and show the same table."""
+    """Waits until both programs have told every move so far and show the same table, each the
+    other's score and number of tiles as his own program shows them."""
     for player in players:
         player.bus.wait_for("%s: move %d told" % (player.who, moves),
                             lambda: len(player.moves_told()) >= moves, timeout=TIMEOUT)
+
+    def agree():
+        host, guest = (player.seen() for player in players)
+        return host[0] == guest[0] and host[1] == guest[2] and host[2] == guest[1]
+
     try:
-        players[0].bus.wait_for("the same table in both programs after move %d" % moves,
-                                lambda: players[0].laid() == players[1].laid(), timeout=TIMEOUT)
+        players[0].bus.wait_for("both programs to agree after move %d" % moves, agree,
+                                timeout=TIMEOUT)
     except StepTimeout:
         check(False, "after move %d the host shows %r and the guest %r"
-              % (moves, players[0].laid(), players[1].laid()))
+              % (moves, players[0].seen(), players[1].seen()))
 
 
 def play_hand(players):
@@ -300,7 +323,7 @@ def play_hand(players):
             lambda: [p for p in players if p.my_turn()] or all(p.hand_over() for p in players),
             timeout=TIMEOUT)
         if mover is True:
-            return
+            break
         check(len(mover) == 1, "after move %d both programs say it is their turn" % moves)
         mover[0].move()
         moves += 1
