@@ -364,6 +364,11 @@ def run(program):
             host.choose_menu("Game", "Exit\tAlt+X")
             guest.bus.wait_for("the guest told that the host has gone",
                                lambda: guest.status().endswith(HOST_CLOSED), timeout=TIMEOUT)
+            wait_for("the host's program to end", lambda: host.game.process.poll() is not None,
+                     timeout=TIMEOUT)
+            check(host.game.process.returncode == 0,
+                  "the host's program ended with %d" % host.game.process.returncode)
+            check(guest.game.process.poll() is None, "the guest's program ended with the table")
         except StepTimeout as timeout:
             told = ["%s's status line reads %r; it told:\n  %s\nthe program said: %s"
                     % (player.who, player.status(), "\n  ".join(player.told),
