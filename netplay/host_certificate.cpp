@@ -18,14 +18,15 @@ QByteArray ReadAll(const QString& path, bool& ok) {
 }
 
 // A key of ten years on the P-256 curve, its private half readable by the host alone.
-bool MakeCertificate(const QString& certificatePath, const QString& keyPath, QString& error) {
+bool MakeCertificate(const QString& certificatePath, const QString& keyPath,
+                     const ProcessStarter& start, QString& error) {
     QProcess openssl;
-    openssl.start(QStringLiteral("openssl"),
-                  {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
-                   "-nodes", "-days", "3650", "-subj", "/CN=Pipwick table", "-keyout", keyPath,
-                   "-out", certificatePath});
-    if (!openssl.waitForFinished(30000) || openssl.exitStatus() != QProcess::NormalExit ||
-        openssl.exitCode() != 0) {
+    openssl.setProgram(QStringLiteral("openssl"));
+    openssl.setArguments({"req", "-x509", "-newkey", "ec", "-pkeyopt",
+                          "ec_paramgen_curve:prime256v1", "-nodes", "-days", "3650", "-subj",
+                          "/CN=Pipwick table", "-keyout", keyPath, "-out", certificatePath});
+    if (!start(openssl) || !openssl.waitForFinished(30000) ||
+        openssl.exitStatus() != QProcess::NormalExit || openssl.exitCode() != 0) {
         error = QObject::tr("The table's certificate could not be made (is openssl installed?).");
         QFile::remove(certificatePath);
         QFile::remove(keyPath);
@@ -36,6 +37,14 @@ bool MakeCertificate(const QString& certificatePath, const QString& keyPath, QSt
 }
 
 }  // namespace
+
+QString SpacedFingerprint(const QString& fingerprint) {
+    QStringList groups;
+    for (qsizetype at = 0; at < fingerprint.size(); at += 4) {
+        groups << fingerprint.mid(at, 4);
+    }
+    return groups.join(QLatin1Char(' '));
+}
 
 std::optional<TableCertificate> LoadTableCertificate(const QString& certificatePath,
                                                      const QString& keyPath, QString& error) {
@@ -63,11 +72,12 @@ std::optional<TableCertificate> LoadTableCertificate(const QString& certificateP
     return table;
 }
 
-std::optional<TableCertificate> HostCertificate(const QString& folder, QString& error) {
+std::optional<TableCertificate> HostCertificate(const QString& folder, const ProcessStarter& start,
+                                                QString& error) {
     const QString certificatePath = QDir(folder).filePath(QStringLiteral("table-certificate.pem"));
     const QString keyPath = QDir(folder).filePath(QStringLiteral("table-key.pem"));
     if (!QFile::exists(certificatePath) || !QFile::exists(keyPath)) {
-        if (!QDir().mkpath(folder) || !MakeCertificate(certificatePath, keyPath, error)) {
+        if (!QDir().mkpath(folder) || !MakeCertificate(certificatePath, keyPath, start, error)) {
             return std::nullopt;
         }
     }

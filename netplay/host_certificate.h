@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QProcess>
 #include <QSslConfiguration>
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace pipwick {
@@ -18,8 +20,16 @@ struct TableCertificate {
 std::optional<TableCertificate> LoadTableCertificate(const QString& certificatePath,
                                                      const QString& keyPath, QString& error);
 
+// A fingerprint in hex as a person reads it out: in groups of four.
+QString SpacedFingerprint(const QString& fingerprint);
+
+// Starts a process whose program and arguments are set; false when it could not be started.
+using ProcessStarter = std::function<bool(QProcess& process)>;
+
 // The host's own certificate, kept in folder: made there on first use, signed by itself (with the
-// openssl program, which Qt cannot do), and read from there every time after.
-std::optional<TableCertificate> HostCertificate(const QString& folder, QString& error);
+// openssl program, which Qt cannot do, started through start), and read from there every time
+// after.
+std::optional<TableCertificate> HostCertificate(const QString& folder, const ProcessStarter& start,
+                                                QString& error);
 
 }  // namespace pipwick

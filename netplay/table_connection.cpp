@@ -6,6 +6,22 @@
 
 namespace pipwick {
 
+QUrl TableUrl(const QString& address, uint16_t port) {
+    const QString text = address.trimmed();
+    if (text.startsWith(QStringLiteral("ws://")) || text.startsWith(QStringLiteral("wss://"))) {
+        QUrl url(text);
+        if (url.port() == -1) {
+            url.setPort(port);
+        }
+        return url;
+    }
+    QUrl url;
+    url.setScheme(QStringLiteral("wss"));
+    url.setHost(text);
+    url.setPort(port);
+    return url;
+}
+
 TableConnection::TableConnection(QObject* parent) : QObject(parent) {
     socket_.setMaxAllowedIncomingMessageSize(kMaxMessageBytes);
     socket_.setMaxAllowedIncomingFrameSize(kMaxMessageBytes);
@@ -41,14 +57,22 @@ void TableConnection::Close() {
     socket_.close();
 }
 
+QString TableConnection::PeerFingerprint() const {
+    const QSslCertificate certificate = socket_.sslConfiguration().peerCertificate();
+    return certificate.isNull()
+               ? QString()
+               : QString::fromLatin1(certificate.digest(QCryptographicHash::Sha256).toHex());
+}
+
 // The host's certificate is its own, signed by nobody: it is trusted when its fingerprint is the
 // one the host shows beside the code.
 void TableConnection::CheckCertificate(const QList<QSslError>& errors) {
-    const QByteArray fingerprint =
-        socket_.sslConfiguration().peerCertificate().digest(QCryptographicHash::Sha256).toHex();
-    if (fingerprint_.isEmpty() || fingerprint_.toLatin1().toLower() == fingerprint) {
+    if (fingerprint_.isEmpty() || fingerprint_ == PeerFingerprint()) {
         socket_.ignoreSslErrors(errors);
+        return;
     }
+    Finish(tr("The table's certificate is not the one whose fingerprint was given."));
+    socket_.abort();
 }
 
 void TableConnection::Read(const QString& frame) {

@@ -9,6 +9,10 @@
 
 namespace pipwick {
 
+// A table's address as a player gives it: a host name or address, reached over wss on port; or
+// a whole ws:// or wss:// address, taken as it is (on port unless it names one).
+QUrl TableUrl(const QString& address, uint16_t port);
+
 // One player's connection to a network table: it says hello, reads every message the table sends
 // as a saved game is read (a message it cannot take ends the connection), and sends his moves.
 class TableConnection : public QObject {
@@ -22,7 +26,9 @@ class TableConnection : public QObject {
     void Send(const ChairMove& move);
     void Close();
     // Accepts a table's certificate whose SHA-256 fingerprint (hex) is this; any when empty.
-    void TrustFingerprint(const QString& fingerprint) { fingerprint_ = fingerprint; }
+    void TrustFingerprint(const QString& fingerprint) { fingerprint_ = fingerprint.toLower(); }
+    // The SHA-256 fingerprint (hex) of the certificate the table came with; empty over plain ws.
+    QString PeerFingerprint() const;
 
   signals:
     void Welcomed(const pipwick::Welcome& welcome);

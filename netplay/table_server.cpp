@@ -1,5 +1,7 @@
 #include "netplay/table_server.h"
 
+#include <QCryptographicHash>
+
 #include <QSslServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -89,6 +91,13 @@ bool TableServer::Listen(QString& error) {
 
 uint16_t TableServer::Port() const {
     return listener_->serverPort();
+}
+
+QString TableServer::Fingerprint() const {
+    return setup_.tls
+               ? QString::fromLatin1(
+                     setup_.tls->localCertificate().digest(QCryptographicHash::Sha256).toHex())
+               : QString();
 }
 
 // A table's messages are small and each waits for an answer, so they go out at once rather than

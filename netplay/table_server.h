@@ -67,6 +67,8 @@ class TableServer : public QObject {
     // Listens; false with the reason in error when it cannot.
     bool Listen(QString& error);
     uint16_t Port() const;
+    // The SHA-256 fingerprint (hex) of the certificate wss is served with; empty for plain ws.
+    QString Fingerprint() const;
     int TableCount() const { return static_cast<int>(tables_.size()); }
     QString Code(int table) const;
     // The names in table's chairs (entry 0 unused); empty where nobody sits.

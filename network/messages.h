@@ -18,6 +18,8 @@ constexpr int32_t kProtocolVersion = 1;
 constexpr size_t kMaxMessageBytes = 16 * 1024;
 constexpr size_t kMaxNameBytes = 64;
 constexpr size_t kTableCodeLength = 8;
+// The port a table listens on unless told otherwise.
+constexpr uint16_t kUsualTablePort = 7381;
 
 // A player's first message: the protocol he speaks, the table's code and his name.
 struct Hello {

@@ -6,13 +6,14 @@
 
 #include "engine/seats.h"
 #include "model/game_kind.h"
+#include "network/messages.h"
 
 namespace pipwick {
 
 // pipwick-server's command line.
 struct ServerOptions {
     std::string address = "127.0.0.1";
-    uint16_t port = 7381;
+    uint16_t port = kUsualTablePort;
     int tables = 1;
     int perAddress = 8;  // connections allowed from one address
     std::string code;    // every table's; a new one for each table when empty

@@ -91,7 +91,7 @@ constexpr const char* kFourPlayers = PIPWICK_TEXT("4 Players");
 constexpr const char* kResumeLastGame = PIPWICK_TEXT("&Resume Last Game");
 constexpr const char* kScoreSheet = PIPWICK_TEXT("Score &Sheet\tCtrl+T");
 constexpr const char* kStatistics = PIPWICK_TEXT("S&tatistics");
-constexpr const char* kHostTable = PIPWICK_TEXT("&Host a Table...");
+constexpr const char* kHostTable = PIPWICK_TEXT("Host &a Table...");
 constexpr const char* kJoinTable = PIPWICK_TEXT("&Join a Table...");
 constexpr const char* kExit = PIPWICK_TEXT("E&xit\tAlt+X");
 constexpr const char* kHelpContents = PIPWICK_TEXT("Help Contents\tF1");
@@ -236,6 +236,8 @@ constexpr const char* kAddresses = PIPWICK_TEXT("This computer's addresses");
 constexpr const char* kPort = PIPWICK_TEXT("Port");
 constexpr const char* kTableCode = PIPWICK_TEXT("Table code");
 constexpr const char* kFingerprint = PIPWICK_TEXT("Certificate fingerprint");
+// Shown in a box the player may leave empty.
+constexpr const char* kOptional = PIPWICK_TEXT("optional");
 constexpr const char* kAddress = PIPWICK_TEXT("Address");
 constexpr const char* kYourName = PIPWICK_TEXT("Your name");
 // A chair of the list of who has joined: %1 its number, %2 who sits there.
@@ -246,6 +248,10 @@ constexpr const char* kCantOpenTable = PIPWICK_TEXT("The table could not be open
 constexpr const char* kJoining = PIPWICK_TEXT("Joining the table...");
 constexpr const char* kJoined =
     PIPWICK_TEXT("You sit in chair %1; the game starts when the host starts it.");
+// %2 is the table's certificate fingerprint, in groups of four, to compare with the host's.
+constexpr const char* kJoinedWithCertificate = PIPWICK_TEXT(
+    "You sit in chair %1; the game starts when the host starts it. The table's "
+    "certificate fingerprint is %2.");
 // Why a table turned the player away.
 constexpr const char* kWrongVersion = PIPWICK_TEXT("The table plays another version of the game.");
 constexpr const char* kWrongCode = PIPWICK_TEXT("That is not the table's code.");

@@ -801,8 +801,8 @@ Install new version?</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>&amp;Host a Table...</source>
-        <translation>&amp;Abrir una mesa...</translation>
+        <source>Host &amp;a Table...</source>
+        <translation>A&amp;brir una mesa...</translation>
     </message>
     <message>
         <source>&amp;Join a Table...</source>
@@ -964,6 +964,14 @@ Install new version?</source>
         <source>The host has closed the table.</source>
         <translation>El anfitrión ha cerrado la mesa.</translation>
     </message>
+    <message>
+        <source>You sit in chair %1; the game starts when the host starts it. The table&apos;s certificate fingerprint is %2.</source>
+        <translation>Te sientas en la silla %1; la partida empieza cuando el anfitrión la inicie. La huella del certificado de la mesa es %2.</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>opcional</translation>
+    </message>
 </context>
 <context>
     <name>PlayerPreferencesDialog</name>
@@ -1022,6 +1030,36 @@ Install new version?</source>
     <message>
         <source>Human player</source>
         <translation>Jugador humano</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The table&apos;s certificate could not be made (is openssl installed?).</source>
+        <translation>No se pudo crear el certificado de la mesa (¿está instalado openssl?).</translation>
+    </message>
+    <message>
+        <source>The table&apos;s certificate or its key cannot be read.</source>
+        <translation>No se puede leer el certificado de la mesa o su clave.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s certificate or its key is not a PEM file.</source>
+        <translation>El certificado de la mesa o su clave no es un archivo PEM.</translation>
+    </message>
+</context>
+<context>
+    <name>pipwick::TableConnection</name>
+    <message>
+        <source>The table sent a message that is not text.</source>
+        <translation>La mesa envió un mensaje que no es texto.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s certificate is not the one whose fingerprint was given.</source>
+        <translation>El certificado de la mesa no es aquel cuya huella se indicó.</translation>
+    </message>
+    <message>
+        <source>The table sent a message that cannot be read: %1</source>
+        <translation>La mesa envió un mensaje que no se puede leer: %1</translation>
     </message>
 </context>
 </TS>

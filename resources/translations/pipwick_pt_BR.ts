@@ -801,8 +801,8 @@ Instalar a versão nova?</translation>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>&amp;Host a Table...</source>
-        <translation>&amp;Abrir uma mesa...</translation>
+        <source>Host &amp;a Table...</source>
+        <translation>A&amp;brir uma mesa...</translation>
     </message>
     <message>
         <source>&amp;Join a Table...</source>
@@ -964,6 +964,14 @@ Instalar a versão nova?</translation>
         <source>The host has closed the table.</source>
         <translation>O anfitrião fechou a mesa.</translation>
     </message>
+    <message>
+        <source>You sit in chair %1; the game starts when the host starts it. The table&apos;s certificate fingerprint is %2.</source>
+        <translation>Você está na cadeira %1; o jogo começa quando o anfitrião o iniciar. A impressão digital do certificado da mesa é %2.</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>opcional</translation>
+    </message>
 </context>
 <context>
     <name>PlayerPreferencesDialog</name>
@@ -1022,6 +1030,36 @@ Instalar a versão nova?</translation>
     <message>
         <source>Human player</source>
         <translation>Jogador humano</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The table&apos;s certificate could not be made (is openssl installed?).</source>
+        <translation>Não foi possível criar o certificado da mesa (o openssl está instalado?).</translation>
+    </message>
+    <message>
+        <source>The table&apos;s certificate or its key cannot be read.</source>
+        <translation>Não é possível ler o certificado da mesa ou a sua chave.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s certificate or its key is not a PEM file.</source>
+        <translation>O certificado da mesa ou a sua chave não é um arquivo PEM.</translation>
+    </message>
+</context>
+<context>
+    <name>pipwick::TableConnection</name>
+    <message>
+        <source>The table sent a message that is not text.</source>
+        <translation>A mesa enviou uma mensagem que não é texto.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s certificate is not the one whose fingerprint was given.</source>
+        <translation>O certificado da mesa não é aquele cuja impressão digital foi informada.</translation>
+    </message>
+    <message>
+        <source>The table sent a message that cannot be read: %1</source>
+        <translation>A mesa enviou uma mensagem que não pode ser lida: %1</translation>
     </message>
 </context>
 </TS>

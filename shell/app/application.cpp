@@ -144,6 +144,8 @@ void Application::CreateNetworkPlay() {
         windows_.ArrangeOpponents(state_.PlayerCount);
         ShowCommandsAvailable();
     };
+    services.certificateFolder = DataFolder(options_.dataFolder);
+    services.startProcess = StartWatchedProcess;
     Clock& clock = options_.clock != nullptr ? *options_.clock : qtClock_;
     network_ = std::make_unique<NetworkPlay>(*game_, state_, clock, std::move(services));
 }
@@ -225,16 +227,19 @@ void Application::SettingsNotSaved(WriteFailure failure) {
 // preference dialogs and the Help menu. A Help command runs as a sequence, so a close that
 // arrives during a download waits for it.
 void Application::InstallCommands() {
-    windows_.human->SetCommandHandler(Command::kHostTable, [this] { HostTable(); });
-    windows_.human->SetCommandHandler(Command::kJoinTable, [this] { JoinTable(); });
-    windows_.human->SetCommandHandler(Command::kOpen, [this] {
-        if (!GivesUpGame()) {
-            return;
-        }
-        const QString path = files_->ChooseGameToOpen();
-        if (!path.isEmpty()) {
-            OpenGameFile(path, true);
-        }
+    // A command that replaces the game waits while a network table's move is being shown.
+    windows_.human->SetCommandHandler(Command::kHostTable,
+                                      [this] { network_->WhenIdle([this] { HostTable(); }); });
+    windows_.human->SetCommandHandler(Command::kJoinTable,
+                                      [this] { network_->WhenIdle([this] { JoinTable(); }); });
+    windows_.human->SetCommandHandler(Command::kOpen,
+                                      [this] { network_->WhenIdle([this] { OpenCommand(); }); });
+    windows_.human->SetCommandHandler(Command::kResumeLastGame, [this] {
+        network_->WhenIdle([this] {
+            if (!network_->AtTable() || GivesUpGame()) {
+                records_->ResumeCommand();
+            }
+        });
     });
     windows_.human->SetCommandHandler(Command::kSave, [this] { files_->SaveCommand(); });
     windows_.human->SetCommandHandler(Command::kUndo, [this] {
@@ -342,12 +347,24 @@ void Application::DrawOrPass() {
 }
 
 void Application::NewGame() {
+    network_->WhenIdle([this] {
+        if (!GivesUpGame()) {
+            return;
+        }
+        // The deal puts any picked-up tile down; its marks must not stay on the empty table.
+        aids_->HideMarks();
+        sequences_.Run([this] { game_->NewGame(); });
+    });
+}
+
+void Application::OpenCommand() {
     if (!GivesUpGame()) {
         return;
     }
-    // The deal puts any picked-up tile down; its marks must not stay on the empty table.
-    aids_->HideMarks();
-    sequences_.Run([this] { game_->NewGame(); });
+    const QString path = files_->ChooseGameToOpen();
+    if (!path.isEmpty()) {
+        OpenGameFile(path, true);
+    }
 }
 
 // A running game is given up only when the player agrees; the check mark always ends on the

@@ -97,6 +97,7 @@ class Application : public HumanCommands {
     void CreateNetworkPlay();
     void HostTable();
     void JoinTable();
+    void OpenCommand();
     int RunDialog(QDialog& dialog);
 
     StartupOptions options_;

@@ -11,12 +11,12 @@
 
 namespace pipwick {
 
-namespace {
-
 QString DataFolder(const QString& chosen) {
     return chosen.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
                             : chosen;
 }
+
+namespace {
 
 QString DataFile(const QString& chosenFolder, const char* name) {
     return QDir(DataFolder(chosenFolder)).filePath(QString::fromLatin1(name));

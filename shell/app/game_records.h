@@ -18,11 +18,16 @@
 
 namespace pipwick {
 
+// The folder the program keeps its files in: chosen, or the user's data folder when empty.
+QString DataFolder(const QString& chosen);
+
 // What the program keeps about the games: the score sheet of the game under way, the player's
 // statistics, and the game kept when the program ends in the middle of it. All are fed by the
 // game's record of its moves.
 class GameRecords {
   public:
+    // Resume Last Game, once the game under way is given up.
+    void ResumeCommand();
     // Reads a saved game into the state and shows it with an announcement; false when the file
     // was refused.
     using GameOpener = std::function<bool(const QString& path, const char* announcement)>;
@@ -58,7 +63,6 @@ class GameRecords {
     void ShowResumeAvailable();
     void ScoreSheetCommand();
     void StatisticsCommand();
-    void ResumeCommand();
     bool ResetStatistics();
     QString StatisticsNotSaved() const;
 

@@ -64,18 +64,26 @@ NetworkPlay::NetworkPlay(Game& game, GameState& state, Clock& clock, NetworkServ
     : game_(game), state_(state), clock_(clock), services_(std::move(services)) {}
 
 NetworkPlay::~NetworkPlay() {
+    playing_ = false;
     Close();
 }
 
 TableServer* NetworkPlay::Host(const TableSetup& setup, const QString& name, QString& error) {
     Leave();
+    const std::optional<TableCertificate> certificate =
+        HostCertificate(services_.certificateFolder, services_.startProcess, error);
+    if (!certificate) {
+        return nullptr;
+    }
     ServerSetup serverSetup;
     serverSetup.address = QHostAddress::Any;
-    serverSetup.port = 7381;
+    serverSetup.port = kUsualTablePort;
     serverSetup.table = setup;
+    serverSetup.tls = certificate->tls;
     serverSetup.startWhenFull = false;
     auto server = std::make_unique<TableServer>(serverSetup);
     if (!server->Listen(error)) {
+        // The usual port is taken (by another table, say): any free one will do.
         serverSetup.port = 0;
         server = std::make_unique<TableServer>(serverSetup);
         if (!server->Listen(error)) {
@@ -84,28 +92,23 @@ TableServer* NetworkPlay::Host(const TableSetup& setup, const QString& name, QSt
     }
     server_ = std::move(server);
     QUrl url;
-    url.setScheme(QStringLiteral("ws"));
+    url.setScheme(QStringLiteral("wss"));
     url.setHost(QStringLiteral("127.0.0.1"));
     url.setPort(server_->Port());
-    Open(url, server_->Code(0), name);
+    Open(url, server_->Code(0), name, certificate->fingerprint);
     return server_.get();
 }
 
 void NetworkPlay::Join(const JoinChoices& where) {
     Leave();
-    QUrl url;
-    url.setScheme(where.fingerprint.isEmpty() ? QStringLiteral("ws") : QStringLiteral("wss"));
-    url.setHost(where.address);
-    url.setPort(where.port);
-    Open(url, where.code, where.name);
-    if (connection_ != nullptr) {
-        connection_->TrustFingerprint(where.fingerprint);
-    }
+    Open(TableUrl(where.address, where.port), where.code, where.name, where.fingerprint);
     services_.status(Translated(text::kJoining));
 }
 
-void NetworkPlay::Open(const QUrl& url, const QString& code, const QString& name) {
+void NetworkPlay::Open(const QUrl& url, const QString& code, const QString& name,
+                       const QString& fingerprint) {
     connection_ = new TableConnection(this);
+    connection_->TrustFingerprint(fingerprint);
     connect(connection_, &TableConnection::Welcomed, this, &NetworkPlay::Welcomed);
     connect(connection_, &TableConnection::TurnedAway, this, &NetworkPlay::TurnedAway);
     connect(connection_, &TableConnection::Refused, this, &NetworkPlay::Refused);
@@ -125,8 +128,17 @@ void NetworkPlay::Leave() {
     Close();
 }
 
-// The table is gone: the game gives its seats and deals back to the one-person game.
-void NetworkPlay::Close() {
+// The table is gone: the game gives its seats and deals back to the one-person game, and the
+// player is told why (when told is not empty). An item being played is let finish first: its
+// move is under way in the engine, inside a flight that lets other events in.
+void NetworkPlay::Close(const QString& told) {
+    if (playing_) {
+        closing_ = true;
+        if (!told.isEmpty()) {
+            farewell_ = told;
+        }
+        return;
+    }
     news_.clear();
     moveSent_ = false;
     if (connection_ != nullptr) {
@@ -144,17 +156,32 @@ void NetworkPlay::Close() {
         }
     }
     server_.reset();
+    if (!told.isEmpty()) {
+        services_.status(told);
+    }
+}
+
+void NetworkPlay::WhenIdle(std::function<void()> command) {
+    if (!playing_) {
+        command();
+        return;
+    }
+    whenIdle_ = std::move(command);
 }
 
 void NetworkPlay::Welcomed(const Welcome& welcome) {
     replay_ = std::make_unique<ChairReplay>(game_, state_, welcome.seat, welcome.players);
     services_.seated(welcome.players);
-    services_.status(Translated(text::kJoined).arg(welcome.seat));
+    const QString fingerprint = connection_->PeerFingerprint();
+    services_.status(fingerprint.isEmpty() || server_ != nullptr
+                         ? Translated(text::kJoined).arg(welcome.seat)
+                         : Translated(text::kJoinedWithCertificate)
+                               .arg(welcome.seat)
+                               .arg(SpacedFingerprint(fingerprint)));
 }
 
 void NetworkPlay::TurnedAway(TurnawayReason reason) {
-    services_.status(Translated(TurnawayText(reason)));
-    Close();
+    Close(Translated(TurnawayText(reason)));
 }
 
 void NetworkPlay::Refused(MoveVerdict verdict) {
@@ -164,9 +191,8 @@ void NetworkPlay::Refused(MoveVerdict verdict) {
 
 void NetworkPlay::Ended(const QString& reason) {
     const bool seated = replay_ != nullptr;
-    Close();
-    services_.status(seated ? Translated(text::kTableEnded).arg(reason)
-                            : Translated(text::kNoConnection).arg(reason));
+    Close(seated ? Translated(text::kTableEnded).arg(reason)
+                 : Translated(text::kNoConnection).arg(reason));
 }
 
 void NetworkPlay::Arrived(const ChairNews& news) {
@@ -176,30 +202,40 @@ void NetworkPlay::Arrived(const ChairNews& news) {
     }
 }
 
-// Items that come while one is played wait their turn behind it.
+// Items that come while one is played wait their turn behind it; so do the end of the table and
+// a command that replaces the game.
 void NetworkPlay::PlayNews() {
     playing_ = true;
-    while (!news_.empty() && replay_ != nullptr) {
+    while (!news_.empty() && replay_ != nullptr && !closing_) {
         const ChairNews news = news_.front();
         news_.pop_front();
         if (OthersMove(news, replay_->ServerSeat(1))) {
             clock_.WaitMilliseconds(kOthersMovePause);
-        }
-        if (replay_ == nullptr) {
-            break;
+            if (closing_) {
+                break;
+            }
         }
         if (news.seat == replay_->ServerSeat(1)) {
             moveSent_ = false;
         }
         TellChair(news);
         services_.runSequence([this, news] { replay_->Take(news); });
-        if (replay_ != nullptr && replay_->Broken()) {
-            const QString why = QString::fromStdString(replay_->WhyBroken());
-            Close();
-            services_.status(Translated(text::kTableEnded).arg(why));
+        if (replay_->Broken()) {
+            closing_ = true;
+            farewell_ =
+                Translated(text::kTableEnded).arg(QString::fromStdString(replay_->WhyBroken()));
         }
     }
     playing_ = false;
+    if (closing_) {
+        closing_ = false;
+        Close(farewell_);
+    }
+    if (whenIdle_) {
+        const std::function<void()> command = std::move(whenIdle_);
+        whenIdle_ = nullptr;
+        command();
+    }
 }
 
 void NetworkPlay::TellChair(const ChairNews& news) {

@@ -8,6 +8,7 @@
 
 #include "engine/clock.h"
 #include "engine/game.h"
+#include "netplay/host_certificate.h"
 #include "netplay/table_connection.h"
 #include "netplay/table_server.h"
 #include "network/chair_replay.h"
@@ -22,6 +23,9 @@ struct NetworkServices {
     // The windows take the table's number of players, and give it back once the table is left.
     std::function<void(int players)> seated;
     std::function<void()> left;
+    // Where the host's certificate is kept, and how the program that makes it is started.
+    QString certificateFolder;
+    ProcessStarter startProcess;
 };
 
 // The program's one game playing a network table: the table's news is played into it through a
@@ -33,20 +37,23 @@ class NetworkPlay : public QObject {
     NetworkPlay(Game& game, GameState& state, Clock& clock, NetworkServices services);
     ~NetworkPlay() override;
 
-    // Opens a table on every interface as setup lays it and sits at it as name; null with the
-    // reason in error when it cannot listen.
+    // Opens a table on every interface as setup lays it, over wss with the host's own
+    // certificate, and sits at it as name; null with the reason in error when it cannot.
     TableServer* Host(const TableSetup& setup, const QString& name, QString& error);
     void Join(const JoinChoices& where);
     // Leaves the table; a host's table ends for everyone at it, each told why.
     void Leave();
     bool AtTable() const { return connection_ != nullptr; }
+    // Runs command now, or once the table's item being played is done when one is.
+    void WhenIdle(std::function<void()> command);
 
     void LeadOrPickUp(int slot);
     void PlayOnArm(int armIndex);
     void DrawOrPass();
 
   private:
-    void Open(const QUrl& url, const QString& code, const QString& name);
+    void Open(const QUrl& url, const QString& code, const QString& name,
+              const QString& fingerprint);
     void Welcomed(const Welcome& welcome);
     void TurnedAway(TurnawayReason reason);
     void Refused(MoveVerdict verdict);
@@ -56,7 +63,7 @@ class NetworkPlay : public QObject {
     void TellChair(const ChairNews& news);
     bool MayMove() const;
     void Send(const Play& play);
-    void Close();
+    void Close(const QString& told = {});
 
     Game& game_;
     GameState& state_;
@@ -68,6 +75,10 @@ class NetworkPlay : public QObject {
     std::deque<ChairNews> news_;
     bool playing_ = false;
     bool moveSent_ = false;
+    // The table has gone while an item was played: it is left, and farewell_ told, after it.
+    bool closing_ = false;
+    QString farewell_;
+    std::function<void()> whenIdle_;
 };
 
 }  // namespace pipwick

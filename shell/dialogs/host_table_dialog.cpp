@@ -3,10 +3,10 @@
 #include <QNetworkInterface>
 #include <QScreen>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "ai/level.h"
 #include "engine/game_settings.h"
+#include "netplay/host_certificate.h"
 #include "shell/app/translations.h"
 #include "shell/dialogs/general_preferences_dialog.h"
 #include "texts/texts.h"
@@ -164,7 +164,6 @@ void HostTableDialog::OpenTable() {
     server_ = openTable_(Setup(), error);
     if (server_ == nullptr) {
         where_->setText(Translated(text::kCantOpenTable).arg(error));
-        KeepOnScreen();
         return;
     }
     for (QWidget* control : std::initializer_list<QWidget*>{
@@ -174,23 +173,20 @@ void HostTableDialog::OpenTable() {
     connect(server_, &TableServer::ChairsChanged, this, [this] { ShowChairs(); });
     ShowWhere();
     ShowChairs();
-    KeepOnScreen();
+    FitOnScreen();
 }
 
-// The lines shown once the table is open make the dialog taller: it grows now and moves up as
-// far as its buttons would leave the screen, where Start would otherwise be out of reach.
-void HostTableDialog::KeepOnScreen() {
+// The lines the open table shows make the dialog taller: it moves up rather than put Start
+// below the screen's edge.
+void HostTableDialog::FitOnScreen() {
     adjustSize();
-    const QScreen* shown = screen();
-    if (shown == nullptr) {
-        return;
-    }
-    const QRect room = shown->availableGeometry();
-    const QRect frame = frameGeometry();
-    const int up = std::min(frame.bottom() - room.bottom(), frame.top() - room.top());
-    if (up > 0) {
-        move(pos() - QPoint(0, up));
-    }
+    const QRect room = screen()->availableGeometry();
+    QRect frame = frameGeometry();
+    frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+    frame.moveRight(std::min(frame.right(), room.right()));
+    frame.moveTop(std::max(frame.top(), room.top()));
+    frame.moveLeft(std::max(frame.left(), room.left()));
+    move(frame.topLeft());
 }
 
 void HostTableDialog::ShowWhere() {
@@ -199,6 +195,12 @@ void HostTableDialog::ShowWhere() {
                  ReachableAddresses().join(QStringLiteral(", "));
     lines << Translated(text::kPort) + QStringLiteral(": ") + QString::number(server_->Port());
     lines << Translated(text::kTableCode) + QStringLiteral(": ") + server_->Code(0);
+    // Two rows of eight groups keep the dialog narrow.
+    const QString fingerprint = SpacedFingerprint(server_->Fingerprint());
+    const qsizetype half = fingerprint.size() / 2;
+    lines << Translated(text::kFingerprint) + QStringLiteral(":");
+    lines << QStringLiteral("    ") + fingerprint.left(half).trimmed();
+    lines << QStringLiteral("    ") + fingerprint.mid(half).trimmed();
     where_->setText(lines.join(QLatin1Char('\n')));
 }
 

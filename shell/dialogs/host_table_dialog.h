@@ -43,8 +43,8 @@ class HostTableDialog : public QDialog {
     void FillTargets();
     void OpenTable();
     void ShowWhere();
-    void KeepOnScreen();
     void ShowChairs();
+    void FitOnScreen();
     void Start();
 
     TableOpener openTable_;

@@ -2,6 +2,7 @@
 
 #include <QFormLayout>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -19,6 +20,21 @@ bool TableTakesName(const QString& name) {
                         [](QChar letter) { return letter.category() == QChar::Other_Control; });
 }
 
+namespace {
+
+// A fingerprint as the host shows it, in groups, or as a program prints it, with colons.
+QString BareFingerprint(QString typed) {
+    return typed.remove(QLatin1Char(' ')).remove(QLatin1Char(':')).toLower();
+}
+
+// Empty (any certificate is taken), or the 64 hex digits of a SHA-256 fingerprint.
+bool IsFingerprint(const QString& bare) {
+    static const QRegularExpression sha256(QStringLiteral("^([0-9a-f]{64})?$"));
+    return sha256.match(bare).hasMatch();
+}
+
+}  // namespace
+
 JoinTableDialog::JoinTableDialog(QWidget* owner, const JoinChoices& start) : QDialog(owner) {
     setWindowTitle(Translated(text::kJoinTitle));
     auto* layout = new QVBoxLayout(this);
@@ -35,12 +51,15 @@ JoinTableDialog::JoinTableDialog(QWidget* owner, const JoinChoices& start) : QDi
     name_ = new QLineEdit(start.name, this);
     form->addRow(Translated(text::kYourName), name_);
     fingerprint_ = new QLineEdit(start.fingerprint, this);
+    fingerprint_->setPlaceholderText(Translated(text::kOptional));
+    // Room for a fingerprint as the host's dialog shows it, eight groups at a time.
+    fingerprint_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000 ")) * 9);
     form->addRow(Translated(text::kFingerprint), fingerprint_);
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     layout->addWidget(buttons_);
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    for (QLineEdit* box : {address_, code_, name_}) {
+    for (QLineEdit* box : {address_, code_, name_, fingerprint_}) {
         connect(box, &QLineEdit::textChanged, this, [this] { EnableOk(); });
     }
     EnableOk();
@@ -53,14 +72,15 @@ JoinChoices JoinTableDialog::Choices() const {
     choices.port = static_cast<uint16_t>(port_->value());
     choices.code = code_->text().remove(QLatin1Char(' ')).toUpper();
     choices.name = name_->text().trimmed();
-    choices.fingerprint = fingerprint_->text().remove(QLatin1Char(':')).trimmed().toLower();
+    choices.fingerprint = BareFingerprint(fingerprint_->text());
     return choices;
 }
 
 void JoinTableDialog::EnableOk() {
     buttons_->button(QDialogButtonBox::Ok)
         ->setEnabled(!address_->text().trimmed().isEmpty() && !code_->text().trimmed().isEmpty() &&
-                     TableTakesName(name_->text()));
+                     TableTakesName(name_->text()) &&
+                     IsFingerprint(BareFingerprint(fingerprint_->text())));
 }
 
 }  // namespace pipwick

@@ -7,12 +7,14 @@
 #include <QString>
 #include <cstdint>
 
+#include "network/messages.h"
+
 namespace pipwick {
 
 // Where a table is and who joins it.
 struct JoinChoices {
     QString address;
-    uint16_t port = 7381;
+    uint16_t port = kUsualTablePort;
     QString code;
     QString name;
     // The host's certificate's SHA-256 fingerprint as he shows it; empty to take any.
