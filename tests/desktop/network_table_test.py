@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """Two people at one network table, each in a program of his own on one desktop: the host opens
 a two-player table from Game > Host a Table... with chair 3 a person, the guest joins it on the
-loopback with the port and code that the host's dialog shows, and the host starts it. A whole
-hand is then played with the mouse in each program's own windows: a tile clicked in the hand,
-then the end of the table where the screen reader says it fits, Draw when none does. After every
-move both programs show the same tiles on the table; the hand ends in both; and the host's
-quitting is told in the guest's status line. Read through the real AT-SPI bus; skipped where the
-bus or pyatspi is missing.
+loopback with the port, code and certificate fingerprint that the host's dialog shows, and the
+host starts it. A whole hand is then played with the mouse in each program's own windows: a tile
+clicked in the hand, then the end of the table where the screen reader says it fits, Draw when
+none does. After every move both programs show the same table, and each the other's score and
+tiles as the other shows his own; the hand ends in both; and the host's quitting is told in the
+guest's status line. Read through the real AT-SPI bus; skipped where the bus or pyatspi is
+missing.
 
 Usage: network_table_test.py PROGRAM"""
 
@@ -249,7 +250,8 @@ def shown_ends(player):
 
 
 def host_table(host):
-    """Opens a two-player table with chair 3 a person; the port and code the dialog shows."""
+    """Opens a two-player table with chair 3 a person; the dialog, and the port, code and
+    certificate fingerprint that it shows."""
     host.choose_menu("Game", "Host a Table...")
     dialog = host.named("dialog", "Host a Table")
     players = host.find("the players", lambda o: o.getRoleName() == "combo box" and
@@ -263,17 +265,26 @@ def host_table(host):
     host.click(host.named("push button", "Open the table", dialog))
     where = host.find("where the table is", lambda o: o.getRoleName() == "label" and
                       "Table code: " in o.name, dialog).name
-    return dialog, re.search(r"Port: (\d+)", where).group(1), \
-        re.search(r"Table code: (\w+)", where).group(1)
+    shown = re.search(r"Port: (\d+)\nTable code: (\w+)\nCertificate fingerprint:\n"
+                      r"\s*([0-9a-fA-F ]+)\n\s*([0-9a-fA-F ]+)$", where)
+    if not check(shown, "the host's dialog shows %r" % where):
+        raise StepTimeout("no table to join")
+    return dialog, shown.group(1), shown.group(2), shown.group(3) + " " + shown.group(4)
 
 
-def join_table(guest, port, code):
+def join_table(guest, port, code, fingerprint):
+    """Joins with the port, code and fingerprint typed as the host's dialog shows them; the
+    guest is told the fingerprint of the certificate he met."""
     guest.choose_menu("Game", "Join a Table...")
     dialog = guest.named("dialog", "Join a Table")
-    for label, text in (("Address", "127.0.0.1"), ("Port", port), ("Table code", code)):
+    for label, text in (("Address", "127.0.0.1"), ("Port", port), ("Table code", code),
+                        ("Certificate fingerprint", fingerprint)):
         guest.type_into(guest.find(label, lambda o: o.getRoleName() in ("text", "spin button")
                                    and o.name == label, dialog), text)
     guest.click(guest.named("push button", "OK", dialog))
+    bare = fingerprint.replace(" ", "")
+    guest.bus.wait_for("the guest told the table's fingerprint", lambda: any(
+        bare in told.replace(" ", "") for told in guest.told), timeout=TIMEOUT)
 
 
 def start_table(host, dialog):
@@ -347,13 +358,13 @@ def run(program):
         players = [Player(bus, session, games[0], "the host", HOST)]
         try:
             host = players[0]
-            dialog, port, code = host_table(host)
+            dialog, port, code, fingerprint = host_table(host)
             # The guest's windows come up over the host's: he starts once the host is done.
             games.append(session.start_game(dict(settings, pnm1=GUEST),
                                             extra_env=private_home(session, "guest")))
             players.append(Player(bus, session, games[1], "the guest", GUEST))
             guest = players[1]
-            join_table(guest, port, code)
+            join_table(guest, port, code, fingerprint)
             start_table(host, dialog)
             play_hand(players)
             # The end of the hand is told in a message that keeps the windows until it goes.
