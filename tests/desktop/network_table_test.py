@@ -294,7 +294,8 @@ def start_table(host, dialog):
                       timeout=TIMEOUT)
     seated = host.find("who sits where", lambda o: o.getRoleName() == "label" and
                        o.name.startswith("Chair 1: "), dialog).name
-    check(seated == "Chair 1: %s\nChair 3: %s" % (HOST, GUEST), "the host's dialog shows %r" % seated)
+    check(seated == "Chair 1: %s\nChair 3: %s" % (HOST, GUEST),
+          "the host's dialog shows %r" % seated)
     extents = start.queryComponent().getExtents(host.bus.pyatspi.DESKTOP_COORDS)
     check(extents.y >= 0 and extents.y + extents.height <= host.session.height,
           "Start lies at y %d to %d on a screen %d high"
