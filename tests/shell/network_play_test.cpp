@@ -151,5 +151,27 @@ TEST(NetworkPlay, HostAndGuestPlayOneTableAndTheHostEndsIt) {
     EXPECT_FALSE(QFile::exists(host.data.filePath(QStringLiteral("temp.dom"))));
 }
 
+// The lines that say where the table is make the dialog taller: one that stood at the bottom of
+// the screen moves up to keep Start within reach.
+TEST(NetworkPlay, HostDialogKeepsStartOnTheScreenOnceOpen) {
+    TestProgram host;
+    GiveCertificate(host.data);
+    QRect room;
+    QRect opened;
+    host.fillIn = [&](QDialog& dialog) {
+        auto& table = dynamic_cast<HostTableDialog&>(dialog);
+        table.show();
+        room = table.screen()->availableGeometry();
+        table.move(table.x(), room.bottom() - table.frameGeometry().height() + 1);
+        table.OpenButton().click();
+        QCoreApplication::processEvents();
+        opened = table.frameGeometry();
+        table.hide();
+    };
+    host.app->Human().Action(Command::kHostTable).trigger();
+    EXPECT_TRUE(room.contains(opened))
+        << opened.y() << "+" << opened.height() << " on " << room.height();
+}
+
 }  // namespace
 }  // namespace pipwick
