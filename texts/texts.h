@@ -248,10 +248,10 @@ constexpr const char* kCantOpenTable = PIPWICK_TEXT("The table could not be open
 constexpr const char* kJoining = PIPWICK_TEXT("Joining the table...");
 constexpr const char* kJoined =
     PIPWICK_TEXT("You sit in chair %1; the game starts when the host starts it.");
-// %2 is the table's certificate fingerprint, in groups of four, to compare with the host's.
-constexpr const char* kJoinedWithCertificate = PIPWICK_TEXT(
-    "You sit in chair %1; the game starts when the host starts it. The table's "
-    "certificate fingerprint is %2.");
+// %1 is the table's certificate fingerprint, in groups of four.
+constexpr const char* kUncheckedCertificate = PIPWICK_TEXT(
+    "No fingerprint was given, so nothing shows that this table is the host's. Compare its "
+    "certificate fingerprint with the one the host's dialog shows:\n\n%1");
 // Why a table turned the player away.
 constexpr const char* kWrongVersion = PIPWICK_TEXT("The table plays another version of the game.");
 constexpr const char* kWrongCode = PIPWICK_TEXT("That is not the table's code.");

@@ -965,8 +965,12 @@ Install new version?</source>
         <translation>El anfitrión ha cerrado la mesa.</translation>
     </message>
     <message>
-        <source>You sit in chair %1; the game starts when the host starts it. The table&apos;s certificate fingerprint is %2.</source>
-        <translation>Te sientas en la silla %1; la partida empieza cuando el anfitrión la inicie. La huella del certificado de la mesa es %2.</translation>
+        <source>No fingerprint was given, so nothing shows that this table is the host&apos;s. Compare its certificate fingerprint with the one the host&apos;s dialog shows:
+
+%1</source>
+        <translation>No se indicó ninguna huella, así que nada muestra que esta mesa sea la del anfitrión. Compara la huella de su certificado con la que muestra el diálogo del anfitrión:
+
+%1</translation>
     </message>
     <message>
         <source>optional</source>

@@ -965,8 +965,12 @@ Instalar a versão nova?</translation>
         <translation>O anfitrião fechou a mesa.</translation>
     </message>
     <message>
-        <source>You sit in chair %1; the game starts when the host starts it. The table&apos;s certificate fingerprint is %2.</source>
-        <translation>Você está na cadeira %1; o jogo começa quando o anfitrião o iniciar. A impressão digital do certificado da mesa é %2.</translation>
+        <source>No fingerprint was given, so nothing shows that this table is the host&apos;s. Compare its certificate fingerprint with the one the host&apos;s dialog shows:
+
+%1</source>
+        <translation>Nenhuma impressão digital foi informada, então nada mostra que esta mesa é a do anfitrião. Compare a impressão digital do certificado dela com a que a janela do anfitrião mostra:
+
+%1</translation>
     </message>
     <message>
         <source>optional</source>

@@ -126,6 +126,7 @@ void Application::CreateParts() {
 void Application::CreateNetworkPlay() {
     NetworkServices services;
     services.status = [this](const QString& line) { windows_.human->SetStatus(line); };
+    services.warn = [this](const QString& text) { prompts_->Warn(windows_.human, text); };
     services.runSequence = [this](const std::function<void()>& sequence) {
         sequences_.Run(sequence);
     };

@@ -109,6 +109,7 @@ void NetworkPlay::Open(const QUrl& url, const QString& code, const QString& name
                        const QString& fingerprint) {
     connection_ = new TableConnection(this);
     connection_->TrustFingerprint(fingerprint);
+    fingerprintChecked_ = !fingerprint.isEmpty();
     connect(connection_, &TableConnection::Welcomed, this, &NetworkPlay::Welcomed);
     connect(connection_, &TableConnection::ChairsTold, this, &NetworkPlay::ChairsTold);
     connect(connection_, &TableConnection::TurnedAway, this, &NetworkPlay::TurnedAway);
@@ -174,12 +175,11 @@ void NetworkPlay::WhenIdle(std::function<void()> command) {
 void NetworkPlay::Welcomed(const Welcome& welcome) {
     replay_ = std::make_unique<ChairReplay>(game_, state_, welcome.seat, welcome.players);
     services_.seated(welcome.players);
+    services_.status(Translated(text::kJoined).arg(welcome.seat));
     const QString fingerprint = connection_->PeerFingerprint();
-    services_.status(fingerprint.isEmpty() || server_ != nullptr
-                         ? Translated(text::kJoined).arg(welcome.seat)
-                         : Translated(text::kJoinedWithCertificate)
-                               .arg(welcome.seat)
-                               .arg(SpacedFingerprint(fingerprint)));
+    if (!fingerprintChecked_ && !fingerprint.isEmpty()) {
+        services_.warn(Translated(text::kUncheckedCertificate).arg(SpacedFingerprint(fingerprint)));
+    }
 }
 
 // The windows' seats are the chair's own order: seat 1 is his, the others follow in the table's.
@@ -267,8 +267,18 @@ void NetworkPlay::TellChair(const ChairNews& news) {
                                                        : QString::fromStdString(name)));
 }
 
-bool NetworkPlay::MayMove() const {
-    return replay_ != nullptr && replay_->MyTurn() && !moveSent_ && !playing_;
+// A move tried while another player is to move is answered here, as the table would answer it.
+bool NetworkPlay::MayMove() {
+    if (replay_ == nullptr || moveSent_ || playing_) {
+        return false;
+    }
+    if (!replay_->MyTurn()) {
+        if (state_.GameInProgress == 1) {
+            services_.status(Translated(text::kRefusedNotYourTurn));
+        }
+        return false;
+    }
+    return true;
 }
 
 void NetworkPlay::Send(const Play& play) {

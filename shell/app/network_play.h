@@ -20,6 +20,8 @@ namespace pipwick {
 // What the network game asks of the program around it.
 struct NetworkServices {
     std::function<void(const QString&)> status;
+    // A message the player must read before going on.
+    std::function<void(const QString&)> warn;
     std::function<void(const std::function<void()>&)> runSequence;
     // The windows take the table's number of players, and give it back once the table is left.
     std::function<void(int players)> seated;
@@ -65,7 +67,7 @@ class NetworkPlay : public QObject {
     void Ended(const QString& reason);
     void PlayNews();
     void TellChair(const ChairNews& news);
-    bool MayMove() const;
+    bool MayMove();
     void Send(const Play& play);
     void Close(const QString& told = {});
 
@@ -81,6 +83,8 @@ class NetworkPlay : public QObject {
     Chairs chairs_;
     bool playing_ = false;
     bool moveSent_ = false;
+    // The table's certificate was held to a fingerprint the player gave (or the host's own).
+    bool fingerprintChecked_ = false;
     // The table has gone while an item was played: it is left, and farewell_ told, after it.
     bool closing_ = false;
     QString farewell_;

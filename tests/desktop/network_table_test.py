@@ -21,8 +21,8 @@ from x_session import StepTimeout, XSession, check, failures, outer_rect, report
 
 SKIP = 77
 TIMEOUT = 60.0
-# The host keeps the default name; the one the other person's window bears in each program.
-HOST, GUEST, OTHER = "Player", "Guest", "TopGun"
+# The host keeps the default name; each program's window across the table bears the other's.
+HOST, GUEST = "Player", "Guest"
 HAND_OVER = re.compile(r"The hand is over\b")
 HOST_CLOSED = "The host has closed the table."
 MOVE = re.compile(r"^\S+ (leads|plays|draws|passes)\b")
@@ -42,6 +42,7 @@ class Player:
         self.game = game
         self.who = who
         self.name = name
+        self.other = GUEST if name == HOST else HOST
         self.told = []
         self.windows = {}
         self.found = {}
@@ -170,8 +171,9 @@ class Player:
 
     def other_hand(self):
         if "other" not in self.found:
-            self.found["other"] = self.find("%s's tiles" % OTHER, lambda o: o.getRoleName() ==
-                                            "list" and o.name.endswith(OTHER))
+            self.found["other"] = self.find("%s's tiles" % self.other,
+                                            lambda o: o.getRoleName() == "list" and
+                                            o.name.endswith(self.other))
         return self.found["other"]
 
     def score(self, title):
@@ -183,7 +185,7 @@ class Player:
         """The table, and the score and number of tiles of this player and of the other."""
         others = [o for o in children(self.other_hand()) if o.getRoleName() == "list item"]
         return (self.laid(), (self.score(self.name), len(self.tiles())),
-                (self.score(OTHER), len(others)))
+                (self.score(self.other), len(others)))
 
     def face_forward(self):
         self.bring_forward("Pipwick", self.name)
@@ -218,7 +220,7 @@ class Player:
         the player window that covers it."""
         extents = end.queryComponent().getExtents(self.bus.pyatspi.DESKTOP_COORDS)
         x, y = extents.x + extents.width // 2, extents.y + extents.height // 2
-        covering = [wid for wid in (self.window(self.name), self.window(OTHER))
+        covering = [wid for wid in (self.window(self.name), self.window(self.other))
                     if inside(outer_rect(window_info(self.session, wid)), x, y)]
         if covering:
             shown = wait_for("%s: the covered end shown" % self.who,
@@ -273,8 +275,8 @@ def host_table(host):
 
 
 def join_table(guest, port, code, fingerprint):
-    """Joins with the port, code and fingerprint typed as the host's dialog shows them; the
-    guest is told the fingerprint of the certificate he met."""
+    """Joins with the port, code and fingerprint typed as the host's dialog shows them, and is
+    seated: the table's certificate is the host's."""
     guest.choose_menu("Game", "Join a Table...")
     dialog = guest.named("dialog", "Join a Table")
     for label, text in (("Address", "127.0.0.1"), ("Port", port), ("Table code", code),
@@ -282,9 +284,8 @@ def join_table(guest, port, code, fingerprint):
         guest.type_into(guest.find(label, lambda o: o.getRoleName() in ("text", "spin button")
                                    and o.name == label, dialog), text)
     guest.click(guest.named("push button", "OK", dialog))
-    bare = fingerprint.replace(" ", "")
-    guest.bus.wait_for("the guest told the table's fingerprint", lambda: any(
-        bare in told.replace(" ", "") for told in guest.told), timeout=TIMEOUT)
+    guest.bus.wait_for("the guest seated at the table whose fingerprint he gave", lambda: any(
+        told.startswith("You sit in chair 3") for told in guest.told), timeout=TIMEOUT)
 
 
 def start_table(host, dialog):
