@@ -12,10 +12,9 @@ import re
 import sys
 import time
 
-from atspi_session import AtspiSession, available, find_all
-from x_session import StepTimeout, XSession, check, failures, report, wait_for
+from atspi_session import AtspiSession, find_all, run_on_program_with_bus
+from x_session import StepTimeout, XSession, check, wait_for
 
-SKIP = 77
 TIMEOUT = 60
 # The commands greyed until a game is dealt, by the start of their menu item's name.
 COMMANDS = ("Save", "Hint", "Draw")
@@ -116,16 +115,5 @@ def run(program):
             game.end()
 
 
-def main():
-    if len(sys.argv) != 2:
-        print(__doc__)
-        return 2
-    if not available():
-        print("SKIPPED: the at-spi2 bus launcher or pyatspi is not installed")
-        return SKIP
-    run(sys.argv[1])
-    return report(failures)
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_on_program_with_bus(__doc__, run))

@@ -15,11 +15,9 @@ import os
 import re
 import sys
 
-from atspi_session import AtspiSession, available, children, find_all
-from x_session import StepTimeout, XSession, check, failures, outer_rect, report, wait_for, \
-    window_info
+from atspi_session import AtspiSession, children, find_all, run_on_program_with_bus
+from x_session import StepTimeout, XSession, check, outer_rect, wait_for, window_info
 
-SKIP = 77
 TIMEOUT = 60.0
 # The host keeps the default name; each program's window across the table bears the other's.
 HOST, GUEST = "Player", "Guest"
@@ -389,16 +387,5 @@ def run(program):
             check(False, "%s\n%s" % (timeout, "\n".join(told)))
 
 
-def main():
-    if len(sys.argv) != 2:
-        print(__doc__)
-        return 2
-    if not available():
-        print("SKIPPED: the at-spi2 bus launcher or pyatspi is not installed")
-        return SKIP
-    run(sys.argv[1])
-    return report(failures)
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_on_program_with_bus(__doc__, run))
