@@ -20,8 +20,9 @@
 // ends of that moment, and the deals respect that (hidden_tiles.cpp). What the others chose says
 // more. The levels of the computer players are on show, and an Advanced player's choice follows
 // from his hand without chance, so a deal under which he would have laid another tile than the
-// one he was seen to lay is one that did not happen (past_choices.cpp). Each deal searched is the
-// first of a few drawn that explains every such play, or the one that explains most. The human's
+// one he was seen to lay is one that did not happen (past_choices.cpp). Where a single tile can
+// show that, the deals leave it out of his hand from the start; each deal searched is the first
+// of a few drawn that explains every such play, or the one that explains most. The human's
 // level is not known: his plays are held against the Advanced rules too, but a deal that fails to
 // explain one only counts for less, so that a player with other habits does not lead the Expert
 // astray. The playouts are the engine's own rules, reached through HandPlayout, so scoring, the
@@ -45,6 +46,7 @@
 #include <random>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "ai/computer_player.h"
@@ -349,14 +351,16 @@ Play ChooseExpertPlay(const ExpertView& view, const HandPlayout& playout,
     if (candidates.count <= 1) {
         return candidates.count == 0 ? Play{} : candidates.plays[0];
     }
-    const HiddenTiles hidden = ReadHiddenTiles(view);
+    HiddenTiles hidden = ReadHiddenTiles(view);
     if (!hidden.Consistent) {
         return candidates.plays[0];
     }
+    PastChoices past(view);
+    past.MarkLackedTiles(hidden);
     const Search search{view,
                         candidates,
                         hidden,
-                        PastChoices(view),
+                        std::move(past),
                         HandObjective(view),
                         playout,
                         ViewSeed(view) ^ options.Salt,

@@ -6,7 +6,8 @@
 // one tile that lacks nothing yet. A laid tile leaves the oldest group it could belong to: the
 // groups' lacked pips are nested by age, so taking the oldest possible one never rules out the
 // true deal. A play no group could have made means an inference was wrong (a human drew with a
-// tile that fitted), and that hand's groups forget what they lacked.
+// tile that fitted), and that hand's groups forget what they lacked. A group may also lack single
+// tiles, which the opponents' choices show (past_choices.cpp).
 #include "ai/hidden_tiles.h"
 
 #include <algorithm>
@@ -46,6 +47,7 @@ void AddGroup(HiddenHand& hand, TileGroup group) {
         TileGroup& newest = hand.Groups[hand.GroupCount - 1];
         newest.Count += group.Count;
         newest.LackedPips &= group.LackedPips;
+        newest.LackedTiles &= group.LackedTiles;
         newest.DrawnAt = group.DrawnAt;
         return;
     }
@@ -177,8 +179,25 @@ struct GroupRef {
     int eligible;
 };
 
+// What a try at the deal respects of what the groups lack.
+enum class Respect { kPipsAndTiles, kPips, kNothing };
+
+bool MayHold(const TileGroup& group, Respect lacks, int32_t tile) {
+    const bool pipLacked = (PipsOf(tile) & group.LackedPips) != 0;
+    const bool tileLacked = (group.LackedTiles >> tile & 1) != 0;
+    switch (lacks) {
+        case Respect::kPipsAndTiles:
+            return !pipLacked && !tileLacked;
+        case Respect::kPips:
+            return !pipLacked;
+        case Respect::kNothing:
+            return true;
+    }
+    return true;
+}
+
 // One try at the deal, most constrained group first; false when some group cannot be filled.
-bool TryDeal(const HiddenTiles& hidden, bool useLacks, std::mt19937_64& random, SampledDeal& deal) {
+bool TryDeal(const HiddenTiles& hidden, Respect lacks, std::mt19937_64& random, SampledDeal& deal) {
     GroupRef order[4 * kMaxTileGroups];
     int groups = 0;
     for (int player = 1; player <= 4; ++player) {
@@ -186,8 +205,7 @@ bool TryDeal(const HiddenTiles& hidden, bool useLacks, std::mt19937_64& random, 
         for (int g = 0; g < hand.GroupCount; ++g) {
             int eligible = 0;
             for (int u = 0; u < hidden.UnseenCount; ++u) {
-                const bool lacked = (PipsOf(hidden.Unseen[u]) & hand.Groups[g].LackedPips) != 0;
-                eligible += useLacks && lacked ? 0 : 1;
+                eligible += MayHold(hand.Groups[g], lacks, hidden.Unseen[u]) ? 1 : 0;
             }
             order[groups++] = {player, g, eligible};
         }
@@ -200,11 +218,10 @@ bool TryDeal(const HiddenTiles& hidden, bool useLacks, std::mt19937_64& random, 
     int held[5] = {};
     for (int i = 0; i < groups; ++i) {
         const TileGroup& group = hidden.Hands[order[i].player].Groups[order[i].group];
-        const int32_t lacked = useLacks ? group.LackedPips : 0;
         // Move the tiles this group may hold to the front of the pool, then draw from them.
         int fits = 0;
         for (int u = 0; u < poolCount; ++u) {
-            if ((PipsOf(pool[u]) & lacked) == 0) {
+            if (MayHold(group, lacks, pool[u])) {
                 std::swap(pool[fits++], pool[u]);
             }
         }
@@ -227,6 +244,17 @@ bool TryDeal(const HiddenTiles& hidden, bool useLacks, std::mt19937_64& random, 
     std::copy(pool, pool + poolCount, deal.BonePile);
     deal.BonePileCount = poolCount;
     return true;
+}
+
+bool LacksTiles(const HiddenTiles& hidden) {
+    for (const HiddenHand& hand : hidden.Hands) {
+        for (int g = 0; g < hand.GroupCount; ++g) {
+            if (hand.Groups[g].LackedTiles != 0) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -260,14 +288,19 @@ HiddenTiles ReadHiddenTiles(const ExpertView& view) {
 SampledDeal SampleDeal(const HiddenTiles& hidden, std::mt19937_64& random) {
     constexpr int kTries = 16;
     SampledDeal deal{};
-    for (int attempt = 0; attempt < kTries; ++attempt) {
-        deal = SampledDeal{};
-        if (TryDeal(hidden, true, random, deal)) {
-            return deal;
+    // Without lacked tiles the first stage would only repeat the second.
+    const bool tilesLacked = LacksTiles(hidden);
+    for (Respect lacks : {Respect::kPipsAndTiles, Respect::kPips}) {
+        for (int attempt = 0; attempt < kTries && (tilesLacked || lacks == Respect::kPips);
+             ++attempt) {
+            deal = SampledDeal{};
+            if (TryDeal(hidden, lacks, random, deal)) {
+                return deal;
+            }
         }
     }
     deal = SampledDeal{};
-    TryDeal(hidden, false, random, deal);
+    TryDeal(hidden, Respect::kNothing, random, deal);
     return deal;
 }
 

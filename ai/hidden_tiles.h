@@ -17,6 +17,7 @@ struct TileGroup {
     int32_t Count;
     int32_t LackedPips;        // bit p set: no tile of the group shows pip p
     int32_t DrawnAt = kDealt;  // the history event of the draw that brought it
+    uint32_t LackedTiles = 0;  // bit t set: tile t is none of the group's (what a choice showed)
 };
 
 // Enough for the deal and every draw a hand can make.
@@ -51,9 +52,9 @@ struct SampledDeal {
 };
 
 // Deals the unseen tiles at random so that every group gets its count of tiles showing none of
-// its lacked pips. When the history cannot be met (a human may draw while holding a tile that
-// fits, which tells nothing) the lacked pips are dropped rather than no deal made. Needs a
-// consistent HiddenTiles.
+// its lacked pips and being none of its lacked tiles. When the history cannot be met (a human may
+// draw while holding a tile that fits, which tells nothing) the lacked tiles are dropped, then the
+// lacked pips, rather than no deal made. Needs a consistent HiddenTiles.
 SampledDeal SampleDeal(const HiddenTiles& hidden, std::mt19937_64& random);
 
 // The bits of the pips the tile shows.

@@ -24,6 +24,13 @@
 //
 // The laid tile goes first in the rebuilt hand. Where the rules break a tie by the order of the
 // hand, which no one else sees, that lets the deal explain the play rather than blame it.
+//
+// The same reason that lets a tile be left out makes most of the rejection unnecessary where the
+// ends score: a tile that would have beaten the play in a hand of only it, the laid tile and the
+// tiles laid later would beat it in every hand holding it, so the player did not hold it then.
+// Such tiles are marked lacked before any deal is drawn, and the deals keep to them as they keep
+// to the pips a player lacked; what is left to rejection are the few choices that turn on two
+// tiles at once.
 #include "ai/past_choices.h"
 
 #include <algorithm>
@@ -203,7 +210,8 @@ PastChoices::PastChoices(const ExpertView& view) {
     ReadLaidAt(view.History, laidAt);
     const HandHistory& history = view.History;
     const int count = std::min<int32_t>(history.Count, kMaxHandEvents);
-    const bool wholeHandWeighed = !HasSpinner(view.Rules);
+    spinner_ = HasSpinner(view.Rules);
+    const bool wholeHandWeighed = !spinner_;
     for (int e = 0; e < count; ++e) {
         const HandEvent& event = history.Events[e];
         if (event.Kind != HandEventKind::kPlay || !IsJudged(view, event.Player)) {
@@ -291,6 +299,49 @@ Misfits PastChoices::Judge(const SampledDeal& deal, int knownLimit) const {
         }
     }
     return misfits;
+}
+
+// The unseen tiles each of which, held beside the laid tile and those laid later, would have made
+// the rules choose otherwise; none when those alone do not explain the play.
+uint32_t PastChoices::TilesThatBeat(const Choice& choice, const HiddenTiles& hidden) const {
+    int32_t hand[kHandSlots] = {};
+    int held = 0;
+    hand[held++] = choice.tile;
+    for (int k = 0; k < choice.laidLaterCount && held < kHandSlots - 1; ++k) {
+        hand[held++] = choice.laidLater[k];
+    }
+    const auto explained = [&] {
+        const Play play = ChooseComputerPlay(choice.table, hand, Level::Advanced);
+        return play.slot != kEmptySlot && hand[play.slot] == choice.tile;
+    };
+    if (!explained()) {
+        return 0;
+    }
+    uint32_t beaten = 0;
+    for (int u = 0; u < hidden.UnseenCount; ++u) {
+        hand[held] = hidden.Unseen[u];
+        beaten |= explained() ? 0u : 1u << hidden.Unseen[u];
+    }
+    return beaten;
+}
+
+void PastChoices::MarkLackedTiles(HiddenTiles& hidden) const {
+    if (!spinner_) {
+        return;
+    }
+    for (const Choice& choice : choices_) {
+        // A lead looks at the whole hand, and a guessed player's rules may not be the Advanced.
+        if (!choice.known || TableIsEmpty(choice.table)) {
+            continue;
+        }
+        const uint32_t beaten = TilesThatBeat(choice, hidden);
+        HiddenHand& hand = hidden.Hands[choice.player];
+        for (int g = 0; g < hand.GroupCount; ++g) {
+            if (hand.Groups[g].DrawnAt < choice.event) {
+                hand.Groups[g].LackedTiles |= beaten;
+            }
+        }
+    }
 }
 
 }  // namespace pipwick

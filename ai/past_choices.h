@@ -27,6 +27,11 @@ class PastChoices {
     // Stops counting once more than knownLimit plays of players whose rules are known are left
     // unexplained: the caller has a better deal already.
     Misfits Judge(const SampledDeal& deal, int knownLimit = kMaxHandEvents) const;
+    // Where a spinner makes the best play of a hand also the best of every part of it that holds
+    // that play, an unseen tile that would have beaten a known player's play was not in his hand
+    // then: it is marked lacked in each of his groups that he held by then, so that the deals
+    // need not find that out by trying.
+    void MarkLackedTiles(HiddenTiles& hidden) const;
 
   private:
     // The most tiles a play is held against in every way they could have lain: laid after a
@@ -44,8 +49,10 @@ class PastChoices {
         GameState table;
     };
     bool Misfit(const Choice& choice, const SampledDeal& deal) const;
+    uint32_t TilesThatBeat(const Choice& choice, const HiddenTiles& hidden) const;
 
     std::vector<Choice> choices_;
+    bool spinner_ = false;
 };
 
 // The history event at which each tile was laid this hand, or kNeverLaid.

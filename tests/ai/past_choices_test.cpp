@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <iterator>
 #include <random>
 #include <vector>
@@ -160,6 +161,64 @@ TEST(PastChoices, TheRealDealExplainsEveryPlayAndRandomDealsOftenDoNot) {
     }
     EXPECT_GT(judged, 2000);
     EXPECT_GT(randomMisfits, judged / 10);
+}
+
+// Whether hand's group of the tiles drawn at drawnAt is marked as lacking tile.
+bool GroupLacks(const HiddenHand& hand, int32_t drawnAt, int32_t tile) {
+    for (int g = 0; g < hand.GroupCount; ++g) {
+        if (hand.Groups[g].DrawnAt == drawnAt && (hand.Groups[g].LackedTiles >> tile & 1) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Tiles of deal's hands that their groups are marked as lacking.
+int LackedTilesHeld(const HiddenTiles& hidden, const SampledDeal& deal) {
+    int held = 0;
+    for (int player = 1; player <= 4; ++player) {
+        for (int slot = 0; slot < kHandSlots && deal.Hand[player][slot] != kNoTile; ++slot) {
+            held += GroupLacks(hidden.Hands[player], deal.DrawnAt[player][slot],
+                               deal.Hand[player][slot]);
+        }
+    }
+    return held;
+}
+
+// What a choice shows its player could not have held, he did not hold: the real deal holds none
+// of the tiles marked lacked, and neither do the deals drawn. Only with a spinner is the best play
+// of a hand the best of each part of it, so only then is anything marked.
+TEST(PastChoices, MarksLackedOnlyTilesTheRealDealLacksAndTheDealsKeepToIt) {
+    std::mt19937_64 random(5);
+    for (const GameKind& kind : EveryGameKind()) {
+        int marked = 0;
+        for (const auto& hand : SplitIntoHands(
+                 AdvancedGamePositions(kind.players, 2, 70 + kind.players, kind.rules))) {
+            TrueDeals truth;
+            bool first = true;
+            for (const GameState& state : hand) {
+                truth.Follow(state, first);
+                first = false;
+                const ExpertView view = MakeExpertView(state, state.CurrentPlayer, AllAdvanced());
+                HiddenTiles hidden = ReadHiddenTiles(view);
+                PastChoices(view).MarkLackedTiles(hidden);
+                for (const HiddenHand& held : hidden.Hands) {
+                    for (int g = 0; g < held.GroupCount; ++g) {
+                        marked += std::popcount(held.Groups[g].LackedTiles);
+                    }
+                }
+                EXPECT_EQ(LackedTilesHeld(hidden, truth.Of(state)), 0)
+                    << static_cast<int>(kind.rules.Game) << ", " << kind.players
+                    << " players, event " << state.History.Count;
+                EXPECT_EQ(LackedTilesHeld(hidden, SampleDeal(hidden, random)), 0);
+            }
+        }
+        if (HasSpinner(kind.rules)) {
+            EXPECT_GT(marked, 100) << kind.players << " players";
+        } else {
+            EXPECT_EQ(marked, 0) << static_cast<int>(kind.rules.Game);
+        }
+    }
 }
 
 // A hand of Draw between three, seen from seat 1, written play by play on the line's two arms.
