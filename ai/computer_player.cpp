@@ -268,4 +268,11 @@ Play ChooseComputerPlay(const GameState& state, const HandSlots& hand, Level lev
     return ChooseAdvancedPlay(state, hand, firstFit);
 }
 
+Play ChooseLookAheadPlay(const GameState& state, const HandSlots& hand) {
+    if (!HasSpinner(state.Rules) && !ScoresDuringPlay(state.Rules)) {
+        return ChooseLookAheadLinePlay(state, hand);
+    }
+    return ChooseComputerPlay(state, hand, Level::Advanced);
+}
+
 }  // namespace pipwick

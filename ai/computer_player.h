@@ -19,9 +19,14 @@ struct Play {
 
 // What a computer player at level plays from hand on the table as it stands. It only looks: the
 // same state and hand always give the same play. The Expert needs the rules to play hands out and
-// is asked through ChooseExpertPlay (expert_player.h); given Level::Expert this plays as the
-// Advanced player its playouts use.
+// is asked through ChooseExpertPlay (expert_player.h); given Level::Expert this plays as an
+// Advanced player.
 Play ChooseComputerPlay(const GameState& state, const HandSlots& hand, Level level);
+
+// The Expert's own later moves when it plays a hand out on one of its deals, where every hand is
+// dealt: an Advanced player's, except that where nothing scores during play (Draw and Block) it
+// also weighs what the next opponent's hand can follow (ChooseLookAheadLinePlay).
+Play ChooseLookAheadPlay(const GameState& state, const HandSlots& hand);
 
 // The tile to lead a hand with; a lead always goes on arm 0.
 Play ChooseLead(const HandSlots& hand);

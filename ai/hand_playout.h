@@ -13,9 +13,10 @@ struct PlayoutOutcome {
     int32_t Winner;  // the game's winner when the hand ended it, else 0
 };
 
-// Plays one move on a copy of a game and the rest of the hand after it, every seat playing as an
-// Advanced player, and says how it ended. The rules live in the engine, which provides this; the
-// Expert only asks, from several threads at once.
+// Plays one move on a copy of a game and the rest of the hand after it, the other seats playing at
+// their levels as far as they are known (else as Advanced players) and the seat that moved as
+// ChooseLookAheadPlay does, and says how it ended. The rules live in the engine, which provides
+// this; the Expert only asks, from several threads at once.
 class HandPlayout {
   public:
     virtual ~HandPlayout() = default;

@@ -22,6 +22,9 @@ constexpr int32_t kDoubleBonus = 6;       // a double follows only its own suit:
 constexpr int32_t kPerFollowingTile = 5;  // a tile of ours that can follow the ends we leave
 constexpr int32_t kPerUnseenTile = 2;     // a tile we cannot see that could follow them
 constexpr int32_t kLackedEnd = 8;         // an end the next opponent was seen to lack
+// Where the next opponent's hand is known (the Expert's own moves on one of its deals).
+constexpr int32_t kEndsOpponentLacks = 20;  // he must pass or draw
+constexpr int32_t kPerOpponentTile = 6;     // a tile of his that can follow the ends we leave
 
 // Tiles of each pip nobody can see from this seat: not on the table and not in hand.
 struct Unseen {
@@ -96,18 +99,32 @@ struct Judge {
     int32_t shows[kHandSlots];  // the pips each tile in hand shows, one bit each
     Unseen unseen;
     int32_t lacked;
+    // The next opponent's tiles, each as the pips it shows, when his hand is known.
+    int32_t opponentShows[kHandSlots];
+    int opponentHeld;
 };
 
-Judge JudgeFor(const GameState& state, const HandSlots& hand) {
-    Judge judge{hand,
-                TilesHeld(hand),
-                {},
-                CountUnseen(state, hand),
-                LackedPips(state, NextOpponent(state, state.CurrentPlayer))};
+Judge JudgeFor(const GameState& state, const HandSlots& hand, bool opponentKnown) {
+    const int opponent = NextOpponent(state, state.CurrentPlayer);
+    Judge judge{
+        hand, TilesHeld(hand), {}, CountUnseen(state, hand), LackedPips(state, opponent), {}, 0};
     for (int slot = 0; slot < judge.held; ++slot) {
         judge.shows[slot] = PipsShown(hand[slot]);
     }
+    const HandSlots& theirs = state.Hand[opponent];
+    for (int slot = 0; opponentKnown && slot < kHandSlots && theirs[slot] != kNoTile; ++slot) {
+        judge.opponentShows[judge.opponentHeld++] = PipsShown(theirs[slot]);
+    }
     return judge;
+}
+
+// What the known hand of the next opponent makes of the ends a play leaves.
+int32_t OpponentTerm(const Judge& judge, int32_t ends) {
+    int32_t following = 0;
+    for (int s = 0; s < judge.opponentHeld; ++s) {
+        following += (judge.opponentShows[s] & ends) != 0 ? 1 : 0;
+    }
+    return following == 0 ? kEndsOpponentLacks : -kPerOpponentTile * following;
 }
 
 // The value of laying hand[slot], leaving the ends a and b open.
@@ -129,7 +146,7 @@ int32_t ValueOf(const Judge& judge, int slot, int32_t a, int32_t b) {
             value += kLackedEnd;
         }
     }
-    return value;
+    return judge.opponentHeld > 0 ? value + OpponentTerm(judge, ends) : value;
 }
 
 int32_t OuterPipOf(int32_t tile, int32_t openPip) {
@@ -155,11 +172,9 @@ Play ChooseLineLead(const Judge& judge) {
     return best;
 }
 
-}  // namespace
-
-Play ChooseLineGamePlay(const GameState& state, const HandSlots& hand) {
+Play ChooseLine(const GameState& state, const HandSlots& hand, bool opponentKnown) {
     if (TableIsEmpty(state)) {
-        return ChooseLineLead(JudgeFor(state, hand));
+        return ChooseLineLead(JudgeFor(state, hand, opponentKnown));
     }
     // Most turns offer one play or none; only a choice needs judging.
     Play first;
@@ -174,7 +189,7 @@ Play ChooseLineGamePlay(const GameState& state, const HandSlots& hand) {
     if (count <= 1) {
         return first;
     }
-    const Judge judge = JudgeFor(state, hand);
+    const Judge judge = JudgeFor(state, hand, opponentKnown);
     Play best = first;
     int32_t bestValue = 0;
     for (int slot = first.slot; slot < judge.held; ++slot) {
@@ -193,6 +208,16 @@ Play ChooseLineGamePlay(const GameState& state, const HandSlots& hand) {
         }
     }
     return best;
+}
+
+}  // namespace
+
+Play ChooseLineGamePlay(const GameState& state, const HandSlots& hand) {
+    return ChooseLine(state, hand, false);
+}
+
+Play ChooseLookAheadLinePlay(const GameState& state, const HandSlots& hand) {
+    return ChooseLine(state, hand, true);
 }
 
 }  // namespace pipwick

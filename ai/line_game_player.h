@@ -13,4 +13,9 @@ namespace pipwick {
 // 0.
 Play ChooseLineGamePlay(const GameState& state, const HandSlots& hand);
 
+// The same judge where every hand is dealt, as on one of the Expert's deals: it also weighs the
+// tiles the next opponent holds that can follow the ends a play leaves, and most of all leaving
+// him none, so that he must pass or draw.
+Play ChooseLookAheadLinePlay(const GameState& state, const HandSlots& hand);
+
 }  // namespace pipwick

@@ -57,7 +57,8 @@ class Game {
     bool PersonDrawsOrPasses(int seat);
 
     // Trying a move out: player makes play, then every seat plays its turns as a computer player
-    // until the hand or the game ends. The next hand is not dealt.
+    // until the hand or the game ends, player's own as the look-ahead's (ChooseLookAheadPlay)
+    // and the others' at their levels. The next hand is not dealt.
     void PlayOutHand(int player, const Play& play);
 
     // Keeps a record of every move in log from now on.
@@ -124,6 +125,8 @@ class Game {
     // Set while a hand is played out: its end stops play instead of dealing the next.
     bool playingOut_ = false;
     bool handOver_ = false;
+    // The seat whose move a hand played out tries.
+    int playOutSeat_ = 0;
 };
 
 // Makes play at the human's seat the way a player at the windows would: a click on the tile

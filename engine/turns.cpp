@@ -89,6 +89,9 @@ void Game::ComputerTurn(int player) {
 }
 
 Play Game::ChooseComputerMove(int player) const {
+    if (playingOut_ && player == playOutSeat_) {
+        return ChooseLookAheadPlay(state_, state_.Hand[player]);
+    }
     return ChooseAtLevel(state_, geometry_, player, LevelFromSetting(settings_.PlayerLevel[player]),
                          ComputerSeatLevels(state_, seats_, settings_.PlayerLevel));
 }
@@ -96,6 +99,7 @@ Play Game::ChooseComputerMove(int player) const {
 void Game::PlayOutHand(int player, const Play& play) {
     playingOut_ = true;
     handOver_ = false;
+    playOutSeat_ = player;
     ComputerPlays(player, play);
     while (!handOver_ && state_.GameInProgress == 1) {
         ComputerTurn(state_.CurrentPlayer);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <iterator>
 
 #include "model/rules.h"
 #include "tests/ai/hand_of_tiles.h"
@@ -70,6 +71,34 @@ TEST(LineGamePlayer, LeadsABackedHeavyDouble) {
     table.state.Arm[0][0] = PlacedTile{};
     const Hand hand{T(0, 1), T(1, 6), T(5, 6), T(6, 6)};
     EXPECT_EQ(ChooseLineGamePlay(table.state, hand.slots), (Play{3, 0}));
+}
+
+// On one of the Expert's deals the next opponent's hand is dealt: 4-2 is the heavier play, but
+// leaving him an end he cannot follow makes him pass or draw, unless both plays leave him one.
+TEST(LineGamePlayer, LooksAtTheNextOpponentsDealtHandOnlyWhenAskedTo) {
+    struct Case {
+        Hand theirs;
+        int32_t lookAhead;
+    };
+    const Hand hand{T(4, 1), T(4, 2)};
+    for (const Case& c : {Case{{T(2, 5), T(6, 6)}, T(4, 1)}, Case{{T(2, 5), T(1, 6)}, T(4, 2)},
+                          Case{{T(5, 5), T(6, 6)}, T(4, 2)}}) {
+        for (DominoGame game : {DominoGame::Draw, DominoGame::Block}) {
+            LineTable table(game);
+            std::copy(std::begin(c.theirs.slots), std::end(c.theirs.slots), table.state.Hand[3]);
+            EXPECT_EQ(hand.TileOf(ChooseLineGamePlay(table.state, hand.slots)), T(4, 2));
+            EXPECT_EQ(hand.TileOf(ChooseLookAheadLinePlay(table.state, hand.slots)), c.lookAhead);
+            EXPECT_EQ(ChooseLookAheadPlay(table.state, hand.slots),
+                      ChooseLookAheadLinePlay(table.state, hand.slots));
+        }
+    }
+    // Where the ends score, the look-ahead plays as Advanced.
+    for (DominoGame game : {DominoGame::AllFives, DominoGame::FivesAndThrees}) {
+        LineTable table(game);
+        table.state.Hand[3][0] = T(2, 5);
+        EXPECT_EQ(ChooseLookAheadPlay(table.state, hand.slots),
+                  ChooseComputerPlay(table.state, hand.slots, Level::Advanced));
+    }
 }
 
 // The Beginner plays as in All Fives; the Advanced player turns to the line game's rules.
