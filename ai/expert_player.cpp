@@ -46,7 +46,6 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
-#include <random>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -174,7 +173,7 @@ bool DrawAnother(const Misfits& bestFit, int t) {
 // tries deals the one that explains most. The plays of players of unknown level are looked for
 // only a little and otherwise weigh the deal.
 WeighedDeal DrawDeal(const HiddenTiles& hidden, const PastChoices& past, int tries,
-                     std::mt19937_64& random) {
+                     DealRandom& random) {
     WeighedDeal best{SampleDeal(hidden, random), 0.0};
     Misfits bestFit = past.Judge(best.deal);
     for (int t = 1; t < tries && DrawAnother(bestFit, t); ++t) {
@@ -191,10 +190,7 @@ WeighedDeal DrawDeal(const HiddenTiles& hidden, const PastChoices& past, int tri
 
 // Deal d has a generator of its own, so the deals do not depend on which thread plays them.
 uint64_t DealSeed(uint64_t seed, int d) {
-    uint64_t z = seed + 0x9e3779b97f4a7c15ull * static_cast<uint64_t>(d + 1);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
-    return z ^ (z >> 31);
+    return Mix64(seed + DealRandom::kGoldenGamma * static_cast<uint64_t>(d + 1));
 }
 
 // Everything one decision's deals share; OnDeal may run on any thread.
@@ -210,7 +206,7 @@ struct Search {
 
     // The weighed value on deal d of every candidate still racing.
     void OnDeal(int d, const bool* racing, double* values) const {
-        std::mt19937_64 random(DealSeed(seed, d));
+        DealRandom random(DealSeed(seed, d));
         const WeighedDeal deal = DrawDeal(hidden, past, tries, random);
         GameState state;
         Deal(view, deal.deal, state);

@@ -160,12 +160,12 @@ void StartHands(const ExpertView& view, HiddenHand (&hands)[5], int32_t (&dealt)
     }
 }
 
-int Below(std::mt19937_64& random, int n) {
+int Below(DealRandom& random, int n) {
     return static_cast<int>((random() >> 11) % static_cast<uint64_t>(n));
 }
 
 // Fisher-Yates over a hand, each tile keeping its draw.
-void ShuffleHand(SampledDeal& deal, int player, int count, std::mt19937_64& random) {
+void ShuffleHand(SampledDeal& deal, int player, int count, DealRandom& random) {
     for (int i = count - 1; i > 0; --i) {
         const int j = Below(random, i + 1);
         std::swap(deal.Hand[player][i], deal.Hand[player][j]);
@@ -197,7 +197,7 @@ bool MayHold(const TileGroup& group, Respect lacks, int32_t tile) {
 }
 
 // One try at the deal, most constrained group first; false when some group cannot be filled.
-bool TryDeal(const HiddenTiles& hidden, Respect lacks, std::mt19937_64& random, SampledDeal& deal) {
+bool TryDeal(const HiddenTiles& hidden, Respect lacks, DealRandom& random, SampledDeal& deal) {
     GroupRef order[4 * kMaxTileGroups];
     int groups = 0;
     for (int player = 1; player <= 4; ++player) {
@@ -285,7 +285,7 @@ HiddenTiles ReadHiddenTiles(const ExpertView& view) {
     return hidden;
 }
 
-SampledDeal SampleDeal(const HiddenTiles& hidden, std::mt19937_64& random) {
+SampledDeal SampleDeal(const HiddenTiles& hidden, DealRandom& random) {
     constexpr int kTries = 16;
     SampledDeal deal{};
     // Without lacked tiles the first stage would only repeat the second.

@@ -1,8 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
-
+#include "ai/deal_random.h"
 #include "ai/expert_view.h"
 
 namespace pipwick {
@@ -55,7 +54,7 @@ struct SampledDeal {
 // its lacked pips and being none of its lacked tiles. When the history cannot be met (a human may
 // draw while holding a tile that fits, which tells nothing) the lacked tiles are dropped, then the
 // lacked pips, rather than no deal made. Needs a consistent HiddenTiles.
-SampledDeal SampleDeal(const HiddenTiles& hidden, std::mt19937_64& random);
+SampledDeal SampleDeal(const HiddenTiles& hidden, DealRandom& random);
 
 // The bits of the pips the tile shows.
 constexpr int32_t PipsOf(int32_t tile) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <random>
 #include <vector>
 
 #include "tests/ai/game_positions.h"
@@ -175,7 +174,7 @@ void ExpectNothingShownLacking(const HandHistory& history, const int32_t (&hands
 }
 
 TEST(SampleDeal, NeverGivesAPlayerATileHeShowedHeLacked) {
-    std::mt19937_64 random(5);
+    DealRandom random(5);
     int positions = 0;
     for (int32_t players : {2, 3, 4}) {
         for (const GameState& state : AdvancedGamePositions(players, 4, 40 + players)) {

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <bit>
 #include <iterator>
-#include <random>
 #include <vector>
 
 #include "model/rules.h"
@@ -133,7 +132,7 @@ class TrueDeals {
 // Advanced players' plays are exactly what their rules choose, so the real deal explains every
 // one of them in every game; most deals drawn at random do not.
 TEST(PastChoices, TheRealDealExplainsEveryPlayAndRandomDealsOftenDoNot) {
-    std::mt19937_64 random(3);
+    DealRandom random(3);
     int judged = 0;
     int randomMisfits = 0;
     for (const GameKind& kind : EveryGameKind()) {
@@ -189,7 +188,7 @@ int LackedTilesHeld(const HiddenTiles& hidden, const SampledDeal& deal) {
 // of the tiles marked lacked, and neither do the deals drawn. Only with a spinner is the best play
 // of a hand the best of each part of it, so only then is anything marked.
 TEST(PastChoices, MarksLackedOnlyTilesTheRealDealLacksAndTheDealsKeepToIt) {
-    std::mt19937_64 random(5);
+    DealRandom random(5);
     for (const GameKind& kind : EveryGameKind()) {
         int marked = 0;
         for (const auto& hand : SplitIntoHands(
@@ -307,7 +306,7 @@ TEST(PastChoices, HoldsAPlayAgainstEveryHandADrawLeavesInDoubt) {
 // Seats whose level is unknown are judged as if Advanced, but apart; Beginners not at all.
 TEST(PastChoices, JudgesByWhatIsKnownOfEachSeat) {
     const std::vector<GameState> positions = AdvancedGamePositions(2, 2, 8);
-    std::mt19937_64 random(4);
+    DealRandom random(4);
     int known = 0;
     int guessed = 0;
     int beginner = 0;
