@@ -12,6 +12,7 @@
 // (line_game_player.cpp).
 #include "ai/computer_player.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 #include "ai/line_game_player.h"
@@ -268,11 +269,91 @@ Play ChooseComputerPlay(const GameState& state, const HandSlots& hand, Level lev
     return ChooseAdvancedPlay(state, hand, firstFit);
 }
 
+namespace {
+
+// The open ends as an Advanced player reckons them: each arm's pip and what it adds to the count.
+struct Ends {
+    int32_t pip[kArmCount];
+    int32_t count[kArmCount];
+    int32_t total;
+};
+
+Ends EndsOf(const GameState& state) {
+    Ends ends{};
+    for (int arm = 0; arm < kArmCount; ++arm) {
+        ends.pip[arm] = state.ArmOpenPip[arm];
+        ends.count[arm] = EndCount(state, arm);
+        ends.total += ends.count[arm];
+    }
+    return ends;
+}
+
+// The ends once tile is laid on arm. Arms the play would open stay closed: a reckoning, not the
+// rules.
+Ends EndsAfter(const Ends& before, int arm, int32_t tile) {
+    const int32_t open = before.pip[arm];
+    const int32_t newEnd = LowPip(tile) == open ? HighPip(tile) : LowPip(tile);
+    Ends after = before;
+    after.pip[arm] = newEnd;
+    after.count[arm] = Doubled(newEnd, IsDouble(tile));
+    after.total += after.count[arm] - before.count[arm];
+    return after;
+}
+
+// The most hand could score with its next play on ends.
+int32_t BestReply(EndScoring scoring, const Ends& ends, const HandSlots& hand) {
+    int32_t best = 0;
+    for (int slot = 0; slot < kHandSlots && hand[slot] != kNoTile; ++slot) {
+        for (int arm = 0; arm < kArmCount; ++arm) {
+            if (Shows(hand[slot], ends.pip[arm])) {
+                best = std::max(best,
+                                EndTotalPoints(scoring, EndsAfter(ends, arm, hand[slot]).total));
+            }
+        }
+    }
+    return best;
+}
+
+// In a game that scores during play, where the deal shows the next opponent's hand: each play is
+// worth what it scores less the most he could score straight after it, and a play displaces the
+// Advanced choice only by coming out ahead of it. Which five a play leaves open matters as much
+// as the five it makes.
+Play ChooseLookAheadScoringPlay(const GameState& state, const HandSlots& hand) {
+    const Play advanced = ChooseComputerPlay(state, hand, Level::Advanced);
+    if (advanced.slot == kEmptySlot || TableIsEmpty(state)) {
+        return advanced;
+    }
+    const EndScoring scoring = KindOf(state.Rules).endScoring;
+    const HandSlots& theirs = state.Hand[NextOpponent(state, state.CurrentPlayer)];
+    const Ends now = EndsOf(state);
+    const auto worth = [&](const Play& play) {
+        const Ends after = EndsAfter(now, play.arm, hand[play.slot]);
+        return EndTotalPoints(scoring, after.total) - BestReply(scoring, after, theirs);
+    };
+    Play best = advanced;
+    int32_t bestWorth = worth(advanced);
+    for (int slot = 0; slot < kHandSlots && hand[slot] != kNoTile; ++slot) {
+        for (int arm : kArmPreference) {
+            const Play play{slot, arm};
+            if (!Shows(hand[slot], now.pip[arm]) || play == advanced) {
+                continue;
+            }
+            if (const int32_t playWorth = worth(play); playWorth > bestWorth) {
+                best = play;
+                bestWorth = playWorth;
+            }
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
 Play ChooseLookAheadPlay(const GameState& state, const HandSlots& hand) {
-    if (!HasSpinner(state.Rules) && !ScoresDuringPlay(state.Rules)) {
+    if (!ScoresDuringPlay(state.Rules)) {
         return ChooseLookAheadLinePlay(state, hand);
     }
-    return ChooseComputerPlay(state, hand, Level::Advanced);
+    return ChooseLookAheadScoringPlay(state, hand);
 }
 
 }  // namespace pipwick

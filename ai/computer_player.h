@@ -24,8 +24,9 @@ struct Play {
 Play ChooseComputerPlay(const GameState& state, const HandSlots& hand, Level level);
 
 // The Expert's own later moves when it plays a hand out on one of its deals, where every hand is
-// dealt: an Advanced player's, except that where nothing scores during play (Draw and Block) it
-// also weighs what the next opponent's hand can follow (ChooseLookAheadLinePlay).
+// dealt: an Advanced player's that also looks at the next opponent's hand. Where nothing scores
+// during play (Draw and Block) it weighs what he can follow (ChooseLookAheadLinePlay); where the
+// ends score, a play gives up what he could score straight after it.
 Play ChooseLookAheadPlay(const GameState& state, const HandSlots& hand);
 
 // The tile to lead a hand with; a lead always goes on arm 0.

@@ -6,8 +6,9 @@
 // that by trying. For each decision it deals the unseen tiles many times over, each deal one way
 // the other hands and the bone pile could lie, and on every deal it plays each of its legal moves
 // and then the rest of the hand with every other seat playing the Advanced rules, and itself the
-// same rules with an eye on the hand the deal gives the next opponent: in the games where the ends
-// do not score, it prefers ends he cannot follow. The deal is only one of its guesses, so nothing
+// same rules with an eye on the hand the deal gives the next opponent: where the ends score it
+// counts what he could score straight after each play, and where they do not it prefers ends he
+// cannot follow. The deal is only one of its guesses, so nothing
 // hidden is seen, and the move tried now is judged by a hand played on more nearly as the Expert
 // plays. The move whose hands end best on average is the one it plays. Every candidate meets the
 // same deals, so the luck of a deal falls alike on all of them and what differs is the move.

@@ -67,15 +67,6 @@ Unseen CountUnseen(const GameState& state, const HandSlots& hand) {
     return unseen;
 }
 
-// The first seat after player's that plays against him.
-int NextOpponent(const GameState& state, int player) {
-    int seat = NextPlayer(state, player);
-    while (seat != player && ShareScore(state.Rules, seat, player)) {
-        seat = NextPlayer(state, seat);
-    }
-    return seat;
-}
-
 // The pips seat was seen to lack: he drew or passed while the ends asked for them.
 int32_t LackedPips(const GameState& state, int seat) {
     int32_t lacked = 0;

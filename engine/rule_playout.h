@@ -10,8 +10,8 @@ namespace pipwick {
 
 // Plays hands out on copies of a game with the game's own rules, silently and without pauses: what
 // the Expert tries its moves on. A seat known to hold a Beginner plays as one and every other seat
-// as an Advanced player, but the Expert's own seat plays as ChooseLookAheadPlay, which in Draw and
-// Block also looks at what the deal gives the next opponent. Each playout has a table of its own,
+// as an Advanced player, but the Expert's own seat plays as ChooseLookAheadPlay, which also looks
+// at the hand the deal gives the next opponent. Each playout has a table of its own,
 // so several threads may play out at once.
 class RulePlayout final : public HandPlayout {
   public:

@@ -65,6 +65,15 @@ constexpr bool ShareScore(const GameRules& rules, int seat, int other) {
     return seat == other || PartnerOf(rules, seat) == other;
 }
 
+// The first seat after player's that plays against him.
+inline int NextOpponent(const GameState& state, int player) {
+    int seat = NextPlayer(state, player);
+    while (seat != player && ShareScore(state.Rules, seat, player)) {
+        seat = NextPlayer(state, seat);
+    }
+    return seat;
+}
+
 // The score shown beside seat's name. A pair's points are written to both partners' entries, so
 // this is the pair's score with partners and the player's own without.
 inline int32_t ShownScore(const GameState& state, int seat) {

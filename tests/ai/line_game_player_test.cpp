@@ -92,12 +92,24 @@ TEST(LineGamePlayer, LooksAtTheNextOpponentsDealtHandOnlyWhenAskedTo) {
                       ChooseLookAheadLinePlay(table.state, hand.slots));
         }
     }
-    // Where the ends score, the look-ahead plays as Advanced.
-    for (DominoGame game : {DominoGame::AllFives, DominoGame::FivesAndThrees}) {
-        LineTable table(game);
-        table.state.Hand[3][0] = T(2, 5);
-        EXPECT_EQ(ChooseLookAheadPlay(table.state, hand.slots),
-                  ChooseComputerPlay(table.state, hand.slots, Level::Advanced));
+}
+
+// Where the ends score, 4-6 is the Advanced play (it sheds more, or scores 3 in Fives and
+// Threes), but it hands a 6-6 fifteen; 4-1 leaves him nothing to follow.
+TEST(LookAheadPlay, GivesUpAPlayThatHandsTheNextOpponentMorePoints) {
+    struct Case {
+        Hand theirs;
+        int32_t lookAhead;
+    };
+    const Hand hand{T(4, 1), T(4, 6)};
+    for (const Case& c : {Case{{T(6, 6)}, T(4, 1)}, Case{{T(5, 5)}, T(4, 6)}}) {
+        for (DominoGame game : {DominoGame::AllFives, DominoGame::FivesAndThrees}) {
+            LineTable table(game);
+            std::copy(std::begin(c.theirs.slots), std::end(c.theirs.slots), table.state.Hand[3]);
+            const Play advanced = ChooseComputerPlay(table.state, hand.slots, Level::Advanced);
+            EXPECT_EQ(hand.TileOf(advanced), T(4, 6));
+            EXPECT_EQ(hand.TileOf(ChooseLookAheadPlay(table.state, hand.slots)), c.lookAhead);
+        }
     }
 }
 
