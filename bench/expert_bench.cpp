@@ -1,6 +1,6 @@
 // How long the Expert takes over one decision, in real games against Advanced players: one
 // iteration is one game, seat 1 the Expert. The arguments are the number of players, the game
-// (0 All Fives, 1 Draw, 2 Block) and 1 for partners. The counters are over the decisions with at
+// (0 All Fives, 1 Draw, 2 Block, 3 Fives and Threes) and 1 for partners. The counters are over the decisions with at
 // least two legal plays (with one or none the Expert answers at once): the median, 99th percentile
 // and longest in milliseconds. ExpertDecisions searches on one thread and counts that thread's own
 // processor time, so that other programs busy on the same machine do not count. ExpertWallTime
@@ -139,7 +139,7 @@ void ExpertDecisions(benchmark::State& run) {
 }
 // Every game kind: each game at two and four players, and in pairs.
 void EveryGameKind(benchmark::internal::Benchmark* bench) {
-    for (int64_t game : {0, 1, 2}) {
+    for (int64_t game : {0, 1, 2, 3}) {
         bench->Args({2, game, 0})->Args({4, game, 0})->Args({4, game, 1});
     }
 }
