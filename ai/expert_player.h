@@ -8,9 +8,9 @@
 namespace pipwick {
 
 struct ExpertOptions {
-    // Deals sampled per decision. Every candidate is played out on the first 64; those not clearly
-    // worse than the best, on all of them.
-    int Deals = 256;
+    // Deals sampled per decision; 0 takes the table's own number (DealsFor). Every candidate is
+    // played out on the first 64; those not clearly worse than the best, on all of them.
+    int Deals = 0;
     // Deals drawn at most, for each deal searched, to find one that explains what the opponents
     // of known level were seen to play.
     int Tries = 8;
@@ -36,6 +36,9 @@ class HandObjective {
     int others_ = 0;
     int32_t before_[5] = {};
 };
+
+// How many deals a decision at the view's table samples when the options leave it to the table.
+int DealsFor(const ExpertView& view);
 
 // The Expert's play for view.Seat: a slot of view.Hand and an arm, or slot 21 when nothing fits.
 // The same view and options always give the same play.

@@ -233,14 +233,15 @@ TEST(ExpertPlayer, SpendsTheDealsOnTheMovesThatMightBeBest) {
     for (size_t i = 0; i < plays.size(); ++i) {
         worth.emplace_back(plays[i], i + 2 >= plays.size() ? 30 : 0);
     }
-    const WorthPlayout playout(worth);
+    const WorthPlayout playout(worth, 0);
     ExpertOptions options;
     options.Threads = 1;
-    const Play chosen = ChooseExpertPlay(MakeExpertView(state, seat), playout, options);
+    const ExpertView view = MakeExpertView(state, seat);
+    const Play chosen = ChooseExpertPlay(view, playout, options);
     EXPECT_TRUE(chosen == plays[plays.size() - 1] || chosen == plays[plays.size() - 2]);
     for (size_t i = 0; i < plays.size(); ++i) {
         const bool best = i + 2 >= plays.size();
-        EXPECT_EQ(playout.Calls(plays[i]), best ? options.Deals : 64) << "play " << i;
+        EXPECT_EQ(playout.Calls(plays[i]), best ? DealsFor(view) : 64) << "play " << i;
     }
 }
 
@@ -271,6 +272,7 @@ TEST(ExpertPlayer, KeepsTheAdvancedChoiceUnlessAnotherClearlyBeatsIt) {
     for (const Case& c : {Case{1, false}, Case{40, true}}) {
         const WorthPlayout playout({{advanced, 0}, {other, c.ahead}}, 100);
         ExpertOptions options;
+        options.Deals = 256;
         options.Threads = 1;
         const Play chosen = ChooseExpertPlay(MakeExpertView(state, seat), playout, options);
         EXPECT_EQ(chosen, c.overtakes ? other : advanced) << "ahead by " << c.ahead;
