@@ -9,7 +9,9 @@
 // on its own. The points a count is worth are those of the game under way. On a line without a
 // spinner the Beginner plays as ever and the Advanced player takes the play that scores most when
 // one scores, and otherwise judges the line as in the games where nothing scores
-// (line_game_player.cpp).
+// (line_game_player.cpp). The Expert's own later moves on one of its deals, where every hand is
+// dealt, look one play further: the Advanced choice gives way to a play that leaves the next
+// opponent fewer points to take.
 #include "ai/computer_player.h"
 
 #include <algorithm>
