@@ -308,8 +308,8 @@ int32_t BestReply(EndScoring scoring, const Ends& ends, const HandSlots& hand) {
     for (int slot = 0; slot < kHandSlots && hand[slot] != kNoTile; ++slot) {
         for (int arm = 0; arm < kArmCount; ++arm) {
             if (Shows(hand[slot], ends.pip[arm])) {
-                best = std::max(best,
-                                EndTotalPoints(scoring, EndsAfter(ends, arm, hand[slot]).total));
+                best =
+                    std::max(best, EndTotalPoints(scoring, EndsAfter(ends, arm, hand[slot]).total));
             }
         }
     }

@@ -1,12 +1,12 @@
 // How long the Expert takes over one decision, in real games against Advanced players: one
 // iteration is one game, seat 1 the Expert. The arguments are the number of players, the game
-// (0 All Fives, 1 Draw, 2 Block, 3 Fives and Threes) and 1 for partners. The counters are over the decisions with at
-// least two legal plays (with one or none the Expert answers at once): the median, 99th percentile
-// and longest in milliseconds. ExpertDecisions searches on one thread and counts that thread's own
-// processor time, so that other programs busy on the same machine do not count. ExpertWallTime
-// shares the search among every core, as the game does, and counts the time that passes: on a
-// busy machine it waits for the others. The hint is timed whole, at seat 1 taking its advice (the
-// window waits for it), in the processor time of all the program's threads.
+// (0 All Fives, 1 Draw, 2 Block, 3 Fives and Threes) and 1 for partners. The counters are over the
+// decisions with at least two legal plays (with one or none the Expert answers at once): the
+// median, 99th percentile and longest in milliseconds. ExpertDecisions searches on one thread and
+// counts that thread's own processor time, so that other programs busy on the same machine do not
+// count. ExpertWallTime shares the search among every core, as the game does, and counts the time
+// that passes: on a busy machine it waits for the others. The hint is timed whole, at seat 1 taking
+// its advice (the window waits for it), in the processor time of all the program's threads.
 #include <benchmark/benchmark.h>
 
 #include <time.h>
