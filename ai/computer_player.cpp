@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <iterator>
 
 #include "ai/line_game_player.h"
 #include "model/rules.h"
@@ -28,8 +29,8 @@ namespace {
 // Arms in the order ties are broken.
 constexpr int kArmPreference[kArmCount] = {0, 2, 1, 3};
 
-bool LastTileIsDouble(const GameState& state, int arm) {
-    const int length = ArmLength(state, arm);
+// The arm's last tile, at length - 1, is a double.
+bool LastTileIsDouble(const GameState& state, int arm, int length) {
     return length > 0 && IsDouble(state.Arm[arm][length - 1].Tile);
 }
 
@@ -43,20 +44,36 @@ int32_t Doubled(int32_t pip, bool isDouble) {
 // choices (and so every recorded game) rest on it, so it stays.
 int32_t EndCount(const GameState& state, int arm) {
     const int32_t pip = state.ArmOpenPip[arm];
-    if (arm == 0) {
-        return Doubled(pip, LastTileIsDouble(state, 0));
-    }
-    if (pip == kNoPip || pip == 0) {
+    if (arm != 0 && (pip == kNoPip || pip == 0)) {
         return 0;
     }
-    if (ArmLength(state, arm) > 0) {
-        return Doubled(pip, LastTileIsDouble(state, arm));
+    // Measured once: the playouts ask this of every arm before every play.
+    const int length = ArmLength(state, arm);
+    if (arm == 0 || length > 0) {
+        return Doubled(pip, LastTileIsDouble(state, arm, length));
     }
     if (arm == 2) {
         const PlacedTile& root = state.Arm[0][0];
         return Doubled(root.InnerPip, IsDouble(root.Tile));
     }
     return 0;
+}
+
+// The open ends as an Advanced player reckons them: each arm's pip and what it adds to the count.
+struct Ends {
+    int32_t pip[kArmCount];
+    int32_t count[kArmCount];
+    int32_t total;
+};
+
+Ends EndsOf(const GameState& state) {
+    Ends ends{};
+    for (int arm = 0; arm < kArmCount; ++arm) {
+        ends.pip[arm] = state.ArmOpenPip[arm];
+        ends.count[arm] = EndCount(state, arm);
+        ends.total += ends.count[arm];
+    }
+    return ends;
 }
 
 Play ChooseBeginnerPlay(const int (&firstFit)[kArmCount]) {
@@ -93,13 +110,12 @@ Play PlayDoubleBlank(const GameState& state, const HandSlots& hand) {
 }
 
 Play ChooseAdvancedPlay(const GameState& state, const HandSlots& hand,
-                        const int (&firstFit)[kArmCount]) {
+                        const int (&firstFit)[kArmCount], const Ends& ends) {
     ArmEvaluation arms[kArmCount];
-    int32_t total = 0;
+    const int32_t total = ends.total;
     for (int arm = 0; arm < kArmCount; ++arm) {
         arms[arm].firstFittingSlot = firstFit[arm];
-        arms[arm].endCount = EndCount(state, arm);
-        total += arms[arm].endCount;
+        arms[arm].endCount = ends.count[arm];
     }
     bool anyScores = false;
     for (int arm = 0; arm < kArmCount; ++arm) {
@@ -179,19 +195,27 @@ int32_t LeadPreference(int32_t tile) {
 
 }  // namespace
 
-// A hand's tiles are contiguous from slot 0, so the scans stop at the first empty slot.
-int FirstFittingSlot(int32_t pip, const HandSlots& hand) {
+// A hand's tiles are contiguous from slot 0, so the scan stops at the first empty slot. One pass
+// serves all four arms: this is asked before every play of every playout.
+bool FirstFittingSlots(const int32_t (&openPips)[kArmCount], const HandSlots& hand,
+                       int (&firstFit)[kArmCount]) {
+    std::fill(std::begin(firstFit), std::end(firstFit), kEmptySlot);
+    bool anyFits = false;
     for (int slot = 0; slot < kHandSlots && hand[slot] != kNoTile; ++slot) {
-        if (Shows(hand[slot], pip)) {
-            return slot;
+        const int32_t shows = 1 << LowPip(hand[slot]) | 1 << HighPip(hand[slot]);
+        for (int arm = 0; arm < kArmCount; ++arm) {
+            if (firstFit[arm] == kEmptySlot && (shows >> openPips[arm] & 1) != 0) {
+                firstFit[arm] = slot;
+                anyFits = true;
+            }
         }
     }
-    return kEmptySlot;
+    return anyFits;
 }
 
 void EvaluateArm(ArmEvaluation& arm, EndScoring scoring, int32_t openPip, const HandSlots& hand,
                  int32_t base) {
-    for (int slot = 0; slot < kHandSlots && hand[slot] != kNoTile; ++slot) {
+    for (int slot = arm.firstFittingSlot; slot < kHandSlots && hand[slot] != kNoTile; ++slot) {
         const int32_t tile = hand[slot];
         if (!Shows(tile, openPip)) {
             continue;
@@ -257,38 +281,16 @@ Play ChooseComputerPlay(const GameState& state, const HandSlots& hand, Level lev
         return ChooseLead(hand);
     }
     int firstFit[kArmCount];
-    bool anyFits = false;
-    for (int arm = 0; arm < kArmCount; ++arm) {
-        firstFit[arm] = FirstFittingSlot(state.ArmOpenPip[arm], hand);
-        anyFits = anyFits || firstFit[arm] != kEmptySlot;
-    }
-    if (!anyFits) {
+    if (!FirstFittingSlots(state.ArmOpenPip, hand, firstFit)) {
         return {};
     }
     if (level == Level::Beginner) {
         return ChooseBeginnerPlay(firstFit);
     }
-    return ChooseAdvancedPlay(state, hand, firstFit);
+    return ChooseAdvancedPlay(state, hand, firstFit, EndsOf(state));
 }
 
 namespace {
-
-// The open ends as an Advanced player reckons them: each arm's pip and what it adds to the count.
-struct Ends {
-    int32_t pip[kArmCount];
-    int32_t count[kArmCount];
-    int32_t total;
-};
-
-Ends EndsOf(const GameState& state) {
-    Ends ends{};
-    for (int arm = 0; arm < kArmCount; ++arm) {
-        ends.pip[arm] = state.ArmOpenPip[arm];
-        ends.count[arm] = EndCount(state, arm);
-        ends.total += ends.count[arm];
-    }
-    return ends;
-}
 
 // The ends once tile is laid on arm. Arms the play would open stay closed: a reckoning, not the
 // rules.
@@ -316,18 +318,34 @@ int32_t BestReply(EndScoring scoring, const Ends& ends, const HandSlots& hand) {
     return best;
 }
 
+// The Advanced choice on a table already played to, the ends reckoned as now: with a spinner it
+// reckons them just so, and the look-ahead need not reckon them again.
+Play AdvancedPlaySeeing(const GameState& state, const HandSlots& hand, const Ends& now) {
+    if (!HasSpinner(state.Rules)) {
+        return ChooseComputerPlay(state, hand, Level::Advanced);
+    }
+    int firstFit[kArmCount];
+    if (!FirstFittingSlots(state.ArmOpenPip, hand, firstFit)) {
+        return {};
+    }
+    return ChooseAdvancedPlay(state, hand, firstFit, now);
+}
+
 // In a game that scores during play, where the deal shows the next opponent's hand: each play is
 // worth what it scores less the most he could score straight after it, and a play displaces the
 // Advanced choice only by coming out ahead of it. Which five a play leaves open matters as much
 // as the five it makes.
 Play ChooseLookAheadScoringPlay(const GameState& state, const HandSlots& hand) {
-    const Play advanced = ChooseComputerPlay(state, hand, Level::Advanced);
-    if (advanced.slot == kEmptySlot || TableIsEmpty(state)) {
+    if (TableIsEmpty(state)) {
+        return ChooseComputerPlay(state, hand, Level::Advanced);
+    }
+    const Ends now = EndsOf(state);
+    const Play advanced = AdvancedPlaySeeing(state, hand, now);
+    if (advanced.slot == kEmptySlot) {
         return advanced;
     }
     const EndScoring scoring = KindOf(state.Rules).endScoring;
     const HandSlots& theirs = state.Hand[NextOpponent(state, state.CurrentPlayer)];
-    const Ends now = EndsOf(state);
     const auto worth = [&](const Play& play) {
         const Ends after = EndsAfter(now, play.arm, hand[play.slot]);
         return EndTotalPoints(scoring, after.total) - BestReply(scoring, after, theirs);

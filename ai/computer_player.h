@@ -32,8 +32,10 @@ Play ChooseLookAheadPlay(const GameState& state, const HandSlots& hand);
 // The tile to lead a hand with; a lead always goes on arm 0.
 Play ChooseLead(const HandSlots& hand);
 
-// The lowest slot whose tile shows pip; 21 when none does (always for a closed arm's pip 7).
-int FirstFittingSlot(int32_t pip, const HandSlots& hand);
+// For each arm, the lowest slot whose tile shows the arm's open pip; 21 when none does (always
+// for a closed arm's pip 7). False when no tile fits anywhere.
+bool FirstFittingSlots(const int32_t (&openPips)[kArmCount], const HandSlots& hand,
+                       int (&firstFit)[kArmCount]);
 
 // What an Advanced player finds on one arm: its best play and what it scores.
 struct ArmEvaluation {
@@ -44,8 +46,9 @@ struct ArmEvaluation {
     int32_t bestPipTotal = 0;
 };
 
-// Looks at every tile of hand that fits openPip: the one whose count (base plus the tile's new
-// end) scores most under scoring, or, while nothing scores, the heaviest tile.
+// Looks at every tile of hand that fits openPip, from the arm's first fitting slot on: the one
+// whose count (base plus the tile's new end) scores most under scoring, or, while nothing scores,
+// the heaviest tile.
 void EvaluateArm(ArmEvaluation& arm, EndScoring scoring, int32_t openPip, const HandSlots& hand,
                  int32_t base);
 

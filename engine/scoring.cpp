@@ -8,8 +8,7 @@ namespace pipwick {
 namespace {
 
 // An arm's open end: its last tile's outer pip, both halves when that tile is a double.
-int32_t EndOfArm(const GameState& state, int arm) {
-    const int length = ArmLength(state, arm);
+int32_t EndOfArm(const GameState& state, int arm, int length) {
     if (length == 0) {
         return 0;
     }
@@ -17,18 +16,22 @@ int32_t EndOfArm(const GameState& state, int arm) {
     return IsDouble(last.Tile) ? 2 * last.OuterPip : last.OuterPip;
 }
 
+int32_t EndOfArm(const GameState& state, int arm) {
+    return EndOfArm(state, arm, ArmLength(state, arm));
+}
+
 // While arm 2 is empty the root supplies its end; a lone double counts once, through arm 0. This
 // is the score. The computer players reckon a lone spinner from both sides when they choose
 // (EndCount in ai/computer_player.cpp); both stay as they are, on purpose.
-int32_t EndOfArm2(const GameState& state) {
-    if (ArmLength(state, 2) > 0) {
-        return EndOfArm(state, 2);
+int32_t EndOfArm2(const GameState& state, int arm0Length) {
+    if (const int length = ArmLength(state, 2); length > 0) {
+        return EndOfArm(state, 2, length);
     }
     const PlacedTile& root = state.Arm[0][0];
     if (!IsDouble(root.Tile)) {
         return root.InnerPip;
     }
-    return ArmLength(state, 0) > 1 ? 2 * root.InnerPip : 0;
+    return arm0Length > 1 ? 2 * root.InnerPip : 0;
 }
 
 }  // namespace
@@ -37,7 +40,10 @@ int32_t OpenEndTotal(const GameState& state) {
     if (TableIsEmpty(state)) {
         return 0;
     }
-    return EndOfArm(state, 0) + EndOfArm(state, 1) + EndOfArm(state, 3) + EndOfArm2(state);
+    // Each arm is measured once: this is asked after every play of every playout.
+    const int arm0Length = ArmLength(state, 0);
+    return EndOfArm(state, 0, arm0Length) + EndOfArm(state, 1) + EndOfArm(state, 3) +
+           EndOfArm2(state, arm0Length);
 }
 
 int32_t PlayScore(const GameState& state) {

@@ -61,12 +61,17 @@ TEST(Level, ZeroIsBeginnerTwoIsExpertEveryOtherValueAdvanced) {
     }
 }
 
-TEST(FirstFittingSlot, FindsTheLowestSlotShowingThePip) {
+TEST(FirstFittingSlots, FindsEachArmsLowestSlotShowingItsPip) {
     const Hand hand{T(1, 2), T(3, 4), T(4, 4), T(0, 4)};
-    EXPECT_EQ(FirstFittingSlot(4, hand.slots), 1);
-    EXPECT_EQ(FirstFittingSlot(2, hand.slots), 0);
-    EXPECT_EQ(FirstFittingSlot(6, hand.slots), kEmptySlot);
-    EXPECT_EQ(FirstFittingSlot(kNoPip, hand.slots), kEmptySlot);
+    const int32_t open[kArmCount] = {4, 2, 6, kNoPip};
+    int firstFit[kArmCount];
+    EXPECT_TRUE(FirstFittingSlots(open, hand.slots, firstFit));
+    EXPECT_EQ(firstFit[0], 1);
+    EXPECT_EQ(firstFit[1], 0);
+    EXPECT_EQ(firstFit[2], kEmptySlot);
+    EXPECT_EQ(firstFit[3], kEmptySlot);
+    const int32_t closed[kArmCount] = {6, 5, kNoPip, kNoPip};
+    EXPECT_FALSE(FirstFittingSlots(closed, hand.slots, firstFit));
 }
 
 TEST(Beginner, PrefersArmTwoUnlessArmZerosFirstFitIsInAnEvenSlotBelowEight) {
