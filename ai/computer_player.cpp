@@ -15,6 +15,7 @@
 #include "ai/computer_player.h"
 
 #include <algorithm>
+#include <bit>
 #include <initializer_list>
 #include <iterator>
 
@@ -304,15 +305,32 @@ Ends EndsAfter(const Ends& before, int arm, int32_t tile) {
     return after;
 }
 
-// The most hand could score with its next play on ends.
-int32_t BestReply(EndScoring scoring, const Ends& ends, const HandSlots& hand) {
-    int32_t best = 0;
+// What a hand can add to the count by following each pip: bit v of ofPip[pip] is set when one of
+// its tiles laid on that pip leaves an end counting v. Pip 7, a closed arm's, is followed by none.
+struct Followers {
+    int32_t ofPip[kNoPip + 1];
+};
+
+Followers FollowersOf(const HandSlots& hand) {
+    Followers followers{};
     for (int slot = 0; slot < kHandSlots && hand[slot] != kNoTile; ++slot) {
-        for (int arm = 0; arm < kArmCount; ++arm) {
-            if (Shows(hand[slot], ends.pip[arm])) {
-                best =
-                    std::max(best, EndTotalPoints(scoring, EndsAfter(ends, arm, hand[slot]).total));
-            }
+        const int32_t low = LowPip(hand[slot]);
+        const int32_t high = HighPip(hand[slot]);
+        const bool isDouble = low == high;
+        followers.ofPip[low] |= 1 << Doubled(high, isDouble);
+        followers.ofPip[high] |= 1 << Doubled(low, isDouble);
+    }
+    return followers;
+}
+
+// The most a hand with these followers could score with its next play on ends.
+int32_t BestReply(EndScoring scoring, const Ends& ends, const Followers& followers) {
+    int32_t best = 0;
+    for (int arm = 0; arm < kArmCount; ++arm) {
+        const int32_t others = ends.total - ends.count[arm];
+        for (int32_t counts = followers.ofPip[ends.pip[arm]]; counts != 0; counts &= counts - 1) {
+            const int32_t added = std::countr_zero(static_cast<uint32_t>(counts));
+            best = std::max(best, EndTotalPoints(scoring, others + added));
         }
     }
     return best;
@@ -345,7 +363,7 @@ Play ChooseLookAheadScoringPlay(const GameState& state, const HandSlots& hand) {
         return advanced;
     }
     const EndScoring scoring = KindOf(state.Rules).endScoring;
-    const HandSlots& theirs = state.Hand[NextOpponent(state, state.CurrentPlayer)];
+    const Followers theirs = FollowersOf(state.Hand[NextOpponent(state, state.CurrentPlayer)]);
     const auto worth = [&](const Play& play) {
         const Ends after = EndsAfter(now, play.arm, hand[play.slot]);
         return EndTotalPoints(scoring, after.total) - BestReply(scoring, after, theirs);
