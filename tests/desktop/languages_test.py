@@ -3,7 +3,8 @@ and Brazilian Portuguese locales its windows, its dialogs and its help page are 
 800 x 600, the smallest screen the game supports, each dialog lies wholly on the screen."""
 
 
-from x_session import XSession, check, run_on_program, wait_for, window_info, outer_rect
+from x_session import (XSession, ask_to_close, check, outer_rect, run_on_program, wait_for,
+                       window_info)
 
 # What each language calls the human, the General preferences and the help page's window.
 LANGUAGES = {
@@ -54,8 +55,7 @@ def run(program):
                     check(left >= 0 and top >= 0 and right <= 800 and bottom <= 600,
                           "%s: %s lies at %s, off the 800 x 600 screen"
                           % (locale, general, (left, top, right, bottom)))
-                    session.x("xdotool", "windowactivate", "--sync", dialog)
-                    session.x("xdotool", "key", "Escape")
+                    ask_to_close(session, dialog)
                     wait_for("the dialog to close", lambda: not find(game, general), timeout=15)
                 opened_by(game, human, "F1", help_title, locale)
             finally:

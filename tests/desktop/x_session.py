@@ -237,3 +237,45 @@ def outer_rect(info):
     left, right, top, bottom = info["frame"]
     return (info["x"] - left, info["y"] - top, info["x"] + info["width"] + right,
             info["y"] + info["height"] + bottom)
+
+
+class _XClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5)]
+
+
+class _XEvent(ctypes.Union):
+    _fields_ = [("xclient", _XClientMessage), ("pad", ctypes.c_long * 24)]
+
+
+def ask_to_close(session, wid):
+    """Asks the window manager to close a window, as its close box would. Unlike a key, the
+    request reaches the window itself, whichever window the program last took the keyboard's
+    focus to be in."""
+    x = ctypes.CDLL("libX11.so.6")
+    x.XOpenDisplay.restype = ctypes.c_void_p
+    x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x.XInternAtom.restype = ctypes.c_ulong
+    x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x.XDefaultRootWindow.restype = ctypes.c_ulong
+    x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+    x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                             ctypes.POINTER(_XEvent)]
+    x.XFlush.argtypes = [ctypes.c_void_p]
+    x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x.XOpenDisplay(session.env["DISPLAY"].encode())
+    if not display:
+        raise RuntimeError("cannot open display " + session.env["DISPLAY"])
+    event = _XEvent()
+    event.xclient.type = 33  # ClientMessage
+    event.xclient.window = int(wid)
+    event.xclient.message_type = x.XInternAtom(display, b"_NET_CLOSE_WINDOW", 0)
+    event.xclient.format = 32
+    event.xclient.data[1] = 2  # from a tool acting for the user
+    substructure_notify_and_redirect = (1 << 19) | (1 << 20)
+    x.XSendEvent(display, x.XDefaultRootWindow(display), 0, substructure_notify_and_redirect,
+                 ctypes.byref(event))
+    x.XFlush(display)
+    x.XCloseDisplay(display)
