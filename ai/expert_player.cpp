@@ -355,6 +355,15 @@ int DealsFor(const ExpertView& view) {
     return 384;
 }
 
+// In Draw and Block every tile in hand weighs on an Advanced choice and nothing of it is known
+// before a deal is drawn, so a deal that explains every play is rarer than in All Fives, where
+// most of what a play shows is known beforehand (PastChoices::MarkLackedTiles). In Block between
+// two, 64 tries leave about one deal searched in 40 contradicting a play where 8 left one in 9;
+// at four they would take a decision past its time.
+int TriesFor(const ExpertView& view) {
+    return view.PlayerCount == 2 && !ScoresDuringPlay(view.Rules) ? 64 : 8;
+}
+
 Play ChooseExpertPlay(const ExpertView& view, const HandPlayout& playout,
                       const ExpertOptions& options) {
     const Candidates candidates = LegalPlays(view);
@@ -374,7 +383,7 @@ Play ChooseExpertPlay(const ExpertView& view, const HandPlayout& playout,
                         HandObjective(view),
                         playout,
                         ViewSeed(view) ^ options.Salt,
-                        options.Tries};
+                        options.Tries > 0 ? options.Tries : TriesFor(view)};
     const int deals = options.Deals > 0 ? options.Deals : DealsFor(view);
     const int threads = ThreadCount(options.Threads);
     std::vector<double> values(static_cast<size_t>(deals) * kMaxCandidates);

@@ -12,8 +12,8 @@ struct ExpertOptions {
     // played out on the first 64; those not clearly worse than the best, on all of them.
     int Deals = 0;
     // Deals drawn at most, for each deal searched, to find one that explains what the opponents
-    // of known level were seen to play.
-    int Tries = 8;
+    // of known level were seen to play; 0 takes the table's own number (TriesFor).
+    int Tries = 0;
     // Threads the deals are shared among; 0 is one per core. The play does not depend on it.
     int Threads = 0;
     // Mixed into the seed the view gives, so tests can ask for other samples.
@@ -39,6 +39,8 @@ class HandObjective {
 
 // How many deals a decision at the view's table samples when the options leave it to the table.
 int DealsFor(const ExpertView& view);
+// How many deals it draws at most for each one searched, when the options leave it to the table.
+int TriesFor(const ExpertView& view);
 
 // The Expert's play for view.Seat: a slot of view.Hand and an arm, or slot 21 when nothing fits.
 // The same view and options always give the same play.
