@@ -88,7 +88,8 @@ class Game {
     // Laying tiles. arm is 1..4 (arm index + 1). False when the tile was refused.
     bool PlaceTile(int player, const Rect& source, int32_t tile, int arm);
     void PlaceFirstTile(int32_t tile);
-    void PlaceOnArm(int arm, int32_t tile);
+    // The arm holds length tiles before this one.
+    void PlaceOnArm(int arm, int length, int32_t tile);
     void RerootAtSpinner(int32_t tile);
     void RelayRecord(int arm, int index, const PlacedTile& copy);
     // True while play goes on, false when the hand or the game has ended.

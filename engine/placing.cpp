@@ -20,7 +20,8 @@ bool Game::PlaceTile(int player, const Rect& source, int32_t tile, int arm) {
     const bool empty = TableIsEmpty(state_);
     // An arm of 28 tiles holds the whole set and has no record left: a play onto it can only come
     // from a broken state.
-    const bool full = !empty && ArmLength(state_, index) == kArmLength;
+    const int length = empty ? 0 : ArmLength(state_, index);
+    const bool full = length == kArmLength;
     // A person's tile is checked against the end; a computer player only chooses tiles that fit.
     const bool person = IsPerson(seats_, player);
     if (full || (person && !empty && !Shows(tile, state_.ArmOpenPip[index]))) {
@@ -33,17 +34,16 @@ bool Game::PlaceTile(int player, const Rect& source, int32_t tile, int arm) {
     const int armIndex = empty ? 0 : index;
     log_->TileLaid(player, armIndex, tile);
     view_->TileLeavesHand(player, source, tile);
-    const int recordIndex = empty ? 0 : ArmLength(state_, armIndex);
     if (empty) {
         PlaceFirstTile(tile);
     } else {
-        PlaceOnArm(index, tile);
+        PlaceOnArm(index, length, tile);
     }
     if (IsDouble(tile) && state_.SpinnerState == kNoSpinner && HasSpinner(state_.Rules)) {
         RerootAtSpinner(tile);
         log_->TilePlayed(player, 0, state_.Arm[0][0]);
     } else {
-        log_->TilePlayed(player, armIndex, state_.Arm[armIndex][recordIndex]);
+        log_->TilePlayed(player, armIndex, state_.Arm[armIndex][length]);
     }
     return true;
 }
@@ -61,8 +61,8 @@ void Game::PlaceFirstTile(int32_t tile) {
     state_.ArmOpenPip[2] = LowPip(tile);
 }
 
-void Game::PlaceOnArm(int arm, int32_t tile) {
-    PlacedTile& record = state_.Arm[arm][ArmLength(state_, arm)];
+void Game::PlaceOnArm(int arm, int length, int32_t tile) {
+    PlacedTile& record = state_.Arm[arm][length];
     record.Tile = tile;
     const bool lowMatches = LowPip(tile) == state_.ArmOpenPip[arm];
     record.InnerPip = lowMatches ? LowPip(tile) : HighPip(tile);
