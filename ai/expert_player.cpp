@@ -32,11 +32,12 @@
 // astray. The playouts are the engine's own rules, reached through HandPlayout, so scoring, the
 // spinner and the end of the hand are never written twice.
 //
-// A hand's outcome is scored as the Expert's gain less the mean gain of the others; with partners
-// the gain is the pair's and the others are the other pair. A hand that ends the game outweighs
-// any points: winning it is worth more than a bigger play that does not, and letting another side
-// reach the target is the worst result there is. Playing out to the end of the
-// hand, rather than a few moves, matters because the hand's pips go to whoever goes out.
+// A hand's outcome is scored as the Expert's chance of winning the game from the scores it leaves
+// (win_chance.cpp), against every other side at once; with partners a side is a pair. Far from
+// the target that is the points gained less the points given away, but near it a safe few points
+// can be worth more than a bold many, and a rival close to the target is the one to hold back. A
+// hand that ends the game is won or lost outright. Playing out to the end of the hand, rather
+// than a few moves, matters because the hand's pips go to whoever goes out.
 //
 // Nothing here draws by choice: a computer player draws only when nothing fits, and then there is
 // no decision. A single legal move is played without a search. The random generator is seeded
@@ -55,6 +56,7 @@
 #include "ai/computer_player.h"
 #include "ai/hidden_tiles.h"
 #include "ai/past_choices.h"
+#include "ai/win_chance.h"
 #include "model/rules.h"
 
 namespace pipwick {
@@ -323,13 +325,15 @@ int Choose(const std::vector<double>& values, int deals, int count, const bool* 
 
 }  // namespace
 
-HandObjective::HandObjective(const ExpertView& view) : seat_(view.Seat), rules_(view.Rules) {
-    GameState seats{};
-    seats.PlayerCount = view.PlayerCount;
+HandObjective::HandObjective(const ExpertView& view)
+    : seat_(view.Seat),
+      target_(TargetScore(view.Rules)),
+      spread_(ScoreSpread(view.Rules, view.PlayerCount)),
+      rules_(view.Rules) {
     for (int player = 1; player <= 4; ++player) {
-        other_[player] = !ShareScore(rules_, player, view.Seat) && TakesPart(seats, player);
-        others_ += other_[player] ? 1 : 0;
-        before_[player] = view.Scores[player];
+        // A pair is one side: its seats hold the same score, and the lower one speaks for it.
+        other_[player] = !ShareScore(rules_, player, view.Seat) &&
+                         TakesPart(view.PlayerCount, player) && PartnerOf(rules_, player) >= player;
     }
 }
 
@@ -337,12 +341,15 @@ double HandObjective::Value(const PlayoutOutcome& outcome) const {
     if (outcome.Winner != 0) {
         return ShareScore(rules_, outcome.Winner, seat_) ? kGameWon : -kGameWon;
     }
-    int32_t othersGain = 0;
+    const auto need = [this](int32_t score) { return std::max(1.0, target_ - score); };
+    const double mine = need(outcome.Scores[seat_]);
+    double chance = 1.0;
     for (int player = 1; player <= 4; ++player) {
-        othersGain += other_[player] ? outcome.Scores[player] - before_[player] : 0;
+        if (other_[player]) {
+            chance *= ChanceToReachFirst(mine, need(outcome.Scores[player]), spread_);
+        }
     }
-    const int32_t mine = outcome.Scores[seat_] - before_[seat_];
-    return others_ == 0 ? mine : mine - static_cast<double>(othersGain) / others_;
+    return kGameWon * (2.0 * chance - 1.0);
 }
 
 // More deals win more games, but a decision has its time: 384 keep within it where playouts are

@@ -20,9 +20,8 @@ struct ExpertOptions {
     uint64_t Salt = 0;
 };
 
-// How a hand played out ends for the view's seat: its side's gain less the mean gain of the others
-// who take part (with partners, the other pair's gain), or a fixed large amount when the hand
-// ended the game, won or lost.
+// How a hand played out ends for the view's seat: its chance of winning the game from the scores
+// the hand leaves, against every other side at once, from -kGameWon (lost) to kGameWon (won).
 class HandObjective {
   public:
     static constexpr double kGameWon = 1000.0;
@@ -31,10 +30,10 @@ class HandObjective {
 
   private:
     int seat_;
+    double target_;
+    double spread_;
     GameRules rules_;
-    bool other_[5] = {};
-    int others_ = 0;
-    int32_t before_[5] = {};
+    bool other_[5] = {};  // the seats that speak for the other sides
 };
 
 // How many deals a decision at the view's table samples when the options leave it to the table.

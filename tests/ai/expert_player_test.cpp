@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ai/computer_player.h"
+#include "ai/win_chance.h"
 #include "engine/rule_playout.h"
 #include "tests/ai/game_positions.h"
 
@@ -65,49 +66,55 @@ Play ExpertMove(GameState state, int seat) {
     return game.ChooseComputerMove(seat);
 }
 
-// Seat 3 gains 10 in every row; the others who take part gain 20 (seat 1), 5 (seat 2) and 15
-// (seat 4). A seat outside the game scores nothing and must not dilute the others' mean.
-TEST(HandObjective, WeighsOnlyThePlayersWhoTakePart) {
+// Seat 3 at 200 of All Fives' 250 against seats at 100 (seat 1), 40 (seat 2) and 60 (seat 4): its
+// own points raise the value, anyone else's who takes part lower it, a seat outside the game
+// counts for nothing, and a hand that ends the game is won or lost outright.
+TEST(HandObjective, WeighsTheScoresOfThePlayersWhoTakePart) {
     struct Case {
         int32_t players;
+        int gainer;  // the seat given 10 more, or 0
         int32_t winner;
-        double value;
+        double change;  // the sign of the value's change from the scores as they were, or 0
     };
     const Case cases[] = {
-        {2, 0, 10.0 - 20.0},
-        {3, 0, 10.0 - (20.0 + 5.0) / 2},
-        {4, 0, 10.0 - (20.0 + 5.0 + 15.0) / 3},
-        {2, 3, HandObjective::kGameWon},
-        {4, 1, -HandObjective::kGameWon},
+        {2, 3, 0, 1}, {2, 1, 0, -1}, {2, 2, 0, 0},  {2, 4, 0, 0}, {3, 2, 0, -1},
+        {3, 4, 0, 0}, {4, 3, 0, 1},  {4, 4, 0, -1}, {2, 0, 3, 0}, {4, 0, 1, 0},
     };
     for (const Case& c : cases) {
         ExpertView view{};
         view.Seat = 3;
         view.PlayerCount = c.players;
-        const int32_t before[5] = {0, 100, 40, 200, 60};
-        std::copy(std::begin(before), std::end(before), view.Scores);
-        PlayoutOutcome outcome{{0, 120, 40, 210, 60}, c.winner};
-        if (c.players >= 3) {
-            outcome.Scores[2] += 5;
+        const PlayoutOutcome before{{0, 100, 40, 200, 60}, 0};
+        std::copy(std::begin(before.Scores), std::end(before.Scores), view.Scores);
+        PlayoutOutcome outcome = before;
+        outcome.Winner = c.winner;
+        if (c.gainer != 0) {
+            outcome.Scores[c.gainer] += 10;
         }
-        if (c.players == 4) {
-            outcome.Scores[4] += 15;
+        const HandObjective objective(view);
+        const double change = objective.Value(outcome) - objective.Value(before);
+        if (c.winner != 0) {
+            EXPECT_DOUBLE_EQ(objective.Value(outcome),
+                             c.winner == 3 ? HandObjective::kGameWon : -HandObjective::kGameWon);
+        } else if (c.change == 0) {
+            EXPECT_DOUBLE_EQ(change, 0.0) << c.players << " players, seat " << c.gainer;
+        } else {
+            EXPECT_GT(change * c.change, 0.0) << c.players << " players, seat " << c.gainer;
         }
-        EXPECT_DOUBLE_EQ(HandObjective(view).Value(outcome), c.value) << c.players << " players";
     }
 }
 
-// With partners both seats of a pair hold its score: seat 3's pair gains 20, the other pair 5, and
-// a game won by seat 1 is won by seat 3 too.
+// With partners both seats of a pair hold its score and the pair is one side: seat 3's pair
+// against the other is the race of two scores, and a game won by seat 1 is won by seat 3 too.
 TEST(HandObjective, WithPartnersSetsThePairsAgainstEachOther) {
     ExpertView view{};
     view.Seat = 3;
     view.PlayerCount = 4;
     view.Rules = {DominoGame::Draw, 1, kDefaultTarget};
-    const int32_t before[5] = {0, 50, 30, 50, 30};
-    std::copy(std::begin(before), std::end(before), view.Scores);
     const HandObjective objective(view);
-    EXPECT_DOUBLE_EQ(objective.Value({{0, 70, 35, 70, 35}, 0}), 20.0 - 5.0);
+    const double spread = ScoreSpread(view.Rules, view.PlayerCount);
+    const double race = 2.0 * ChanceToReachFirst(30, 65, spread) - 1.0;
+    EXPECT_DOUBLE_EQ(objective.Value({{0, 70, 35, 70, 35}, 0}), HandObjective::kGameWon * race);
     EXPECT_DOUBLE_EQ(objective.Value({{0, 100, 35, 100, 35}, 1}), HandObjective::kGameWon);
     EXPECT_DOUBLE_EQ(objective.Value({{0, 50, 100, 50, 100}, 2}), -HandObjective::kGameWon);
 }
