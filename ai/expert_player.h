@@ -21,7 +21,8 @@ struct ExpertOptions {
 };
 
 // How a hand played out ends for the view's seat: its chance of winning the game from the scores
-// the hand leaves, against every other side at once, from -kGameWon (lost) to kGameWon (won).
+// the hand leaves, taken as the product of its chances of reaching the target before each other
+// side, from -kGameWon (lost) to kGameWon (won).
 class HandObjective {
   public:
     static constexpr double kGameWon = 1000.0;
