@@ -227,8 +227,10 @@ def check_close_refused(game, ids, where):
           "%s: closing %s took the window away" % (where, NAMES[3]))
 
 
-def check_minimise(game, ids, infos, where):
+def check_minimise(game, ids, where):
     session = game.session
+    # Taken now, not at placement: the human's window may have grown for its menu bar since.
+    infos = {key: window_info(session, wid) for key, wid in ids.items()}
     session.x("xdotool", "windowminimize", ids[1])
 
     def all_gone():
@@ -256,7 +258,8 @@ def check_minimise(game, ids, infos, where):
     try:
         wait_for("every window to come back where it was", all_back)
     except StepTimeout as timeout:
-        check(False, "%s: %s; seen %s" % (where, timeout, last.get("seen")))
+        before = {key: outer_rect(info) for key, info in infos.items()}
+        check(False, "%s: %s; seen %s, before %s" % (where, timeout, last.get("seen"), before))
 
 
 def run(program):
@@ -272,7 +275,7 @@ def run(program):
                     if players == 4:
                         check_close_refused(game, ids, where)
                         check_boxes(game, ids, where)
-                        check_minimise(game, ids, infos, where)
+                        check_minimise(game, ids, where)
                 except StepTimeout as timeout:
                     check(False, "%s: %s\n%s" % (where, timeout, game.output()))
                 finally:
