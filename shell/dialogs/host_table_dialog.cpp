@@ -1,6 +1,7 @@
 #include "shell/dialogs/host_table_dialog.h"
 
 #include <QNetworkInterface>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -180,6 +181,19 @@ void HostTableDialog::OpenTable() {
 // below the screen's edge.
 void HostTableDialog::FitOnScreen() {
     adjustSize();
+    KeepOnScreen();
+}
+
+// The window manager may apply the new size after the fit above: each size it gives the open
+// table's dialog is kept on the screen too.
+void HostTableDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (server_ != nullptr) {
+        KeepOnScreen();
+    }
+}
+
+void HostTableDialog::KeepOnScreen() {
     const QRect room = screen()->availableGeometry();
     QRect frame = frameGeometry();
     frame.moveBottom(std::min(frame.bottom(), room.bottom()));

@@ -36,6 +36,9 @@ class HostTableDialog : public QDialog {
     // The addresses, port, code and chairs shown once the table is open.
     QString Shown() const;
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     void AddRules(QFormLayout& form, const Settings& settings, int32_t players);
     void AddChairs(QFormLayout& form, const Settings& settings);
@@ -45,6 +48,7 @@ class HostTableDialog : public QDialog {
     void ShowWhere();
     void ShowChairs();
     void FitOnScreen();
+    void KeepOnScreen();
     void Start();
 
     TableOpener openTable_;
