@@ -15,9 +15,10 @@
 //
 // Most of what the Expert still gets wrong is the luck of the sample, so it deals a few hundred
 // times. Not every candidate needs them all: after a first look, a move that trails the best by
-// far more than the sample's noise drops out, and the rest meet the remaining deals. Each deal has
-// a generator of its own, seeded from the view and its number, so the deals can be shared among
-// the machine's cores and the answer does not depend on how many there are.
+// far more than the sample's noise drops out, and the rest meet the remaining deals (a long search
+// looks again half way). Each deal has a generator of its own, seeded from the view and its
+// number, so the deals can be shared among the machine's cores and the answer does not depend on
+// how many there are.
 //
 // Dealing honestly is the heart of it. The Expert sees only an ExpertView: its own tiles, the
 // table, the counts and the hand's history. A player who drew or passed held no tile for the open
@@ -68,10 +69,19 @@ constexpr int kMaxCandidates = kHandSlots * kArmCount;
 constexpr double kGuessedMisfitWeight = 0.5;
 // Deals drawn at most to explain the plays of players of unknown level.
 constexpr int kGuessTries = 4;
+// Drawing deals to explain the others' plays stops after holding this many hands against their
+// rules, for one deal searched. In Draw a play laid after a draw is held against every hand the
+// draw leaves in doubt, up to 32, so where no deal explains the plays the tries alone cost as much
+// as the playouts of several decisions. Elsewhere a deal drawn holds at most one hand for each play
+// seen, and no table but Draw between two comes near the budget.
+constexpr int kMostHandsHeldPerDeal = 512;
 // Every candidate meets this many deals; those clearly worse than the best then drop out, and the
 // rest meet the other deals.
 constexpr int kFirstLook = 64;
 constexpr double kDropSigmas = 2.0;
+// A decision of this many deals or more drops the clearly worse moves again half way: with seven
+// close moves, 512 deals each would take it to the limit of its time.
+constexpr int kSecondLookFrom = 512;
 // How far another move must lead the Advanced choice to be played instead.
 constexpr double kOvertakeSigmas = 1.0;
 
@@ -167,8 +177,12 @@ bool FitsBetter(const Misfits& a, const Misfits& b) {
 }
 
 // Whether the t-th deal drawn is worth drawing: until one explains every play of the players
-// whose rules are known, and for a few tries one that explains the others' plays too.
-bool DrawAnother(const Misfits& bestFit, int t) {
+// whose rules are known, and for a few tries one that explains the others' plays too; but not once
+// the deals drawn have cost their budget.
+bool DrawAnother(const Misfits& bestFit, int t, int handsHeld) {
+    if (handsHeld >= kMostHandsHeldPerDeal) {
+        return false;
+    }
     return bestFit.Known > 0 || (bestFit.Guessed > 0 && t < kGuessTries);
 }
 
@@ -179,9 +193,11 @@ WeighedDeal DrawDeal(const HiddenTiles& hidden, const PastChoices& past, int tri
                      DealRandom& random) {
     WeighedDeal best{SampleDeal(hidden, random), 0.0};
     Misfits bestFit = past.Judge(best.deal);
-    for (int t = 1; t < tries && DrawAnother(bestFit, t); ++t) {
+    int handsHeld = bestFit.HandsHeld;
+    for (int t = 1; t < tries && DrawAnother(bestFit, t, handsHeld); ++t) {
         const SampledDeal deal = SampleDeal(hidden, random);
         const Misfits fit = past.Judge(deal, bestFit.Known);
+        handsHeld += fit.HandsHeld;
         if (FitsBetter(fit, bestFit)) {
             best.deal = deal;
             bestFit = fit;
@@ -354,12 +370,17 @@ double HandObjective::Value(const PlayoutOutcome& outcome) const {
 
 // More deals win more games, but a decision has its time: 384 keep within it where playouts are
 // cheap, 320 where All Fives has three or four hands to play out (384 there took a decision's 99th
-// percentile to 20 ms and won no more games than the luck of 4,000 allows). Between two in Draw
-// and Block the sample's luck is not what costs games (1,024 deals beat 256 in hardly more than
-// half the games), so those keep to 256.
+// percentile to 20 ms and won no more games than the luck of 4,000 allows). Draw between two gains
+// from 512 (about 81% of games against 79% with 256), which fit its time once the deals drawn to
+// explain the plays are bounded (kMostHandsHeldPerDeal) and a second look thins the moves. In
+// Block between two the sample's luck is not what costs games (1,024 deals beat 256 in hardly
+// more than half the games), so it keeps to 256.
 int DealsFor(const ExpertView& view) {
+    if (view.PlayerCount == 2 && !ScoresDuringPlay(view.Rules)) {
+        return DrawsFromPile(view.Rules) ? 512 : 256;
+    }
     if (view.PlayerCount == 2) {
-        return ScoresDuringPlay(view.Rules) ? 384 : 256;
+        return 384;
     }
     return HasSpinner(view.Rules) ? 320 : 384;
 }
@@ -401,7 +422,13 @@ Play ChooseExpertPlay(const ExpertView& view, const HandPlayout& playout,
     const int firstLook = std::min(deals, kFirstLook);
     search.Run(0, firstLook, racing, threads, values);
     DropClearlyWorse(values, firstLook, candidates.count, racing);
-    search.Run(firstLook, deals, racing, threads, values);
+    int searched = firstLook;
+    if (deals >= kSecondLookFrom) {
+        searched = deals / 2;
+        search.Run(firstLook, searched, racing, threads, values);
+        DropClearlyWorse(values, searched, candidates.count, racing);
+    }
+    search.Run(searched, deals, racing, threads, values);
     const int best = Choose(values, deals, candidates.count, racing);
     return candidates.plays[best];
 }

@@ -257,7 +257,7 @@ PastChoices::PastChoices(const ExpertView& view) {
     }
 }
 
-bool PastChoices::Misfit(const Choice& choice, const SampledDeal& deal) const {
+bool PastChoices::Misfit(const Choice& choice, const SampledDeal& deal, int& handsHeld) const {
     int32_t hand[kHandSlots] = {};
     int held = 0;
     hand[held++] = choice.tile;
@@ -280,6 +280,7 @@ bool PastChoices::Misfit(const Choice& choice, const SampledDeal& deal) const {
                 trial[size++] = choice.perhapsHeld[k];
             }
         }
+        ++handsHeld;
         const Play play = ChooseComputerPlay(choice.table, trial, Level::Advanced);
         if (play.slot != kEmptySlot && trial[play.slot] == choice.tile) {
             return false;
@@ -291,7 +292,7 @@ bool PastChoices::Misfit(const Choice& choice, const SampledDeal& deal) const {
 Misfits PastChoices::Judge(const SampledDeal& deal, int knownLimit) const {
     Misfits misfits;
     for (const Choice& choice : choices_) {
-        if (Misfit(choice, deal)) {
+        if (Misfit(choice, deal, misfits.HandsHeld)) {
             ++(choice.known ? misfits.Known : misfits.Guessed);
             if (misfits.Known > knownLimit) {
                 break;

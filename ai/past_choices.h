@@ -11,8 +11,9 @@ namespace pipwick {
 
 // How many of the plays seen this hand a sampled deal fails to explain.
 struct Misfits {
-    int Known = 0;    // by players whose rules are known: such a deal is all but impossible
-    int Guessed = 0;  // by players of unknown level, held against the Advanced rules
+    int Known = 0;      // by players whose rules are known: such a deal is all but impossible
+    int Guessed = 0;    // by players of unknown level, held against the Advanced rules
+    int HandsHeld = 0;  // hands held against the rules to find that out, what the judging cost
 };
 
 // The plays the opponents made this hand, each with the table as it lay before it, to be held
@@ -48,7 +49,7 @@ class PastChoices {
         int perhapsHeldCount;
         GameState table;
     };
-    bool Misfit(const Choice& choice, const SampledDeal& deal) const;
+    bool Misfit(const Choice& choice, const SampledDeal& deal, int& handsHeld) const;
     uint32_t TilesThatBeat(const Choice& choice, const HiddenTiles& hidden) const;
 
     std::vector<Choice> choices_;

@@ -218,37 +218,39 @@ class WorthPlayout final : public HandPlayout {
 };
 
 // Every move meets the first deals; one clearly worse than the best stops there, and moves close
-// to the best meet every deal.
+// to the best meet every deal, also where a long search looks at them again half way.
 TEST(ExpertPlayer, SpendsTheDealsOnTheMovesThatMightBeBest) {
-    const std::vector<GameState> positions = AdvancedGamePositions(2, 1, 31);
-    const auto found = std::find_if(positions.begin(), positions.end(), [](const GameState& s) {
-        return !TableIsEmpty(s) && LegalPlays(s, s.CurrentPlayer) >= 3;
-    });
-    ASSERT_NE(found, positions.end());
-    const GameState& state = *found;
-    const int seat = state.CurrentPlayer;
-    std::vector<Play> plays;
-    for (int slot = 0; slot < HandCount(state, seat); ++slot) {
-        for (int arm = 0; arm < kArmCount; ++arm) {
-            if (Shows(state.Hand[seat][slot], state.ArmOpenPip[arm])) {
-                plays.push_back({slot, arm});
+    for (const GameRules rules : {GameRules{}, GameRules{DominoGame::Draw, 0, kDefaultTarget}}) {
+        const std::vector<GameState> positions = AdvancedGamePositions(2, 1, 31, rules);
+        const auto found = std::find_if(positions.begin(), positions.end(), [](const GameState& s) {
+            return !TableIsEmpty(s) && LegalPlays(s, s.CurrentPlayer) >= 3;
+        });
+        ASSERT_NE(found, positions.end());
+        const GameState& state = *found;
+        const int seat = state.CurrentPlayer;
+        std::vector<Play> plays;
+        for (int slot = 0; slot < HandCount(state, seat); ++slot) {
+            for (int arm = 0; arm < kArmCount; ++arm) {
+                if (Shows(state.Hand[seat][slot], state.ArmOpenPip[arm])) {
+                    plays.push_back({slot, arm});
+                }
             }
         }
-    }
-    // The last two plays are worth the same and 30 more than the others.
-    std::vector<std::pair<Play, int32_t>> worth;
-    for (size_t i = 0; i < plays.size(); ++i) {
-        worth.emplace_back(plays[i], i + 2 >= plays.size() ? 30 : 0);
-    }
-    const WorthPlayout playout(worth, 0);
-    ExpertOptions options;
-    options.Threads = 1;
-    const ExpertView view = MakeExpertView(state, seat);
-    const Play chosen = ChooseExpertPlay(view, playout, options);
-    EXPECT_TRUE(chosen == plays[plays.size() - 1] || chosen == plays[plays.size() - 2]);
-    for (size_t i = 0; i < plays.size(); ++i) {
-        const bool best = i + 2 >= plays.size();
-        EXPECT_EQ(playout.Calls(plays[i]), best ? DealsFor(view) : 64) << "play " << i;
+        // The last two plays are worth the same and 30 more than the others.
+        std::vector<std::pair<Play, int32_t>> worth;
+        for (size_t i = 0; i < plays.size(); ++i) {
+            worth.emplace_back(plays[i], i + 2 >= plays.size() ? 30 : 0);
+        }
+        const WorthPlayout playout(worth, 0);
+        ExpertOptions options;
+        options.Threads = 1;
+        const ExpertView view = MakeExpertView(state, seat);
+        const Play chosen = ChooseExpertPlay(view, playout, options);
+        EXPECT_TRUE(chosen == plays[plays.size() - 1] || chosen == plays[plays.size() - 2]);
+        for (size_t i = 0; i < plays.size(); ++i) {
+            const bool best = i + 2 >= plays.size();
+            EXPECT_EQ(playout.Calls(plays[i]), best ? DealsFor(view) : 64) << "play " << i;
+        }
     }
 }
 
