@@ -73,7 +73,8 @@ constexpr int kGuessTries = 4;
 // rules, for one deal searched. In Draw a play laid after a draw is held against every hand the
 // draw leaves in doubt, up to 32, so where no deal explains the plays the tries alone cost as much
 // as the playouts of several decisions. Elsewhere a deal drawn holds at most one hand for each play
-// seen, and no table but Draw between two comes near the budget.
+// seen, so no other table reaches the budget: Block between two, whose 64 tries meet at most seven
+// plays of the opponent, stays under it.
 constexpr int kMostHandsHeldPerDeal = 512;
 // Every candidate meets this many deals; those clearly worse than the best then drop out, and the
 // rest meet the other deals.
@@ -376,13 +377,13 @@ double HandObjective::Value(const PlayoutOutcome& outcome) const {
 // Block between two the sample's luck is not what costs games (1,024 deals beat 256 in hardly
 // more than half the games), so it keeps to 256.
 int DealsFor(const ExpertView& view) {
-    if (view.PlayerCount == 2 && !ScoresDuringPlay(view.Rules)) {
-        return DrawsFromPile(view.Rules) ? 512 : 256;
+    if (view.PlayerCount != 2) {
+        return HasSpinner(view.Rules) ? 320 : 384;
     }
-    if (view.PlayerCount == 2) {
+    if (ScoresDuringPlay(view.Rules)) {
         return 384;
     }
-    return HasSpinner(view.Rules) ? 320 : 384;
+    return DrawsFromPile(view.Rules) ? 512 : 256;
 }
 
 // In Draw and Block every tile in hand weighs on an Advanced choice and nothing of it is known

@@ -69,8 +69,8 @@ class ExpertAtSeatOne {
     }
 
     // One whole game, searched on threads (0: one per core); for every searched decision, the time
-    // clock tells goes to times. With passes above 1 the game's decisions are searched again that
-    // many times over once it ends, and each keeps its least time.
+    // clock tells goes to times. Once the game ends its decisions are searched again, passes - 1
+    // more times, and each keeps its least time.
     void PlayGame(std::vector<double>& times, int threads, double (*clock)(), int passes) {
         game_.NewGame();
         ExpertOptions options;
@@ -84,7 +84,7 @@ class ExpertAtSeatOne {
             const double start = clock();
             const Play play = ChooseExpertPlay(view, playout, options);
             const double time = clock() - start;
-            if (LegalPlays(view) >= 2) {
+            if (Searched(view)) {
                 searched.push_back(view);
                 took.push_back(time);
             }
@@ -114,8 +114,11 @@ class ExpertAtSeatOne {
     }
 
   private:
+    // With one legal play or none the Expert answers without a search.
+    static bool Searched(const ExpertView& view) { return LegalPlays(view) >= 2; }
+
     static void Record(std::vector<double>& times, const ExpertView& view, double took) {
-        if (LegalPlays(view) >= 2) {
+        if (Searched(view)) {
             times.push_back(took);
         }
     }
