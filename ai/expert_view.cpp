@@ -48,6 +48,7 @@ void FillPublicState(const ExpertView& view, GameState& state) {
     state.ConsecutivePasses = view.ConsecutivePasses;
     state.CurrentPlayer = view.Seat;
     state.GameInProgress = 1;
+    state.History = view.History;
 }
 
 }  // namespace pipwick

@@ -48,7 +48,8 @@ struct ExpertView {
 ExpertView MakeExpertView(const GameState& state, int seat, const SeatLevels& levels = {});
 
 // A game state that agrees with view everywhere the view looks: its own hand, the table, the
-// counts, the scores; with every other hand and the bone pile empty, for the caller to fill.
+// counts, the scores and the hand's history, which the rules of Draw and Block read for the pips a
+// player was seen to lack; with every other hand and the bone pile empty, for the caller to fill.
 // seat is to move.
 void FillPublicState(const ExpertView& view, GameState& state);
 
